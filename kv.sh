@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Set-up, demo and tests of KV_UserLog on Debian (bookworm), as root.
+#   ./kv.sh demo   build, then run KalderaSim with the plug-in and the sample data
+#   ./kv.sh test   build every preset and run every test tier (native and under Wine)
+#   ./kv.sh setup  only install what is missing
+set -euo pipefail
+cd "$(dirname "$0")"
+top=$PWD
+
+say() { printf '\n== %s\n' "$*"; }
+
+packages=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev
+          g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386
+          xvfb xauth imagemagick locales)
+locales_needed=(ko_KR zh_TW en_GB)
+
+setup() {
+  local missing=()
+  dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    say "installing: ${missing[*]}"
+    apt-get update -q
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+  fi
+  # Wine takes the user's language and ANSI code page from the Unix locale; the font
+  # and code page tests need these.
+  for l in "${locales_needed[@]}"; do
+    locale -a | grep -qx "$l.utf8" || localedef -i "$l" -f UTF-8 "$l.UTF-8"
+  done
+}
+
+build() {
+  local preset=$1
+  say "configure and build: $preset"
+  cmake --preset "$preset" >/dev/null
+  cmake --build "build/$preset"
+}
+
+# One X server for the whole run, so Wine windows need no xvfb-run per test.
+start_display() {
+  if [ -z "${DISPLAY:-}" ]; then
+    local n=97
+    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  fi
+}
+
+
+run_tests() {
+  local rc=0
+  for preset in native-asan win32; do
+    say "tests: $preset"
+    ctest --test-dir "build/$preset" --output-on-failure -j2 || rc=1
+  done
+  return $rc
+}
+
+case "${1:-}" in
+  setup)
+    setup ;;
+  test)
+    setup
+    build native
+    build native-asan
+    build win32
+    start_display
+    run_tests ;;
+  demo)
+    setup
+    build native
+    build win32
+    start_display
+    say "demo"
+    bash "$top/sim/demo.sh" "$top" ;;
+  *)
+    echo "usage: $0 demo|test|setup" >&2
+    exit 2 ;;
+esac

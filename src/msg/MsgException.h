@@ -1,0 +1,31 @@
+#pragma once
+// The only exceptions of the module: a read or write past the end of a record's data.
+// They are caught before they reach a window procedure or an export.
+#include <cstdint>
+
+class CInternalException {
+ public:
+  explicit CInternalException(uint32_t code) : m_nCode(code) {}
+  virtual ~CInternalException() = default;
+  virtual const char* GetName() const { return "CInternalException"; }
+  uint32_t GetCode() const { return m_nCode; }
+
+ private:
+  uint32_t m_nCode;
+};
+
+class CMsgException : public CInternalException {
+ public:
+  CMsgException(uint32_t code, uint32_t code2) : CInternalException(code), m_nCode2(code2) {}
+  const char* GetName() const override { return "CMsgException"; }
+  uint32_t GetCode2() const { return m_nCode2; }
+
+ private:
+  uint32_t m_nCode2;
+};
+
+// Codes carried by the two failures.
+enum : uint32_t {
+  kMsgWriteOverrun = 0,  // a write would pass the record's capacity; nothing was copied
+  kMsgReadOverrun = 1,   // a read would pass the end of the data; nothing was read
+};
