@@ -1,0 +1,70 @@
+#include "ui/ListColourDraw_win.h"
+
+#include <commctrl.h>
+
+#include "base/Format.h"
+#include "ui/ColourText_win.h"
+
+namespace {
+constexpr int kDescriptionColumn = 1;
+constexpr int kTextIndent = 5;
+
+void FillCell(HDC dc, const RECT& bounds, COLORREF colour) {
+  HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(DC_BRUSH));
+  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(DC_PEN));
+  COLORREF oldBrushColour = SetDCBrushColor(dc, colour);
+  COLORREF oldPenColour = SetDCPenColor(dc, colour);
+  Rectangle(dc, bounds.left, bounds.top, bounds.right, bounds.bottom);
+  SetDCPenColor(dc, oldPenColour);
+  SetDCBrushColor(dc, oldBrushColour);
+  SelectObject(dc, oldPen);
+  SelectObject(dc, oldBrush);
+}
+
+LRESULT DrawSubItem(const NMLVCUSTOMDRAW* cd) {
+  HWND list = cd->nmcd.hdr.hwndFrom;
+  int row = static_cast<int>(cd->nmcd.dwItemSpec);
+  int column = cd->iSubItem;
+  HDC dc = cd->nmcd.hdc;
+
+  char text[kCaptionChars] = "";
+  ListView_GetItemText(list, row, column, text, static_cast<int>(sizeof text));
+  LVITEMA item = {};
+  item.mask = LVIF_PARAM;
+  item.iItem = row;
+  ListView_GetItem(list, &item);
+
+  // Column 0's "bounds" are the whole row; its label rectangle is the cell.
+  RECT bounds = {};
+  ListView_GetSubItemRect(list, row, column, column == 0 ? LVIR_LABEL : LVIR_BOUNDS, &bounds);
+  bool selected = (ListView_GetItemState(list, row, LVIS_SELECTED) & LVIS_SELECTED) != 0;
+  FillCell(dc, bounds, selected ? RGB(255, 255, 200) : RGB(255, 255, 255));
+
+  if (column == kDescriptionColumn)
+    DrawColourText(dc, bounds.left + kTextIndent, bounds.top, 0, "%s", text);
+  else
+    DrawColourText(dc, bounds.left + kTextIndent, bounds.top, 0, "^%d%s", RowColourOf(item.lParam), text);
+  return CDRF_SKIPDEFAULT;
+}
+
+LRESULT AnswerStage(const NMLVCUSTOMDRAW* cd) {
+  switch (cd->nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+      return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT:
+      return CDRF_NOTIFYSUBITEMDRAW;
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
+      return DrawSubItem(cd);
+    default:
+      return CDRF_DODEFAULT;
+  }
+}
+}  // namespace
+
+int RowColourOf(LPARAM itemData) { return static_cast<int32_t>(itemData) >> 24; }
+
+LRESULT DrawColourListCell(HWND dialog, LPARAM lParam) {
+  LRESULT answer = AnswerStage(reinterpret_cast<const NMLVCUSTOMDRAW*>(lParam));
+  SetWindowLongPtrA(dialog, DWLP_MSGRESULT, answer);
+  return answer;
+}
