@@ -1,0 +1,25 @@
+#pragma once
+// The console log answer 0xB404, multi-part:
+//   result (u8, 2 = failure), then a "more" byte (u8); while the last "more" byte is
+//   nonzero: one 401-byte record and the next "more" byte.
+#include <cstdint>
+#include <vector>
+
+#include "msg/MassiveMsg.h"
+#include "opslog/KDLogRecord.h"
+
+enum : uint8_t { kKDLogResultFailed = 2 };
+enum : size_t { kKDLogRecordLimit = 100 };
+
+struct KDLogAnswer {
+  bool failed = false;    // the service reported failure
+  bool cutShort = false;  // the answer ended inside; the records before the break are kept
+  std::vector<KDLogRecord> records;
+};
+
+// Reads the whole answer; never throws.
+KDLogAnswer ReadKDLogAnswer(CMassiveMsg* massive);
+
+// The operator lines for an answer: the failure, a data error for a cut-short answer,
+// else the limit warning at exactly 100 records and the count.
+void ReportKDLogAnswer(const KDLogAnswer& answer);

@@ -1,0 +1,33 @@
+#pragma once
+// What the console log page keeps between a query and its answer: the in-flight flag,
+// the inputs of the last query and the records of the last answer. The page moves
+// values between its controls and this object.
+#include <string>
+#include <vector>
+
+#include "msg/MassiveMsg.h"
+#include "opslog/KDLogAnswer.h"
+#include "opslog/KDLogQuery.h"
+#include "opslog/KDLogRecord.h"
+
+class KDLogSession {
+ public:
+  // Refuses while an answer is awaited, else sends 0x7404 and waits for its answer.
+  void Query(const KDLogQueryInput& input);
+
+  // Replaces the held records with the answer's and reports it to the operator.
+  void OnAnswer(CMassiveMsg* massive);
+
+  // Fills the text to copy, or reports that there is nothing and answers false.
+  bool CopyText(std::string* text) const;
+
+  bool InFlight() const { return m_inFlight != 0; }
+  const std::vector<KDLogRecord>& Records() const { return m_records; }
+  // The fields of the last request sent.
+  const KDLogRequest& LastQuery() const { return m_lastQuery; }
+
+ private:
+  KDLogRequest m_lastQuery;
+  std::vector<KDLogRecord> m_records;
+  uint32_t m_inFlight = 0;
+};
