@@ -1,0 +1,43 @@
+#pragma once
+// The console's own operator log as the simulated log service holds it, read from a
+// readable file, one record a line, fields separated by " | ":
+//
+//   # comment
+//   <user> | <category code> | <YYYY-MM-DD hh:mm:ss[.fraction]> | <text>
+//
+// The text runs to the end of the line and may hold "|", colour marks and "%s". The
+// fraction digits are the record's fraction field as written (nanoseconds when nine).
+// A user name longer than 127 characters or a text longer than 255 is an error, so
+// every record fits its wire fields with a terminating zero.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct KDLogTime {
+  int16_t year = 0;
+  uint16_t month = 0, day = 0, hour = 0, minute = 0, second = 0;
+  uint32_t fraction = 0;
+};
+
+struct KDLogEntry {
+  std::string user;
+  uint8_t category = 0;
+  std::string text;
+  KDLogTime time;
+};
+
+enum : size_t { kKDLogUserField = 128, kKDLogTextField = 256, kKDLogRecordSize = 401 };
+
+// Ordering key of a time to the second (the fraction does not take part).
+int64_t KDLogTimeKey(const KDLogTime& t);
+
+// "Y-M-D h:m:s" with decimal fields in their calendar ranges and nothing after them,
+// the form the console log page sends ("%d-%d-%d %02d:%02d:%02d").
+bool ParseKDLogTime(const char* text, KDLogTime* time);
+
+bool ParseKDLogRecords(const std::string& text, std::vector<KDLogEntry>* entries, std::string* error);
+bool LoadKDLogRecords(const char* path, std::vector<KDLogEntry>* entries, std::string* error);
+
+// The 401-byte wire record: 128 user name, 1 category, 256 text, 16 time
+// (s16 year, u16 month, day, hour, minute, second, u32 fraction), little-endian.
+void EncodeKDLogRecord(const KDLogEntry& entry, uint8_t out[kKDLogRecordSize]);

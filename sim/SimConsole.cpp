@@ -1,0 +1,195 @@
+#include "SimConsole.h"
+
+#include "msg/MsgIds.h"
+
+namespace {
+
+const char kClassName[] = "KalderaSimConsole";
+enum : UINT { WM_SIM_DELIVER = WM_APP + 1 };
+const int kLogPaneId = 100;
+const int kLogPaneMinHeight = 120;
+
+bool RegisterConsoleClass(WNDPROC proc) {
+  WNDCLASSA wc{};
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  if (GetClassInfoA(instance, kClassName, &wc)) return true;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = kClassName;
+  return RegisterClassA(&wc) != 0;
+}
+
+}  // namespace
+
+CSimConsole::CSimConsole() {
+  m_splitter = [this](size_t size) { return m_splits.Next(size); };
+}
+
+CSimConsole::~CSimConsole() { Stop(); }
+
+bool CSimConsole::Start(const SimConsoleArgs& args, std::string* error) {
+  Stop();
+  m_config = args.config;
+  m_quitOnClose = args.quitOnClose;
+  m_messenger = std::make_unique<CSimMessenger>(&m_log, [this] {
+    if (m_hwnd) PostMessageA(m_hwnd, WM_SIM_DELIVER, 0, 0);
+  });
+  m_directory = std::make_unique<CSimDirectory>(m_config, &m_log);
+  m_kdlog = std::make_unique<CKDLogService>(args.kdlog);
+
+  if (!RegisterConsoleClass(WndProc)) {
+    *error = "cannot register the console window class";
+    return false;
+  }
+  m_hwnd = CreateWindowExA(0, kClassName, "KalderaSim", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, args.width,
+                           args.height, nullptr, nullptr, GetModuleHandleA(nullptr), this);
+  if (!m_hwnd || !m_pane.Create(m_hwnd, kLogPaneId, &m_log)) {
+    *error = "cannot create the console window";
+    Stop();
+    return false;
+  }
+  m_log.SetListener([this] { m_pane.Refresh(); });
+
+  if (!m_module.Load(args.dllPath.c_str(), error)) {
+    Stop();
+    return false;
+  }
+  sPluginCreateInfo info{};
+  info.hParent = m_hwnd;
+  info.pMessenger = m_messenger.get();
+  info.pDirectory = m_directory.get();
+  info.pThird = &m_third;
+  info.startMode = 0;
+  info.hInstance = GetModuleHandleA(nullptr);
+  info.pName = m_name;
+  info.pLogOutput = &CSimLog::Output;
+  if (!m_module.Entry()(&info) || !info.pPlugin) {
+    *error = "CreatePlugin refused to start";
+    Stop();
+    return false;
+  }
+  m_plugin = info.pPlugin;
+  m_log.Note("loaded %s as \"%s\"", args.dllPath.c_str(), m_name);
+  Layout();
+  if (args.show) {
+    ShowWindow(m_hwnd, SW_SHOW);
+    UpdateWindow(m_hwnd);
+  }
+  return true;
+}
+
+void CSimConsole::Stop() {
+  // Order matters: the plug-in's windows live in the DLL's code, so they go first
+  // (with the console window that parents them); then the DLL; then our records.
+  m_log.SetListener(nullptr);
+  if (m_hwnd) DestroyWindow(m_hwnd);
+  m_hwnd = nullptr;
+  m_plugin = nullptr;
+  m_module.Unload();
+  m_messenger.reset();
+  m_directory.reset();
+  m_kdlog.reset();
+}
+
+HWND CSimConsole::PluginWindow() const { return m_plugin ? m_plugin->GetWindow() : nullptr; }
+
+LRESULT CALLBACK CSimConsole::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+    reinterpret_cast<CSimConsole*>(cs->lpCreateParams)->m_hwnd = hwnd;
+  }
+  auto* self = reinterpret_cast<CSimConsole*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+  return self->Handle(msg, wp, lp);
+}
+
+LRESULT CSimConsole::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_SIZE:
+      Layout();
+      return 0;
+    case WM_MEASUREITEM:
+      if (wp == kLogPaneId) {
+        m_pane.Measure(reinterpret_cast<MEASUREITEMSTRUCT*>(lp));
+        return TRUE;
+      }
+      break;
+    case WM_DRAWITEM:
+      if (wp == kLogPaneId) {
+        m_pane.Draw(reinterpret_cast<DRAWITEMSTRUCT*>(lp));
+        return TRUE;
+      }
+      break;
+    case WM_SIM_DELIVER:
+      DeliverOne();
+      return 0;
+    case WM_DESTROY:
+      SetWindowLongPtrA(m_hwnd, GWLP_USERDATA, 0);
+      m_hwnd = nullptr;
+      if (m_quitOnClose) PostQuitMessage(0);
+      return 0;
+  }
+  return DefWindowProcA(m_hwnd, msg, wp, lp);
+}
+
+void CSimConsole::Layout() {
+  RECT rc;
+  GetClientRect(m_hwnd, &rc);
+  int paneHeight = rc.bottom / 5 > kLogPaneMinHeight ? rc.bottom / 5 : kLogPaneMinHeight;
+  int top = rc.bottom - paneHeight;
+  if (top < 0) top = 0;
+  if (HWND plugin = PluginWindow()) MoveWindow(plugin, 0, 0, rc.right, top, TRUE);
+  if (m_pane.Window()) MoveWindow(m_pane.Window(), 0, top, rc.right, rc.bottom - top, TRUE);
+}
+
+void CSimConsole::DeliverOne() {
+  std::unique_ptr<CMsg> request = m_messenger ? m_messenger->TakeSent() : nullptr;
+  if (!request) return;
+  SimRequest seen;
+  seen.id = GetID(request.get());
+  seen.payload.assign(request->m_pBuffer + kMsgHeaderSize, request->m_pBuffer + request->m_WritePos);
+  m_requests.push_back(seen);
+  Serve(request.get());
+}
+
+void CSimConsole::Serve(CMsg* request) {
+  switch (GetID(request)) {
+    case kMsgKDLogQuery:
+      ServeKDLog(request);
+      return;
+    default:
+      m_log.Note("^3no simulated server answers request 0x%04X (%u payload bytes)", GetID(request),
+                 static_cast<unsigned>(PayloadSize(request)));
+  }
+}
+
+void CSimConsole::ServeKDLog(CMsg* request) {
+  KDLogQuery query;
+  MassiveMsgBuilder answer(kMsgKDLogAnswer);
+  if (!ReadKDLogQuery(request, &query)) {
+    m_log.Note("^2console log request 0x%04X is malformed; answering failure", kMsgKDLogQuery);
+    answer.AppendU8(kKDLogResultFailed);
+    answer.AppendU8(0);
+  } else {
+    size_t n = m_kdlog->Answer(query, &answer);
+    m_log.Note("console log service: user \"%s\", category %u, %s .. %s: %u records", query.user.c_str(),
+               query.category, query.begin.c_str(), query.end.c_str(), static_cast<unsigned>(n));
+  }
+  HandOver(&answer);
+}
+
+void CSimConsole::HandOver(MassiveMsgBuilder* answer) {
+  if (!m_plugin) return;
+  CMassiveMsg* massive = answer->BuildAt(m_splitter(answer->Size()));
+  bool taken = false;
+  try {
+    taken = m_plugin->OnMessage(nullptr, massive);
+  } catch (...) {
+    m_log.Note("^2an exception left the plug-in's OnMessage (answer 0x%04X)", GetID(massive));
+    return;
+  }
+  if (!taken) m_log.Note("^3the plug-in did not take answer 0x%04X", GetID(massive));
+}

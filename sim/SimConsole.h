@@ -1,0 +1,88 @@
+#pragma once
+// The stand-in Kaldera console: a window that hosts the plug-in above its log view,
+// the console's messenger, directory and log output, and the simulated servers behind
+// them. Requests are answered asynchronously: a send posts a wake-up to the console
+// window, and the answer reaches the plug-in's OnMessage from the message loop later.
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "AnswerSplits.h"
+#include "KDLogService.h"
+#include "LogPane.h"
+#include "PluginModule.h"
+#include "SimConfig.h"
+#include "SimDirectory.h"
+#include "SimLog.h"
+#include "SimMessenger.h"
+
+struct SimRequest {
+  uint16_t id = 0;
+  std::vector<uint8_t> payload;
+};
+
+struct SimConsoleArgs {
+  std::string dllPath;
+  SimConfig config;
+  std::vector<KDLogEntry> kdlog;
+  int width = 1040;   // outer size of the console window
+  int height = 840;
+  bool show = true;
+  bool quitOnClose = false;  // the program's main window ends the message loop
+};
+
+class CSimConsole {
+ public:
+  CSimConsole();
+  ~CSimConsole();
+  CSimConsole(const CSimConsole&) = delete;
+  CSimConsole& operator=(const CSimConsole&) = delete;
+
+  // Creates the console window, loads the DLL and calls its entry as the console
+  // does. False with error set when any step fails (the window is then torn down).
+  bool Start(const SimConsoleArgs& args, std::string* error);
+  // Destroys the windows (the plug-in's with them), then frees the DLL.
+  void Stop();
+
+  HWND Window() const { return m_hwnd; }
+  HWND PluginWindow() const;
+  IKDPlugin* Plugin() const { return m_plugin; }
+  const char* PluginName() const { return m_name; }
+  CSimLog& Log() { return m_log; }
+  CSimMessenger& Messenger() { return *m_messenger; }
+  const SimConfig& Config() const { return m_config; }
+  // Every request the console has taken from the plug-in, in order.
+  const std::vector<SimRequest>& Requests() const { return m_requests; }
+  // How multi-part answers are cut (payload size -> ascending offsets); by default
+  // parts of varying sizes.
+  void SetSplitter(std::function<std::vector<size_t>(size_t)> splitter) { m_splitter = std::move(splitter); }
+
+ private:
+  static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+  void Layout();
+  void DeliverOne();
+  void Serve(CMsg* request);
+  void ServeKDLog(CMsg* request);
+  void HandOver(MassiveMsgBuilder* answer);
+
+  HWND m_hwnd = nullptr;
+  SimConfig m_config;
+  CSimLog m_log;
+  CLogPane m_pane;
+  std::unique_ptr<CSimMessenger> m_messenger;
+  std::unique_ptr<CSimDirectory> m_directory;
+  std::unique_ptr<CKDLogService> m_kdlog;
+  CPluginModule m_module;
+  IKDPlugin* m_plugin = nullptr;
+  char m_name[260] = {};
+  uint32_t m_third = 0;  // the third interface: only its address is handed out
+  bool m_quitOnClose = false;
+  std::vector<SimRequest> m_requests;
+  AnswerSplits m_splits;
+  std::function<std::vector<size_t>(size_t)> m_splitter;
+};
