@@ -1,0 +1,330 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "refdatagen/BenchVolumes.h"
+#include "refdatagen/RefFileSet.h"
+#include "refdatagen/SampleWriter.h"
+#include "refdatagen/Utf16Text.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A generated file as the loader sees it, decoded back to UTF-8 cells.
+struct GeneratedFile {
+  bool readable = false;
+  bool hasMark = false;
+  bool separatorsClean = true;  // every CR is followed by LF and every LF preceded by CR
+  bool endsWithLineEnd = false;
+  std::vector<std::vector<std::string>> lines;
+};
+
+void AppendUtf8(std::string& out, uint32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+GeneratedFile ReadGenerated(const fs::path& path) {
+  GeneratedFile file;
+  std::ifstream in(path, std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (!in.good() && !in.eof()) return file;
+  file.readable = bytes.size() >= 2 && bytes.size() % 2 == 0;
+  if (!file.readable) return file;
+  file.hasMark = bytes[0] == '\xFF' && bytes[1] == '\xFE';
+  std::vector<uint32_t> units;
+  for (size_t i = 2; i < bytes.size(); i += 2) {
+    units.push_back(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
+  }
+  std::vector<std::string> cells(1);
+  for (size_t i = 0; i < units.size(); ++i) {
+    uint32_t u = units[i];
+    if (u == '\r' || u == '\n') {
+      if (u == '\n' || i + 1 == units.size() || units[i + 1] != '\n') file.separatorsClean = false;
+      if (u == '\r') ++i;
+      file.lines.push_back(cells);
+      cells.assign(1, std::string());
+    } else if (u == '\t') {
+      cells.emplace_back();
+    } else if (u >= 0xD800 && u < 0xDC00 && i + 1 < units.size()) {
+      AppendUtf8(cells.back(), 0x10000 + ((u - 0xD800) << 10) + (units[++i] - 0xDC00));
+    } else {
+      AppendUtf8(cells.back(), u);
+    }
+  }
+  file.endsWithLineEnd = units.size() >= 2 && units[units.size() - 2] == '\r' && units.back() == '\n';
+  if (cells.size() > 1 || !cells[0].empty()) file.lines.push_back(cells);
+  return file;
+}
+
+fs::path SampleSource() { return fs::path(KV_SOURCE_DIR) / "data" / "refdata"; }
+
+class TempDir {
+ public:
+  TempDir() {
+    static int counter = 0;
+    std::ostringstream name;
+    name << "refdatagen_test_" << ::testing::UnitTest::GetInstance()->random_seed() << "_" << counter++;
+    m_Path = fs::temp_directory_path() / name.str();
+    fs::remove_all(m_Path);
+    fs::create_directories(m_Path);
+  }
+  ~TempDir() {
+    std::error_code ec;
+    fs::remove_all(m_Path, ec);
+  }
+  const fs::path& path() const { return m_Path; }
+
+ private:
+  fs::path m_Path;
+};
+
+size_t ColumnCount(RefKind kind) { return LayoutOf(kind).types.size(); }
+
+// Every record line of a folder by kind, lists followed, checked on the way.
+std::map<RefKind, std::vector<std::vector<std::string>>> ReadFolder(const fs::path& dir) {
+  std::map<RefKind, std::vector<std::vector<std::string>>> byKind;
+  for (const RefFile& ref : RefFileSet()) {
+    std::vector<std::string> files;
+    if (ref.isList) {
+      GeneratedFile list = ReadGenerated(dir / ref.name);
+      EXPECT_TRUE(list.readable && list.hasMark && list.separatorsClean && list.endsWithLineEnd) << ref.name;
+      for (const auto& line : list.lines) {
+        EXPECT_EQ(line.size(), 1u) << ref.name;
+        EXPECT_TRUE(fs::exists(dir / line[0])) << ref.name << " names missing " << line[0];
+        files.push_back(line[0]);
+      }
+      EXPECT_FALSE(files.empty()) << ref.name;
+    } else {
+      files.push_back(ref.name);
+    }
+    for (const std::string& name : files) {
+      SCOPED_TRACE(name);
+      GeneratedFile file = ReadGenerated(dir / name);
+      EXPECT_TRUE(file.readable);
+      EXPECT_TRUE(file.hasMark);
+      EXPECT_TRUE(file.separatorsClean);
+      EXPECT_TRUE(file.endsWithLineEnd) << "last line closed by CR LF, nothing after it";
+      EXPECT_FALSE(file.lines.empty());
+      for (size_t i = 0; i < file.lines.size(); ++i) {
+        EXPECT_EQ(file.lines[i].size(), ColumnCount(ref.kind)) << "line " << i + 1;
+        // Short lines stay out, so that the checks after this one index safely.
+        if (file.lines[i].size() == ColumnCount(ref.kind)) byKind[ref.kind].push_back(file.lines[i]);
+      }
+    }
+  }
+  return byKind;
+}
+
+std::map<std::string, std::string> TextTable(const fs::path& dir) {
+  std::map<std::string, std::string> texts;
+  for (const char* name : {"TextDataName.txt", "TextUISystem.txt", "TextQuest.txt"}) {
+    for (const auto& line : ReadGenerated(dir / name).lines) texts.emplace(line[1], line[8]);
+  }
+  return texts;
+}
+
+const std::vector<std::string>* FindRow(const std::vector<std::vector<std::string>>& rows, const std::string& id,
+                                        size_t idColumn = 1) {
+  for (const auto& row : rows) {
+    if (row[idColumn] == id) return &row;
+  }
+  return nullptr;
+}
+
+class SampleData : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    s_Dir = new TempDir();
+    std::string error;
+    s_Written = WriteSample(SampleSource().string(), (s_Dir->path() / "KV_GameRefData").string(), error);
+    s_Error = error;
+  }
+  static void TearDownTestSuite() { delete s_Dir; }
+  void SetUp() override { ASSERT_TRUE(s_Written) << s_Error; }
+  static fs::path Folder() { return s_Dir->path() / "KV_GameRefData"; }
+
+  static TempDir* s_Dir;
+  static bool s_Written;
+  static std::string s_Error;
+};
+
+TempDir* SampleData::s_Dir = nullptr;
+bool SampleData::s_Written = false;
+std::string SampleData::s_Error;
+
+TEST_F(SampleData, files_have_mark_line_ends_and_exact_column_counts) {
+  auto byKind = ReadFolder(Folder());
+  EXPECT_GE(byKind[RefKind::kObjItem].size(), 300u);
+  EXPECT_EQ(byKind[RefKind::kLevelExpOffset].size(), 100u);
+  EXPECT_EQ(byKind[RefKind::kText].front().size(), 10u);
+}
+
+TEST_F(SampleData, korean_text_survives_in_utf16) {
+  auto texts = TextTable(Folder());
+  EXPECT_EQ(texts["SN_ITEM_WEAPON_SWORD_RARE_02"], u8"바람의 검");
+  EXPECT_EQ(texts["SN_QNO_SPIDER_QUEEN"], u8"거미 여왕의 둥지");
+  EXPECT_EQ(texts["SN_ITEM_WEAPON_SWORD_01"], "Rough Sword");
+}
+
+// A record whose key has no text shows an empty name in every log line that names it.
+TEST_F(SampleData, every_record_is_named_by_a_text) {
+  auto byKind = ReadFolder(Folder());
+  auto texts = TextTable(Folder());
+  auto named = [&](const std::string& key, const std::string& what) {
+    EXPECT_FALSE(texts[key].empty()) << what << " key " << key;
+  };
+  for (const auto& row : byKind[RefKind::kObjItem]) named(row[5], "item " + row[1]);
+  for (const auto& row : byKind[RefKind::kObjChar]) named(row[5], "character " + row[1]);
+  for (const auto& row : byKind[RefKind::kSkill]) named(row[62] == "xxx" ? row[4] : row[62], "skill " + row[1]);
+  for (const auto& row : byKind[RefKind::kSkillMastery]) named(row[2], "mastery " + row[0]);
+  for (const auto& row : byKind[RefKind::kQuest]) named("SN_" + row[2], "quest " + row[1]);
+  for (const auto& row : byKind[RefKind::kServerEventID]) named("SN_SERVER_EVENT_MISSION_" + row[0], "event");
+  EXPECT_NE(FindRow(byKind[RefKind::kSkill], "1701"), nullptr);
+  EXPECT_EQ((*FindRow(byKind[RefKind::kSkill], "1701"))[62], "xxx");
+}
+
+// Columns 7-12 as the kind tests read them: category, class, group, subgroup, detail.
+TEST_F(SampleData, type_columns_sort_items_and_pets_into_their_kinds) {
+  auto byKind = ReadFolder(Folder());
+  struct Case {
+    RefKind kind;
+    const char* id;
+    const char* type;  // category.class.group.subgroup.detail
+  } cases[] = {
+      {RefKind::kObjItem, "1001", "0.3.1.6.2"},   // weapon
+      {RefKind::kObjItem, "2203", "0.3.1.3.1"},   // heavy armour
+      {RefKind::kObjItem, "3011", "0.3.1.4.2"},   // tower shield
+      {RefKind::kObjItem, "4101", "0.3.1.12.1"},  // accessory
+      {RefKind::kObjItem, "1", "0.3.3.5.0"},      // gold
+      {RefKind::kObjItem, "6401", "0.3.3.5.1"},   // gold subgroup, not gold
+      {RefKind::kObjItem, "6001", "0.3.3.1.1"},   // potion
+      {RefKind::kObjItem, "7001", "0.3.3.8.1"},   // trade goods
+      {RefKind::kObjChar, "30004", "1.1.2.3.2"},  // the cargo pet
+      {RefKind::kObjChar, "30001", "1.1.2.3.1"},  // a mount, no cargo pet
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.id);
+    const auto* row = FindRow(byKind[c.kind], c.id);
+    ASSERT_NE(row, nullptr);
+    std::string type = (*row)[8] + "." + (*row)[9] + "." + (*row)[10] + "." + (*row)[11] + "." + (*row)[12];
+    EXPECT_EQ(type, c.type);
+  }
+  EXPECT_EQ((*FindRow(byKind[RefKind::kObjItem], "1102"))[15], "2") << "rare weapon";
+  EXPECT_EQ((*FindRow(byKind[RefKind::kSiegeFortress], "4"))[0], "0") << "disabled fortress";
+}
+
+// Copies the sample source, replaces one file and generates from it.
+std::string GenerateWith(const TempDir& dir, const std::string& file, const std::string& content) {
+  fs::copy(SampleSource(), dir.path() / "src");
+  std::ofstream(dir.path() / "src" / file, std::ios::binary | std::ios::trunc) << content;
+  std::string error;
+  if (WriteSample((dir.path() / "src").string(), (dir.path() / "out").string(), error)) return "written";
+  return error;
+}
+
+TEST(SampleSourceFaults, are_refused_with_file_and_line) {
+  struct Case {
+    const char* file;
+    const char* content;
+    const char* expected;
+  } cases[] = {
+      {"QuestData.tsv", "1:id\t2:codeName\n1\tQNO_A\n2\n", "QuestData.tsv:3: 1 cells where the header names 2"},
+      {"QuestData.tsv", "1:id\t2:codeName\nx1\tQNO_A\n", "QuestData.tsv:2: column 1 needs a number"},
+      {"QuestData.tsv", "1:id\t11:extra\n1\ta\n", "header cell \"11:extra\" names no free column"},
+      {"QuestData.tsv", "1:id\t1:again\n1\t1\n", "header cell \"1:again\" names no free column"},
+      {"QuestData.tsv", "# only a comment\n", "no header line"},
+      {"QuestData.tsv", "1:id\t2:codeName\n7\tQNO_A\n7\tQNO_B\n", "QuestData.tsv:3: key 7 already used"},
+      {"MagicOption.tsv", "1:id\t5:rate\n1\t1.5x\n", "column 5 needs a number"},
+      {"ItemData.list", "ItemData_Equip.txt\nItemData_Equip.txt\n", "\"ItemData_Equip.txt\" is not a free"},
+      {"ItemData.list", "../ItemData_Equip.txt\n", "is not a free record file name"},
+      {"ItemData.list", "QuestData.txt\n", "is not a free record file name"},
+      {"ItemData.list", "ItemData_Missing.txt\n", "ItemData_Missing.tsv: cannot be read"},
+      {"TextQuest.tsv", "1:key\t8:text\nK\t\xC3\x28\n", "TextQuest.tsv:2: a cell is not UTF-8"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.file) + ": " + c.content);
+    TempDir dir;
+    EXPECT_NE(GenerateWith(dir, c.file, c.content).find(c.expected), std::string::npos)
+        << GenerateWith(dir, c.file, c.content);
+  }
+}
+
+TEST(Utf16Text, encodes_and_refuses_malformed_utf8) {
+  struct Case {
+    const char* utf8;
+    const char* utf16;  // expected bytes, or null when refused
+    size_t bytes;
+  } cases[] = {
+      {"A", "A\0", 2},
+      {"\xEA\xB0\x80", "\x00\xAC", 2},                  // U+AC00
+      {"\xF0\x9F\x98\x80", "\x3D\xD8\x00\xDE", 4},      // U+1F600 as a surrogate pair
+      {"\xC0\xAF", nullptr, 0},                         // overlong '/'
+      {"\xED\xA0\x80", nullptr, 0},                     // a lone surrogate
+      {"\xE2\x82", nullptr, 0},                         // cut short
+      {"\xF4\x90\x80\x80", nullptr, 0},                 // above U+10FFFF
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.utf8);
+    std::string out = "keep";
+    bool ok = AppendUtf16LE(out, c.utf8, strlen(c.utf8));
+    EXPECT_EQ(ok, c.utf16 != nullptr);
+    EXPECT_EQ(out, c.utf16 ? "keep" + std::string(c.utf16, c.bytes) : "keep");
+  }
+}
+
+BenchScale SmallScale() {
+  BenchScale scale;
+  scale.items = 50;
+  scale.itemFiles = 3;
+  scale.chars = 20;
+  scale.charFiles = 2;
+  scale.skills = 30;
+  scale.skillFiles = 2;
+  scale.quests = 10;
+  scale.textLines = 1000;
+  return scale;
+}
+
+TEST(BenchVolumes, small_scale_has_the_sample_file_shapes_and_repeats_exactly) {
+  TempDir dir;
+  BenchTotals first, second;
+  std::string error;
+  ASSERT_TRUE(WriteBenchVolumes((dir.path() / "a").string(), SmallScale(), first, error)) << error;
+  ASSERT_TRUE(WriteBenchVolumes((dir.path() / "b").string(), SmallScale(), second, error)) << error;
+  auto byKind = ReadFolder(dir.path() / "a");
+  EXPECT_EQ(byKind[RefKind::kObjItem].size(), 50u);
+  EXPECT_EQ(byKind[RefKind::kObjChar].size(), 20u);
+  EXPECT_EQ(byKind[RefKind::kSkill].size(), 30u);
+  EXPECT_EQ(byKind[RefKind::kText].size(), 1000u);
+  EXPECT_EQ(first.bytes, second.bytes);
+  for (const auto& entry : fs::directory_iterator(dir.path() / "a")) {
+    std::ifstream a(entry.path(), std::ios::binary), b(dir.path() / "b" / entry.path().filename(), std::ios::binary);
+    std::stringstream sa, sb;
+    sa << a.rdbuf();
+    sb << b.rdbuf();
+    EXPECT_TRUE(sa.str() == sb.str()) << entry.path().filename() << " differs between runs";
+  }
+}
+
+}  // namespace
