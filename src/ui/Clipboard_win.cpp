@@ -30,7 +30,9 @@ bool CopyToClipboard(const char* text) {
 
 std::string ListClipboardText(HWND list, int columns) {
   ClipboardText text;
-  char cell[kCaptionChars];
+  // Cells are cut to 259 characters. Wine garbles the last byte when the list view cuts a
+  // text to a small buffer, so read through a large one and cut here.
+  char cell[kCellChars];
   for (int column = 0; column < columns; ++column) {
     cell[0] = '\0';
     LVCOLUMNA info = {};
@@ -38,6 +40,7 @@ std::string ListClipboardText(HWND list, int columns) {
     info.pszText = cell;
     info.cchTextMax = static_cast<int>(sizeof cell);
     SendMessageA(list, LVM_GETCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info));
+    cell[kCaptionChars - 1] = '\0';
     text.AddCell(cell);
   }
   text.EndLine();
@@ -46,6 +49,7 @@ std::string ListClipboardText(HWND list, int columns) {
     for (int column = 0; column < columns; ++column) {
       cell[0] = '\0';
       ListView_GetItemText(list, row, column, cell, static_cast<int>(sizeof cell));
+      cell[kCaptionChars - 1] = '\0';
       text.AddCell(cell);
     }
     text.EndLine();

@@ -27,8 +27,10 @@ LRESULT DrawSubItem(const NMLVCUSTOMDRAW* cd) {
   int column = cd->iSubItem;
   HDC dc = cd->nmcd.hdc;
 
-  char text[kCaptionChars] = "";
+  // Cut to 259 characters here: Wine garbles the last byte when the list view cuts.
+  char text[kCellChars] = "";
   ListView_GetItemText(list, row, column, text, static_cast<int>(sizeof text));
+  text[kCaptionChars - 1] = '\0';
   LVITEMA item = {};
   item.mask = LVIF_PARAM;
   item.iItem = row;
