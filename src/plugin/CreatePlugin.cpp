@@ -1,0 +1,29 @@
+#include <exception>
+#include <new>
+
+#include "base/LogOutput.h"
+#include "msg/Console.h"
+#include "plugin/KV_UserLog.h"
+
+namespace {
+// Teardown at unload runs in the reverse order of construction:
+// 1. g_plugin: its main window destroys the window tree while every window object is
+//    whole, then the objects go;
+// 2. the window map and the hook map: function-local statics completed while g_plugin
+//    was being built (by its first window object), so they outlive it;
+// 3. the console links and the log function: plain pointers, nothing to release.
+CKV_UserLog g_plugin;
+}  // namespace
+
+CKV_UserLog& ThePlugin() { return g_plugin; }
+
+bool KV_CDECL CreatePlugin(sPluginCreateInfo* info) {
+  if (!info || info->startMode == 1) return false;
+  ConsoleLinks& links = Console();
+  links.directory = info->pDirectory;
+  SetLogOutputFunc(info->pLogOutput);
+  links.messenger = info->pMessenger;
+  links.network = info->pMessenger ? info->pMessenger->GetNetwork() : nullptr;
+  links.third = info->pThird;
+  return g_plugin.Initialize(info);
+}

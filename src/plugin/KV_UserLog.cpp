@@ -1,0 +1,50 @@
+#include "plugin/KV_UserLog.h"
+
+#include <commctrl.h>
+
+#include <exception>
+#include <new>
+
+#include "base/Format.h"
+#include "base/LogOutput.h"
+#include "msg/MsgException.h"
+
+namespace {
+// The classes the pages use: list view, tree view, bar, tab, up-down, progress, date and
+// cool bar.
+const DWORD kCommonControlClasses = 0x53F;
+}  // namespace
+
+bool CKV_UserLog::Initialize(sPluginCreateInfo* info) {
+  INITCOMMONCONTROLSEX icc = {sizeof icc, kCommonControlClasses};
+  InitCommonControlsEx(&icc);
+  info->pPlugin = this;
+  if (info->pName) CopyBounded(info->pName, kCaptionChars, "KV_UserLog");
+
+  // Without the console's instance the templates are still this module's own.
+  HINSTANCE instance = info->hInstance ? info->hInstance : ModuleInstance();
+  try {
+    m_mainWindow.Create(instance, info->hParent);
+  } catch (const std::bad_alloc&) {
+    LogOutput(kLogDataError, "^2cannot create the main window: %s", "out of memory");
+  } catch (const std::exception& e) {
+    LogOutput(kLogDataError, "^2cannot create the main window: %s", e.what());
+  } catch (const CInternalException& e) {
+    LogOutput(kLogDataError, "^2cannot create the main window: %s", e.GetName());
+  }
+  return true;
+}
+
+void CKV_UserLog::ClearGameLog() { m_mainWindow.ClearGameLog(); }
+
+HWND CKV_UserLog::GetWindow() { return m_mainWindow.GetHwnd(); }
+
+bool CKV_UserLog::OnMessage(CMsg* msg, CMassiveMsg* massive) { return m_mainWindow.Route(msg, massive); }
+
+// The object lives in the module's static storage and is destroyed at unload, so there
+// is nothing to free whatever the flags say: freeing it, or destroying it twice, would
+// corrupt the console's heap. What the console asks for is that the windows go.
+void* CKV_UserLog::DeletingDestructor(uint32_t) {
+  m_mainWindow.DestroyWindows();
+  return this;
+}

@@ -1,0 +1,90 @@
+#include "plugin/MainWindow.h"
+
+#include <exception>
+#include <new>
+
+#include "base/Format.h"
+#include "base/LogOutput.h"
+#include "msg/Console.h"
+#include "msg/MsgException.h"
+
+namespace {
+const char kMainClass[] = "KV_UserLog";
+}
+
+CMainWindow::~CMainWindow() {
+  // Teardown order: the whole window tree goes while the strip and page objects (members,
+  // destroyed after this body) can still take their last messages; then the objects.
+  DestroyWindows();
+}
+
+void CMainWindow::DestroyWindows() {
+  if (m_hWnd) DestroyWindow(m_hWnd);
+}
+
+bool CMainWindow::Create(HINSTANCE instance, HWND parent) {
+  // The console calls the entry once; a repeated call keeps the window it already has.
+  if (m_hWnd) return false;
+  if (!RegisterWindowClass(instance, kMainClass, nullptr)) return false;
+  CreateArgs args;
+  args.exStyle = WS_EX_CLIENTEDGE;
+  args.className = kMainClass;
+  args.title = kMainClass;
+  args.style = WS_VISIBLE | WS_CHILD;
+  args.width = 10;
+  args.height = 10;
+  args.parent = parent;
+  args.instance = instance;
+  if (!CreateWindowObject(args)) return false;
+  AddMessageHandler(WM_SIZE, &CMainWindow::OnSize);
+  AddMessageHandler(WM_ERASEBKGND, &CMainWindow::OnEraseBkgnd);
+
+  if (!m_tabs.Create(instance, m_hWnd)) return false;
+  m_tabs.SetColors(GetSysColor(COLOR_3DFACE));
+
+  HWND strip = m_tabs.GetHwnd();
+  if (!m_kdLog.Create(instance, strip)) return false;
+  if (!m_gameLog.Create(instance, strip)) return false;
+  m_tabs.AddTab("Kaldera", m_kdLog.GetHwnd());
+
+  // An empty world list leaves the caption without a name.
+  const char* world = FirstWorldName();
+  char caption[kCaptionChars];
+  FormatBounded(caption, sizeof caption, "Korvath Online - %s", world ? world : "");
+  m_tabs.AddTab(caption, m_gameLog.GetHwnd());
+
+  if (!m_siegeLog.Create(instance, strip)) return false;
+  m_tabs.AddTab("Siege Log", m_siegeLog.GetHwnd());
+  if (!m_serverEventLog.Create(instance, strip)) return false;
+  m_tabs.AddTab("ServerEvent Log", m_serverEventLog.GetHwnd());
+
+  Show(SW_SHOW);
+  Update();
+  return true;
+}
+
+bool CMainWindow::Route(CMsg* msg, CMassiveMsg* massive) {
+  uint16_t id = msg ? GetID(msg) : massive ? GetID(massive) : 0;
+  // An answer handler that reads past the end of an answer keeps the rows it read; the
+  // page took the message, and the console only learns of it through the log line.
+  try {
+    return m_kdLog.Dispatch(msg, massive) || m_gameLog.Dispatch(msg, massive) ||
+           m_siegeLog.Dispatch(msg, massive) || m_serverEventLog.Dispatch(msg, massive);
+  } catch (const CInternalException& e) {
+    LogOutput(kLogDataError, "^2answer 0x%04X cut short: %s", id, e.GetName());
+  } catch (const std::bad_alloc&) {
+    LogOutput(kLogDataError, "^2answer 0x%04X cut short: %s", id, "out of memory");
+  } catch (const std::exception& e) {
+    LogOutput(kLogDataError, "^2answer 0x%04X cut short: %s", id, e.what());
+  }
+  return true;
+}
+
+void CMainWindow::ClearGameLog() { m_gameLog.ClearGameLog(); }
+
+LRESULT CMainWindow::OnSize(WPARAM, LPARAM lParam) {
+  if (m_tabs.GetHwnd()) MoveWindow(m_tabs.GetHwnd(), 0, 0, LOWORD(lParam), HIWORD(lParam), FALSE);
+  return 0;
+}
+
+LRESULT CMainWindow::OnEraseBkgnd(WPARAM, LPARAM) { return 1; }

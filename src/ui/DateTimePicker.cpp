@@ -1,0 +1,33 @@
+#include "ui/DateTimePicker.h"
+
+#include <commctrl.h>
+
+#include "base/Format.h"
+
+std::string DateTimeText(const SYSTEMTIME& date, const SYSTEMTIME& time) {
+  return FormatString(kCaptionChars, "%d-%d-%d %02d:%02d:%02d", date.wYear, date.wMonth, date.wDay, time.wHour,
+                      time.wMinute, time.wSecond);
+}
+
+std::string GetDateTimeText(HWND datePicker, HWND timePicker) {
+  SYSTEMTIME date = {}, time = {};
+  SendMessageA(datePicker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&date));
+  SendMessageA(timePicker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
+  return DateTimeText(date, time);
+}
+
+void SetDateTimePickers(HWND page, int dateId, int timeId, time_t moment) {
+  struct tm local = {};
+  if (localtime_s(&local, &moment) != 0) return;
+  SYSTEMTIME st = {};
+  st.wYear = static_cast<WORD>(local.tm_year + 1900);
+  st.wMonth = static_cast<WORD>(local.tm_mon + 1);
+  st.wDayOfWeek = static_cast<WORD>(local.tm_wday);
+  st.wDay = static_cast<WORD>(local.tm_mday);
+  st.wHour = static_cast<WORD>(local.tm_hour);
+  st.wMinute = static_cast<WORD>(local.tm_min);
+  // The pickers refuse a leap second.
+  st.wSecond = static_cast<WORD>(local.tm_sec > 59 ? 59 : local.tm_sec);
+  SendDlgItemMessageA(page, dateId, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
+  SendDlgItemMessageA(page, timeId, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
+}

@@ -1,0 +1,62 @@
+#include "ui/ListView.h"
+
+#include <commctrl.h>
+
+#include <cstdarg>
+
+#include "base/Format.h"
+
+void InsertColumn(HWND list, int column, int width, const char* caption) {
+  LVCOLUMNA col = {};
+  col.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+  col.fmt = LVCFMT_LEFT;
+  col.cx = width;
+  col.pszText = const_cast<char*>(caption);
+  SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&col));
+}
+
+int AppendRow(HWND list, const char* text, uint32_t data) {
+  LVITEMA item = {};
+  item.mask = LVIF_TEXT | LVIF_PARAM;
+  item.iItem = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+  item.pszText = const_cast<char*>(text);
+  item.lParam = static_cast<LPARAM>(data);
+  return static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+void SetCellText(HWND list, int row, int column, const char* format, ...) {
+  char text[kCellChars];
+  va_list args;
+  va_start(args, format);
+  FormatBoundedV(text, sizeof text, format, args);
+  va_end(args);
+  LVITEMA item = {};
+  item.iSubItem = column;
+  item.pszText = text;
+  SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+uint32_t GetRowData(HWND list, int row) {
+  LVITEMA item = {};
+  item.mask = LVIF_PARAM;
+  item.iItem = row;
+  if (!SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return 0;
+  return static_cast<uint32_t>(item.lParam);
+}
+
+void DeleteAllRows(HWND list) { SendMessageA(list, LVM_DELETEALLITEMS, 0, 0); }
+
+void DeleteRow(HWND list, int row) { SendMessageA(list, LVM_DELETEITEM, static_cast<WPARAM>(row), 0); }
+
+int FirstSelectedRow(HWND list) {
+  return static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_SELECTED, 0)));
+}
+
+int FirstRow(HWND list) {
+  return static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_ALL, 0)));
+}
+
+bool RowCheckState(HWND list, int row) {
+  UINT state = static_cast<UINT>(SendMessageA(list, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK));
+  return (state >> 12) - 1 == 1;
+}

@@ -1,0 +1,20 @@
+#pragma once
+// Report-style list view helpers. Rows carry a 32-bit item data value.
+#include <windows.h>
+
+#include <cstdint>
+
+#include "base/Platform.h"
+
+void InsertColumn(HWND list, int column, int width, const char* caption);
+// Inserts a row at the end; returns its index, or -1.
+int AppendRow(HWND list, const char* text, uint32_t data);
+// Formats into 4096 bytes (longer text is cut) and sets the cell.
+void SetCellText(HWND list, int row, int column, const char* format, ...) KV_PRINTF(4, 5);
+uint32_t GetRowData(HWND list, int row);
+void DeleteAllRows(HWND list);
+void DeleteRow(HWND list, int row);
+// -1 when there is none.
+int FirstSelectedRow(HWND list);
+int FirstRow(HWND list);
+bool RowCheckState(HWND list, int row);

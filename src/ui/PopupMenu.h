@@ -1,0 +1,26 @@
+#pragma once
+// A context menu whose chosen command reaches its owner as an ordinary WM_COMMAND.
+#include <windows.h>
+
+#include "base/Platform.h"
+
+class CWindowBase;
+
+class CWin32Control_PopupMenu {
+ public:
+  CWin32Control_PopupMenu();
+  ~CWin32Control_PopupMenu();
+  CWin32Control_PopupMenu(const CWin32Control_PopupMenu&) = delete;
+  CWin32Control_PopupMenu& operator=(const CWin32Control_PopupMenu&) = delete;
+
+  // Formats the caption into 260 characters.
+  bool AppendItem(UINT flags, UINT_PTR commandId, const char* format, ...) KV_PRINTF(4, 5);
+  bool AppendSeparator();
+  // Opens the menu at the cursor, tracking the right button.
+  void Track(CWindowBase* owner);
+
+  HMENU GetHandle() const { return m_hMenu; }
+
+ private:
+  HMENU m_hMenu;
+};
