@@ -1,0 +1,125 @@
+#include "refdata/KV_GameRefData.h"
+
+#include <memory>
+#include <new>
+
+#include "base/LogOutput.h"
+#include "refdata/RefDataLoad.h"
+
+namespace {
+CGameRefData* g_sharedInstance = nullptr;
+}  // namespace
+
+bool CGameRefData::Load() {
+  typedef bool (*StepFn)(CGameRefData&, const char*);
+  struct Step {
+    const char* path;
+    StepFn load;
+  };
+  static const Step kSteps[] = {
+      {"KV_GameRefData\\QuestData.txt", [](CGameRefData& d, const char* p) { return LoadRefDataFile(p, d.m_quests); }},
+      {"KV_GameRefData\\ItemData.txt", [](CGameRefData& d, const char* p) { return LoadRefDataList(p, d.m_items); }},
+      {"KV_GameRefData\\CharacterData.txt", [](CGameRefData& d, const char* p) { return LoadRefDataList(p, d.m_chars); }},
+      {"KV_GameRefData\\SkillData.txt", [](CGameRefData& d, const char* p) { return LoadRefDataList(p, d.m_skills); }},
+      {"KV_GameRefData\\SkillMasteryData.txt", [](CGameRefData& d, const char* p) { return LoadRefDataFile(p, d.m_masteries); }},
+      {"KV_GameRefData\\MagicOption.txt", [](CGameRefData& d, const char* p) { return LoadRefDataFile(p, d.m_magicOptions); }},
+      {"KV_GameRefData\\MagicOptionAssign.txt", [](CGameRefData& d, const char* p) { return LoadRefDataFile(p, d.m_magicOptAssigns); }},
+      {"KV_GameRefData\\LevelData.txt", [](CGameRefData& d, const char* p) { return LoadRefDataFile(p, d.m_levels); }},
+      {"KV_GameRefData\\SiegeFortress.txt", [](CGameRefData& d, const char* p) { return LoadRefDataFile(p, d.m_fortresses); }},
+      {"KV_GameRefData\\TextDataName.txt", [](CGameRefData& d, const char* p) { return LoadTextFile(p, d.m_texts); }},
+      {"KV_GameRefData\\TextUISystem.txt", [](CGameRefData& d, const char* p) { return LoadTextFile(p, d.m_texts); }},
+      {"KV_GameRefData\\TextQuest.txt", [](CGameRefData& d, const char* p) { return LoadTextFile(p, d.m_texts); }},
+      {"KV_GameRefData\\RefServerEventID.txt", [](CGameRefData& d, const char* p) { return LoadRefDataFile(p, d.m_serverEvents); }},
+  };
+  bool all = true;
+  for (const Step& step : kSteps) {
+    bool loaded = false;
+    try {
+      loaded = step.load(*this, step.path);
+    } catch (const std::bad_alloc&) {
+      // Out of memory counts as a failed step; the tables stay searchable.
+      SealAll();
+    }
+    if (!loaded) {
+      LogOutput(kLogDataError, "^2failed to load %s", step.path);
+      all = false;
+    }
+  }
+  CompactAll();
+  return all;
+}
+
+void CGameRefData::CompactAll() {
+  m_items.Compact();
+  m_chars.Compact();
+  m_skills.Compact();
+  m_masteries.Compact();
+  m_quests.Compact();
+  m_magicOptions.Compact();
+  m_magicOptAssigns.Compact();
+  m_levels.Compact();
+  m_fortresses.Compact();
+  m_serverEvents.Compact();
+}
+
+void CGameRefData::SealAll() {
+  m_items.Seal();
+  m_chars.Seal();
+  m_skills.Seal();
+  m_masteries.Seal();
+  m_quests.Seal();
+  m_magicOptions.Seal();
+  m_magicOptAssigns.Seal();
+  m_levels.Seal();
+  m_fortresses.Seal();
+  m_serverEvents.Seal();
+}
+
+CGameRefData* CGameRefData::GetInstance() {
+  if (g_sharedInstance) return g_sharedInstance;
+  std::unique_ptr<CGameRefData> data(new (std::nothrow) CGameRefData);
+  if (!data || !data->Load()) {
+    LogOutput(kLogDataError, "%s", "failed to initialize reference data !!!");
+    return nullptr;
+  }
+  g_sharedInstance = data.release();
+  return g_sharedInstance;
+}
+
+void CGameRefData::DestroyInstance() {
+  delete g_sharedInstance;
+  g_sharedInstance = nullptr;
+}
+
+const char* CGameRefData::GetText(const char* key) const {
+  const char* text = key ? m_texts.Find(key) : nullptr;
+  return text ? text : "";
+}
+
+void CGameRefData::GetSiegeFortressList(std::vector<const RefSiegeFortress*>& list) const {
+  list.clear();
+  for (const RefSiegeFortress& fortress : m_fortresses.Records()) {
+    if (fortress.enabled != 0) list.push_back(&fortress);
+  }
+}
+
+void CGameRefData::GetServerEventList(std::vector<const RefServerEventID*>& list) const {
+  list.clear();
+  for (const RefServerEventID& event : m_serverEvents.Records()) list.push_back(&event);
+}
+
+std::vector<CGameRefData::RefDataMemory> CGameRefData::MemoryByKind() const {
+  return {
+      {"items", m_items.Size(), m_items.Bytes()},
+      {"characters", m_chars.Size(), m_chars.Bytes()},
+      {"skills", m_skills.Size(), m_skills.Bytes()},
+      {"masteries", m_masteries.Size(), m_masteries.Bytes()},
+      {"quests", m_quests.Size(), m_quests.Bytes()},
+      {"magic options", m_magicOptions.Size(), m_magicOptions.Bytes()},
+      {"magic option assignments", m_magicOptAssigns.Size(), m_magicOptAssigns.Bytes()},
+      {"levels", m_levels.Size(), m_levels.Bytes()},
+      {"fortresses", m_fortresses.Size(), m_fortresses.Bytes()},
+      {"server events", m_serverEvents.Size(), m_serverEvents.Bytes()},
+      {"texts", m_texts.Size(), m_texts.Bytes()},
+  };
+}

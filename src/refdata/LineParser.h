@@ -1,0 +1,26 @@
+#pragma once
+// CLineParser splits one line of a text file into numbered columns with the token
+// syntax of RefToken.h. The line is cut in place, inside the file text it belongs to.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+class CLineParser {
+ public:
+  CLineParser() = default;
+  virtual ~CLineParser() = default;
+
+  // Splits the line starting at `line` (not at the terminating zero) into columns
+  // 0, 1, 2, ...; returns where the next line starts, or null when the data ends.
+  // Sets *tooLong when the line or one of its tokens exceeds its limit.
+  char* Split(char* line, bool* tooLong);
+
+  // The token of the column, or null when the line has no such column.
+  const char* Find(uint32_t column) const {
+    return column < m_columns.size() ? m_columns[column] : nullptr;
+  }
+  size_t Columns() const { return m_columns.size(); }
+
+ private:
+  std::vector<const char*> m_columns;
+};

@@ -1,0 +1,92 @@
+#include "refdata/RefDataLoad.h"
+
+#include <string>
+
+#include "base/AssertReport.h"
+#include "base/LogOutput.h"
+#include "refdata/RefDataParser.h"
+#include "refdata/RefDataParser2.h"
+#include "refdata/RefLevelExpOffset.h"
+#include "refdata/RefMagicOption.h"
+#include "refdata/RefObj.h"
+#include "refdata/RefQuest.h"
+#include "refdata/RefServerEventID.h"
+#include "refdata/RefSiegeFortress.h"
+#include "refdata/RefSkill.h"
+
+template <class T>
+bool LoadRefDataFile(const char* path, CRefTable<T>& table) {
+  CRefDataParser parser;
+  if (!parser.Open(path)) {
+    LogOutput(kLogRefusal, "RefData file : %s missing!", path);
+    return false;
+  }
+  bool complete = true;
+  while (!parser.Exhausted()) {
+    T& record = table.Append();
+    if (!record.Read(parser, table.Pool())) {
+      table.DropLast();
+      // An over-long token has its own message; the report is for data that ends early.
+      if (!parser.TokenTooLong() && !ReportAssertion(894, "KV_GameRefData", "false")) {
+        BreakIntoDebuggerIfAttached();
+      }
+      complete = false;
+      break;
+    }
+  }
+  table.Seal();
+  return complete;
+}
+
+template <class T>
+bool LoadRefDataList(const char* path, CRefTable<T>& table) {
+  CRefDataParser list;
+  if (!list.Open(path)) {
+    LogOutput(kLogDataError, "^2failed to load %s", path);
+    return false;
+  }
+  std::string folder(path);
+  size_t slash = folder.rfind('\\');
+  folder.resize(slash == std::string::npos ? 0 : slash + 1);
+  while (!list.Exhausted()) {
+    bool ok = false;
+    const char* name = list.GetString(ok);
+    if (!ok) return false;  // an over-long name, reported by the parser
+    std::string recordPath = folder + name;
+    if (!LoadRefDataFile(recordPath.c_str(), table)) {
+      LogOutput(kLogDataError, "^2failed to load %s", recordPath.c_str());
+      return false;
+    }
+  }
+  return true;
+}
+
+bool LoadTextFile(const char* path, CTextTable& table) {
+  CRefDataParser2 parser;
+  if (!parser.Open(path)) {
+    LogOutput(kLogRefusal, "Text RefData file %s missing!", path);
+    return false;
+  }
+  const char* key = "";
+  const char* text = "";
+  while (const CLineParser* line = parser.ReadLine()) {
+    if (const char* column = line->Find(1)) key = column;
+    if (const char* column = line->Find(8)) text = column;
+    if (!table.Insert(key, text)) return false;
+  }
+  return !parser.LineTooLong();
+}
+
+template bool LoadRefDataFile(const char*, CRefTable<RefObjItem>&);
+template bool LoadRefDataFile(const char*, CRefTable<RefObjChar>&);
+template bool LoadRefDataFile(const char*, CRefTable<RefSkill>&);
+template bool LoadRefDataFile(const char*, CRefTable<RefSkillMastery>&);
+template bool LoadRefDataFile(const char*, CRefTable<RefQuest>&);
+template bool LoadRefDataFile(const char*, CRefTable<RefMagicOption>&);
+template bool LoadRefDataFile(const char*, CRefTable<RefMagicOptAssign>&);
+template bool LoadRefDataFile(const char*, CRefTable<RefLevelExpOffset>&);
+template bool LoadRefDataFile(const char*, CRefTable<RefSiegeFortress>&);
+template bool LoadRefDataFile(const char*, CRefTable<RefServerEventID>&);
+template bool LoadRefDataList(const char*, CRefTable<RefObjItem>&);
+template bool LoadRefDataList(const char*, CRefTable<RefObjChar>&);
+template bool LoadRefDataList(const char*, CRefTable<RefSkill>&);

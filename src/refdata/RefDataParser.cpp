@@ -1,0 +1,43 @@
+#include "refdata/RefDataParser.h"
+
+#include "base/LogOutput.h"
+#include "refdata/RefDataText.h"
+#include "refdata/RefNumber.h"
+#include "refdata/RefToken.h"
+
+bool CRefDataParser::Open(const char* path) {
+  m_path = path;
+  m_tokenTooLong = false;
+  m_cursor = nullptr;
+  if (!LoadRefDataText(path, &m_text)) return false;
+  // A text that starts with a zero (a U+0000 first character) holds no token.
+  if (m_text.data.get()[0] != '\0') m_cursor = m_text.data.get();
+  return true;
+}
+
+const char* CRefDataParser::GetString(bool& ok) {
+  ok = m_cursor != nullptr;
+  if (!ok) return "";
+  char* token = m_cursor;
+  RefTokenCut cut = CutRefToken(token);
+  m_cursor = cut.next;
+  if (cut.length > kRefTokenLimit) {
+    LogOutput(kLogDataError, "^2RefData file : %s has a token longer than %u bytes", m_path.c_str(),
+              static_cast<unsigned>(kRefTokenLimit));
+    m_tokenTooLong = true;
+    m_cursor = nullptr;
+    ok = false;
+    return "";
+  }
+  return token;
+}
+
+int32_t CRefDataParser::GetInt(bool& ok) {
+  const char* token = GetString(ok);
+  return ok ? RefAtoi(token) : 0;
+}
+
+float CRefDataParser::GetFloat(bool& ok) {
+  const char* token = GetString(ok);
+  return ok ? RefAtof(token) : 0.0f;
+}

@@ -1,0 +1,39 @@
+#pragma once
+// CRefDataParser reads a reference record file as one stream of tokens (RefToken.h):
+// line ends separate tokens exactly as TABs do, so a record reader takes its fixed
+// number of tokens whatever the lines look like.
+#include <cstdint>
+#include <string>
+
+#include "base/HeapBuffer.h"
+
+class CRefDataParser {
+ public:
+  CRefDataParser() = default;
+  virtual ~CRefDataParser() = default;
+  CRefDataParser(const CRefDataParser&) = delete;
+  CRefDataParser& operator=(const CRefDataParser&) = delete;
+
+  // Loads and converts the file; the cursor starts at its first byte. False when the
+  // file is missing.
+  bool Open(const char* path);
+
+  // The next token (valid as long as the parser), ok true; when no token is left, the
+  // empty text and ok false.
+  const char* GetString(bool& ok);
+  // The next token as atoi reads it (saturated to the 32-bit range); 0 and ok false
+  // when no token is left.
+  int32_t GetInt(bool& ok);
+  // The next token as atof reads it, narrowed to float; 0 and ok false when none is left.
+  float GetFloat(bool& ok);
+
+  bool Exhausted() const { return m_cursor == nullptr; }
+  // A token was longer than the token limit; the rest of the file is not read.
+  bool TokenTooLong() const { return m_tokenTooLong; }
+
+ private:
+  HeapBuffer m_text;
+  char* m_cursor = nullptr;
+  bool m_tokenTooLong = false;
+  std::string m_path;
+};

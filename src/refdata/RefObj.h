@@ -1,0 +1,37 @@
+#pragma once
+// Object records: characters (104 columns) and items (160 columns), both starting
+// with the 57 common columns. Only what the log texts use is kept.
+#include <cstdint>
+
+#include "refdata/ObjTypeWord.h"
+#include "refdata/RefDataParser.h"
+#include "refdata/StringPool.h"
+
+class CRecordReader;
+
+class RefObjCommon {
+ public:
+  int32_t id = 0;                // column 1, the key
+  const char* codeName = "";     // column 2
+  const char* nameKey = "";      // column 5: text key of the display name
+  int32_t rarity = 0;            // column 15: 2 marks a rare item
+  uint16_t typeWord = 0;         // columns 7-12
+
+  uint32_t Key() const { return static_cast<uint32_t>(id); }
+
+ protected:
+  bool ReadCommon(CRecordReader& in);
+};
+
+class RefObjChar : public RefObjCommon {
+ public:
+  bool Read(CRefDataParser& parser, CStringPool& pool);
+};
+
+class RefObjItem : public RefObjCommon {
+ public:
+  bool Read(CRefDataParser& parser, CStringPool& pool);
+};
+
+// An equipment item whose rarity is 2.
+bool IsRare(const RefObjItem& item);

@@ -1,0 +1,67 @@
+#include "refdata/TextTable.h"
+
+#include <cstring>
+#include <new>
+#include <vector>
+
+uint32_t CTextTable::Hash(const char* key, size_t length) {
+  uint32_t h = 2166136261u;  // FNV-1a
+  for (size_t i = 0; i < length; ++i) h = (h ^ static_cast<unsigned char>(key[i])) * 16777619u;
+  return h;
+}
+
+const CTextTable::Slot* CTextTable::Lookup(const char* key, size_t length, uint32_t hash) const {
+  size_t mask = m_slots.size() - 1;
+  for (size_t i = hash & mask;; i = (i + 1) & mask) {
+    const Slot& slot = m_slots[i];
+    if (!slot.key) return &slot;
+    if (slot.hash == hash && slot.keyLength == length && memcmp(slot.key, key, length) == 0) return &slot;
+  }
+}
+
+bool CTextTable::Grow() {
+  size_t size = m_slots.empty() ? 1024 : m_slots.size() * 2;
+  std::vector<Slot> slots;
+  try {
+    slots.assign(size, Slot{nullptr, 0, 0});
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  size_t mask = size - 1;
+  for (const Slot& slot : m_slots) {
+    if (!slot.key) continue;
+    size_t i = slot.hash & mask;
+    while (slots[i].key) i = (i + 1) & mask;
+    slots[i] = slot;
+  }
+  m_slots.swap(slots);
+  return true;
+}
+
+bool CTextTable::Insert(const char* key, const char* text) {
+  // Kept at most half full so that probe runs stay short.
+  if ((m_count + 1) * 2 > m_slots.size() && !Grow()) return false;
+  size_t keyLength = strlen(key);
+  uint32_t hash = Hash(key, keyLength);
+  Slot* slot = const_cast<Slot*>(Lookup(key, keyLength, hash));
+  if (slot->key) return true;
+  // Key and text sit back to back in the pool, so the slot needs only the key.
+  const char* stored = m_pool.AddPair(key, keyLength, text, strlen(text));
+  if (!stored) return false;
+  *slot = Slot{stored, hash, static_cast<uint32_t>(keyLength)};
+  ++m_count;
+  return true;
+}
+
+const char* CTextTable::Find(const char* key) const {
+  if (m_count == 0) return nullptr;
+  size_t keyLength = strlen(key);
+  const Slot* slot = Lookup(key, keyLength, Hash(key, keyLength));
+  return slot->key ? slot->key + slot->keyLength + 1 : nullptr;
+}
+
+void CTextTable::Clear() {
+  std::vector<Slot>().swap(m_slots);
+  m_count = 0;
+  m_pool.Clear();
+}
