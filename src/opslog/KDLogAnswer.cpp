@@ -5,6 +5,12 @@
 
 KDLogAnswer ReadKDLogAnswer(CMassiveMsg* massive) {
   KDLogAnswer answer;
+  // The answer always comes in parts; one handed over as a single record has no parts
+  // to read and counts as cut short.
+  if (!massive) {
+    answer.cutShort = true;
+    return answer;
+  }
   try {
     if (ReadU8(massive) == kKDLogResultFailed) {
       answer.failed = true;

@@ -17,7 +17,7 @@ struct KDLogAnswer {
   std::vector<KDLogRecord> records;
 };
 
-// Reads the whole answer; never throws.
+// Reads the whole answer; never throws. A null message reads as cut short.
 KDLogAnswer ReadKDLogAnswer(CMassiveMsg* massive);
 
 // The operator lines for an answer: the failure, a data error for a cut-short answer,

@@ -140,6 +140,11 @@ TEST(KDLogAnswer, empty_answer_is_a_data_error_not_a_crash) {
   EXPECT_TRUE(s.Records().empty());
   ASSERT_EQ(CapturedLog().size(), 1u);
   EXPECT_EQ(CapturedLog()[0].classWord, 0x02000000u);
+
+  s.Query(AnyInput());
+  s.OnAnswer(nullptr);
+  EXPECT_FALSE(s.InFlight());
+  EXPECT_EQ(CapturedLog().size(), 2u);
 }
 
 TEST(KDLogSession, second_query_waits_for_the_answer) {
