@@ -1,0 +1,169 @@
+// Load time of the reference data at live-game volume, against the floor any loader
+// pays: reading every file the load reads and converting it from UTF-16, nothing else.
+// Best of several runs of each, interleaved so that both see the same cache state.
+//   bench_refdata_load [--dir <folder holding KV_GameRefData>] [--runs N]
+// The volumes are generated into the folder first when it has none.
+#include <chrono>
+#include <cinttypes>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/HeapBuffer.h"
+#include "base/LogOutput.h"
+#include "refdata/KV_GameRefData.h"
+#include "refdata/RefDataText.h"
+#include "refdatagen/BenchVolumes.h"
+#include "refdatagen/RefFileSet.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::vector<std::string> g_Messages;
+
+void KV_CDECL CollectMessage(uint32_t classWord, const char* text) {
+  g_Messages.push_back(text);
+}
+
+double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
+
+// The loader's paths, in its order: every top file, and after a list the files it names.
+bool CollectInputs(std::vector<std::string>& paths, uint64_t& bytes) {
+  for (const RefFile& file : RefFileSet()) {
+    const std::string path = std::string("KV_GameRefData\\") + file.name;
+    paths.push_back(path);
+    if (!file.isList) continue;
+    HeapBuffer text;
+    if (!LoadRefDataText(path.c_str(), &text)) return false;
+    const char* p = text.data.get();
+    const char* end = p + text.size;
+    while (p < end) {
+      const char* stop = p;
+      while (stop < end && *stop != '\t' && *stop != '\r') ++stop;
+      if (stop > p) paths.push_back("KV_GameRefData\\" + std::string(p, stop));
+      p = stop + ((stop < end && *stop == '\r') ? 2 : 1);
+    }
+  }
+  bytes = 0;
+  for (const std::string& path : paths) {
+    std::string posix = path;
+    posix[posix.find('\\')] = '/';
+    std::error_code ec;
+    uintmax_t size = fs::file_size(posix, ec);
+    if (ec) return false;
+    bytes += size;
+  }
+  return true;
+}
+
+// Reads and converts every input exactly as the loader does before it parses.
+bool ReadAndConvert(const std::vector<std::string>& paths, uint64_t& convertedBytes) {
+  convertedBytes = 0;
+  for (const std::string& path : paths) {
+    HeapBuffer text;
+    if (!LoadRefDataText(path.c_str(), &text)) return false;
+    convertedBytes += text.size;
+  }
+  return true;
+}
+
+void PrintMemory(const CGameRefData& data) {
+  size_t totalRecords = 0, totalBytes = 0;
+  printf("\nmemory held by the loaded set\n");
+  printf("  %-26s %10s %12s %10s\n", "kind", "records", "bytes", "per record");
+  for (const CGameRefData::RefDataMemory& m : data.MemoryByKind()) {
+    printf("  %-26s %10zu %12zu %10.1f\n", m.kind, m.records, m.bytes,
+           m.records ? static_cast<double>(m.bytes) / static_cast<double>(m.records) : 0.0);
+    totalRecords += m.records;
+    totalBytes += m.bytes;
+  }
+  printf("  %-26s %10zu %12zu   (%.1f MB)\n", "total", totalRecords, totalBytes, totalBytes / 1e6);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  fs::path dir = KV_BENCH_DEFAULT_DIR;
+  int runs = 5;
+  for (int i = 1; i < argc; ++i) {
+    if (strcmp(argv[i], "--dir") == 0 && i + 1 < argc) {
+      dir = argv[++i];
+    } else if (strcmp(argv[i], "--runs") == 0 && i + 1 < argc && atoi(argv[i + 1]) > 0) {
+      runs = atoi(argv[++i]);
+    } else {
+      fprintf(stderr, "usage: bench_refdata_load [--dir <folder holding KV_GameRefData>] [--runs N]\n");
+      return 2;
+    }
+  }
+
+  if (!fs::exists(dir / "KV_GameRefData" / "ItemData.txt")) {
+    printf("generating benchmark volumes in %s\n", dir.string().c_str());
+    BenchTotals totals;
+    std::string error;
+    if (!WriteBenchVolumes((dir / "KV_GameRefData").string(), BenchScale(), totals, error)) {
+      fprintf(stderr, "bench_refdata_load: %s\n", error.c_str());
+      return 1;
+    }
+  }
+  std::error_code ec;
+  fs::current_path(dir, ec);
+  if (ec) {
+    fprintf(stderr, "bench_refdata_load: %s: %s\n", dir.string().c_str(), ec.message().c_str());
+    return 1;
+  }
+
+  std::vector<std::string> paths;
+  uint64_t inputBytes = 0;
+  if (!CollectInputs(paths, inputBytes)) {
+    fprintf(stderr, "bench_refdata_load: the reference files in %s are incomplete\n", dir.string().c_str());
+    return 1;
+  }
+  printf("input: %zu files, %.1f MB of UTF-16 in %s\n", paths.size(), inputBytes / 1e6, dir.string().c_str());
+
+  SetLogOutputFunc(CollectMessage);
+  double bestBaseline = 1e30, bestLoad = 1e30, bestFree = 1e30;
+  uint64_t convertedBytes = 0;
+  std::unique_ptr<CGameRefData> kept;
+  for (int run = 0; run < runs; ++run) {
+    Clock::time_point t0 = Clock::now();
+    if (!ReadAndConvert(paths, convertedBytes)) {
+      fprintf(stderr, "bench_refdata_load: a reference file could not be read\n");
+      return 1;
+    }
+    Clock::time_point t1 = Clock::now();
+    auto data = std::make_unique<CGameRefData>();
+    bool loaded = data->Load();
+    Clock::time_point t2 = Clock::now();
+    if (!loaded) {
+      fprintf(stderr, "bench_refdata_load: the load failed:\n");
+      for (const std::string& m : g_Messages) fprintf(stderr, "  %s\n", m.c_str());
+      return 1;
+    }
+    bestBaseline = std::min(bestBaseline, Seconds(t1 - t0));
+    bestLoad = std::min(bestLoad, Seconds(t2 - t1));
+    if (run + 1 == runs) {
+      kept = std::move(data);
+    } else {
+      Clock::time_point t3 = Clock::now();
+      data.reset();
+      bestFree = std::min(bestFree, Seconds(Clock::now() - t3));
+    }
+  }
+  SetLogOutputFunc(nullptr);
+
+  const double mb = inputBytes / 1e6;
+  printf("converted text: %.1f MB\n", convertedBytes / 1e6);
+  printf("best of %d runs\n", runs);
+  printf("  read + convert only   %9.1f ms   %8.1f MB/s\n", bestBaseline * 1e3, mb / bestBaseline);
+  printf("  CGameRefData::Load    %9.1f ms   %8.1f MB/s\n", bestLoad * 1e3, mb / bestLoad);
+  printf("  ratio Load / floor    %9.2f\n", bestLoad / bestBaseline);
+  if (runs > 1) printf("  freeing a loaded set  %9.1f ms\n", bestFree * 1e3);
+  PrintMemory(*kept);
+  return 0;
+}
