@@ -18,6 +18,7 @@ class CPluginModule {
   // Frees the library; every window of the plug-in must be gone before.
   void Unload();
   CreatePluginFunc Entry() const { return m_entry; }
+  HINSTANCE Instance() const { return m_module; }
 
  private:
   HMODULE m_module = nullptr;

@@ -62,7 +62,9 @@ bool CSimConsole::Start(const SimConsoleArgs& args, std::string* error) {
   info.pDirectory = m_directory.get();
   info.pThird = &m_third;
   info.startMode = 0;
-  info.hInstance = GetModuleHandleA(nullptr);
+  // The record's instance is the one the plug-in registers its classes and loads its
+  // dialog templates with, so it is the plug-in module's own handle.
+  info.hInstance = m_module.Instance();
   info.pName = m_name;
   info.pLogOutput = &CSimLog::Output;
   if (!m_module.Entry()(&info) || !info.pPlugin) {

@@ -29,8 +29,8 @@ struct SimConsoleArgs {
   std::string dllPath;
   SimConfig config;
   std::vector<KDLogEntry> kdlog;
-  int width = 1040;   // outer size of the console window
-  int height = 840;
+  int width = 1100;   // outer size of the console window
+  int height = 860;
   bool show = true;
   bool quitOnClose = false;  // the program's main window ends the message loop
 };
