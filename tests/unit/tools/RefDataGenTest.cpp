@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "base/LogOutput.h"
+#include "refdata/KV_GameRefData.h"
 #include "refdatagen/BenchVolumes.h"
 #include "refdatagen/RefFileSet.h"
 #include "refdatagen/SampleWriter.h"
@@ -152,6 +154,29 @@ const std::vector<std::string>* FindRow(const std::vector<std::vector<std::strin
   return nullptr;
 }
 
+std::vector<std::string> g_Messages;
+
+void KV_CDECL CollectMessage(uint32_t, const char* text) { g_Messages.push_back(text); }
+
+// Loads the KV_GameRefData folder under dir as the module does, from the current
+// directory; every operator message of the load is collected.
+bool LoadFrom(const fs::path& dir, CGameRefData& data) {
+  const fs::path before = fs::current_path();
+  fs::current_path(dir);
+  g_Messages.clear();
+  SetLogOutputFunc(CollectMessage);
+  bool ok = data.Load();
+  SetLogOutputFunc(nullptr);
+  fs::current_path(before);
+  return ok;
+}
+
+std::string Messages() {
+  std::string all;
+  for (const std::string& m : g_Messages) all += m + "\n";
+  return all;
+}
+
 class SampleData : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -232,6 +257,52 @@ TEST_F(SampleData, type_columns_sort_items_and_pets_into_their_kinds) {
   }
   EXPECT_EQ((*FindRow(byKind[RefKind::kObjItem], "1102"))[15], "2") << "rare weapon";
   EXPECT_EQ((*FindRow(byKind[RefKind::kSiegeFortress], "4"))[0], "0") << "disabled fortress";
+}
+
+TEST_F(SampleData, loads_without_a_message_and_names_the_right_things) {
+  CGameRefData data;
+  EXPECT_TRUE(LoadFrom(s_Dir->path(), data));
+  EXPECT_TRUE(g_Messages.empty()) << Messages();
+
+  const RefObjItem* rare = data.FindItem(1102);
+  ASSERT_NE(rare, nullptr);
+  EXPECT_STREQ(rare->codeName, "ITEM_WEAPON_SWORD_RARE_02");
+  EXPECT_STREQ(data.GetText(rare->nameKey), u8"바람의 검");
+  EXPECT_TRUE(IsRare(*rare));
+  ASSERT_NE(data.FindItem(1001), nullptr);
+  EXPECT_TRUE(IsEquipment(data.FindItem(1001)->typeWord));
+  EXPECT_FALSE(IsRare(*data.FindItem(1001)));
+  ASSERT_NE(data.FindItem(1), nullptr);
+  EXPECT_TRUE(IsGold(data.FindItem(1)->typeWord));
+  EXPECT_FALSE(IsGold(data.FindItem(6401)->typeWord));
+  EXPECT_TRUE(IsExpendable(data.FindItem(6001)->typeWord));
+  EXPECT_FALSE(IsEquipment(data.FindItem(6001)->typeWord));
+  EXPECT_TRUE(IsTradeGoods(data.FindItem(7001)->typeWord));
+
+  const RefObjChar* mule = data.FindChar(30004);
+  ASSERT_NE(mule, nullptr);
+  EXPECT_TRUE(IsCargoPet(mule->typeWord));
+  EXPECT_STREQ(data.GetText(mule->nameKey), "Pack Mule");
+  EXPECT_FALSE(IsCargoPet(data.FindChar(30001)->typeWord));
+
+  const RefSkill* calm = data.FindSkill(1702);
+  ASSERT_NE(calm, nullptr);
+  EXPECT_STREQ(calm->GetNameKey(), "SN_SKILL_FORCE_CALM");
+  EXPECT_STREQ(data.GetText(calm->GetNameKey()), "Calm Breath");
+  EXPECT_EQ(calm->level, 2);
+  ASSERT_NE(data.FindSkillMastery(264), nullptr);
+  EXPECT_STREQ(data.GetText(data.FindSkillMastery(264)->nameKey), u8"기공술");
+  ASSERT_NE(data.FindQuest(1), nullptr);
+  EXPECT_STREQ(data.GetText(data.FindQuest(1)->GetNameKey().c_str()), "Rats in the Granary");
+
+  std::vector<const RefSiegeFortress*> fortresses;
+  data.GetSiegeFortressList(fortresses);
+  ASSERT_EQ(fortresses.size(), 3u) << "Greytower is disabled";
+  EXPECT_STREQ(fortresses[0]->codeName, "FORTRESS_NORTHWATCH");
+  std::vector<const RefServerEventID*> events;
+  data.GetServerEventList(events);
+  EXPECT_EQ(events.size(), 8u);
+  EXPECT_STREQ(data.GetText("SN_SERVER_EVENT_MISSION_12"), "Fishing Contest");
 }
 
 // Copies the sample source, replaces one file and generates from it.
@@ -318,6 +389,17 @@ TEST(BenchVolumes, small_scale_has_the_sample_file_shapes_and_repeats_exactly) {
   EXPECT_EQ(byKind[RefKind::kSkill].size(), 30u);
   EXPECT_EQ(byKind[RefKind::kText].size(), 1000u);
   EXPECT_EQ(first.bytes, second.bytes);
+
+  fs::rename(dir.path() / "a", dir.path() / "KV_GameRefData");
+  CGameRefData data;
+  EXPECT_TRUE(LoadFrom(dir.path(), data)) << Messages();
+  EXPECT_TRUE(g_Messages.empty()) << Messages();
+  std::map<std::string, size_t> records;
+  for (const auto& m : data.MemoryByKind()) records[m.kind] = m.records;
+  EXPECT_EQ(records["items"], 50u);
+  EXPECT_EQ(records["skills"], 30u);
+  EXPECT_EQ(records["texts"], 1000u);
+  fs::rename(dir.path() / "KV_GameRefData", dir.path() / "a");
   for (const auto& entry : fs::directory_iterator(dir.path() / "a")) {
     std::ifstream a(entry.path(), std::ios::binary), b(dir.path() / "b" / entry.path().filename(), std::ios::binary);
     std::stringstream sa, sb;
