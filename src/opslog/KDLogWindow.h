@@ -1,9 +1,13 @@
 #pragma once
-// The "Kaldera" tab: the console operators' own log.
+// The "Kaldera" tab: the console operators' own log, queried by user name or by
+// category over a time span. The page only moves values between its controls and the
+// query state; building the request and reading the answer live in KDLogSession.
 #include <windows.h>
 
 #include "msg/MassiveMsg.h"
 #include "msg/Msg.h"
+#include "opslog/KDLogQuery.h"
+#include "opslog/KDLogSession.h"
 #include "ui/AnswerTable.h"
 #include "ui/Win32Dialog.h"
 
@@ -18,6 +22,24 @@ class CKDLogWindow : public CWin32Dialog {
 
  private:
   LRESULT OnSize(WPARAM wParam, LPARAM lParam);
+  LRESULT OnQuery(WPARAM wParam, LPARAM lParam);
+  LRESULT OnCopy(WPARAM wParam, LPARAM lParam);
+  LRESULT OnQueryByChange(WPARAM wParam, LPARAM lParam);
+  void OnKDLogAnswer(CMsg* msg, CMassiveMsg* massive);
+
+  void SetUpList();
+  void FillCombos();
+  void SetUpPickers();
+  KDLogQueryInput ReadInput();
+  void ListRecords();
 
   CAnswerTable<CKDLogWindow> m_answers;
+  HWND m_hList = nullptr;
+  HWND m_hBeginDate = nullptr;
+  HWND m_hBeginTime = nullptr;
+  HWND m_hEndDate = nullptr;
+  HWND m_hEndTime = nullptr;
+  HWND m_hQueryBy = nullptr;
+  HWND m_hCategory = nullptr;
+  KDLogSession m_session;
 };
