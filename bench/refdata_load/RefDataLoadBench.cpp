@@ -163,7 +163,7 @@ int main(int argc, char** argv) {
   printf("  read + convert only   %9.1f ms   %8.1f MB/s\n", bestBaseline * 1e3, mb / bestBaseline);
   printf("  CGameRefData::Load    %9.1f ms   %8.1f MB/s\n", bestLoad * 1e3, mb / bestLoad);
   printf("  ratio Load / floor    %9.2f\n", bestLoad / bestBaseline);
-  if (runs > 1) printf("  freeing a loaded set  %9.1f ms\n", bestFree * 1e3);
+  if (runs > 1) printf("  freeing a loaded set  %9.2f ms\n", bestFree * 1e3);
   PrintMemory(*kept);
   return 0;
 }

@@ -2,7 +2,6 @@
 // Column layouts of the reference files as the generator writes them: how many columns a
 // line of each kind holds, what sort of value sits in each column (so that columns the
 // readable source leaves out get a plausible value) and which columns form the key.
-#include <cstddef>
 #include <string>
 #include <vector>
 

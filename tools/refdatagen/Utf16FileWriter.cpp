@@ -1,6 +1,5 @@
 #include "refdatagen/Utf16FileWriter.h"
 
-#include <cstring>
 
 #include "refdatagen/Utf16Text.h"
 
