@@ -246,14 +246,15 @@ TEST_F(KDLogPage, DISABLED_Screenshot) {
     Sleep(20);
   }
   int w = r.right - r.left, h = r.bottom - r.top;
-  HDC screen = GetDC(nullptr);
+  // The window's own surface: Wine keeps it client-side, so the screen DC may read black.
+  HDC screen = GetWindowDC(m_hwnd);
   HDC mem = CreateCompatibleDC(screen);
   BITMAPINFO info = {};
   info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
   HBITMAP bmp = CreateDIBSection(mem, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ old = SelectObject(mem, bmp);
-  BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  BitBlt(mem, 0, 0, w, h, screen, 0, 0, SRCCOPY);
   GdiFlush();
   DWORD stride = ((w * 3 + 3) & ~3), size = stride * h;
   BITMAPFILEHEADER file = {0x4D42, static_cast<DWORD>(sizeof file + sizeof info.bmiHeader + size), 0, 0,
@@ -267,7 +268,7 @@ TEST_F(KDLogPage, DISABLED_Screenshot) {
   SelectObject(mem, old);
   DeleteObject(bmp);
   DeleteDC(mem);
-  ReleaseDC(nullptr, screen);
+  ReleaseDC(m_hwnd, screen);
 }
 
 }  // namespace
