@@ -38,7 +38,7 @@ bool WriteRecordFile(const std::string& sourceDir, const std::string& outDir, co
       return false;
     }
     if (!writer.WriteLine(row.cells)) {
-      error = source + ":" + std::to_string(row.line) + ": a cell is not UTF-8 text";
+      error = source + ":" + std::to_string(row.line) + ": a cell is not UTF-8 text or holds a CR";
       return false;
     }
   }
@@ -65,8 +65,11 @@ bool WriteListFile(const std::string& sourceDir, const std::string& outDir, cons
       error = source + ": \"" + name + "\" is not a free record file name";
       return false;
     }
+    if (!list.WriteLine({name})) {
+      error = source + ": \"" + name + "\" is not UTF-8 text";
+      return false;
+    }
     if (!WriteRecordFile(sourceDir, outDir, name, LayoutOf(file.kind), keys, error)) return false;
-    list.WriteLine({name});
   }
   if (!list.Close()) {
     error = outDir + "/" + file.name + ": write failed";

@@ -332,12 +332,13 @@ TEST(SampleSourceFaults, are_refused_with_file_and_line) {
       {"ItemData.list", "QuestData.txt\n", "is not a free record file name"},
       {"ItemData.list", "ItemData_Missing.txt\n", "ItemData_Missing.tsv: cannot be read"},
       {"TextQuest.tsv", "1:key\t8:text\nK\t\xC3\x28\n", "TextQuest.tsv:2: a cell is not UTF-8"},
+      {"TextQuest.tsv", "1:key\t8:text\nK\tone\rtwo\n", "TextQuest.tsv:2: a cell is not UTF-8 text or holds a CR"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.file) + ": " + c.content);
     TempDir dir;
-    EXPECT_NE(GenerateWith(dir, c.file, c.content).find(c.expected), std::string::npos)
-        << GenerateWith(dir, c.file, c.content);
+    const std::string outcome = GenerateWith(dir, c.file, c.content);
+    EXPECT_NE(outcome.find(c.expected), std::string::npos) << outcome;
   }
 }
 
