@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "base/AssertReport.h"
+#include "refdata/KV_GameRefData.h"
+#include "unit/refdata/RefDataFiles.h"
+
+namespace {
+
+std::vector<std::string> g_boxTexts;
+bool KeepBox(const char* text) {
+  g_boxTexts.push_back(text);
+  return true;
+}
+bool NoDebugger() { return false; }
+
+typedef std::vector<std::pair<uint32_t, std::string>> LogLines;
+
+class GameRefData : public testing::Test {
+ protected:
+  void SetUp() override {
+    g_boxTexts.clear();
+    AssertionUi ui;
+    ui.showBox = KeepBox;
+    ui.debuggerAttached = NoDebugger;
+    SetAssertionUi(&ui);
+    dir.WriteCompleteSet();
+  }
+  void TearDown() override {
+    CGameRefData::DestroyInstance();
+    SetAssertionUi(nullptr);
+  }
+
+  CScratchDir dir;
+  CLogCapture log;
+};
+
+TEST_F(GameRefData, complete_set_loads_every_kind) {
+  CGameRefData data;
+  ASSERT_TRUE(data.Load());
+  EXPECT_TRUE(CLogCapture::Lines().empty());
+
+  const RefObjItem* sword = data.FindItem(1001);
+  ASSERT_NE(sword, nullptr);
+  EXPECT_STREQ(sword->codeName, "ITEM_SWORD");
+  EXPECT_TRUE(IsRare(*sword));
+  ASSERT_NE(data.FindItem(1003), nullptr) << "second listed file";
+  EXPECT_TRUE(IsTradeGoods(data.FindItem(1003)->typeWord));
+  EXPECT_EQ(data.FindItem(1004), nullptr);
+
+  ASSERT_NE(data.FindChar(2002), nullptr);
+  EXPECT_TRUE(IsCargoPet(data.FindChar(2002)->typeWord));
+  EXPECT_STREQ(data.GetText(data.FindChar(2001)->nameKey), "Wolf");
+  EXPECT_STREQ(data.GetText(data.FindSkill(3002)->GetNameKey()), "");
+  EXPECT_STREQ(data.FindSkill(3002)->GetNameKey(), "SN_SKILL_B4");
+  EXPECT_EQ(data.FindSkill(3001)->level, 7);
+  EXPECT_STREQ(data.FindSkillMastery(257)->nameKey, "SN_MASTERY_SWORD");
+  EXPECT_STREQ(data.GetText(data.FindQuest(10)->GetNameKey().c_str()), "The first quest");
+
+  std::vector<const RefSiegeFortress*> fortresses;
+  fortresses.push_back(nullptr);  // the list is emptied first
+  data.GetSiegeFortressList(fortresses);
+  ASSERT_EQ(fortresses.size(), 2u);
+  EXPECT_EQ(fortresses[0]->id, 1);
+  EXPECT_EQ(fortresses[1]->id, 3);
+  ASSERT_NE(data.FindSiegeFortress(2), nullptr) << "a disabled fortress is still held";
+  EXPECT_STREQ(data.FindSiegeFortress(2)->codeName, "FORTRESS_OFF");
+
+  std::vector<const RefServerEventID*> events;
+  data.GetServerEventList(events);
+  ASSERT_EQ(events.size(), 2u);
+  EXPECT_EQ(events[0]->id, 3);
+  EXPECT_EQ(events[1]->id, 5);
+}
+
+TEST_F(GameRefData, texts_first_file_and_line_win) {
+  dir.Write("TextDataName.txt", TextRow("SN_DUP", "from name file") + TextRow("SN_DUP", "second line") +
+                                    TextRow("SN_EMPTY", ""));
+  dir.Write("TextUISystem.txt", TextRow("SN_DUP", "from ui file") + TextRow("sn_dup", "other case"));
+  // A seven-column line has no column 8 and takes the previous line's text; a line
+  // without column 1 keeps the previous key.
+  dir.Write("TextQuest.txt", TextRow("SN_Q1", "quest text") + "1\tSN_SEVEN\t\t\t\t\t\r\n" + "1\r\n" +
+                                 TextRow("SN_SPECIAL", "a\rb\nc"));
+  CGameRefData data;
+  ASSERT_TRUE(data.Load());
+  EXPECT_STREQ(data.GetText("SN_DUP"), "from name file");
+  EXPECT_STREQ(data.GetText("sn_dup"), "other case");
+  EXPECT_STREQ(data.GetText("SN_SEVEN"), "quest text");
+  EXPECT_STREQ(data.GetText("SN_SPECIAL"), "a\rb\nc");
+  EXPECT_STREQ(data.GetText("SN_EMPTY"), "");
+  const char* missing = data.GetText("SN_NOT_THERE");
+  ASSERT_NE(missing, nullptr);
+  EXPECT_STREQ(missing, "");
+}
+
+TEST_F(GameRefData, clear_texts_keeps_records) {
+  CGameRefData data;
+  ASSERT_TRUE(data.Load());
+  ASSERT_STREQ(data.GetText("SN_ITEM_SWORD"), "Sword");
+  data.ClearTexts();
+  EXPECT_STREQ(data.GetText("SN_ITEM_SWORD"), "");
+  EXPECT_STREQ(data.GetText("UI_OK"), "");
+  ASSERT_NE(data.FindItem(1001), nullptr);
+  EXPECT_STREQ(data.FindItem(1001)->nameKey, "SN_ITEM_SWORD");
+  for (const CGameRefData::RefDataMemory& kind : data.MemoryByKind()) {
+    if (std::string(kind.kind) == "texts") {
+      EXPECT_EQ(kind.records, 0u);
+    }
+  }
+}
+
+TEST_F(GameRefData, one_missing_file_among_thirteen) {
+  struct Case {
+    const char* file;
+    LogLines messages;
+  } cases[] = {
+      {"MagicOption.txt",
+       {{0x01000000u, "RefData file : KV_GameRefData\\MagicOption.txt missing!"},
+        {0x02000000u, "^2failed to load KV_GameRefData\\MagicOption.txt"}}},
+      {"TextUISystem.txt",
+       {{0x01000000u, "Text RefData file KV_GameRefData\\TextUISystem.txt missing!"},
+        {0x02000000u, "^2failed to load KV_GameRefData\\TextUISystem.txt"}}},
+      {"CharacterData.txt",
+       {{0x02000000u, "^2failed to load KV_GameRefData\\CharacterData.txt"},
+        {0x02000000u, "^2failed to load KV_GameRefData\\CharacterData.txt"}}},
+      {"ItemData_2.txt",
+       {{0x01000000u, "RefData file : KV_GameRefData\\ItemData_2.txt missing!"},
+        {0x02000000u, "^2failed to load KV_GameRefData\\ItemData_2.txt"},
+        {0x02000000u, "^2failed to load KV_GameRefData\\ItemData.txt"}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    dir.WriteCompleteSet();
+    dir.Remove(c.file);
+    CLogCapture::Lines().clear();
+    CGameRefData data;
+    EXPECT_FALSE(data.Load());
+    EXPECT_EQ(CLogCapture::Lines(), c.messages);
+    // The steps after the failing one still ran.
+    std::vector<const RefServerEventID*> events;
+    data.GetServerEventList(events);
+    EXPECT_EQ(events.size(), 2u);
+    EXPECT_NE(data.FindQuest(10), nullptr);
+    EXPECT_TRUE(g_boxTexts.empty());
+  }
+}
+
+TEST_F(GameRefData, shared_instance_retries_after_failure) {
+  dir.Remove("LevelData.txt");
+  CLogCapture::Lines().clear();
+  EXPECT_EQ(CGameRefData::GetInstance(), nullptr);
+  ASSERT_FALSE(CLogCapture::Lines().empty());
+  EXPECT_EQ(CLogCapture::Lines().back(), std::make_pair(0x02000000u, std::string("failed to initialize reference data !!!")));
+
+  dir.WriteCompleteSet();
+  CGameRefData* shared = CGameRefData::GetInstance();
+  ASSERT_NE(shared, nullptr);
+  EXPECT_NE(shared->FindItem(1001), nullptr);
+  dir.Remove("ItemData.txt");
+  EXPECT_EQ(CGameRefData::GetInstance(), shared) << "loaded once, kept";
+}
+
+TEST_F(GameRefData, record_file_ending_inside_a_record_shows_the_report) {
+  std::string quests = QuestRow(10, "QNO_FIRST") + "0\t11\tQNO_CUT\r\n";
+  dir.Write("QuestData.txt", quests);
+  dir.Write("LevelData.txt", LevelRow(1) + "2\t0\r\n");
+  CGameRefData data;
+  EXPECT_FALSE(data.Load());
+  ASSERT_EQ(g_boxTexts.size(), 2u) << "one box per failing file; OK goes on";
+  const std::string head =
+      "Debug Assertion Failed.\n\nExpression : false\nLine : 894\nFile : KV_GameRefData\n\nCallStack:\n";
+  const std::string tail = "\n\n(press \"ok\" to advance, press \"cancel\" to exit)";
+  for (const std::string& text : g_boxTexts) {
+    EXPECT_EQ(text.compare(0, head.size(), head), 0) << text;
+    ASSERT_GT(text.size(), head.size() + tail.size());
+    EXPECT_EQ(text.compare(text.size() - tail.size(), tail.size(), tail), 0) << text;
+  }
+  LogLines expected = {{0x02000000u, "^2failed to load KV_GameRefData\\QuestData.txt"},
+                       {0x02000000u, "^2failed to load KV_GameRefData\\LevelData.txt"}};
+  EXPECT_EQ(CLogCapture::Lines(), expected);
+  EXPECT_NE(data.FindQuest(10), nullptr);
+  EXPECT_EQ(data.FindQuest(11), nullptr);
+  EXPECT_NE(data.FindItem(1001), nullptr) << "later steps ran";
+  EXPECT_TRUE(AssertionReported());
+}
+
+TEST_F(GameRefData, memory_by_kind_names_every_kind) {
+  CGameRefData data;
+  ASSERT_TRUE(data.Load());
+  std::vector<std::pair<std::string, size_t>> counts;
+  for (const CGameRefData::RefDataMemory& kind : data.MemoryByKind()) {
+    counts.emplace_back(kind.kind, kind.records);
+    if (kind.records) {
+      EXPECT_GT(kind.bytes, 0u) << kind.kind;
+    }
+  }
+  std::vector<std::pair<std::string, size_t>> expected = {
+      {"items", 3},  {"characters", 2},    {"skills", 2},     {"masteries", 1},
+      {"quests", 2}, {"magic options", 2}, {"magic option assignments", 1},
+      {"levels", 3}, {"fortresses", 3},    {"server events", 2}, {"texts", 4}};
+  EXPECT_EQ(counts, expected);
+}
+
+}  // namespace

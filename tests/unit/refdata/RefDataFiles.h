@@ -1,0 +1,60 @@
+#pragma once
+// Test fixtures for reference files: a scratch folder that is the current directory
+// while it lives, UTF-16 file writing, rows of every record kind, and a log sink.
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+// UTF-16LE bytes of a UTF-8 text, with the byte-order mark in front when asked.
+std::string Utf16Le(const std::string& utf8, bool bom = true);
+
+// TAB-joined columns ending in CR LF.
+std::string Row(const std::vector<std::string>& columns);
+
+// Rows of each kind with the columns the module reads set and the rest "0".
+std::vector<std::string> ObjColumns(int columns, int32_t id, const std::string& codeName,
+                                    const std::string& nameKey, std::initializer_list<int> typeParts = {0, 0, 3, 1, 0, 0},
+                                    int rarity = 0);
+std::string ItemRow(int32_t id, const std::string& codeName, const std::string& nameKey,
+                    std::initializer_list<int> typeParts = {0, 0, 3, 1, 0, 0}, int rarity = 0);
+std::string CharRow(int32_t id, const std::string& codeName, const std::string& nameKey,
+                    std::initializer_list<int> typeParts = {0, 1, 1, 2, 3, 2});
+std::string SkillRow(int32_t id, const std::string& col4, const std::string& col62, int level = 1);
+std::string MasteryRow(int32_t id, const std::string& nameKey);
+std::string QuestRow(int32_t id, const std::string& codeName);
+std::string MagicOptionRow(int32_t id);
+std::string MagicOptAssignRow(int part1, int part2, int part3);
+std::string LevelRow(int level);
+std::string FortressRow(int enabled, int32_t id, const std::string& codeName);
+std::string TextRow(const std::string& key, const std::string& text);
+
+// A temporary folder with a "KV_GameRefData" folder in it, made the current directory
+// for the fixture's lifetime (the loaders read relative paths).
+class CScratchDir {
+ public:
+  CScratchDir();
+  ~CScratchDir();
+  CScratchDir(const CScratchDir&) = delete;
+  CScratchDir& operator=(const CScratchDir&) = delete;
+
+  // name is relative to "KV_GameRefData"; the text is written as UTF-16 with the mark.
+  void Write(const std::string& name, const std::string& utf8) const;
+  void WriteBytes(const std::string& name, const std::string& bytes) const;
+  void Remove(const std::string& name) const;
+  // All thirteen files, valid, with a few records each (see the .cpp for contents).
+  void WriteCompleteSet() const;
+
+ private:
+  std::string m_previous;
+  std::string m_root;
+};
+
+// Collects LogOutput lines while it lives.
+class CLogCapture {
+ public:
+  CLogCapture();
+  ~CLogCapture();
+  static std::vector<std::pair<uint32_t, std::string>>& Lines();
+};

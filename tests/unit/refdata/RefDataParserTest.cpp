@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "refdata/RefDataParser.h"
+#include "refdata/RefDataParser2.h"
+#include "refdata/RefNumber.h"
+#include "unit/refdata/RefDataFiles.h"
+
+namespace {
+
+// Every token of a record file, in order.
+std::vector<std::string> Tokens(const CScratchDir& dir, const std::string& utf8) {
+  dir.Write("Tokens.txt", utf8);
+  CRefDataParser parser;
+  EXPECT_TRUE(parser.Open("KV_GameRefData\\Tokens.txt"));
+  std::vector<std::string> tokens;
+  bool ok = true;
+  while (true) {
+    const char* token = parser.GetString(ok);
+    if (!ok) {
+      EXPECT_STREQ(token, "");
+      break;
+    }
+    tokens.push_back(token);
+  }
+  return tokens;
+}
+
+typedef std::vector<std::string> Strings;
+
+TEST(RefDataParser, token_syntax) {
+  CScratchDir dir;
+  struct Case {
+    const char* name;
+    std::string text;
+    Strings tokens;
+  } cases[] = {
+      {"tab and crlf separate alike", "a\tb\r\nc\td\r\n", {"a", "b", "c", "d"}},
+      {"empty tokens keep their place", "\ta\t\tb\r\n", {"", "a", "", "b"}},
+      {"lone cr and lf are characters", "a\rb\tc\nd\r\n", {"a\rb", "c\nd"}},
+      {"empty line is one empty token", "a\r\n\r\nb\r\n", {"a", "", "b"}},
+      {"unterminated last token counts", "a\tb", {"a", "b"}},
+      {"tab at the very end ends the data", "a\t", {"a"}},
+      {"tab before the final crlf gives an empty token", "a\t\r\n", {"a", ""}},
+      {"cr lf cr lf at the end: one empty token", "1\r\n\r\n", {"1", ""}},
+      {"trailing lone cr stays in the token", "a\r", {"a\r"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(Tokens(dir, c.text), c.tokens);
+  }
+}
+
+TEST(RefDataParser, numbers_read_as_atoi_and_atof) {
+  CScratchDir dir;
+  dir.Write("Numbers.txt", " -12abc\tabc\t+7\t99999999999\t-99999999999\t1.5x\r\n");
+  CRefDataParser parser;
+  ASSERT_TRUE(parser.Open("KV_GameRefData\\Numbers.txt"));
+  bool ok = false;
+  EXPECT_EQ(parser.GetInt(ok), -12);
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(parser.GetInt(ok), 0) << "a token that is no number reads as 0";
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(parser.GetInt(ok), 7);
+  EXPECT_EQ(parser.GetInt(ok), 2147483647) << "saturates instead of wrapping";
+  EXPECT_EQ(parser.GetInt(ok), -2147483647 - 1);
+  EXPECT_FLOAT_EQ(parser.GetFloat(ok), 1.5f);
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(parser.GetInt(ok), 0);
+  EXPECT_FALSE(ok) << "exhausted";
+  EXPECT_FLOAT_EQ(parser.GetFloat(ok), 0.0f);
+  EXPECT_FALSE(ok);
+}
+
+TEST(RefDataParser, files_too_short_count_as_missing) {
+  CScratchDir dir;
+  dir.WriteBytes("Bom.txt", "\xFF\xFE");
+  dir.WriteBytes("One.txt", "\xFF");
+  dir.WriteBytes("Empty.txt", "");
+  dir.WriteBytes("Odd.txt", "\xFF\xFE" "A");  // a half code unit is no text
+  for (const char* path : {"KV_GameRefData\\Bom.txt", "KV_GameRefData\\One.txt", "KV_GameRefData\\Empty.txt",
+                           "KV_GameRefData\\Odd.txt", "KV_GameRefData\\Absent.txt"}) {
+    SCOPED_TRACE(path);
+    CRefDataParser parser;
+    EXPECT_FALSE(parser.Open(path));
+    bool ok = true;
+    EXPECT_STREQ(parser.GetString(ok), "");
+    EXPECT_FALSE(ok);
+    CRefDataParser2 lines;
+    EXPECT_FALSE(lines.Open(path));
+    EXPECT_EQ(lines.ReadLine(), nullptr);
+  }
+}
+
+TEST(RefDataParser, over_long_token_fails_with_a_message) {
+  CScratchDir dir;
+  CLogCapture log;
+  dir.Write("Long.txt", "a\t" + std::string(0x100000, 'x') + "\tb\r\n");
+  CRefDataParser parser;
+  ASSERT_TRUE(parser.Open("KV_GameRefData\\Long.txt"));
+  bool ok = false;
+  EXPECT_STREQ(parser.GetString(ok), "a");
+  EXPECT_STREQ(parser.GetString(ok), "");
+  EXPECT_FALSE(ok);
+  EXPECT_TRUE(parser.TokenTooLong());
+  EXPECT_TRUE(parser.Exhausted()) << "nothing after the long token is read";
+  ASSERT_EQ(CLogCapture::Lines().size(), 1u);
+  EXPECT_EQ(CLogCapture::Lines()[0].first, 0x02000000u);
+  EXPECT_EQ(CLogCapture::Lines()[0].second,
+            "^2RefData file : KV_GameRefData\\Long.txt has a token longer than 1048575 bytes");
+
+  // One byte less fits the buffer with its terminating zero.
+  dir.Write("Fits.txt", std::string(0xFFFFF, 'y') + "\tb");
+  CRefDataParser fits;
+  ASSERT_TRUE(fits.Open("KV_GameRefData\\Fits.txt"));
+  EXPECT_EQ(std::string(fits.GetString(ok)).size(), 0xFFFFFu);
+  EXPECT_STREQ(fits.GetString(ok), "b");
+  EXPECT_TRUE(ok);
+}
+
+TEST(LineParser, columns_by_number) {
+  CScratchDir dir;
+  dir.Write("Lines.txt", "a\t\tc\r\n\r\nx\ty\r\nlast\tline");
+  CRefDataParser2 parser;
+  ASSERT_TRUE(parser.Open("KV_GameRefData\\Lines.txt"));
+
+  const CLineParser* line = parser.ReadLine();
+  ASSERT_NE(line, nullptr);
+  EXPECT_EQ(line->Columns(), 3u);
+  EXPECT_STREQ(line->Find(1), "") << "an empty token keeps its column";
+  EXPECT_STREQ(line->Find(2), "c");
+  EXPECT_EQ(line->Find(3), nullptr);
+  const char* firstLineToken = line->Find(0);
+
+  line = parser.ReadLine();
+  ASSERT_NE(line, nullptr);
+  EXPECT_EQ(line->Columns(), 1u) << "an empty line holds one empty column";
+  EXPECT_STREQ(line->Find(0), "");
+
+  line = parser.ReadLine();
+  ASSERT_NE(line, nullptr);
+  EXPECT_STREQ(line->Find(1), "y");
+  EXPECT_STREQ(firstLineToken, "a") << "earlier tokens stay valid";
+
+  line = parser.ReadLine();
+  ASSERT_NE(line, nullptr) << "a last line without CR LF counts";
+  EXPECT_STREQ(line->Find(1), "line");
+  EXPECT_EQ(parser.ReadLine(), nullptr);
+  EXPECT_FALSE(parser.LineTooLong());
+}
+
+TEST(LineParser, over_long_line_stops_the_file) {
+  CScratchDir dir;
+  CLogCapture log;
+  std::string half(0x80000, 'z');
+  dir.Write("Long.txt", "k\tv\r\n" + half + "\t" + half + "\r\nnext\r\n");
+  CRefDataParser2 parser;
+  ASSERT_TRUE(parser.Open("KV_GameRefData\\Long.txt"));
+  ASSERT_NE(parser.ReadLine(), nullptr);
+  EXPECT_EQ(parser.ReadLine(), nullptr);
+  EXPECT_TRUE(parser.LineTooLong());
+  EXPECT_EQ(parser.ReadLine(), nullptr);
+  ASSERT_EQ(CLogCapture::Lines().size(), 1u);
+  EXPECT_EQ(CLogCapture::Lines()[0].second,
+            "^2Text RefData file KV_GameRefData\\Long.txt has a line longer than 1048575 bytes");
+}
+
+}  // namespace
