@@ -51,8 +51,12 @@ size_t CKDLogService::Answer(const KDLogQuery& query, MassiveMsgBuilder* out) co
   uint8_t record[kKDLogRecordSize];
   for (const KDLogEntry& e : m_entries) {
     if (sent == kKDLogAnswerLimit) break;
-    if (!query.user.empty() && !SameUser(query.user, e.user)) continue;
-    if (query.category != 0 && query.category != e.category) continue;
+    // The page sends its category choice with a user name too; the name decides then.
+    if (!query.user.empty()) {
+      if (!SameUser(query.user, e.user)) continue;
+    } else if (query.category != 0 && query.category != e.category) {
+      continue;
+    }
     int64_t key = KDLogTimeKey(e.time);
     if (key < from || key > to) continue;
     EncodeKDLogRecord(e, record);

@@ -27,7 +27,8 @@ class CKDLogService {
  public:
   explicit CKDLogService(std::vector<KDLogEntry> entries) : m_entries(std::move(entries)) {}
 
-  // Appends the answer payload: the result byte, then for each match (in stored order,
+  // Selects by user name when one is given, else by category when it is not 0, and by
+  // the time span. Appends the answer payload: the result byte, then for each match (in stored order,
   // at most kKDLogAnswerLimit) a nonzero "more" byte and the 401-byte record, then a
   // zero "more" byte. A time that cannot be read fails the query (result 2, no records).
   // Returns the number of records sent.

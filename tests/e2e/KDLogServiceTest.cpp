@@ -82,7 +82,7 @@ TEST(KDLogService, record_is_encoded_at_its_wire_offsets) {
   EXPECT_EQ(U16At(v, 397) | (U16At(v, 399) << 16), 0x01020304u);
 }
 
-TEST(KDLogService, filters_by_user_category_and_inclusive_span) {
+TEST(KDLogService, selects_by_user_or_category_within_the_inclusive_span) {
   CKDLogService service(kLog);
   struct Case {
     const char* name;
@@ -94,7 +94,8 @@ TEST(KDLogService, filters_by_user_category_and_inclusive_span) {
       {"user, any case", Query("gm_ORSOLYA", 0, "2026-1-1 00:00:00", "2026-12-31 23:59:59"),
        {"^2kick^0 character Varnel", "login"}},
       {"category", Query("", 1, "2026-1-1 00:00:00", "2026-12-31 23:59:59"), {"^2kick^0 character Varnel", "teleport"}},
-      {"user and category", Query("gm_orsolya", 9, "2026-1-1 00:00:00", "2026-12-31 23:59:59"), {"login"}},
+      {"a user name outweighs the category", Query("gm_orsolya", 9, "2026-1-1 00:00:00", "2026-12-31 23:59:59"),
+       {"^2kick^0 character Varnel", "login"}},
       {"span ends are inclusive", Query("", 0, "2026-11-2 07:05:09", "2026-11-5 23:59:59"),
        {"^2kick^0 character Varnel", "notice: %s at 06:00", "login", "teleport"}},
       {"one second short on both ends", Query("", 0, "2026-11-2 07:05:10", "2026-11-5 23:59:58"),

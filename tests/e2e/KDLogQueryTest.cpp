@@ -1,0 +1,154 @@
+// Console log queries from the real plug-in's first page, over the simulated console
+// log service: what the page sends, what it lists and what it tells the console.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "PluginHost.h"
+#include "PluginWindows.h"
+
+namespace {
+
+using Lines = std::vector<std::pair<uint32_t, std::string>>;
+using Rows = std::vector<std::vector<std::string>>;
+
+const uint32_t kResult = 0, kRefusal = 0x01000000;
+
+std::vector<uint8_t> Str(const std::string& s) {
+  std::vector<uint8_t> v = {static_cast<uint8_t>(s.size()), static_cast<uint8_t>(s.size() >> 8)};
+  for (char c : s) v.push_back(static_cast<uint8_t>(c));
+  return v;
+}
+
+std::vector<uint8_t> Request(const std::string& user, uint8_t category, const std::string& begin,
+                             const std::string& end) {
+  std::vector<uint8_t> v = Str(user);
+  v.push_back(category);
+  for (const std::string& s : {begin, end}) {
+    auto part = Str(s);
+    v.insert(v.end(), part.begin(), part.end());
+  }
+  return v;
+}
+
+class KDLogQuery : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(Host().startError, "");
+    page = ShowTab(0);
+    if (!page) page = VisiblePage(FindTabStrip(Host().console.PluginWindow()));
+    ASSERT_NE(page, nullptr);
+    ASSERT_NE(GetDlgItem(page, 1015), nullptr) << "the Kaldera page is on show";
+    ASSERT_TRUE(SetPageControl(page, 1002, "2026-1-1"));
+    ASSERT_TRUE(SetPageControl(page, 1003, "00:00:00"));
+    ASSERT_TRUE(SetPageControl(page, 1004, "2026-12-31"));
+    ASSERT_TRUE(SetPageControl(page, 1005, "23:59:59"));
+    ASSERT_TRUE(SetPageControl(page, 1016, "All"));
+    Host().console.SetSplitter([](size_t size) { return AnswerSplits(3).Next(size); });
+  }
+
+  // Presses "Query" and runs the loop until the plug-in has reported on the answer.
+  void Query() {
+    firstLine = Host().console.Log().Lines().size();
+    firstRequest = Host().console.Requests().size();
+    SendMessageA(GetDlgItem(page, 1000), BM_CLICK, 0, 0);
+    bool answered = PumpUntil(
+        [&] {
+          for (auto& l : PluginLines(firstLine))
+            if (l.second.find("log found") != std::string::npos || l.second == "query KDLog failed") return true;
+          return false;
+        },
+        5000);
+    EXPECT_TRUE(answered) << "no answer reported within 5 seconds";
+  }
+
+  std::vector<SimRequest> Sent() const {
+    const auto& all = Host().console.Requests();
+    return std::vector<SimRequest>(all.begin() + firstRequest, all.end());
+  }
+  Rows Listed() const { return ListViewRows(GetDlgItem(page, 1007), 4); }
+
+  HWND page = nullptr;
+  size_t firstLine = 0, firstRequest = 0;
+};
+
+TEST_F(KDLogQuery, by_user_name_sends_the_name_and_lists_that_user_s_records) {
+  ASSERT_TRUE(SetPageControl(page, 1015, "User Name"));
+  ASSERT_TRUE(SetPageControl(page, 1001, "gm_orsolya"));
+  Query();
+  auto sent = Sent();
+  ASSERT_EQ(sent.size(), 1u);
+  EXPECT_EQ(sent[0].id, 0x7404);
+  EXPECT_EQ(sent[0].payload, Request("gm_orsolya", 0, "2026-1-1 00:00:00", "2026-12-31 23:59:59"));
+  EXPECT_EQ(Listed(), (Rows{{"gm_orsolya", "GM Command", "^2kick^0 character Varnel %s", "2026-11-2 07:05:09 250000000"},
+                            {"gm_orsolya", "Unknown", "unclassified %d event", "2026-11-4 00:00:00 7"}}));
+  EXPECT_EQ(PluginLines(firstLine), (Lines{{kResult, "^42^0 log found"}}));
+}
+
+TEST_F(KDLogQuery, by_category_sends_no_user_name_even_when_one_was_typed) {
+  ASSERT_TRUE(SetPageControl(page, 1015, "User Name"));
+  ASSERT_TRUE(SetPageControl(page, 1001, "gm_orsolya"));
+  ASSERT_TRUE(SetPageControl(page, 1015, "Catagory"));
+  ASSERT_TRUE(SetPageControl(page, 1016, "Notice"));
+  Query();
+  auto sent = Sent();
+  ASSERT_EQ(sent.size(), 1u);
+  EXPECT_EQ(sent[0].payload, Request("", 11, "2026-1-1 00:00:00", "2026-12-31 23:59:59"));
+  EXPECT_EQ(Listed(), (Rows{{"op_kesh", "Notice", "notice: ^7maintenance at %s^0", "2026-11-3 10:00:00 0"},
+                            {"op_brenna", "Notice", "notice: 100% done", "2026-11-5 23:59:59 0"}}));
+  EXPECT_EQ(PluginLines(firstLine), (Lines{{kResult, "^42^0 log found"}}));
+}
+
+TEST_F(KDLogQuery, one_hundred_records_over_small_parts_warn_of_the_limit) {
+  // Parts of 97 bytes cut every record and most "more" bytes across parts.
+  Host().console.SetSplitter([](size_t size) {
+    std::vector<size_t> at;
+    for (size_t s = 97; s < size; s += 97) at.push_back(s);
+    return at;
+  });
+  ASSERT_TRUE(SetPageControl(page, 1015, "Catagory"));
+  ASSERT_TRUE(SetPageControl(page, 1016, "UserControl"));
+  Query();
+  Rows rows = Listed();
+  ASSERT_EQ(rows.size(), 100u);
+  EXPECT_EQ(rows[0], (std::vector<std::string>{"op_brenna", "UserControl", "block account 0", "2026-11-20 12:00:00 0"}));
+  EXPECT_EQ(rows[99][2], "block account 99");
+  EXPECT_EQ(rows[99][3], "2026-11-20 12:00:00 99");
+  EXPECT_EQ(PluginLines(firstLine),
+            (Lines{{kRefusal, "query KDLOG count is limited : ^2100"}, {kResult, "^4100^0 log found"}}));
+}
+
+TEST_F(KDLogQuery, a_second_press_while_waiting_is_refused_and_nothing_more_is_sent) {
+  ASSERT_TRUE(SetPageControl(page, 1015, "User Name"));
+  ASSERT_TRUE(SetPageControl(page, 1001, "op_kesh"));
+  firstLine = Host().console.Log().Lines().size();
+  // The console answers from its message loop, so the first request is still open
+  // when the button is pressed again without the loop running.
+  firstRequest = Host().console.Requests().size();
+  SendMessageA(GetDlgItem(page, 1000), BM_CLICK, 0, 0);
+  SendMessageA(GetDlgItem(page, 1000), BM_CLICK, 0, 0);
+  PumpUntil([&] { return PluginLines(firstLine).size() >= 2; }, 5000);
+  PumpFor(100);
+  EXPECT_EQ(PluginLines(firstLine),
+            (Lines{{kRefusal, "blocked. wait for response"}, {kResult, "^41^0 log found"}}));
+  EXPECT_EQ(Sent().size(), 1u);
+  EXPECT_EQ(Listed().size(), 1u);
+  Query();
+  EXPECT_EQ(Sent().size(), 1u) << "after the answer a press sends again";
+  EXPECT_EQ(PluginLines(firstLine), (Lines{{kResult, "^41^0 log found"}}));
+}
+
+TEST_F(KDLogQuery, an_empty_answer_clears_the_earlier_rows) {
+  ASSERT_TRUE(SetPageControl(page, 1015, "User Name"));
+  ASSERT_TRUE(SetPageControl(page, 1001, "gm_orsolya"));
+  Query();
+  ASSERT_EQ(Listed().size(), 2u);
+  ASSERT_TRUE(SetPageControl(page, 1001, "nobody"));
+  Query();
+  EXPECT_TRUE(Listed().empty());
+  EXPECT_EQ(PluginLines(firstLine), (Lines{{kResult, "^40^0 log found"}}));
+  EXPECT_EQ(Host().console.Messenger().Unsent(), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,73 @@
+// The real plug-in loaded as the console loads it, clicked through its four tabs.
+#include <gtest/gtest.h>
+
+#include "PluginHost.h"
+#include "PluginWindows.h"
+
+namespace {
+
+std::string ControlText(HWND page, int id) {
+  char text[260] = {};
+  GetDlgItemTextA(page, id, text, sizeof text);
+  return text;
+}
+
+TEST(PluginEntry, loads_by_its_decorated_name_and_hosts_its_window_in_the_console) {
+  HostedPlugin& h = Host();
+  ASSERT_EQ(h.startError, "");
+  EXPECT_STREQ(h.console.PluginName(), "KV_UserLog");
+  HWND plugin = h.console.PluginWindow();
+  ASSERT_NE(plugin, nullptr);
+  EXPECT_EQ(GetParent(plugin), h.console.Window());
+  EXPECT_NE(FindTabStrip(plugin), nullptr);
+  EXPECT_EQ(h.console.Messenger().Unsent(), 0u) << "records asked for at start and never sent";
+}
+
+TEST(PluginTabs, no_page_shows_until_a_tab_is_clicked_then_only_the_clicked_one) {
+  HostedPlugin& h = Host();
+  ASSERT_EQ(h.startError, "");
+  EXPECT_EQ(h.pageAtStart, nullptr);
+  HWND strip = FindTabStrip(h.console.PluginWindow());
+
+  // Each page is known by its query button: id and caption.
+  struct Tab {
+    size_t index;
+    int button;
+    const char* caption;
+  } tabs[] = {{3, 1041, "Query"}, {1, 1010, "New Query"}, {0, 1000, "Query"}, {2, 1034, "Query"}};
+  std::vector<HWND> pages;
+  for (const Tab& t : tabs) {
+    SCOPED_TRACE("tab " + std::to_string(t.index));
+    HWND page = ShowTab(t.index);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(ControlText(page, t.button), t.caption);
+    int shown = 0;
+    for (HWND c = GetWindow(strip, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) shown += IsWindowVisible(c) ? 1 : 0;
+    EXPECT_EQ(shown, 1);
+    for (HWND other : pages) EXPECT_NE(page, other);
+    pages.push_back(page);
+  }
+  EXPECT_NE(GetDlgItem(pages[2], 1015), nullptr) << "the Kaldera page has its \"Query By\" box";
+}
+
+TEST(PluginTabs, game_log_tab_carries_the_first_world_name) {
+  // The strip lays the second tab out from its caption; a click in the middle of
+  // where "Korvath Online - Velmora" ends must still land on it, so the caption the
+  // plug-in drew is at least that long. The narrower "Siege Log" sits right behind it.
+  HostedPlugin& h = Host();
+  ASSERT_EQ(h.startError, "");
+  HWND strip = FindTabStrip(h.console.PluginWindow());
+  auto captions = TabCaptions(kTestWorld);
+  RECT game, siege;
+  ASSERT_TRUE(TabRect(strip, captions, 1, &game));
+  ASSERT_TRUE(TabRect(strip, captions, 2, &siege));
+  HWND page = ShowTab(2);
+  ASSERT_NE(page, nullptr);
+  PostMessageA(strip, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(game.right - 3, game.bottom - 5));
+  PumpUntil([&] { return VisiblePage(strip) != page; }, 2000);
+  HWND shown = VisiblePage(strip);
+  ASSERT_NE(shown, nullptr);
+  EXPECT_NE(GetDlgItem(shown, 1010), nullptr) << "the game log page shows";
+}
+
+}  // namespace
