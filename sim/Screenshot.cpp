@@ -6,11 +6,14 @@
 #include "base/Format.h"
 
 bool SaveWindowBmp(HWND hwnd, const char* path, std::string* error) {
+  // The client area only: without a window manager (Xvfb) the frame is never drawn.
   RECT r;
-  if (!GetWindowRect(hwnd, &r) || r.right <= r.left || r.bottom <= r.top) {
+  POINT origin{0, 0};
+  if (!GetClientRect(hwnd, &r) || r.right <= 0 || r.bottom <= 0 || !ClientToScreen(hwnd, &origin)) {
     *error = "no window to capture";
     return false;
   }
+  OffsetRect(&r, origin.x, origin.y);
   const int width = r.right - r.left, height = r.bottom - r.top;
   const int stride = (width * 3 + 3) & ~3;
 

@@ -1,5 +1,5 @@
 #pragma once
-// Saves what a window shows on screen, frame included, as a 24-bit BMP file.
+// Saves what a window's client area shows on screen as a 24-bit BMP file.
 #include <windows.h>
 
 #include <string>
