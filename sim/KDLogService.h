@@ -34,8 +34,6 @@ class CKDLogService {
   // Returns the number of records sent.
   size_t Answer(const KDLogQuery& query, MassiveMsgBuilder* out) const;
 
-  size_t Size() const { return m_entries.size(); }
-
  private:
   std::vector<KDLogEntry> m_entries;
 };

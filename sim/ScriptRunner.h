@@ -19,7 +19,6 @@ class CScriptRunner {
   CScriptRunner& operator=(const CScriptRunner&) = delete;
 
   void Start();
-  bool Done() const { return m_next >= m_steps.size() && !m_waitingForAnswers; }
   int Failures() const { return m_failures; }
 
  private:

@@ -28,7 +28,6 @@ class CSimLog {
   void Add(uint32_t classWord, const char* text);
   void Note(const char* format, ...) KV_PRINTF(2, 3);
   const std::vector<SimLogLine>& Lines() const { return m_lines; }
-  void Clear() { m_lines.clear(); }
   // Called after every new line (the log pane scrolls to it).
   void SetListener(std::function<void()> listener) { m_listener = std::move(listener); }
 
