@@ -28,6 +28,7 @@ CLogPane::~CLogPane() {
 
 bool CLogPane::Create(HWND parent, int id, CSimLog* log) {
   m_log = log;
+  if (m_font) DeleteObject(m_font);
   HDC dc = GetDC(parent);
   int height = -MulDiv(9, GetDeviceCaps(dc, LOGPIXELSY), 72);
   ReleaseDC(parent, dc);

@@ -50,30 +50,6 @@ TEST(PluginTabs, no_page_shows_until_a_tab_is_clicked_then_only_the_clicked_one)
   EXPECT_NE(GetDlgItem(pages[2], 1015), nullptr) << "the Kaldera page has its \"Query By\" box";
 }
 
-TEST(PluginTabs, game_log_tab_carries_the_first_world_name) {
-  // The strip lays the second tab out from its caption; a click in the middle of
-  // where "Korvath Online - Velmora" ends must still land on it, so the caption the
-  // plug-in drew is at least that long. The narrower "Siege Log" sits right behind it.
-  HostedPlugin& h = Host();
-  ASSERT_EQ(h.startError, "");
-  HWND strip = FindTabStrip(h.console.PluginWindow());
-  auto captions = TabCaptions(kTestWorld);
-  RECT game, siege;
-  ASSERT_TRUE(TabRect(strip, captions, 1, &game));
-  ASSERT_TRUE(TabRect(strip, captions, 2, &siege));
-  HWND page = ShowTab(2);
-  ASSERT_NE(page, nullptr);
-  PostMessageA(strip, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(game.right - 3, game.bottom - 5));
-  PumpUntil([&] { return VisiblePage(strip) != page; }, 2000);
-  HWND shown = VisiblePage(strip);
-  ASSERT_NE(shown, nullptr);
-  EXPECT_NE(GetDlgItem(shown, 1010), nullptr) << "the game log page shows";
-}
-
-}  // namespace
-
-namespace {
-
 TEST(ConsoleDelivery, requests_are_answered_later_from_the_loop_and_unknown_ones_noted) {
   // The page marks itself busy after its send call returns; an answer delivered inside
   // that call would leave it busy for good. So nothing may happen before the loop runs.
