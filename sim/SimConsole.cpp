@@ -1,5 +1,7 @@
 #include "SimConsole.h"
 
+#include <algorithm>
+
 #include "msg/MsgIds.h"
 
 namespace {
@@ -152,7 +154,9 @@ void CSimConsole::DeliverOne() {
   if (!request) return;
   SimRequest seen;
   seen.id = GetID(request.get());
-  seen.payload.assign(request->m_pBuffer + kMsgHeaderSize, request->m_pBuffer + request->m_WritePos);
+  // Read within the record whatever the plug-in left in its write position.
+  size_t end = std::min<size_t>(std::max<size_t>(request->m_WritePos, kMsgHeaderSize), kMsgCapacity);
+  seen.payload.assign(request->m_Storage + kMsgHeaderSize, request->m_Storage + end);
   m_requests.push_back(seen);
   Serve(request.get());
 }
