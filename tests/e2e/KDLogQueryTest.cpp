@@ -151,4 +151,29 @@ TEST_F(KDLogQuery, an_empty_answer_clears_the_earlier_rows) {
   EXPECT_EQ(Host().console.Messenger().Unsent(), 0u);
 }
 
+TEST_F(KDLogQuery, an_answer_cut_inside_a_record_keeps_the_rows_read_and_reports_it) {
+  // Delivered straight to the plug-in, as a faulty console would: no exception may
+  // come back across the module boundary.
+  uint8_t record[kKDLogRecordSize];
+  KDLogEntry e;
+  e.user = "op_kesh";
+  e.category = 13;
+  e.text = "restart";
+  ASSERT_TRUE(ParseKDLogTime("2026-11-3 10:00:00", &e.time));
+  EncodeKDLogRecord(e, record);
+  MassiveMsgBuilder answer(0xB404);
+  answer.AppendU8(0);
+  answer.AppendU8(1);
+  answer.Append(record, sizeof record);
+  answer.AppendU8(1);
+  answer.Append(record, 200);
+  firstLine = Host().console.Log().Lines().size();
+  EXPECT_TRUE(Host().console.Plugin()->OnMessage(nullptr, answer.BuildAt({300})));
+  EXPECT_EQ(Listed(), (Rows{{"op_kesh", "ServerControl", "restart", "2026-11-3 10:00:00 0"}}));
+  auto lines = PluginLines(firstLine);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].first, 0x02000000u);
+  EXPECT_NE(lines[0].second.find("0xB404"), std::string::npos) << lines[0].second;
+}
+
 }  // namespace
