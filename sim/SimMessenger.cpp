@@ -20,7 +20,7 @@ void CSimMessenger::SendMsg(CMsg* msg) {
       return;
     }
   }
-  // Not one of ours (or sent twice): the real console would crash; note and drop.
+  // Not handed out here, or sent twice: nothing the console can deliver; note and drop.
   if (m_log) m_log->Note("^2plug-in sent a record the console did not hand out");
 }
 
