@@ -1,12 +1,8 @@
 #include "plugin/MainWindow.h"
 
-#include <exception>
-#include <new>
-
 #include "base/Format.h"
-#include "base/LogOutput.h"
 #include "msg/Console.h"
-#include "msg/MsgException.h"
+#include "plugin/PageRouter.h"
 
 namespace {
 const char kMainClass[] = "KV_UserLog";
@@ -64,20 +60,7 @@ bool CMainWindow::Create(HINSTANCE instance, HWND parent) {
 }
 
 bool CMainWindow::Route(CMsg* msg, CMassiveMsg* massive) {
-  uint16_t id = msg ? GetID(msg) : massive ? GetID(massive) : 0;
-  // An answer handler that reads past the end of an answer keeps the rows it read; the
-  // page took the message, and the console only learns of it through the log line.
-  try {
-    return m_kdLog.Dispatch(msg, massive) || m_gameLog.Dispatch(msg, massive) ||
-           m_siegeLog.Dispatch(msg, massive) || m_serverEventLog.Dispatch(msg, massive);
-  } catch (const CInternalException& e) {
-    LogOutput(kLogDataError, "^2answer 0x%04X cut short: %s", id, e.GetName());
-  } catch (const std::bad_alloc&) {
-    LogOutput(kLogDataError, "^2answer 0x%04X cut short: %s", id, "out of memory");
-  } catch (const std::exception& e) {
-    LogOutput(kLogDataError, "^2answer 0x%04X cut short: %s", id, e.what());
-  }
-  return true;
+  return RouteToPages(msg, massive, m_kdLog, m_gameLog, m_siegeLog, m_serverEventLog);
 }
 
 void CMainWindow::ClearGameLog() { m_gameLog.ClearGameLog(); }

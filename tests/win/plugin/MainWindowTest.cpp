@@ -1,0 +1,197 @@
+// The main window's creation, captions and tab order, and the routing of answers to the
+// pages, including an answer handler that reads past the end of its answer.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/LogOutput.h"
+#include "msg/Console.h"
+#include "msg/MassiveMsgBuilder.h"
+#include "plugin/MainWindow.h"
+#include "plugin/PageRouter.h"
+#include "support/FakeConsole.h"
+#include "support/WinTest.h"
+#include "ui/AnswerTable.h"
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    host = CreateHostWindow(900, 600);
+    Console().directory = &directory;
+  }
+  void TearDown() override {
+    Console().directory = nullptr;
+    ReleaseHostWindow(host);
+    TakeQuitMessage();
+  }
+  std::vector<std::string> Captions(CMainWindow& main) {
+    std::vector<std::string> captions;
+    for (const auto& tab : main.Tabs().Tabs()) captions.push_back(tab.caption);
+    return captions;
+  }
+  HWND host = nullptr;
+  FakeDirectory directory;
+};
+
+TEST_F(MainWindowTest, creates_strip_and_four_pages_in_tab_order) {
+  directory.AddWorld("Aster");
+  directory.AddWorld("Morrow");
+  CMainWindow main;
+  ASSERT_TRUE(main.Create(ModuleInstance(), host));
+  HWND hwnd = main.GetHwnd();
+  char cls[64] = "", title[64] = "";
+  GetClassNameA(hwnd, cls, sizeof cls);
+  GetWindowTextA(hwnd, title, sizeof title);
+  EXPECT_STREQ("KV_UserLog", cls);
+  EXPECT_STREQ("KV_UserLog", title);
+  EXPECT_EQ(host, GetParent(hwnd));
+  EXPECT_TRUE(GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+  GetClassNameA(main.Tabs().GetHwnd(), cls, sizeof cls);
+  EXPECT_STREQ("KDCTabWindow", cls);
+
+  EXPECT_EQ((std::vector<std::string>{"Kaldera", "Korvath Online - Aster", "Siege Log", "ServerEvent Log"}),
+            Captions(main));
+  const auto& tabs = main.Tabs().Tabs();
+  EXPECT_EQ(main.KDLog().GetHwnd(), tabs[0].page);
+  EXPECT_EQ(main.GameLog().GetHwnd(), tabs[1].page);
+  EXPECT_EQ(main.SiegeLog().GetHwnd(), tabs[2].page);
+  EXPECT_EQ(main.ServerEventLog().GetHwnd(), tabs[3].page);
+  for (const auto& tab : tabs) {
+    EXPECT_EQ(main.Tabs().GetHwnd(), GetParent(tab.page));
+    EXPECT_FALSE(IsWindowVisible(tab.page));
+  }
+  EXPECT_EQ(-1, main.Tabs().Selected());
+  EXPECT_EQ(RGB(0, 255, 255), main.Tabs().SelectedColour());
+  EXPECT_EQ(GetSysColor(COLOR_3DFACE), main.Tabs().OtherColour());
+
+  // The strip fills the client area as the console resizes the window.
+  MoveWindow(hwnd, 0, 0, 700, 500, FALSE);
+  RECT client, strip;
+  GetClientRect(hwnd, &client);
+  GetClientRect(main.Tabs().GetHwnd(), &strip);
+  EXPECT_EQ(client.right, strip.right);
+  EXPECT_EQ(client.bottom, strip.bottom);
+  EXPECT_EQ(1, SendMessageA(hwnd, WM_ERASEBKGND, 0, 0));
+}
+
+TEST_F(MainWindowTest, empty_world_list_leaves_the_name_out) {
+  CMainWindow main;
+  ASSERT_TRUE(main.Create(ModuleInstance(), host));
+  EXPECT_EQ("Korvath Online - ", Captions(main)[1]);
+}
+
+TEST_F(MainWindowTest, second_create_keeps_the_first_window) {
+  CMainWindow main;
+  ASSERT_TRUE(main.Create(ModuleInstance(), host));
+  HWND first = main.GetHwnd();
+  EXPECT_FALSE(main.Create(ModuleInstance(), host));
+  EXPECT_EQ(first, main.GetHwnd());
+  EXPECT_EQ(4u, main.Tabs().Tabs().size());
+}
+
+TEST_F(MainWindowTest, destroying_the_object_takes_every_window_with_it) {
+  std::vector<HWND> windows;
+  {
+    CMainWindow main;
+    ASSERT_TRUE(main.Create(ModuleInstance(), host));
+    windows = {main.GetHwnd(), main.Tabs().GetHwnd(), main.KDLog().GetHwnd(), main.GameLog().GetHwnd(),
+               main.SiegeLog().GetHwnd(), main.ServerEventLog().GetHwnd()};
+  }
+  for (HWND hwnd : windows) EXPECT_FALSE(IsWindow(hwnd));
+  // The class went with its last window: a new main window registers it again.
+  CMainWindow again;
+  EXPECT_TRUE(again.Create(ModuleInstance(), host));
+}
+
+TEST_F(MainWindowTest, route_answers_false_for_an_identifier_no_page_handles) {
+  CMainWindow main;
+  ASSERT_TRUE(main.Create(ModuleInstance(), host));
+  CMsg msg;
+  msg.Init(0x1234);
+  EXPECT_FALSE(main.Route(&msg, nullptr));
+  MassiveMsgBuilder builder(0xFFFF);
+  EXPECT_FALSE(main.Route(nullptr, builder.Build()));
+  EXPECT_TRUE(main.Route(nullptr, nullptr));
+}
+
+// A page following the routing contract that notes every offer and every answer it read.
+class CProbePage {
+ public:
+  explicit CProbePage(std::vector<std::string>* trace, const char* name) : m_trace(trace), m_name(name) {}
+  void Handle(uint16_t id) { m_answers.Set(id, &CProbePage::OnAnswer); }
+  void HandleReadingThreeWords(uint16_t id) { m_answers.Set(id, &CProbePage::OnThreeWords); }
+  bool Dispatch(CMsg* msg, CMassiveMsg* massive) {
+    m_trace->push_back(std::string("offer ") + m_name);
+    return m_answers.Dispatch(this, msg, massive);
+  }
+  std::vector<uint32_t> words;
+
+ private:
+  void OnAnswer(CMsg*, CMassiveMsg*) { m_trace->push_back(std::string("taken ") + m_name); }
+  void OnThreeWords(CMsg*, CMassiveMsg* massive) {
+    for (int i = 0; i < 3; ++i) words.push_back(ReadU32(massive));
+  }
+  CAnswerTable<CProbePage> m_answers;
+  std::vector<std::string>* m_trace;
+  const char* m_name;
+};
+
+class RouterTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    LoggedLines().clear();
+    SetLogOutputFunc(CaptureLogLine);
+  }
+  void TearDown() override { SetLogOutputFunc(nullptr); }
+  std::vector<std::string> trace;
+  CProbePage first{&trace, "first"}, second{&trace, "second"}, third{&trace, "third"};
+};
+
+TEST_F(RouterTest, message_taken_by_a_page_is_never_offered_to_the_next) {
+  first.Handle(0xB404);
+  second.Handle(0xB404);
+  second.Handle(0x8001);
+  CMsg msg;
+  msg.Init(0xB404);
+  EXPECT_TRUE(RouteToPages(&msg, nullptr, first, second, third));
+  EXPECT_EQ((std::vector<std::string>{"offer first", "taken first"}), trace);
+
+  trace.clear();
+  MassiveMsgBuilder builder(0x8001);
+  EXPECT_TRUE(RouteToPages(nullptr, builder.Build(), first, second, third));
+  EXPECT_EQ((std::vector<std::string>{"offer first", "offer second", "taken second"}), trace);
+
+  trace.clear();
+  msg.Init(0x8002);
+  EXPECT_FALSE(RouteToPages(&msg, nullptr, first, second, third));
+  EXPECT_EQ(3u, trace.size());
+}
+
+TEST_F(RouterTest, identifier_65535_has_no_slot) {
+  first.Handle(0xFFFF);
+  CMsg msg;
+  msg.Init(0xFFFF);
+  EXPECT_FALSE(RouteToPages(&msg, nullptr, first));
+  msg.Init(0xFFFE);
+  first.Handle(0xFFFE);
+  EXPECT_TRUE(RouteToPages(&msg, nullptr, first));
+}
+
+TEST_F(RouterTest, answer_cut_short_keeps_what_was_read_and_reports_a_data_error) {
+  second.HandleReadingThreeWords(0x800E);
+  MassiveMsgBuilder builder(0x800E);
+  builder.AppendU32(11);
+  builder.AppendU32(22);
+  builder.AppendU16(3);
+  EXPECT_TRUE(RouteToPages(nullptr, builder.BuildAt({4}), first, second, third));
+  EXPECT_EQ((std::vector<uint32_t>{11, 22}), second.words);
+  EXPECT_EQ((std::vector<std::string>{"offer first", "offer second"}), trace);
+  ASSERT_EQ(1u, LoggedLines().size());
+  EXPECT_EQ(0x02000000u, LoggedLines()[0].classWord);
+  EXPECT_EQ("^2answer 0x800E cut short: CMsgException", LoggedLines()[0].text);
+}
+
+}  // namespace

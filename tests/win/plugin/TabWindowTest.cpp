@@ -1,0 +1,195 @@
+// The self-drawn tab strip: row wrapping, page placement, clicks and drawing.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "plugin/TabLayout.h"
+#include "plugin/TabWindow.h"
+#include "support/WinTest.h"
+
+namespace {
+
+void ExpectBox(const TabBox& box, int left, int top, int right, int bottom) {
+  EXPECT_EQ(left, box.left);
+  EXPECT_EQ(top, box.top);
+  EXPECT_EQ(right, box.right);
+  EXPECT_EQ(bottom, box.bottom);
+}
+
+TEST(TabLayout, tabs_follow_each_other_and_wrap_at_the_edge) {
+  std::vector<TabBox> boxes;
+  EXPECT_EQ(2, LayoutTabRows({40, 50, 60}, 120, boxes));
+  ASSERT_EQ(3u, boxes.size());
+  ExpectBox(boxes[0], 1, 4, 53, 18);
+  ExpectBox(boxes[1], 53, 4, 115, 18);
+  ExpectBox(boxes[2], 1, 22, 73, 36);
+}
+
+TEST(TabLayout, reaching_the_edge_exactly_wraps) {
+  std::vector<TabBox> boxes;
+  // 1 + 52 + 55 = 108: the second tab reaches a 108 wide strip.
+  EXPECT_EQ(2, LayoutTabRows({40, 43}, 108, boxes));
+  ExpectBox(boxes[1], 1, 22, 56, 36);
+  EXPECT_EQ(1, LayoutTabRows({40, 43}, 109, boxes));
+}
+
+TEST(TabLayout, caption_wider_than_the_strip_stays_on_its_row) {
+  std::vector<TabBox> boxes;
+  EXPECT_EQ(1, LayoutTabRows({40, 200}, 120, boxes));
+  ExpectBox(boxes[1], 53, 4, 265, 18);
+}
+
+TEST(TabLayout, tab_opening_a_row_never_leaves_it_empty) {
+  std::vector<TabBox> boxes;
+  EXPECT_EQ(1, LayoutTabRows({110}, 120, boxes));
+  ExpectBox(boxes[0], 1, 4, 123, 18);
+  EXPECT_EQ(1, LayoutTabRows({}, 120, boxes));
+  EXPECT_TRUE(boxes.empty());
+}
+
+class TabStripTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    host = CreateHostWindow(1000, 400);
+    ASSERT_TRUE(strip.Create(ModuleInstance(), host));
+    strip.SetColors(GetSysColor(COLOR_3DFACE));
+    for (const char* caption : {"Kaldera", "Korvath Online - Aster", "Siege Log", "ServerEvent Log"}) {
+      HWND page = CreateWindowExA(0, "STATIC", caption, WS_CHILD, 0, 0, 10, 10, host, nullptr, nullptr, nullptr);
+      pages.push_back(page);
+      ASSERT_TRUE(strip.AddTab(caption, page));
+    }
+  }
+  void TearDown() override {
+    ReleaseHostWindow(host);
+    TakeQuitMessage();
+  }
+  void ResizeStrip(int width, int height) { MoveWindow(strip.GetHwnd(), 0, 0, width, height, FALSE); }
+  void Click(int x, int y) {
+    SendMessageA(strip.GetHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  }
+  RECT PageRect(int i) {
+    RECT rc;
+    GetWindowRect(pages[i], &rc);
+    MapWindowPoints(nullptr, strip.GetHwnd(), reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
+  }
+  const RECT& TabRect(int i) { return strip.Tabs()[i].rect; }
+
+  HWND host = nullptr;
+  CTabWindow strip;
+  std::vector<HWND> pages;
+};
+
+TEST_F(TabStripTest, wide_strip_holds_one_row_with_pages_below_it) {
+  EXPECT_EQ(1, strip.Rows());
+  EXPECT_EQ(18, strip.SurfaceSize().cy);
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), strip.SurfaceSize().cx);
+  for (int i = 0; i < 4; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(4, TabRect(i).top);
+    EXPECT_EQ(18, TabRect(i).bottom);
+    EXPECT_EQ(i == 0 ? 1 : TabRect(i - 1).right, TabRect(i).left);
+    EXPECT_EQ(pages[i], strip.Tabs()[i].page);
+    EXPECT_EQ(strip.GetHwnd(), GetParent(pages[i]));
+    RECT rc = PageRect(i);
+    EXPECT_EQ(0, rc.left);
+    EXPECT_EQ(17, rc.top);
+    EXPECT_EQ(1000, rc.right);
+    EXPECT_EQ(400, rc.bottom);
+    EXPECT_FALSE(IsWindowVisible(pages[i]));
+  }
+  EXPECT_EQ(-1, strip.Selected());
+}
+
+TEST_F(TabStripTest, narrow_strip_wraps_and_moves_pages_down_a_row) {
+  int narrow = TabRect(2).right - 5;
+  ResizeStrip(narrow, 300);
+  EXPECT_EQ(2, strip.Rows());
+  EXPECT_EQ(36, strip.SurfaceSize().cy);
+  EXPECT_EQ(1, TabRect(2).left);
+  EXPECT_EQ(22, TabRect(2).top);
+  EXPECT_EQ(36, TabRect(2).bottom);
+  RECT rc = PageRect(0);
+  EXPECT_EQ(35, rc.top);
+  EXPECT_EQ(300, rc.bottom);
+  EXPECT_EQ(narrow, rc.right);
+
+  ResizeStrip(1000, 300);
+  EXPECT_EQ(1, strip.Rows());
+  EXPECT_EQ(17, PageRect(0).top);
+}
+
+TEST_F(TabStripTest, click_selects_the_tab_and_shows_only_its_page) {
+  const RECT& tab = TabRect(1);
+  Click(tab.left + 3, tab.top + 2);
+  EXPECT_EQ(1, strip.Selected());
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(i == 1, IsWindowVisible(pages[i]) != FALSE) << i;
+
+  // Outside every tab nothing changes.
+  Click(999, 10);
+  Click(5, 200);
+  EXPECT_EQ(1, strip.Selected());
+  EXPECT_TRUE(IsWindowVisible(pages[1]));
+}
+
+TEST_F(TabStripTest, raised_top_of_the_selected_tab_is_not_a_click_on_it) {
+  const RECT tab = TabRect(2);
+  Click(tab.left + 3, tab.top);
+  ASSERT_EQ(2, strip.Selected());
+  // Hidden by hand: only a click that counts would lay the pages out and show it again.
+  ShowWindow(pages[2], SW_HIDE);
+  for (int y = tab.top - 4; y < tab.top; ++y) Click(tab.left + 8, y);
+  EXPECT_FALSE(IsWindowVisible(pages[2]));
+  Click(tab.left + 8, tab.top);
+  EXPECT_TRUE(IsWindowVisible(pages[2]));
+}
+
+TEST_F(TabStripTest, negative_coordinates_hit_no_tab) {
+  // 0xFFFB is x = -5; read unsigned it would be far right, read signed it is left of all.
+  SendMessageA(strip.GetHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(0xFFFB, 10));
+  EXPECT_EQ(-1, strip.Selected());
+}
+
+TEST_F(TabStripTest, background_erase_is_skipped_once_a_tab_is_selected) {
+  HDC dc = GetDC(strip.GetHwnd());
+  Click(TabRect(0).left + 3, 10);
+  EXPECT_EQ(1, SendMessageA(strip.GetHwnd(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0));
+  ReleaseDC(strip.GetHwnd(), dc);
+}
+
+TEST_F(TabStripTest, painting_fills_tabs_and_every_row) {
+  int narrow = TabRect(2).right - 5;
+  ResizeStrip(narrow, 300);
+  Click(TabRect(1).left + 3, TabRect(1).top + 2);
+  ASSERT_EQ(1, strip.Selected());
+
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, narrow, 36);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  RECT all = {0, 0, narrow, 36};
+  HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+  FillRect(dc, &all, red);
+  DeleteObject(red);
+  SendMessageA(strip.GetHwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+
+  COLORREF face = GetSysColor(COLOR_3DFACE);
+  const RECT selected = TabRect(1);
+  const RECT other = TabRect(0);
+  EXPECT_EQ(RGB(0, 255, 255), GetPixel(dc, selected.left + 8, selected.bottom - 3));
+  // The raised part is drawn in the selected colour too.
+  EXPECT_EQ(RGB(0, 255, 255), GetPixel(dc, selected.left + 10, selected.top - 2));
+  EXPECT_EQ(face, GetPixel(dc, other.left + 3, other.bottom - 3));
+  EXPECT_EQ(RGB(0, 0, 0), GetPixel(dc, other.left, other.bottom - 5));
+  // Above the tabs and on the second row beyond its tabs: the face colour.
+  EXPECT_EQ(face, GetPixel(dc, narrow - 2, 1));
+  EXPECT_EQ(face, GetPixel(dc, narrow - 2, 30));
+
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+}
+
+}  // namespace

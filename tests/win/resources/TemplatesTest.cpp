@@ -1,0 +1,185 @@
+// The dialog templates as the pages get them: window styles, sizes, control kinds and
+// styles, and the order in which sorted and unsorted boxes show their entries.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "resources/resource.h"
+#include "support/WinTest.h"
+#include "ui/ComboBox.h"
+#include "ui/Win32Dialog.h"
+
+namespace {
+
+std::vector<std::string> Entries(HWND combo) {
+  std::vector<std::string> entries;
+  int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    char text[260] = "";
+    SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+    entries.push_back(text);
+  }
+  return entries;
+}
+
+class TemplatesTest : public ::testing::Test {
+ protected:
+  void SetUp() override { host = CreateHostWindow(1200, 800); }
+  void TearDown() override { ReleaseHostWindow(host); }
+  HWND host = nullptr;
+  CWin32Dialog page;
+
+  // The dialog manager converts position and size separately, each rounded down.
+  void ExpectPlaced(int id, int x, int y, int w, int h) {
+    SCOPED_TRACE(id);
+    RECT expected = {x, y, w, h};
+    MapDialogRect(page.GetHwnd(), &expected);
+    RECT actual;
+    GetWindowRect(page.GetItem(id), &actual);
+    MapWindowPoints(nullptr, page.GetHwnd(), reinterpret_cast<POINT*>(&actual), 2);
+    EXPECT_EQ(expected.left, actual.left);
+    EXPECT_EQ(expected.top, actual.top);
+    EXPECT_EQ(expected.right, actual.right - actual.left);
+    // A combo box's template height is its drop-down list's; only its top shows.
+    char cls[64] = "";
+    GetClassNameA(page.GetItem(id), cls, sizeof cls);
+    if (lstrcmpiA(cls, "ComboBox") != 0) {
+      EXPECT_EQ(expected.bottom, actual.bottom - actual.top);
+    }
+  }
+  // The dialog manager turns a control's thin border into a sunken edge.
+  bool Bordered(int id) {
+    HWND item = page.GetItem(id);
+    return (GetWindowLongA(item, GWL_STYLE) & WS_BORDER) || (GetWindowLongA(item, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+  }
+  LONG Style(int id) { return GetWindowLongA(page.GetItem(id), GWL_STYLE); }
+};
+
+void ExpectPageWindow(HWND hwnd, int width, int height) {
+  LONG style = GetWindowLongA(hwnd, GWL_STYLE);
+  EXPECT_TRUE(style & WS_CHILD);
+  EXPECT_TRUE(style & WS_BORDER);
+  EXPECT_FALSE((style & WS_CAPTION) == WS_CAPTION);
+  EXPECT_FALSE(style & WS_VISIBLE);
+  RECT client, expected = {0, 0, width, height};
+  GetClientRect(hwnd, &client);
+  MapDialogRect(hwnd, &expected);
+  EXPECT_EQ(expected.right, client.right);
+  EXPECT_EQ(expected.bottom, client.bottom);
+}
+
+TEST_F(TemplatesTest, templates_carry_the_korean_tag) {
+  for (WORD id : {IDD_KDLOG, IDD_GAMELOG, IDD_SERIAL_HISTORY, IDD_SIEGELOG, IDD_SERVEREVENTLOG}) {
+    SCOPED_TRACE(id);
+    EXPECT_NE(nullptr, FindResourceExA(ModuleInstance(), MAKEINTRESOURCEA(5), MAKEINTRESOURCEA(id),
+                                       MAKELANGID(LANG_KOREAN, SUBLANG_DEFAULT)));
+  }
+}
+
+TEST_F(TemplatesTest, console_log_page) {
+  ASSERT_TRUE(page.CreateModeless(IDD_KDLOG, host, ModuleInstance()));
+  ExpectPageWindow(page.GetHwnd(), 656, 349);
+  ExpectPlaced(IDC_KDLOG_LIST, 7, 61, 642, 281);
+  ExpectPlaced(IDC_KDLOG_QUERY_BY, 47, 7, 80, 43);
+  ExpectPlaced(IDC_KDLOG_QUERY_MORE, 149, 41, 50, 14);
+  EXPECT_TRUE(Bordered(IDC_KDLOG_LIST));
+  EXPECT_EQ(LVS_REPORT, Style(IDC_KDLOG_LIST) & LVS_TYPEMASK);
+  EXPECT_EQ(DTS_TIMEFORMAT, Style(IDC_KDLOG_BEGIN_TIME) & DTS_TIMEFORMAT);
+  EXPECT_TRUE(Style(IDC_KDLOG_BEGIN_DATE) & DTS_RIGHTALIGN);
+
+  HWND queryBy = page.GetItem(IDC_KDLOG_QUERY_BY);
+  ComboAdd(queryBy, 0, "%s", "User Name");
+  ComboAdd(queryBy, 1, "%s", "Catagory");
+  EXPECT_EQ((std::vector<std::string>{"Catagory", "User Name"}), Entries(queryBy));
+  ComboSetCurSel(queryBy, 0);
+  EXPECT_EQ(1u, ComboGetSelData(queryBy));
+
+  HWND category = page.GetItem(IDC_KDLOG_CATEGORY);
+  for (const char* text : {"GM Command", "All", "UserStatstics", "KV_Notice", "LoginLogout"}) ComboAdd(category, 0, "%s", text);
+  EXPECT_EQ((std::vector<std::string>{"All", "GM Command", "KV_Notice", "LoginLogout", "UserStatstics"}),
+            Entries(category));
+}
+
+TEST_F(TemplatesTest, game_log_page) {
+  ASSERT_TRUE(page.CreateModeless(IDD_GAMELOG, host, ModuleInstance()));
+  ExpectPageWindow(page.GetHwnd(), 626, 313);
+  ExpectPlaced(IDC_GAMELOG_LIST, 7, 54, 612, 235);
+  ExpectPlaced(IDC_GAMELOG_QUERY_MORE, 7, 292, 50, 14);
+  ExpectPlaced(IDC_GAMELOG_DAYS, 412, 33, 40, 14);
+  EXPECT_FALSE(Bordered(IDC_GAMELOG_LIST));
+  EXPECT_TRUE(Style(IDC_GAMELOG_DAYS) & ES_NUMBER);
+  EXPECT_FALSE(Style(IDC_GAMELOG_CHARNAME) & ES_NUMBER);
+
+  HWND kind = page.GetItem(IDC_GAMELOG_CATEGORY);
+  EXPECT_EQ(CBS_DROPDOWNLIST, Style(IDC_GAMELOG_CATEGORY) & 3);
+  for (const char* text : {"Character", "Item", "Quest", "Item by Serial"}) ComboAdd(kind, 0, "%s", text);
+  EXPECT_EQ((std::vector<std::string>{"Character", "Item", "Quest", "Item by Serial"}), Entries(kind));
+
+  // Digits only: a letter typed into the days edit is refused.
+  HWND days = page.GetItem(IDC_GAMELOG_DAYS);
+  SetWindowTextA(days, "");
+  SendMessageA(days, WM_CHAR, 'x', 0);
+  SendMessageA(days, WM_CHAR, '7', 0);
+  char text[16] = "";
+  GetWindowTextA(days, text, sizeof text);
+  EXPECT_STREQ("7", text);
+}
+
+TEST_F(TemplatesTest, serial_history_dialog) {
+  ASSERT_TRUE(page.CreateModeless(IDD_SERIAL_HISTORY, host, ModuleInstance()));
+  HWND hwnd = page.GetHwnd();
+  char caption[64] = "";
+  GetWindowTextA(hwnd, caption, sizeof caption);
+  EXPECT_STREQ("Dialog", caption);
+  LONG style = GetWindowLongA(hwnd, GWL_STYLE);
+  EXPECT_TRUE(style & WS_POPUP);
+  EXPECT_EQ(WS_CAPTION, style & WS_CAPTION);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_TRUE(style & WS_MAXIMIZEBOX);
+  EXPECT_TRUE(style & DS_MODALFRAME);
+  EXPECT_TRUE(GetWindowLongA(page.GetItem(IDC_HISTORY_COPY), GWL_STYLE) & BS_DEFPUSHBUTTON);
+  char close[32] = "";
+  GetWindowTextA(page.GetItem(IDOK), close, sizeof close);
+  EXPECT_STREQ("Close This", close);
+  ExpectPlaced(IDC_HISTORY_REQUEST_ALL, 411, 7, 113, 14);
+  ExpectPlaced(IDC_HISTORY_LIST, 7, 26, 517, 274);
+  EXPECT_TRUE(Bordered(IDC_HISTORY_LIST));
+}
+
+TEST_F(TemplatesTest, siege_log_page) {
+  ASSERT_TRUE(page.CreateModeless(IDD_SIEGELOG, host, ModuleInstance()));
+  ExpectPageWindow(page.GetHwnd(), 656, 350);
+  ExpectPlaced(IDC_SIEGE_LIST, 7, 45, 642, 297);
+  EXPECT_FALSE(Bordered(IDC_SIEGE_LIST));
+  ExpectPlaced(IDC_SIEGE_FORTRESS, 179, 7, 80, 106);
+  HWND shard = page.GetItem(IDC_SIEGE_SHARD);
+  for (const char* text : {"Viridan", "Aster", "Morrow"}) ComboAdd(shard, 0, "%s", text);
+  EXPECT_EQ((std::vector<std::string>{"Aster", "Morrow", "Viridan"}), Entries(shard));
+  HWND category = page.GetItem(IDC_SIEGE_CATEGORY);
+  for (const char* text : {"Start And End", "Result Defense And Offense", "All"}) ComboAdd(category, 0, "%s", text);
+  EXPECT_EQ((std::vector<std::string>{"Start And End", "Result Defense And Offense", "All"}), Entries(category));
+}
+
+TEST_F(TemplatesTest, server_event_log_page) {
+  ASSERT_TRUE(page.CreateModeless(IDD_SERVEREVENTLOG, host, ModuleInstance()));
+  ExpectPageWindow(page.GetHwnd(), 559, 259);
+  ExpectPlaced(IDC_EVENT_LIST, 7, 45, 545, 207);
+  EXPECT_FALSE(Bordered(IDC_EVENT_LIST));
+  ExpectPlaced(IDC_EVENT_QUERY_MORE, 423, 26, 49, 14);
+  HWND category = page.GetItem(IDC_EVENT_CATEGORY);
+  for (const char* text : {"Start And End", "Completion", "Reward", "All"}) ComboAdd(category, 0, "%s", text);
+  EXPECT_EQ((std::vector<std::string>{"All", "Completion", "Reward", "Start And End"}), Entries(category));
+  for (int id : {IDC_EVENT_SHARD, IDC_EVENT_NAME, IDC_EVENT_CATEGORY}) {
+    SCOPED_TRACE(id);
+    EXPECT_TRUE(Style(id) & CBS_SORT);
+    EXPECT_EQ(CBS_DROPDOWN, Style(id) & 3);
+  }
+}
+
+}  // namespace

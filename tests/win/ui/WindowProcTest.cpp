@@ -1,0 +1,187 @@
+// Dispatch through the one window procedure: tables, defaults, unknown windows, hooks,
+// exceptions, and the window map's bookkeeping.
+#include <gtest/gtest.h>
+
+#include "base/LogOutput.h"
+#include "opslog/KDLogWindow.h"
+#include "support/FakeConsole.h"
+#include "support/WinTest.h"
+#include "ui/WindowMap.h"
+#include "ui/WindowProc.h"
+
+namespace {
+
+const UINT kProbeMessage = WM_APP + 1;
+const UINT kThrowingMessage = WM_APP + 2;
+const UINT kHookedMessage = WM_APP + 3;
+
+class CProbeWindow : public CWindowBase {
+ public:
+  bool Create(HWND parent) {
+    if (!RegisterWindowClass(ModuleInstance(), "KvProbe", nullptr)) return false;
+    CreateArgs args;
+    args.className = "KvProbe";
+    args.title = "probe";
+    args.style = WS_CHILD | WS_VISIBLE;
+    args.width = 50;
+    args.height = 50;
+    args.parent = parent;
+    args.instance = ModuleInstance();
+    if (!CreateWindowObject(args)) return false;
+    AddCommandHandler(1000, BN_CLICKED, &CProbeWindow::OnClicked);
+    AddCommandHandler(1000, EN_CHANGE, &CProbeWindow::OnChanged);
+    AddMessageHandler(kProbeMessage, &CProbeWindow::OnProbe);
+    AddMessageHandler(kThrowingMessage, &CProbeWindow::OnThrowing);
+    return true;
+  }
+  LRESULT OnClicked(WPARAM, LPARAM) { return 11; }
+  LRESULT OnChanged(WPARAM, LPARAM lParam) { return 20 + lParam; }
+  LRESULT OnProbe(WPARAM wParam, LPARAM) { return 100 + wParam; }
+  LRESULT OnThrowing(WPARAM, LPARAM) {
+    CMsg empty;
+    empty.Init(0x1234);
+    uint8_t byte;
+    ReadBytes(&empty, &byte, 1);
+    return 5;
+  }
+  LRESULT OnHook(WPARAM wParam, LPARAM) { return wParam == 0 ? -1 : 77; }
+};
+
+class DispatchTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    host = CreateHostWindow(200, 200);
+    ASSERT_TRUE(probe.Create(host));
+    LoggedLines().clear();
+    SetLogOutputFunc(CaptureLogLine);
+  }
+  void TearDown() override {
+    SetLogOutputFunc(nullptr);
+    ReleaseHostWindow(host);
+    TakeQuitMessage();
+  }
+  HWND host = nullptr;
+  CProbeWindow probe;
+};
+
+TEST_F(DispatchTest, command_key_is_notification_code_and_control_id) {
+  HWND hwnd = probe.GetHwnd();
+  EXPECT_EQ(11, SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(1000, BN_CLICKED), 0));
+  EXPECT_EQ(23, SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(1000, EN_CHANGE), 3));
+  EXPECT_EQ(0, SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(1001, BN_CLICKED), 0));
+  EXPECT_EQ(0, SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(1000, EN_KILLFOCUS), 0));
+  EXPECT_EQ(0x00101000u, CWindowBase::CommandKey(0x1000, 0x0010));
+}
+
+TEST_F(DispatchTest, message_table_handler_gets_both_parameters) {
+  EXPECT_EQ(107, SendMessageA(probe.GetHwnd(), kProbeMessage, 7, 0));
+}
+
+TEST_F(DispatchTest, unhandled_message_gets_window_default_but_dialog_zero) {
+  // The window default answers WM_GETTEXTLENGTH with the title's length.
+  EXPECT_EQ(5, probe.WindowProc(WM_GETTEXTLENGTH, 0, 0));
+
+  CKDLogWindow page;
+  ASSERT_TRUE(page.Create(ModuleInstance(), host));
+  EXPECT_TRUE(page.IsDialog());
+  EXPECT_FALSE(probe.IsDialog());
+  EXPECT_EQ(0, page.WindowProc(WM_GETTEXTLENGTH, 0, 0));
+  EXPECT_EQ(0, page.WindowProc(WM_COMMAND, MAKEWPARAM(4242, BN_CLICKED), 0));
+}
+
+TEST_F(DispatchTest, window_outside_the_map_gets_the_system_default) {
+  HWND stranger = CreateWindowExA(0, "STATIC", "stranger", WS_CHILD, 0, 0, 10, 10, host, nullptr, nullptr, nullptr);
+  ASSERT_NE(nullptr, stranger);
+  EXPECT_EQ(nullptr, WindowMapFind(stranger));
+  EXPECT_EQ(8, FrameworkWindowProc(stranger, WM_GETTEXTLENGTH, 0, 0));
+  // Through the dialog door the dialog manager does the default work itself.
+  EXPECT_EQ(0, FrameworkDialogProc(stranger, WM_GETTEXTLENGTH, 0, 0));
+  EXPECT_EQ(0, FrameworkWindowProc(stranger, kProbeMessage, 7, 0));
+}
+
+TEST_F(DispatchTest, global_hook_comes_first_and_minus_one_passes_the_message_on) {
+  AddGlobalHook(kProbeMessage, &probe, static_cast<WindowHandler>(&CProbeWindow::OnHook));
+  EXPECT_EQ(77, SendMessageA(probe.GetHwnd(), kProbeMessage, 1, 0));
+  EXPECT_EQ(100, SendMessageA(probe.GetHwnd(), kProbeMessage, 0, 0));
+  RemoveGlobalHook(kProbeMessage);
+  EXPECT_EQ(101, SendMessageA(probe.GetHwnd(), kProbeMessage, 1, 0));
+}
+
+TEST_F(DispatchTest, exception_in_a_handler_becomes_a_data_error_line) {
+  EXPECT_EQ(0, SendMessageA(probe.GetHwnd(), kThrowingMessage, 0, 0));
+  ASSERT_EQ(1u, LoggedLines().size());
+  EXPECT_EQ(0x02000000u, LoggedLines()[0].classWord);
+  EXPECT_EQ("^2window message 0x8002 cut short: CMsgException", LoggedLines()[0].text);
+  // The window goes on working.
+  EXPECT_EQ(102, SendMessageA(probe.GetHwnd(), kProbeMessage, 2, 0));
+}
+
+TEST_F(DispatchTest, destroyed_window_leaves_the_map_and_plain_window_posts_quit) {
+  HWND hwnd = probe.GetHwnd();
+  EXPECT_EQ(&probe, WindowMapFind(hwnd));
+  TakeQuitMessage();
+  DestroyWindow(hwnd);
+  EXPECT_EQ(nullptr, WindowMapFind(hwnd));
+  EXPECT_EQ(nullptr, probe.GetHwnd());
+  EXPECT_TRUE(TakeQuitMessage());
+}
+
+TEST_F(DispatchTest, page_is_entered_on_its_first_dialog_message_and_posts_no_quit) {
+  HWND hwnd;
+  {
+    CKDLogWindow page;
+    ASSERT_TRUE(page.Create(ModuleInstance(), host));
+    hwnd = page.GetHwnd();
+    EXPECT_EQ(&page, WindowMapFind(hwnd));
+    TakeQuitMessage();
+  }
+  // The object took its window with it.
+  EXPECT_FALSE(IsWindow(hwnd));
+  EXPECT_EQ(nullptr, WindowMapFind(hwnd));
+  EXPECT_FALSE(TakeQuitMessage());
+}
+
+TEST_F(DispatchTest, enter_escape_and_close_leave_a_page_open) {
+  CKDLogWindow page;
+  ASSERT_TRUE(page.Create(ModuleInstance(), host));
+  HWND hwnd = page.GetHwnd();
+  HWND edit = page.GetItem(1001);
+  SetFocus(edit);
+  for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
+    MSG msg = {edit, WM_KEYDOWN, key, 0, 0, {0, 0}};
+    IsDialogMessageA(hwnd, &msg);
+  }
+  SendMessageA(hwnd, WM_COMMAND, IDOK, 0);
+  SendMessageA(hwnd, WM_COMMAND, IDCANCEL, 0);
+  SendMessageA(hwnd, WM_CLOSE, 0, 0);
+  PumpMessages();
+  EXPECT_TRUE(IsWindow(hwnd));
+  EXPECT_EQ(&page, WindowMapFind(hwnd));
+}
+
+// A modal box that closes itself as soon as it starts.
+class CSelfClosingDialog : public CWin32Dialog {
+ public:
+  LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam) override {
+    CWin32Dialog::OnInitDialog(wParam, lParam);
+    initialised = true;
+    PostMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(closeWith, BN_CLICKED), 0);
+    return 0;
+  }
+  WORD closeWith = IDCANCEL;
+  bool initialised = false;
+};
+
+TEST_F(DispatchTest, modal_dialog_ends_with_ok_or_cancel) {
+  for (WORD button : {WORD(IDOK), WORD(IDCANCEL)}) {
+    SCOPED_TRACE(button);
+    CSelfClosingDialog dialog;
+    dialog.closeWith = button;
+    EXPECT_EQ(button, dialog.DoModal(104, host, ModuleInstance()));
+    EXPECT_TRUE(dialog.initialised);
+    EXPECT_EQ(button, dialog.ModalResult());
+    EXPECT_EQ(nullptr, dialog.GetHwnd());
+  }
+}
+
+}  // namespace
