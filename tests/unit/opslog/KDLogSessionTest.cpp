@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "opslog/KDLogCategories.h"
+#include "opslog/KDLogSession.h"
+#include "ui/ColourMarkup.h"
+#include "unit/opslog/KDLogTestSupport.h"
+
+namespace {
+
+const KDLogRecordSpec kLogin = {"gm_rhea", 9, "login from 10.1.2.3", {2008, 3, 5, 7, 4, 9}, 0};
+const KDLogRecordSpec kPatch = {"gm_orin", 10, "^2patch %s applied to %n", {2008, 3, 6, 23, 0, 1}, 500};
+// Neither text field holds a zero; the category code has no name.
+const KDLogRecordSpec kFull = {std::string(128, 'N'), 0x41, std::string(256, 'L'), {2012, 12, 31, 23, 59, 58}, 7};
+
+KDLogQueryInput Input(uint32_t queryBy, std::string name, uint32_t category) {
+  return {queryBy, name, category, "2008-2-4 07:04:09", "2008-3-5 07:04:09"};
+}
+
+const std::string kTimes = std::string("\x11\x00", 2) + "2008-2-4 07:04:09" + std::string("\x11\x00", 2) + "2008-3-5 07:04:09";
+
+TEST(KDLogQuery, request_fields_by_user_name_or_by_category) {
+  ConsoleFixture console;
+  KDLogSession s;
+  s.Query(Input(kKDLogByUserName, "gm_rhea", 9));
+  s.Query(Input(kKDLogByUserName, "gm_rhea", 9));
+  EXPECT_EQ(CapturedLog(), std::vector<std::string>{"1:blocked. wait for response"});
+  ASSERT_EQ(console.messenger.sent.size(), 1u);
+  EXPECT_EQ(GetID(console.messenger.sent[0]), 0x7404);
+  EXPECT_EQ(console.messenger.Payload(0), std::string("\x07\x00gm_rhea\x09", 10) + kTimes);
+
+  MassiveMsgBuilder b(0xB404);
+  s.OnAnswer(KDLogAnswerMsg(b, KDLogAnswerBytes(0, {})));
+  s.Query(Input(kKDLogByCategory, "left over", 24));
+  ASSERT_EQ(console.messenger.sent.size(), 2u);
+  EXPECT_EQ(console.messenger.Payload(1), std::string("\x00\x00\x18", 3) + kTimes);
+
+  // An overlong name is cut so that the times still fit in the record.
+  MassiveMsgBuilder c(0xB404);
+  s.OnAnswer(KDLogAnswerMsg(c, KDLogAnswerBytes(0, {})));
+  s.Query(Input(kKDLogByUserName, std::string(5000, 'x'), 1));
+  ASSERT_EQ(console.messenger.sent.size(), 3u);
+  std::string sent = console.messenger.Payload(2);
+  EXPECT_EQ(sent.size(), 4090u);
+  EXPECT_EQ(sent.substr(sent.size() - kTimes.size() - 1), "\x01" + kTimes);
+}
+
+TEST(KDLogQuery, without_a_messenger_nothing_waits_for_an_answer) {
+  ConsoleFixture console;
+  Console().messenger = nullptr;
+  KDLogSession s;
+  s.Query(Input(kKDLogByUserName, "gm_rhea", 0));
+  EXPECT_FALSE(s.InFlight());
+  ASSERT_EQ(CapturedLog().size(), 1u);
+  EXPECT_EQ(CapturedLog()[0].substr(0, 2), "2:");
+}
+
+TEST(KDLogAnswer, counts_failure_and_the_limit) {
+  struct Case {
+    uint8_t result;
+    size_t records;
+    std::vector<std::string> log;
+  } cases[] = {
+      {0, 0, {"0:^40^0 log found"}},
+      {0, 1, {"0:^41^0 log found"}},
+      {0, 99, {"0:^499^0 log found"}},
+      {0, 100, {"1:query KDLOG count is limited : ^2100", "0:^4100^0 log found"}},
+      {2, 0, {"1:query KDLog failed"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.records);
+    ConsoleFixture console;
+    KDLogSession s;
+    MassiveMsgBuilder earlier(0xB404);
+    s.OnAnswer(KDLogAnswerMsg(earlier, KDLogAnswerBytes(0, {kLogin, kLogin})));
+    CapturedLog().clear();
+    MassiveMsgBuilder b(0xB404);
+    s.OnAnswer(KDLogAnswerMsg(b, KDLogAnswerBytes(c.result, std::vector<KDLogRecordSpec>(c.records, kPatch))));
+    EXPECT_EQ(s.Records().size(), c.records);
+    EXPECT_EQ(CapturedLog(), c.log);
+  }
+}
+
+TEST(KDLogAnswer, records_split_anywhere_read_within_their_fields) {
+  std::vector<uint8_t> bytes = KDLogAnswerBytes(0, {kPatch, kFull});
+  for (size_t split = 0; split < bytes.size(); split += 5) {
+    SCOPED_TRACE(split);
+    MassiveMsgBuilder b(0xB404);
+    b.Append(bytes.data(), bytes.size());
+    KDLogAnswer a = ReadKDLogAnswer(b.BuildAt({split, split + 1, split + 400}));
+    ASSERT_FALSE(a.cutShort);
+    ASSERT_EQ(a.records.size(), 2u);
+    EXPECT_EQ(KDLogRowCells(a.records[0]),
+              (KDLogCells{"gm_orin", "ModulePatch", "^2patch %s applied to %n", "2008-3-6 23:00:01 500"}));
+    EXPECT_EQ(KDLogRowCells(a.records[1]),
+              (KDLogCells{std::string(128, 'N'), "Unknown", std::string(256, 'L'), "2012-12-31 23:59:58 7"}));
+  }
+}
+
+TEST(KDLogAnswer, cut_short_keeps_whole_records_and_frees_the_page) {
+  ConsoleFixture console;
+  KDLogSession s;
+  std::vector<uint8_t> bytes = KDLogAnswerBytes(0, {kLogin, kPatch, kLogin});
+  bytes.resize(1 + 2 * 402 + 1 + 150);
+  s.Query(Input(kKDLogByUserName, "", 0));
+  MassiveMsgBuilder b(0xB404);
+  s.OnAnswer(KDLogAnswerMsg(b, bytes, 300));
+  EXPECT_FALSE(s.InFlight());
+  ASSERT_EQ(s.Records().size(), 2u);
+  EXPECT_EQ(s.Records()[1].userName, "gm_orin");
+  ASSERT_EQ(CapturedLog().size(), 1u);
+  EXPECT_EQ(CapturedLog()[0], "2:^2answer 0xB404 ended inside a record; 2 log kept");
+
+  // An answer handed over without parts is treated the same way.
+  s.Query(Input(kKDLogByUserName, "", 0));
+  s.OnAnswer(nullptr);
+  EXPECT_FALSE(s.InFlight());
+  EXPECT_TRUE(s.Records().empty());
+}
+
+TEST(KDLogCopy, header_and_tab_separated_records_or_a_refusal) {
+  ConsoleFixture console;
+  KDLogSession s;
+  std::string text = "unchanged";
+  EXPECT_FALSE(s.CopyText(&text));
+  EXPECT_EQ(text, "unchanged");
+  EXPECT_EQ(CapturedLog(), std::vector<std::string>{"1:there is no data to copy to clipboard"});
+
+  MassiveMsgBuilder b(0xB404);
+  s.OnAnswer(KDLogAnswerMsg(b, KDLogAnswerBytes(0, {kPatch, kLogin})));
+  ASSERT_TRUE(s.CopyText(&text));
+  EXPECT_EQ(StripColourMarks(text.c_str()),
+            "UserName\tCatagory\tLog\tDateTime\r\n"
+            "gm_orin\tModulePatch\tpatch %s applied to %n\t2008-3-6 23:00:01 500\r\n"
+            "gm_rhea\tLogin/Logout\tlogin from 10.1.2.3\t2008-3-5 07:04:09 0\r\n");
+}
+
+}  // namespace

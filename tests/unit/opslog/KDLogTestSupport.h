@@ -1,0 +1,94 @@
+#pragma once
+// Test doubles for the console log: a messenger that keeps what is sent, a log sink that
+// keeps every operator line, and 0xB404 answers built from readable records.
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/LogOutput.h"
+#include "msg/Console.h"
+#include "msg/MassiveMsgBuilder.h"
+
+class FakeMessenger : public IKDMessenger {
+ public:
+  void Reserved0() override {}
+  void Reserved1() override {}
+  CMsg* AllocMsg(uint32_t id) override {
+    m_records.push_back(std::make_unique<CMsg>());
+    m_records.back()->Init(static_cast<uint16_t>(id));
+    return m_records.back().get();
+  }
+  void Reserved3() override {}
+  void SendMsg(CMsg* msg) override { sent.push_back(msg); }
+  void Reserved5() override {}
+  void Reserved6() override {}
+  void Reserved7() override {}
+  void Reserved8() override {}
+  void Reserved9() override {}
+  void Reserved10() override {}
+  void* GetNetwork() override { return nullptr; }
+
+  std::string Payload(size_t i) const {
+    return std::string(reinterpret_cast<const char*>(sent[i]->m_Storage) + kMsgHeaderSize,
+                       sent[i]->m_WritePos - kMsgHeaderSize);
+  }
+  std::vector<CMsg*> sent;
+
+ private:
+  std::vector<std::unique_ptr<CMsg>> m_records;
+};
+
+// Every operator line as "class word in hex: text".
+inline std::vector<std::string>& CapturedLog() {
+  static std::vector<std::string> lines;
+  return lines;
+}
+
+inline void KV_CDECL CaptureLogLine(uint32_t classWord, const char* text) {
+  CapturedLog().push_back(std::to_string(classWord >> 24) + ":" + text);
+}
+
+// Installs the messenger and the log sink for one test.
+struct ConsoleFixture {
+  ConsoleFixture() {
+    Console().messenger = &messenger;
+    CapturedLog().clear();
+    SetLogOutputFunc(CaptureLogLine);
+  }
+  ~ConsoleFixture() {
+    Console().messenger = nullptr;
+    SetLogOutputFunc(nullptr);
+  }
+  FakeMessenger messenger;
+};
+
+struct KDLogRecordSpec {
+  std::string userName;
+  uint8_t category;
+  std::string logText;
+  uint16_t time[6];  // year, month, day, hour, minute, second
+  uint32_t fraction;
+};
+
+// result, then "more" 1 and 401 bytes per record, then "more" 0.
+inline std::vector<uint8_t> KDLogAnswerBytes(uint8_t result, const std::vector<KDLogRecordSpec>& records) {
+  std::vector<uint8_t> b{result};
+  for (const KDLogRecordSpec& r : records) {
+    size_t at = b.size() + 1;
+    b.resize(at + 401, 0);
+    b[at - 1] = 1;
+    memcpy(&b[at], r.userName.data(), std::min<size_t>(r.userName.size(), 128));
+    b[at + 128] = r.category;
+    memcpy(&b[at + 129], r.logText.data(), std::min<size_t>(r.logText.size(), 256));
+    for (int i = 0; i < 6; ++i) memcpy(&b[at + 385 + 2 * i], &r.time[i], 2);  // little-endian hosts only
+    memcpy(&b[at + 397], &r.fraction, 4);
+  }
+  b.push_back(0);
+  return b;
+}
+
+inline CMassiveMsg* KDLogAnswerMsg(MassiveMsgBuilder& b, const std::vector<uint8_t>& bytes, size_t partBytes = 4090) {
+  b.Append(bytes.data(), bytes.size());
+  return b.Build(partBytes);
+}
