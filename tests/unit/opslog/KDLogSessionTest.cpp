@@ -22,11 +22,11 @@ KDLogQueryInput Input(uint32_t queryBy, std::string name, uint32_t category) {
 const std::string kTimes = std::string("\x11\x00", 2) + "2008-2-4 07:04:09" + std::string("\x11\x00", 2) + "2008-3-5 07:04:09";
 
 TEST(KDLogQuery, request_fields_by_user_name_or_by_category) {
-  ConsoleFixture console;
+  KDLogConsole console;
   KDLogSession s;
   s.Query(Input(kKDLogByUserName, "gm_rhea", 9));
   s.Query(Input(kKDLogByUserName, "gm_rhea", 9));
-  EXPECT_EQ(CapturedLog(), std::vector<std::string>{"1:blocked. wait for response"});
+  EXPECT_EQ(KDLogLines(), std::vector<std::string>{"1:blocked. wait for response"});
   ASSERT_EQ(console.messenger.sent.size(), 1u);
   EXPECT_EQ(GetID(console.messenger.sent[0]), 0x7404);
   EXPECT_EQ(console.messenger.Payload(0), std::string("\x07\x00gm_rhea\x09", 10) + kTimes);
@@ -48,13 +48,13 @@ TEST(KDLogQuery, request_fields_by_user_name_or_by_category) {
 }
 
 TEST(KDLogQuery, without_a_messenger_nothing_waits_for_an_answer) {
-  ConsoleFixture console;
+  KDLogConsole console;
   Console().messenger = nullptr;
   KDLogSession s;
   s.Query(Input(kKDLogByUserName, "gm_rhea", 0));
   EXPECT_FALSE(s.InFlight());
-  ASSERT_EQ(CapturedLog().size(), 1u);
-  EXPECT_EQ(CapturedLog()[0].substr(0, 2), "2:");
+  ASSERT_EQ(KDLogLines().size(), 1u);
+  EXPECT_EQ(KDLogLines()[0].substr(0, 2), "2:");
 }
 
 TEST(KDLogAnswer, counts_failure_and_the_limit) {
@@ -71,15 +71,15 @@ TEST(KDLogAnswer, counts_failure_and_the_limit) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.records);
-    ConsoleFixture console;
+    KDLogConsole console;
     KDLogSession s;
     MassiveMsgBuilder earlier(0xB404);
     s.OnAnswer(KDLogAnswerMsg(earlier, KDLogAnswerBytes(0, {kLogin, kLogin})));
-    CapturedLog().clear();
+    KDLogLines().clear();
     MassiveMsgBuilder b(0xB404);
     s.OnAnswer(KDLogAnswerMsg(b, KDLogAnswerBytes(c.result, std::vector<KDLogRecordSpec>(c.records, kPatch))));
     EXPECT_EQ(s.Records().size(), c.records);
-    EXPECT_EQ(CapturedLog(), c.log);
+    EXPECT_EQ(KDLogLines(), c.log);
   }
 }
 
@@ -100,7 +100,7 @@ TEST(KDLogAnswer, records_split_anywhere_read_within_their_fields) {
 }
 
 TEST(KDLogAnswer, cut_short_keeps_whole_records_and_frees_the_page) {
-  ConsoleFixture console;
+  KDLogConsole console;
   KDLogSession s;
   std::vector<uint8_t> bytes = KDLogAnswerBytes(0, {kLogin, kPatch, kLogin});
   bytes.resize(1 + 2 * 402 + 1 + 150);
@@ -110,8 +110,8 @@ TEST(KDLogAnswer, cut_short_keeps_whole_records_and_frees_the_page) {
   EXPECT_FALSE(s.InFlight());
   ASSERT_EQ(s.Records().size(), 2u);
   EXPECT_EQ(s.Records()[1].userName, "gm_orin");
-  ASSERT_EQ(CapturedLog().size(), 1u);
-  EXPECT_EQ(CapturedLog()[0], "2:^2answer 0xB404 ended inside a record; 2 log kept");
+  ASSERT_EQ(KDLogLines().size(), 1u);
+  EXPECT_EQ(KDLogLines()[0], "2:^2answer 0xB404 ended inside a record; 2 log kept");
 
   // An answer handed over without parts is treated the same way.
   s.Query(Input(kKDLogByUserName, "", 0));
@@ -121,12 +121,12 @@ TEST(KDLogAnswer, cut_short_keeps_whole_records_and_frees_the_page) {
 }
 
 TEST(KDLogCopy, header_and_tab_separated_records_or_a_refusal) {
-  ConsoleFixture console;
+  KDLogConsole console;
   KDLogSession s;
   std::string text = "unchanged";
   EXPECT_FALSE(s.CopyText(&text));
   EXPECT_EQ(text, "unchanged");
-  EXPECT_EQ(CapturedLog(), std::vector<std::string>{"1:there is no data to copy to clipboard"});
+  EXPECT_EQ(KDLogLines(), std::vector<std::string>{"1:there is no data to copy to clipboard"});
 
   MassiveMsgBuilder b(0xB404);
   s.OnAnswer(KDLogAnswerMsg(b, KDLogAnswerBytes(0, {kPatch, kLogin})));

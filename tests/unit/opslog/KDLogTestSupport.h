@@ -10,7 +10,7 @@
 #include "msg/Console.h"
 #include "msg/MassiveMsgBuilder.h"
 
-class FakeMessenger : public IKDMessenger {
+class KDLogTestMessenger : public IKDMessenger {
  public:
   void Reserved0() override {}
   void Reserved1() override {}
@@ -40,27 +40,27 @@ class FakeMessenger : public IKDMessenger {
 };
 
 // Every operator line as "class word in hex: text".
-inline std::vector<std::string>& CapturedLog() {
+inline std::vector<std::string>& KDLogLines() {
   static std::vector<std::string> lines;
   return lines;
 }
 
-inline void KV_CDECL CaptureLogLine(uint32_t classWord, const char* text) {
-  CapturedLog().push_back(std::to_string(classWord >> 24) + ":" + text);
+inline void KV_CDECL CaptureKDLogLine(uint32_t classWord, const char* text) {
+  KDLogLines().push_back(std::to_string(classWord >> 24) + ":" + text);
 }
 
 // Installs the messenger and the log sink for one test.
-struct ConsoleFixture {
-  ConsoleFixture() {
+struct KDLogConsole {
+  KDLogConsole() {
     Console().messenger = &messenger;
-    CapturedLog().clear();
-    SetLogOutputFunc(CaptureLogLine);
+    KDLogLines().clear();
+    SetLogOutputFunc(CaptureKDLogLine);
   }
-  ~ConsoleFixture() {
+  ~KDLogConsole() {
     Console().messenger = nullptr;
     SetLogOutputFunc(nullptr);
   }
-  FakeMessenger messenger;
+  KDLogTestMessenger messenger;
 };
 
 struct KDLogRecordSpec {
