@@ -9,54 +9,25 @@ std::vector<LoggedLine>& LoggedLines() {
 
 void KV_CDECL CaptureLogLine(uint32_t classWord, const char* text) { LoggedLines().push_back({classWord, text}); }
 
-void FakeDirectory::OwnedList::Init() {
-  sentinel.next = &sentinel;
-  sentinel.prev = &sentinel;
-  list.sentinel = &sentinel;
-}
-
-void FakeDirectory::OwnedList::Append(void* element) {
-  nodes.push_back(std::make_unique<KDListNode>());
-  KDListNode* node = nodes.back().get();
-  node->element = element;
-  node->next = &sentinel;
-  node->prev = sentinel.prev;
-  sentinel.prev->next = node;
-  sentinel.prev = node;
-}
-
 FakeDirectory::FakeDirectory() {
-  m_worlds.Init();
-  m_shards.Init();
+  m_worldSentinel.next = m_worldSentinel.prev = &m_worldSentinel;
+  m_shardSentinel.next = m_shardSentinel.prev = &m_shardSentinel;
+  m_worlds.sentinel = &m_worldSentinel;
+  m_shards.sentinel = &m_shardSentinel;
 }
 
 void FakeDirectory::AddWorld(const char* name) {
+  // A world entry's name starts at its second byte.
   size_t n = strlen(name);
-  m_worldEntries.push_back(std::make_unique<uint8_t[]>(n + 2));
-  uint8_t* entry = m_worldEntries.back().get();
+  m_entries.push_back(std::make_unique<char[]>(n + 2));
+  char* entry = m_entries.back().get();
   entry[0] = 0;
   memcpy(entry + 1, name, n + 1);
-  m_worlds.Append(entry);
-}
-
-void FakeDirectory::AddShard(uint16_t id, const char* name, uint16_t managerServiceId) {
-  m_shardRecords.push_back(std::make_unique<KDShardRecord>());
-  KDShardRecord* record = m_shardRecords.back().get();
-  memset(record, 0, sizeof *record);
-  record->id = id;
-  strncpy(record->name, name, sizeof record->name - 1);
-  record->managerServiceId = managerServiceId;
-  m_shards.Append(record);
-}
-
-KDShardRecord* FakeDirectory::FindShard(uint32_t id) {
-  for (auto& record : m_shardRecords)
-    if (record->id == id) return record.get();
-  return nullptr;
-}
-
-CMsg* FakeMessenger::AllocMsg(uint32_t id) {
-  m_records.push_back(std::make_unique<CMsg>());
-  m_records.back()->Init(static_cast<uint16_t>(id));
-  return m_records.back().get();
+  m_nodes.push_back(std::make_unique<KDListNode>());
+  KDListNode* node = m_nodes.back().get();
+  node->element = entry;
+  node->next = &m_worldSentinel;
+  node->prev = m_worldSentinel.prev;
+  m_worldSentinel.prev->next = node;
+  m_worldSentinel.prev = node;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// A small console for the Wine tests: a directory with a world list and shards, a
-// messenger that hands out records, and a log sink that keeps every line.
+// A small console for the Wine tests: a directory with a world list, a messenger that
+// counts its network look-ups, and a log sink that keeps every line.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -21,9 +21,7 @@ class FakeDirectory : public IKDDirectory {
  public:
   FakeDirectory();
   virtual ~FakeDirectory() = default;
-
   void AddWorld(const char* name);
-  void AddShard(uint16_t id, const char* name, uint16_t managerServiceId);
 
   void Reserved0() override {}
   void Reserved1() override {}
@@ -34,51 +32,37 @@ class FakeDirectory : public IKDDirectory {
   void Reserved6() override {}
   void Reserved7() override {}
   void Reserved8() override {}
-  KDShardRecord* FindShard(uint32_t id) override;
+  KDShardRecord* FindShard(uint32_t) override { return nullptr; }
   void Reserved10() override {}
   void Reserved11() override {}
   void Reserved12() override {}
-  KDList* GetWorldList() override { return &m_worlds.list; }
+  KDList* GetWorldList() override { return &m_worlds; }
   void Reserved14() override {}
   void Reserved15() override {}
-  KDList* GetShardList() override { return &m_shards.list; }
+  KDList* GetShardList() override { return &m_shards; }
 
  private:
-  struct OwnedList {
-    KDList list{};
-    KDListNode sentinel{};
-    std::vector<std::unique_ptr<KDListNode>> nodes;
-    void Init();
-    void Append(void* element);
-  };
-  OwnedList m_worlds, m_shards;
-  std::vector<std::unique_ptr<uint8_t[]>> m_worldEntries;
-  std::vector<std::unique_ptr<KDShardRecord>> m_shardRecords;
+  KDList m_worlds{}, m_shards{};
+  KDListNode m_worldSentinel{}, m_shardSentinel{};
+  std::vector<std::unique_ptr<KDListNode>> m_nodes;
+  std::vector<std::unique_ptr<char[]>> m_entries;
 };
 
 class FakeMessenger : public IKDMessenger {
  public:
   virtual ~FakeMessenger() = default;
-
   void Reserved0() override {}
   void Reserved1() override {}
-  CMsg* AllocMsg(uint32_t id) override;
+  CMsg* AllocMsg(uint32_t) override { return nullptr; }
   void Reserved3() override {}
-  void SendMsg(CMsg* msg) override { sent.push_back(msg); }
+  void SendMsg(CMsg*) override {}
   void Reserved5() override {}
   void Reserved6() override {}
   void Reserved7() override {}
   void Reserved8() override {}
   void Reserved9() override {}
   void Reserved10() override {}
-  void* GetNetwork() override {
-    ++networkCalls;
-    return &networkCalls;
-  }
+  void* GetNetwork() override { return ++networkCalls, &networkCalls; }
 
   int networkCalls = 0;
-  std::vector<CMsg*> sent;
-
- private:
-  std::vector<std::unique_ptr<CMsg>> m_records;
 };

@@ -2,11 +2,8 @@
 
 #include <commctrl.h>
 
-#include <cstring>
-
 HWND CreateHostWindow(int clientWidth, int clientHeight) {
-  static bool registered = false;
-  if (!registered) {
+  static HWND host = [] {
     INITCOMMONCONTROLSEX icc = {sizeof icc, 0x53F};
     InitCommonControlsEx(&icc);
     WNDCLASSA wc = {};
@@ -15,10 +12,9 @@ HWND CreateHostWindow(int clientWidth, int clientHeight) {
     wc.lpszClassName = "KvTestHost";
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     RegisterClassA(&wc);
-    registered = true;
-  }
-  static HWND host = CreateWindowExA(0, "KvTestHost", "host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
-                                     clientWidth, clientHeight, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    return CreateWindowExA(0, "KvTestHost", "host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 100, 100,
+                           nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  }();
   MoveWindow(host, 0, 0, clientWidth, clientHeight, FALSE);
   return host;
 }
@@ -26,15 +22,6 @@ HWND CreateHostWindow(int clientWidth, int clientHeight) {
 void ReleaseHostWindow(HWND host) {
   while (HWND child = GetWindow(host, GW_CHILD))
     if (!DestroyWindow(child)) break;
-}
-
-void PumpMessages() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) continue;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
 }
 
 bool TakeQuitMessage() {
@@ -45,16 +32,4 @@ bool TakeQuitMessage() {
     else DispatchMessageA(&msg);
   }
   return quit;
-}
-
-void FontOf(HWND control, char* face, size_t faceSize, LONG* height) {
-  HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
-  LOGFONTA lf = {};
-  face[0] = 0;
-  *height = 0;
-  if (font && GetObjectA(font, sizeof lf, &lf)) {
-    strncpy(face, lf.lfFaceName, faceSize - 1);
-    face[faceSize - 1] = 0;
-    *height = lf.lfHeight;
-  }
 }

@@ -70,14 +70,6 @@ TEST_F(LayoutTest, bottom_left_child_keeps_its_size_and_rides_the_bottom) {
   ExpectRect(page.ChildRect(button), 10, 450, 60, 470);
 }
 
-TEST_F(LayoutTest, right_and_top_anchors_pull_the_free_edges_along) {
-  HWND child = page.AddChild(300, 40, 380, 60);
-  AddLayout(&page, child, 0x06);
-  page.Resize(500, 400);
-  ApplyLayout(&page);
-  ExpectRect(page.ChildRect(child), 400, 40, 480, 60);
-}
-
 TEST_F(LayoutTest, fractions_scale_with_the_page_and_truncate) {
   // Left at a quarter of the width, right margin a quarter, top a tenth, bottom margin half.
   HWND child = page.AddChild(100, 30, 300, 150);
@@ -86,14 +78,6 @@ TEST_F(LayoutTest, fractions_scale_with_the_page_and_truncate) {
   ApplyLayout(&page);
   // 0.25 * 610 = 152.5; 610 - 152.5 = 457.5; 0.1 * 450 = 45; 450 - 225 = 225.
   ExpectRect(page.ChildRect(child), 152, 45, 457, 225);
-}
-
-TEST_F(LayoutTest, unanchored_axis_stays_where_it_was) {
-  HWND child = page.AddChild(50, 60, 90, 80);
-  AddLayout(&page, child, 0x00);
-  page.Resize(700, 600);
-  ApplyLayout(&page);
-  ExpectRect(page.ChildRect(child), 50, 60, 90, 80);
 }
 
 }  // namespace

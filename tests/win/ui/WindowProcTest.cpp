@@ -64,17 +64,13 @@ class DispatchTest : public ::testing::Test {
   CProbeWindow probe;
 };
 
-TEST_F(DispatchTest, command_key_is_notification_code_and_control_id) {
+TEST_F(DispatchTest, tables_key_commands_by_code_and_id_and_messages_by_number) {
   HWND hwnd = probe.GetHwnd();
   EXPECT_EQ(11, SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(1000, BN_CLICKED), 0));
   EXPECT_EQ(23, SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(1000, EN_CHANGE), 3));
   EXPECT_EQ(0, SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(1001, BN_CLICKED), 0));
   EXPECT_EQ(0, SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(1000, EN_KILLFOCUS), 0));
-  EXPECT_EQ(0x00101000u, CWindowBase::CommandKey(0x1000, 0x0010));
-}
-
-TEST_F(DispatchTest, message_table_handler_gets_both_parameters) {
-  EXPECT_EQ(107, SendMessageA(probe.GetHwnd(), kProbeMessage, 7, 0));
+  EXPECT_EQ(107, SendMessageA(hwnd, kProbeMessage, 7, 0));
 }
 
 TEST_F(DispatchTest, unhandled_message_gets_window_default_but_dialog_zero) {
@@ -87,6 +83,11 @@ TEST_F(DispatchTest, unhandled_message_gets_window_default_but_dialog_zero) {
   EXPECT_FALSE(probe.IsDialog());
   EXPECT_EQ(0, page.WindowProc(WM_GETTEXTLENGTH, 0, 0));
   EXPECT_EQ(0, page.WindowProc(WM_COMMAND, MAKEWPARAM(4242, BN_CLICKED), 0));
+  // A dialog is entered into the map on its first dialog message and posts no quit.
+  EXPECT_EQ(&page, WindowMapFind(page.GetHwnd()));
+  TakeQuitMessage();
+  DestroyWindow(page.GetHwnd());
+  EXPECT_FALSE(TakeQuitMessage());
 }
 
 TEST_F(DispatchTest, window_outside_the_map_gets_the_system_default) {
@@ -126,21 +127,6 @@ TEST_F(DispatchTest, destroyed_window_leaves_the_map_and_plain_window_posts_quit
   EXPECT_TRUE(TakeQuitMessage());
 }
 
-TEST_F(DispatchTest, page_is_entered_on_its_first_dialog_message_and_posts_no_quit) {
-  HWND hwnd;
-  {
-    CKDLogWindow page;
-    ASSERT_TRUE(page.Create(ModuleInstance(), host));
-    hwnd = page.GetHwnd();
-    EXPECT_EQ(&page, WindowMapFind(hwnd));
-    TakeQuitMessage();
-  }
-  // The object took its window with it.
-  EXPECT_FALSE(IsWindow(hwnd));
-  EXPECT_EQ(nullptr, WindowMapFind(hwnd));
-  EXPECT_FALSE(TakeQuitMessage());
-}
-
 TEST_F(DispatchTest, enter_escape_and_close_leave_a_page_open) {
   CKDLogWindow page;
   ASSERT_TRUE(page.Create(ModuleInstance(), host));
@@ -154,34 +140,9 @@ TEST_F(DispatchTest, enter_escape_and_close_leave_a_page_open) {
   SendMessageA(hwnd, WM_COMMAND, IDOK, 0);
   SendMessageA(hwnd, WM_COMMAND, IDCANCEL, 0);
   SendMessageA(hwnd, WM_CLOSE, 0, 0);
-  PumpMessages();
+  TakeQuitMessage();
   EXPECT_TRUE(IsWindow(hwnd));
   EXPECT_EQ(&page, WindowMapFind(hwnd));
-}
-
-// A modal box that closes itself as soon as it starts.
-class CSelfClosingDialog : public CWin32Dialog {
- public:
-  LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam) override {
-    CWin32Dialog::OnInitDialog(wParam, lParam);
-    initialised = true;
-    PostMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(closeWith, BN_CLICKED), 0);
-    return 0;
-  }
-  WORD closeWith = IDCANCEL;
-  bool initialised = false;
-};
-
-TEST_F(DispatchTest, modal_dialog_ends_with_ok_or_cancel) {
-  for (WORD button : {WORD(IDOK), WORD(IDCANCEL)}) {
-    SCOPED_TRACE(button);
-    CSelfClosingDialog dialog;
-    dialog.closeWith = button;
-    EXPECT_EQ(button, dialog.DoModal(104, host, ModuleInstance()));
-    EXPECT_TRUE(dialog.initialised);
-    EXPECT_EQ(button, dialog.ModalResult());
-    EXPECT_EQ(nullptr, dialog.GetHwnd());
-  }
 }
 
 }  // namespace
