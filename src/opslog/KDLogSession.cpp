@@ -13,7 +13,6 @@ void KDLogSession::Query(const KDLogQueryInput& input) {
     LogOutput(kLogDataError, "^2query KDLog not sent: no console messenger");
     return;
   }
-  m_lastQuery = outcome.request;
   m_inFlight = 1;
 }
 

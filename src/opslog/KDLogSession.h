@@ -1,6 +1,6 @@
 #pragma once
-// What the console log page keeps between a query and its answer: the in-flight flag,
-// the inputs of the last query and the records of the last answer. The page moves
+// What the console log page keeps between a query and its answer: the in-flight flag
+// and the records of the last answer. The page moves
 // values between its controls and this object.
 #include <string>
 #include <vector>
@@ -23,11 +23,8 @@ class KDLogSession {
 
   bool InFlight() const { return m_inFlight != 0; }
   const std::vector<KDLogRecord>& Records() const { return m_records; }
-  // The fields of the last request sent.
-  const KDLogRequest& LastQuery() const { return m_lastQuery; }
 
  private:
-  KDLogRequest m_lastQuery;
   std::vector<KDLogRecord> m_records;
   uint32_t m_inFlight = 0;
 };

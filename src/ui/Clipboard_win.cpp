@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <string>
 
 #include "base/Format.h"
 #include "ui/ClipboardText.h"
@@ -28,6 +29,7 @@ bool CopyToClipboard(const char* text) {
   return handedOver;
 }
 
+namespace {
 std::string ListClipboardText(HWND list, int columns) {
   ClipboardText text;
   // Cells are cut to 259 characters. Wine garbles the last byte when the list view cuts a
@@ -56,6 +58,7 @@ std::string ListClipboardText(HWND list, int columns) {
   }
   return text.Text();
 }
+}  // namespace
 
 bool CopyListToClipboard(HWND list, int columns) {
   return CopyToClipboard(ListClipboardText(list, columns).c_str());

@@ -2,8 +2,6 @@
 // Plain-text clipboard copies of marked texts and of whole list views.
 #include <windows.h>
 
-#include <string>
-
 // Puts the text, its colour marks removed, on the clipboard as CF_TEXT. When the
 // clipboard cannot be opened nothing happens. Returns whether the text was handed over.
 bool CopyToClipboard(const char* text);
@@ -11,6 +9,3 @@ bool CopyToClipboard(const char* text);
 // Copies the captions of columns 0 to columns - 1 and then every row, cells cut to 259
 // characters, as tab-separated lines ended by CR LF.
 bool CopyListToClipboard(HWND list, int columns);
-
-// The text CopyListToClipboard puts on the clipboard (marks still in it).
-std::string ListClipboardText(HWND list, int columns);

@@ -9,6 +9,9 @@ namespace {
 constexpr int kDescriptionColumn = 1;
 constexpr int kTextIndent = 5;
 
+// The row colour sits in the top byte of the item data, read with an arithmetic shift.
+int RowColourOf(LPARAM itemData) { return static_cast<int32_t>(itemData) >> 24; }
+
 void FillCell(HDC dc, const RECT& bounds, COLORREF colour) {
   HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(DC_BRUSH));
   HGDIOBJ oldPen = SelectObject(dc, GetStockObject(DC_PEN));
@@ -62,8 +65,6 @@ LRESULT AnswerStage(const NMLVCUSTOMDRAW* cd) {
   }
 }
 }  // namespace
-
-int RowColourOf(LPARAM itemData) { return static_cast<int32_t>(itemData) >> 24; }
 
 LRESULT DrawColourListCell(HWND dialog, LPARAM lParam) {
   LRESULT answer = AnswerStage(reinterpret_cast<const NMLVCUSTOMDRAW*>(lParam));

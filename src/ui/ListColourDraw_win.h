@@ -9,6 +9,3 @@
 // for a dialog: answers the stage and also stores the answer as the dialog's message
 // result, as a dialog procedure must.
 LRESULT DrawColourListCell(HWND dialog, LPARAM lParam);
-
-// The row colour carried by a row's item data (arithmetic shift, so 0xFF.. is -1).
-int RowColourOf(LPARAM itemData);
