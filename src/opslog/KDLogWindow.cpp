@@ -28,15 +28,32 @@ const ColumnSpec kColumns[] = {{"UserName", 100}, {"Catagory", 100}, {"Log", 600
 CKDLogWindow::~CKDLogWindow() = default;
 
 bool CKDLogWindow::Create(HINSTANCE instance, HWND parent) {
+  typedef LRESULT (CKDLogWindow::*Handler)(WPARAM, LPARAM);
+  static const struct {
+    WORD id, code;
+    Handler handler;
+  } kCommands[] = {
+      {IDC_KDLOG_QUERY, BN_CLICKED, &CKDLogWindow::OnQuery},
+      {IDC_KDLOG_COPY, BN_CLICKED, &CKDLogWindow::OnCopy},
+      {IDC_KDLOG_QUERY_BY, CBN_SELCHANGE, &CKDLogWindow::OnQueryByChange},
+  };
+  static const struct {
+    UINT message;
+    Handler handler;
+  } kMessages[] = {
+      {WM_SIZE, &CKDLogWindow::OnSize},
+  };
+  static const struct {
+    uint16_t id;
+    CAnswerTable<CKDLogWindow>::Handler handler;
+  } kAnswers[] = {
+      {kMsgKDLogAnswer, &CKDLogWindow::OnKDLogAnswer},
+  };
+
   if (!CreateModeless(IDD_KDLOG, parent, instance)) return false;
-
-  AddCommandHandler(IDC_KDLOG_QUERY, BN_CLICKED, &CKDLogWindow::OnQuery);
-  AddCommandHandler(IDC_KDLOG_COPY, BN_CLICKED, &CKDLogWindow::OnCopy);
-  AddCommandHandler(IDC_KDLOG_QUERY_BY, CBN_SELCHANGE, &CKDLogWindow::OnQueryByChange);
-
-  AddMessageHandler(WM_SIZE, &CKDLogWindow::OnSize);
-
-  m_answers.Set(kMsgKDLogAnswer, &CKDLogWindow::OnKDLogAnswer);
+  for (const auto& c : kCommands) AddCommandHandler(c.id, c.code, c.handler);
+  for (const auto& m : kMessages) AddMessageHandler(m.message, m.handler);
+  for (const auto& a : kAnswers) m_answers.Set(a.id, a.handler);
 
   m_hList = GetItem(IDC_KDLOG_LIST);
   m_hBeginDate = GetItem(IDC_KDLOG_BEGIN_DATE);
