@@ -163,6 +163,8 @@ void CaptureCallStack(char* buf, size_t size, int skipFrames, const char* symbol
   CONTEXT context;
   memset(&context, 0, sizeof context);
   context.ContextFlags = CONTEXT_FULL;
+  // Wine's RtlCaptureContext reads the caller's frame through EBP: this file is built
+  // with frame pointers (CMakeLists.txt).
   RtlCaptureContext(&context);
   STACKFRAME64 frame;
   memset(&frame, 0, sizeof frame);

@@ -6,12 +6,12 @@
 #include <cstdlib>
 #include <memory>
 
-struct HeapFree {
+struct HeapBufferFree {
   void operator()(char* p) const { std::free(p); }
 };
 
 struct HeapBuffer {
-  std::unique_ptr<char, HeapFree> data;
+  std::unique_ptr<char, HeapBufferFree> data;
   size_t size = 0;
 
   // Replaces the contents with `bytes` uninitialised bytes; false when out of memory.
