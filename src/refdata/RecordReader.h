@@ -21,7 +21,7 @@ class CRecordReader {
   const char* Text();
 
   void Skip(int columns) {
-    for (int i = 0; i < columns && m_ok; ++i) m_parser.GetString(m_ok);
+    if (m_ok) m_parser.SkipTokens(columns, m_ok);
   }
 
   bool Ok() const { return m_ok; }

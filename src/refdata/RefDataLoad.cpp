@@ -69,7 +69,8 @@ bool LoadTextFile(const char* path, CTextTable& table) {
   }
   const char* key = "";
   const char* text = "";
-  while (const CLineParser* line = parser.ReadLine()) {
+  // Columns past 8 are never read: they are passed over unsplit.
+  while (const CLineParser* line = parser.ReadLine(9)) {
     if (const char* column = line->Find(1)) key = column;
     if (const char* column = line->Find(8)) text = column;
     if (!table.Insert(key, text)) return false;

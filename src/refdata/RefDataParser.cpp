@@ -11,6 +11,7 @@ bool CRefDataParser::Open(const char* path) {
   m_cursor = nullptr;
   if (!LoadRefDataText(path, &m_text)) return false;
   // A text that starts with a zero (a U+0000 first character) holds no token.
+  m_end = m_text.data.get() + m_text.size;
   if (m_text.data.get()[0] != '\0') m_cursor = m_text.data.get();
   return true;
 }
@@ -19,17 +20,36 @@ const char* CRefDataParser::GetString(bool& ok) {
   ok = m_cursor != nullptr;
   if (!ok) return "";
   char* token = m_cursor;
-  RefTokenCut cut = CutRefToken(token);
+  RefTokenCut cut = CutRefToken(token, m_end);
   m_cursor = cut.next;
   if (cut.length > kRefTokenLimit) {
-    LogOutput(kLogDataError, "^2RefData file : %s has a token longer than %u bytes", m_path.c_str(),
-              static_cast<unsigned>(kRefTokenLimit));
-    m_tokenTooLong = true;
-    m_cursor = nullptr;
+    FailTooLong();
     ok = false;
     return "";
   }
   return token;
+}
+
+void CRefDataParser::SkipTokens(int count, bool& ok) {
+  if (count <= 0) {
+    ok = true;
+    return;
+  }
+  if (!m_cursor) {
+    ok = false;
+    return;
+  }
+  bool tooLong = false;
+  m_cursor = SkipRefTokens(m_cursor, m_end, &count, &tooLong);
+  if (tooLong) FailTooLong();
+  ok = !tooLong && count == 0;
+}
+
+void CRefDataParser::FailTooLong() {
+  LogOutput(kLogDataError, "^2RefData file : %s has a token longer than %u bytes", m_path.c_str(),
+            static_cast<unsigned>(kRefTokenLimit));
+  m_tokenTooLong = true;
+  m_cursor = nullptr;
 }
 
 int32_t CRefDataParser::GetInt(bool& ok) {

@@ -26,6 +26,8 @@ class CRefDataParser {
   int32_t GetInt(bool& ok);
   // The next token as atof reads it, narrowed to float; 0 and ok false when none is left.
   float GetFloat(bool& ok);
+  // Reads `count` tokens and drops them; ok false when the data ends before.
+  void SkipTokens(int count, bool& ok);
 
   bool Exhausted() const { return m_cursor == nullptr; }
   // A token was longer than the token limit; the rest of the file is not read.
@@ -34,6 +36,9 @@ class CRefDataParser {
  private:
   HeapBuffer m_text;
   char* m_cursor = nullptr;
+  const char* m_end = nullptr;  // the terminating zero
   bool m_tokenTooLong = false;
   std::string m_path;
+
+  void FailTooLong();
 };

@@ -18,9 +18,10 @@ class CRefDataParser2 {
   bool Open(const char* path);
 
   // The next line's columns (valid until the next call), or null when the data is
-  // exhausted or a line was too long (LineTooLong tells which). Tokens of earlier
-  // lines stay valid as long as the parser.
-  const CLineParser* ReadLine();
+  // exhausted or a line was too long (LineTooLong tells which). Only the first
+  // maxColumns columns are split. Tokens of earlier lines stay valid as long as the
+  // parser.
+  const CLineParser* ReadLine(size_t maxColumns = ~size_t(0));
 
   bool LineTooLong() const { return m_lineTooLong; }
 
@@ -28,6 +29,7 @@ class CRefDataParser2 {
   CLineParser m_line;
   HeapBuffer m_text;
   char* m_readPos = nullptr;
+  const char* m_end = nullptr;  // the terminating zero
   bool m_lineTooLong = false;
   std::string m_path;
 };

@@ -10,36 +10,169 @@
 // Tokens are cut in place: the separator's first byte is overwritten with a zero, so a
 // token is a C string inside the file text and nothing is copied.
 #include <cstddef>
+#include <cstring>
 
 // Tokens must fit the 1 MiB token buffer of the file format: at most this many bytes.
 enum : size_t { kRefTokenLimit = 0x100000 - 1, kRefLineLimit = 0x100000 - 1 };
 
 struct RefTokenCut {
   char* next;       // where the next token starts; null when the data is exhausted
+  char* after;      // behind the separator (at the terminating zero when there was none)
   size_t length;    // bytes of the token
   bool endsLine;    // the separator was CR LF, or the data ended
 };
 
-// Cuts the token that starts at p; p must not point at the terminating zero.
-inline RefTokenCut CutRefToken(char* p) {
+// First byte at or after p that may end a token (TAB, CR or the terminating zero; LF
+// and the other control bytes below CR are let through too and sorted out by the
+// caller). end points at the terminating zero. Texts run long in the text files, so
+// whole words are tested at a time where the buffer allows it.
+inline char* FindRefSpecial(char* p, const char* end) {
+  const size_t ones = ~size_t(0) / 255;
+  while (end - p >= static_cast<ptrdiff_t>(sizeof(size_t))) {
+    size_t word;
+    memcpy(&word, p, sizeof word);
+    // Some byte of the word is below 0x0E (the classic "has less than" test).
+    if ((word - ones * 0x0E) & ~word & ones * 0x80) break;
+    p += sizeof word;
+  }
+  while (static_cast<unsigned char>(*p) > '\r') ++p;
+  return p;
+}
+
+// Cuts the token that starts at p; p must not point at the terminating zero, which
+// end points at.
+inline RefTokenCut CutRefToken(char* p, const char* end) {
   char* start = p;
   for (;;) {
-    // Most bytes are ordinary; test the three that can end a token in one compare.
-    while (static_cast<unsigned char>(*p) > '\r') ++p;
+    p = FindRefSpecial(p, end);
     char c = *p;
     if (c == '\t') {
       *p = '\0';
-      RefTokenCut cut{p + 1, static_cast<size_t>(p - start), false};
+      RefTokenCut cut{p + 1, p + 1, static_cast<size_t>(p - start), false};
       if (*cut.next == '\0') cut.next = nullptr;
       return cut;
     }
     if (c == '\r' && p[1] == '\n') {
       *p = '\0';
-      RefTokenCut cut{p + 2, static_cast<size_t>(p - start), true};
+      RefTokenCut cut{p + 2, p + 2, static_cast<size_t>(p - start), true};
       if (*cut.next == '\0') cut.next = nullptr;
       return cut;
     }
-    if (c == '\0') return RefTokenCut{nullptr, static_cast<size_t>(p - start), true};
+    if (c == '\0') return RefTokenCut{nullptr, p, static_cast<size_t>(p - start), true};
     ++p;
   }
+}
+
+// Steps over the token that starts at p without cutting it: where the next one starts
+// (null when the data is exhausted), and the token's length.
+inline char* SkipRefToken(char* p, const char* end, size_t* length) {
+  char* start = p;
+  for (;;) {
+    p = FindRefSpecial(p, end);
+    char c = *p;
+    if (c == '\t' || (c == '\r' && p[1] == '\n')) {
+      *length = static_cast<size_t>(p - start);
+      p += c == '\t' ? 1 : 2;
+      return *p ? p : nullptr;
+    }
+    if (c == '\0') {
+      *length = static_cast<size_t>(p - start);
+      return nullptr;
+    }
+    ++p;
+  }
+}
+
+// Word-at-a-time helpers for skipping many short tokens (little-endian byte order).
+namespace ref_word {
+
+const size_t kOnes = ~size_t(0) / 255;
+
+// 0x80 in every byte of word that equals value, exactly (no false positives).
+inline size_t BytesEqual(size_t word, unsigned char value) {
+  const size_t x = word ^ (kOnes * value);
+  const size_t low7 = kOnes * 0x7F;
+  return ~(((x & low7) + low7) | x | low7);
+}
+
+// Marks sit in bit 7 of their bytes: shifted to bit 0, one multiplication sums them
+// into the top byte.
+inline unsigned CountMarks(size_t marks) {
+  return static_cast<unsigned>(((marks >> 7) * kOnes) >> (8 * (sizeof(size_t) - 1)));
+}
+
+// Byte index of the lowest / highest marked byte; marks is not 0.
+inline unsigned FirstMark(size_t marks) {
+#if defined(__GNUC__)
+  return static_cast<unsigned>(__builtin_ctzll(marks)) / 8;
+#else
+  unsigned i = 0;
+  while (!(marks & 0x80)) marks >>= 8, ++i;
+  return i;
+#endif
+}
+
+inline unsigned LastMark(size_t marks) {
+#if defined(__GNUC__)
+  return static_cast<unsigned>(63 - __builtin_clzll(marks)) / 8;
+#else
+  unsigned i = 0;
+  while (marks >>= 8) ++i;
+  return i;
+#endif
+}
+
+}  // namespace ref_word
+
+// Steps over `count` tokens from p. Returns where the next token starts (null when the
+// data is exhausted), lowers *count by the tokens passed, and sets *tooLong when one of
+// them is longer than kRefTokenLimit (then stops there).
+inline char* SkipRefTokens(char* p, const char* end, int* count, bool* tooLong) {
+  using namespace ref_word;
+  const size_t W = sizeof(size_t);
+  char* tokenStart = p;
+  *tooLong = false;
+  while (*count > 0 && p) {
+    if (end - p >= static_cast<ptrdiff_t>(W)) {
+      size_t word;
+      memcpy(&word, p, W);
+      // CR (perhaps of CR LF) and zero bytes take the byte path below.
+      if (!(BytesEqual(word, '\r') | BytesEqual(word, 0))) {
+        size_t tabs = BytesEqual(word, '\t');
+        if (!tabs) {
+          p += W;
+          if (static_cast<size_t>(p - tokenStart) > kRefTokenLimit) {
+            *tooLong = true;
+            return nullptr;
+          }
+          continue;
+        }
+        // Only the token that runs into this word can be long.
+        if (static_cast<size_t>(p + FirstMark(tabs) - tokenStart) > kRefTokenLimit) {
+          *tooLong = true;
+          return nullptr;
+        }
+        unsigned n = CountMarks(tabs);
+        if (static_cast<int>(n) < *count) {
+          *count -= static_cast<int>(n);
+          tokenStart = p + LastMark(tabs) + 1;
+          p += W;
+          continue;
+        }
+        for (int k = 1; k < *count; ++k) tabs &= tabs - 1;
+        p += FirstMark(tabs) + 1;
+        *count = 0;
+        return *p ? p : nullptr;
+      }
+    }
+    size_t length;
+    char* next = SkipRefToken(p, end, &length);
+    if (static_cast<size_t>(p - tokenStart) + length > kRefTokenLimit) {
+      *tooLong = true;
+      return nullptr;
+    }
+    --*count;
+    p = tokenStart = next;
+  }
+  return p;
 }
