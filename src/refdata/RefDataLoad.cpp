@@ -1,5 +1,6 @@
 #include "refdata/RefDataLoad.h"
 
+#include <cstring>
 #include <string>
 
 #include "base/AssertReport.h"
@@ -67,13 +68,35 @@ bool LoadTextFile(const char* path, CTextTable& table) {
     LogOutput(kLogRefusal, "Text RefData file %s missing!", path);
     return false;
   }
-  const char* key = "";
-  const char* text = "";
+  // Lines are inserted a few lines behind reading, so that the table slot of each key
+  // can be fetched from memory while the lines in between are read.
+  struct Pending {
+    const char* key;
+    const char* text;
+    size_t keyLength;
+    uint32_t hash;
+  };
+  enum { kAhead = 8 };
+  Pending pending[kAhead];
+  size_t lines = 0;
+  Pending current = {"", "", 0, CTextTable::Hash("", 0)};
   // Columns past 8 are never read: they are passed over unsplit.
   while (const CLineParser* line = parser.ReadLine(9)) {
-    if (const char* column = line->Find(1)) key = column;
-    if (const char* column = line->Find(8)) text = column;
-    if (!table.Insert(key, text)) return false;
+    if (const char* column = line->Find(1)) {
+      current.key = column;
+      current.keyLength = strlen(column);
+      current.hash = CTextTable::Hash(column, current.keyLength);
+    }
+    if (const char* column = line->Find(8)) current.text = column;
+    Pending& slot = pending[lines % kAhead];
+    if (lines >= kAhead && !table.Insert(slot.key, slot.keyLength, slot.hash, slot.text)) return false;
+    slot = current;
+    table.Prefetch(current.hash);
+    ++lines;
+  }
+  for (size_t i = lines > kAhead ? lines - kAhead : 0; i < lines; ++i) {
+    const Pending& slot = pending[i % kAhead];
+    if (!table.Insert(slot.key, slot.keyLength, slot.hash, slot.text)) return false;
   }
   return !parser.LineTooLong();
 }

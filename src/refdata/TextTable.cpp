@@ -39,10 +39,21 @@ bool CTextTable::Grow() {
 }
 
 bool CTextTable::Insert(const char* key, const char* text) {
+  size_t keyLength = strlen(key);
+  return Insert(key, keyLength, Hash(key, keyLength), text);
+}
+
+void CTextTable::Prefetch(uint32_t hash) const {
+#if defined(__GNUC__)
+  if (!m_slots.empty()) __builtin_prefetch(&m_slots[hash & (m_slots.size() - 1)]);
+#else
+  (void)hash;
+#endif
+}
+
+bool CTextTable::Insert(const char* key, size_t keyLength, uint32_t hash, const char* text) {
   // Kept at most half full so that probe runs stay short.
   if ((m_count + 1) * 2 > m_slots.size() && !Grow()) return false;
-  size_t keyLength = strlen(key);
-  uint32_t hash = Hash(key, keyLength);
   Slot* slot = const_cast<Slot*>(Lookup(key, keyLength, hash));
   if (slot->key) return true;
   // Key and text sit back to back in the pool, so the slot needs only the key.

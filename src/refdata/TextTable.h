@@ -13,6 +13,14 @@ class CTextTable {
   // Adds the pair unless the key is present (the first text for a key stays).
   // False only when memory runs out.
   bool Insert(const char* key, const char* text);
+  // The same with the key's length and Hash given, for callers that prefetched.
+  bool Insert(const char* key, size_t keyLength, uint32_t hash, const char* text);
+
+  // Asks the processor to fetch the slot a key with this hash starts probing at; a
+  // loader that knows its next keys hides the table's cache misses this way.
+  void Prefetch(uint32_t hash) const;
+
+  static uint32_t Hash(const char* key, size_t length);
 
   // The text for the key (exact, case-sensitive), or null when absent.
   const char* Find(const char* key) const;
@@ -30,7 +38,6 @@ class CTextTable {
     uint32_t keyLength;
   };
 
-  static uint32_t Hash(const char* key, size_t length);
   const Slot* Lookup(const char* key, size_t length, uint32_t hash) const;
   bool Grow();
 
