@@ -165,6 +165,7 @@ inline char* SkipRefTokens(char* p, const char* end, int* count, bool* tooLong) 
         return *p ? p : nullptr;
       }
     }
+    if (*p == '\0') return nullptr;  // a word step may end right at the terminating zero
     size_t length;
     char* next = SkipRefToken(p, end, &length);
     if (static_cast<size_t>(p - tokenStart) + length > kRefTokenLimit) {

@@ -6,6 +6,7 @@
 
 #include "base/AssertReport.h"
 #include "refdata/KV_GameRefData.h"
+#include "refdata/RefDataLoad.h"
 #include "unit/refdata/RefDataFiles.h"
 
 namespace {
@@ -94,6 +95,27 @@ TEST_F(GameRefData, texts_first_file_and_line_win) {
   const char* missing = data.GetText("SN_NOT_THERE");
   ASSERT_NE(missing, nullptr);
   EXPECT_STREQ(missing, "");
+}
+
+// Enough lines that keys are inserted some lines after they are read.
+TEST_F(GameRefData, long_text_file_keeps_line_order) {
+  std::string lines;
+  for (int i = 0; i < 30; ++i) {
+    if (i == 12) lines += TextRow("KEY_3", "late duplicate");
+    else if (i == 20) lines += "1\tKEY_SHORT\t\t\t\t\t\r\n";  // seven columns
+    else if (i == 25) lines += "1\r\n";  // no key: the previous key and text again
+    else lines += TextRow("KEY_" + std::to_string(i), "text " + std::to_string(i));
+  }
+  dir.Write("Long.txt", lines);
+  CTextTable table;
+  ASSERT_TRUE(LoadTextFile("KV_GameRefData\\Long.txt", table));
+  EXPECT_EQ(table.Size(), 28u);
+  EXPECT_STREQ(table.Find("KEY_3"), "text 3");
+  EXPECT_STREQ(table.Find("KEY_SHORT"), "text 19");
+  EXPECT_STREQ(table.Find("KEY_24"), "text 24");
+  EXPECT_STREQ(table.Find("KEY_29"), "text 29");
+  EXPECT_STREQ(table.Find("KEY_0"), "text 0");
+  EXPECT_EQ(table.Find("KEY_12"), nullptr);
 }
 
 TEST_F(GameRefData, clear_texts_keeps_records) {

@@ -53,6 +53,64 @@ TEST(RefDataParser, token_syntax) {
   }
 }
 
+// Skipping reads whole words at a time; it must land exactly where reading token by
+// token lands, whatever the token lengths, line ends and stray CR or LF bytes.
+TEST(RefDataParser, skipping_lands_where_reading_lands) {
+  CScratchDir dir;
+  std::string text;
+  Strings tokens;
+  const char* pieces[] = {"", "1", "22", "333", "4444", "55555", "666666", "7777777", "88888888",
+                          "999999999", "a\rb", "c\nd", "\r", "0123456789abcdefghij", "xxx"};
+  for (int i = 0; i < 60; ++i) {
+    tokens.push_back(pieces[(i * 7) % 15]);
+    text += tokens.back();
+    text += (i % 9 == 8) ? "\r\n" : "\t";
+  }
+  Strings all = Tokens(dir, text);
+  ASSERT_EQ(all, tokens);
+  for (int skip = 0; skip <= 60; ++skip) {
+    SCOPED_TRACE(skip);
+    CRefDataParser parser;
+    ASSERT_TRUE(parser.Open("KV_GameRefData\\Tokens.txt"));
+    bool ok = false;
+    parser.SkipTokens(skip, ok);
+    EXPECT_TRUE(ok);
+    const char* next = parser.GetString(ok);
+    if (skip < 60) {
+      EXPECT_TRUE(ok);
+      EXPECT_EQ(next, tokens[static_cast<size_t>(skip)]);
+    } else {
+      EXPECT_FALSE(ok);
+    }
+  }
+  CRefDataParser parser;
+  ASSERT_TRUE(parser.Open("KV_GameRefData\\Tokens.txt"));
+  bool ok = true;
+  parser.SkipTokens(61, ok);
+  EXPECT_FALSE(ok) << "the data ends before";
+  EXPECT_TRUE(parser.Exhausted());
+}
+
+TEST(RefDataParser, skipping_checks_token_length) {
+  CScratchDir dir;
+  CLogCapture log;
+  dir.Write("Fits.txt", "a\t" + std::string(0xFFFFF, 'y') + "\tb");
+  CRefDataParser fits;
+  ASSERT_TRUE(fits.Open("KV_GameRefData\\Fits.txt"));
+  bool ok = false;
+  fits.SkipTokens(2, ok);
+  EXPECT_TRUE(ok);
+  EXPECT_STREQ(fits.GetString(ok), "b");
+
+  dir.Write("Long.txt", "a\t" + std::string(0x100000, 'y') + "\tb");
+  CRefDataParser tooLong;
+  ASSERT_TRUE(tooLong.Open("KV_GameRefData\\Long.txt"));
+  tooLong.SkipTokens(2, ok);
+  EXPECT_FALSE(ok);
+  EXPECT_TRUE(tooLong.TokenTooLong());
+  EXPECT_EQ(CLogCapture::Lines().size(), 1u);
+}
+
 TEST(RefDataParser, numbers_read_as_atoi_and_atof) {
   CScratchDir dir;
   dir.Write("Numbers.txt", " -12abc\tabc\t+7\t99999999999\t-99999999999\t1.5x\r\n");
