@@ -1,11 +1,10 @@
 #include "LogPane.h"
 
-#include "ColourRuns.h"
 #include "base/LogOutput.h"
+#include "ui/ColourMarkup.h"
+#include "ui/ColourText_win.h"
 
 namespace {
-
-bool IsLead(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
 
 const char* ClassTag(const SimLogLine& line) {
   if (line.fromConsole) return "console";
@@ -72,16 +71,9 @@ void CLogPane::Draw(const DRAWITEMSTRUCT* dis) const {
   SetBkMode(dc, TRANSPARENT);
   int y = rc.top + 2;
   const char* tag = ClassTag(line);
-  SetTextColor(dc, kMarkColours[3]);
+  SetTextColor(dc, ColourAt(3).text);
   TextOutA(dc, rc.left + 4, y, tag, lstrlenA(tag));
-  int x = rc.left + 4 + kTagWidth;
-  const char* text = line.text.c_str();
-  for (const ColourRun& run : SplitColourRuns(text, IsLead)) {
-    SetTextColor(dc, kMarkColours[run.colour]);
-    TextOutA(dc, x, y, text + run.start, static_cast<int>(run.length));
-    SIZE size{};
-    GetTextExtentPoint32A(dc, text + run.start, static_cast<int>(run.length), &size);
-    x += size.cx;
-  }
+  // The console draws the marks the way the module's own lists do.
+  DrawColourText(dc, rc.left + 4 + kTagWidth, y, TA_LEFT, "%s", line.text.c_str());
   SelectObject(dc, oldFont);
 }

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "AnswerSplits.h"
-#include "ColourRuns.h"
 #include "SimArgs.h"
 #include "SimConfig.h"
 #include "SimDirectory.h"
@@ -153,32 +152,6 @@ TEST(AnswerSplits, parts_stay_within_a_record_and_vary) {
   for (size_t s : sizes) offsets.push_back((s - 2) % 402);
   std::sort(offsets.begin(), offsets.end());
   EXPECT_GE(std::unique(offsets.begin(), offsets.end()) - offsets.begin(), 5) << "cuts land at varying offsets";
-}
-
-TEST(ColourRuns, marks_switch_colours_and_other_carets_stay) {
-  auto lead = [](unsigned char b) { return b >= 0x81 && b <= 0xFE; };
-  struct Case {
-    const char* text;
-    std::vector<std::vector<size_t>> runs;  // colour, start, length
-  } cases[] = {
-      {"a^4b^0c", {{0, 0, 1}, {4, 3, 1}, {0, 6, 1}}},
-      {"^2failed to load x", {{2, 2, 16}}},
-      {"^4100^0 log found", {{4, 2, 3}, {0, 7, 10}}},
-      {"50^ up^x^", {{0, 0, 9}}},
-      {"^9", {}},
-      {"", {}},
-      {"\x95^4z", {{0, 0, 4}}},  // the caret is a trail byte here, not a mark
-      {"\x95\x41^4z", {{0, 0, 2}, {4, 4, 1}}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
-    std::vector<std::vector<size_t>> got;
-    for (const ColourRun& r : SplitColourRuns(c.text, lead))
-      got.push_back({static_cast<size_t>(r.colour), r.start, r.length});
-    EXPECT_EQ(got, c.runs);
-  }
-  EXPECT_EQ(kMarkColours[2], 0x0000FFul);
-  EXPECT_EQ(kMarkColours[9], 0x058086ul);
 }
 
 TEST(SimArgs, steps_keep_their_order_and_bad_values_are_refused) {
