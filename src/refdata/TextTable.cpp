@@ -38,11 +38,6 @@ bool CTextTable::Grow() {
   return true;
 }
 
-bool CTextTable::Insert(const char* key, const char* text) {
-  size_t keyLength = strlen(key);
-  return Insert(key, keyLength, Hash(key, keyLength), text);
-}
-
 void CTextTable::Prefetch(uint32_t hash) const {
 #if defined(__GNUC__)
   if (!m_slots.empty()) __builtin_prefetch(&m_slots[hash & (m_slots.size() - 1)]);

@@ -10,10 +10,8 @@
 
 class CTextTable {
  public:
-  // Adds the pair unless the key is present (the first text for a key stays).
-  // False only when memory runs out.
-  bool Insert(const char* key, const char* text);
-  // The same with the key's length and Hash given, for callers that prefetched.
+  // Adds the pair unless the key is present (the first text for a key stays); the
+  // caller gives the key's length and Hash. False only when memory runs out.
   bool Insert(const char* key, size_t keyLength, uint32_t hash, const char* text);
 
   // Asks the processor to fetch the slot a key with this hash starts probing at; a
