@@ -33,17 +33,6 @@ TEST(FileRead, whole_file_through_a_backslash_path) {
   fs::remove_all(root);
 }
 
-TEST(AnsiText, ascii_converts_one_to_one_and_is_terminated) {
-  const char src[] = "A\0\t\0z\0";
-  HeapBuffer out;
-  ASSERT_TRUE(ConvertUtf16ToAnsi(src, 3, &out));
-  EXPECT_EQ(out.size, 3u);
-  EXPECT_STREQ(out.data.get(), "A\tz");
-  ASSERT_TRUE(ConvertUtf16ToAnsi(src, 0, &out));
-  EXPECT_EQ(out.size, 0u);
-  EXPECT_STREQ(out.data.get(), "");
-}
-
 #ifndef _WIN32
 // Native builds convert to UTF-8, which tests and tools rely on.
 TEST(AnsiText, native_conversion_is_utf8) {

@@ -188,7 +188,7 @@ TEST_F(GameRefData, shared_instance_retries_after_failure) {
 TEST_F(GameRefData, record_file_ending_inside_a_record_shows_the_report) {
   std::string quests = QuestRow(10, "QNO_FIRST") + "0\t11\tQNO_CUT\r\n";
   dir.Write("QuestData.txt", quests);
-  dir.Write("LevelData.txt", LevelRow(1) + "2\t0\r\n");
+  dir.Write("LevelData.txt", KindRow(9, {{0, "1"}}) + "2\t0\r\n");
   CGameRefData data;
   EXPECT_FALSE(data.Load());
   ASSERT_EQ(g_boxTexts.size(), 2u) << "one box per failing file; OK goes on";

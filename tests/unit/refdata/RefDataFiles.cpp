@@ -59,6 +59,12 @@ std::vector<std::string> ObjColumns(int columns, int32_t id, const std::string& 
   return c;
 }
 
+std::string KindRow(int columns, std::initializer_list<std::pair<int, std::string>> values) {
+  std::vector<std::string> c(static_cast<size_t>(columns), "0");
+  for (const auto& v : values) c[static_cast<size_t>(v.first)] = v.second;
+  return Row(c);
+}
+
 std::string ItemRow(int32_t id, const std::string& codeName, const std::string& nameKey,
                     std::initializer_list<int> typeParts, int rarity) {
   return Row(ObjColumns(160, id, codeName, nameKey, typeParts, rarity));
@@ -70,64 +76,27 @@ std::string CharRow(int32_t id, const std::string& codeName, const std::string& 
 }
 
 std::string SkillRow(int32_t id, const std::string& col4, const std::string& col62, int level) {
-  std::vector<std::string> c(118, "0");
-  c[1] = std::to_string(id);
-  c[3] = "SKILL_CODE";
-  c[4] = col4;
-  c[7] = std::to_string(level);
-  c[62] = col62;
-  return Row(c);
+  return KindRow(118, {{1, std::to_string(id)}, {3, "SKILL_CODE"}, {4, col4}, {7, std::to_string(level)}, {62, col62}});
 }
 
 std::string MasteryRow(int32_t id, const std::string& nameKey) {
-  std::vector<std::string> c(13, "0");
-  c[0] = std::to_string(id);
-  c[2] = nameKey;
-  return Row(c);
+  return KindRow(13, {{0, std::to_string(id)}, {2, nameKey}});
 }
 
 std::string QuestRow(int32_t id, const std::string& codeName) {
-  std::vector<std::string> c(11, "0");
-  c[1] = std::to_string(id);
-  c[2] = codeName;
-  return Row(c);
-}
-
-std::string MagicOptionRow(int32_t id) {
-  std::vector<std::string> c(49, "0");
-  c[1] = std::to_string(id);
-  return Row(c);
+  return KindRow(11, {{1, std::to_string(id)}, {2, codeName}});
 }
 
 std::string MagicOptAssignRow(int part1, int part2, int part3) {
-  std::vector<std::string> c(29, "0");
-  c[1] = std::to_string(part1);
-  c[2] = std::to_string(part2);
-  c[3] = std::to_string(part3);
-  return Row(c);
-}
-
-std::string LevelRow(int level) {
-  std::vector<std::string> c(9, "0");
-  c[0] = std::to_string(level);
-  return Row(c);
+  return KindRow(29, {{1, std::to_string(part1)}, {2, std::to_string(part2)}, {3, std::to_string(part3)}});
 }
 
 std::string FortressRow(int enabled, int32_t id, const std::string& codeName) {
-  std::vector<std::string> c(14, "0");
-  c[0] = std::to_string(enabled);
-  c[1] = std::to_string(id);
-  c[2] = codeName;
-  return Row(c);
+  return KindRow(14, {{0, std::to_string(enabled)}, {1, std::to_string(id)}, {2, codeName}});
 }
 
 std::string TextRow(const std::string& key, const std::string& text) {
-  std::vector<std::string> c(10, "");
-  c[0] = "1";
-  c[1] = key;
-  c[8] = text;
-  c[9] = "other language";
-  return Row(c);
+  return Row({"1", key, "", "", "", "", "", "", text, "other language"});
 }
 
 CScratchDir::CScratchDir() {
@@ -173,9 +142,9 @@ void CScratchDir::WriteCompleteSet() const {
   Write("SkillData.txt", "SkillData_1.txt\r\n");
   Write("SkillData_1.txt", SkillRow(3001, "SN_SKILL_A4", "SN_SKILL_A62", 7) + SkillRow(3002, "SN_SKILL_B4", "xxx"));
   Write("SkillMasteryData.txt", MasteryRow(257, "SN_MASTERY_SWORD"));
-  Write("MagicOption.txt", MagicOptionRow(1) + MagicOptionRow(2));
+  Write("MagicOption.txt", KindRow(49, {{1, "1"}}) + KindRow(49, {{1, "2"}}));
   Write("MagicOptionAssign.txt", MagicOptAssignRow(1, 2, 3));
-  Write("LevelData.txt", LevelRow(1) + LevelRow(2) + LevelRow(3));
+  Write("LevelData.txt", KindRow(9, {{0, "1"}}) + KindRow(9, {{0, "2"}}) + KindRow(9, {{0, "3"}}));
   Write("SiegeFortress.txt", FortressRow(1, 3, "FORTRESS_B") + FortressRow(0, 2, "FORTRESS_OFF") +
                                  FortressRow(1, 1, "FORTRESS_A"));
   Write("TextDataName.txt", TextRow("SN_ITEM_SWORD", "Sword") + TextRow("SN_MOB_WOLF", "Wolf"));

@@ -13,6 +13,9 @@ std::string Utf16Le(const std::string& utf8, bool bom = true);
 // TAB-joined columns ending in CR LF.
 std::string Row(const std::vector<std::string>& columns);
 
+// A row of `columns` columns, "0" except the values given by column index.
+std::string KindRow(int columns, std::initializer_list<std::pair<int, std::string>> values);
+
 // Rows of each kind with the columns the module reads set and the rest "0".
 std::vector<std::string> ObjColumns(int columns, int32_t id, const std::string& codeName,
                                     const std::string& nameKey, std::initializer_list<int> typeParts = {0, 0, 3, 1, 0, 0},
@@ -24,9 +27,7 @@ std::string CharRow(int32_t id, const std::string& codeName, const std::string& 
 std::string SkillRow(int32_t id, const std::string& col4, const std::string& col62, int level = 1);
 std::string MasteryRow(int32_t id, const std::string& nameKey);
 std::string QuestRow(int32_t id, const std::string& codeName);
-std::string MagicOptionRow(int32_t id);
 std::string MagicOptAssignRow(int part1, int part2, int part3);
-std::string LevelRow(int level);
 std::string FortressRow(int enabled, int32_t id, const std::string& codeName);
 std::string TextRow(const std::string& key, const std::string& text);
 

@@ -133,7 +133,7 @@ TEST_F(RecordFiles, composite_and_narrow_keys) {
   ASSERT_TRUE(LoadRefDataFile("KV_GameRefData\\Assign.txt", assigns));
   EXPECT_NE(assigns.Find(0x03020001u), nullptr) << "parts cut to 8 bits at bits 0, 16 and 24";
 
-  dir.Write("Levels.txt", LevelRow(300) + LevelRow(44));
+  dir.Write("Levels.txt", KindRow(9, {{0, "300"}}) + KindRow(9, {{0, "44"}}));
   CRefTable<RefLevelExpOffset> levels;
   ASSERT_TRUE(LoadRefDataFile("KV_GameRefData\\Levels.txt", levels));
   EXPECT_NE(levels.Find(44), nullptr);
