@@ -14,12 +14,15 @@ char* CStringPool::Take(size_t need) {
     return dst;
   }
   if (need > m_freeBytes) {
-    std::unique_ptr<char[]> block(new (std::nothrow) char[kBlockBytes]);
+    // Blocks grow with the pool, so a kind with a dozen records keeps a small one.
+    size_t size = m_bytes < kFirstBlockBytes ? kFirstBlockBytes : m_bytes < kBlockBytes ? m_bytes : kBlockBytes;
+    if (size < need) size = need;
+    std::unique_ptr<char[]> block(new (std::nothrow) char[size]);
     if (!block) return nullptr;
     m_free = block.get();
-    m_freeBytes = kBlockBytes;
+    m_freeBytes = size;
     m_blocks.push_back(std::move(block));
-    m_bytes += kBlockBytes;
+    m_bytes += size;
   }
   char* dst = m_free;
   m_free += need;

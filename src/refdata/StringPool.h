@@ -23,7 +23,7 @@ class CStringPool {
  private:
   char* Take(size_t bytes);
 
-  enum : size_t { kBlockBytes = 64 * 1024 };
+  enum : size_t { kFirstBlockBytes = 1024, kBlockBytes = 64 * 1024 };
   std::vector<std::unique_ptr<char[]>> m_blocks;
   char* m_free = nullptr;
   size_t m_freeBytes = 0;
