@@ -131,8 +131,3 @@ INT_PTR CWin32Dialog::DoModal(WORD templateId, HWND owner, HINSTANCE instance) {
                                   reinterpret_cast<LPARAM>(this));
   return m_modalResult;
 }
-
-LRESULT CWin32Dialog::DialogResult(LRESULT result) {
-  SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
-  return TRUE;
-}

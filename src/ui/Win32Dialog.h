@@ -35,14 +35,8 @@ class CWin32Dialog : public CWindowBase {
   // A null parent object means the desktop window.
   bool CreateModeless(WORD templateId, CWindowBase* parent, HINSTANCE instance);
   bool CreateModeless(WORD templateId, HWND parent, HINSTANCE instance);
-  // Runs the dialog modally; the result is also kept in ModalResult().
+  // Runs the dialog modally and returns its result (1 for OK, 2 for Cancel).
   INT_PTR DoModal(WORD templateId, HWND owner, HINSTANCE instance);
-
-  INT_PTR ModalResult() const { return m_modalResult; }
-
-  // Inside a dialog, a handler's own result must travel in DWLP_MSGRESULT (list view
-  // custom drawing, for one); this stores it and answers "handled".
-  LRESULT DialogResult(LRESULT result);
 
  protected:
   uint32_t m_templateId = 0;
