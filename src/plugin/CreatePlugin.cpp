@@ -1,6 +1,3 @@
-#include <exception>
-#include <new>
-
 #include "base/LogOutput.h"
 #include "msg/Console.h"
 #include "plugin/KV_UserLog.h"

@@ -1,6 +1,5 @@
 #include "ui/Win32Dialog.h"
 
-#include <commctrl.h>
 
 #include "base/Format.h"
 #include "ui/LanguageFont.h"
