@@ -1,6 +1,5 @@
 #include "ui/Win32Dialog.h"
 
-
 #include "base/Format.h"
 #include "ui/LanguageFont.h"
 #include "ui/WindowProc.h"
