@@ -60,7 +60,7 @@ bool CTabWindow::Create(HINSTANCE instance, HWND parent) {
   m_surface = CreateCompatibleDC(screen);
   m_initialBitmap = GetCurrentObject(m_surface, OBJ_BITMAP);
   if (!m_font)
-    m_font = CreateFontA(-MulDiv(m_fontPoints, GetDeviceCaps(screen, LOGPIXELSY), 72), 0, 0, 0, FW_DONTCARE, FALSE,
+    m_font = CreateFontA(-(m_fontPoints * GetDeviceCaps(screen, LOGPIXELSY) / 72), 0, 0, 0, FW_DONTCARE, FALSE,
                          FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                          DEFAULT_PITCH, m_fontFace.c_str());
   ReleaseDC(m_hWnd, screen);
