@@ -48,6 +48,8 @@ start_display() {
     xvfb_pid=$!
     trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
     export DISPLAY=":$n"
+    # Nobody can see this display: the demo runs scripted and writes screenshots.
+    export KV_DEMO_HEADLESS=1
     for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
   fi
 }

@@ -8,12 +8,20 @@
 #include "base/Format.h"
 #include "base/LogOutput.h"
 #include "msg/MsgException.h"
+#include "refdata/KV_GameRefData.h"
 
 namespace {
 // The classes the pages use: list view, tree view, bar, tab, up-down, progress, date and
 // cool bar.
 const DWORD kCommonControlClasses = 0x53F;
 }  // namespace
+
+// At unload: first the windows, while every page is whole; then the shared reference
+// data that the pages borrow; the window objects themselves go after this body.
+CKV_UserLog::~CKV_UserLog() {
+  m_mainWindow.DestroyWindows();
+  CGameRefData::DestroyInstance();
+}
 
 bool CKV_UserLog::Initialize(sPluginCreateInfo* info) {
   INITCOMMONCONTROLSEX icc = {sizeof icc, kCommonControlClasses};

@@ -9,7 +9,7 @@
 class CKV_UserLog : public IKDPlugin {
  public:
   CKV_UserLog() = default;
-  ~CKV_UserLog() = default;
+  ~CKV_UserLog();
 
   bool Initialize(sPluginCreateInfo* info) override;
   void ClearGameLog() override;
