@@ -1,43 +1,15 @@
 #pragma once
-// Test doubles for the console log: a messenger that keeps what is sent, a log sink that
-// keeps every operator line, and 0xB404 answers built from readable records.
+// Test doubles for the console log: a log sink that keeps every operator line, and
+// 0xB404 answers built from readable records.
 #include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "base/LogOutput.h"
+#include "common/RecordingMessenger.h"
 #include "msg/Console.h"
 #include "msg/MassiveMsgBuilder.h"
-
-class KDLogTestMessenger : public IKDMessenger {
- public:
-  void Reserved0() override {}
-  void Reserved1() override {}
-  CMsg* AllocMsg(uint32_t id) override {
-    m_records.push_back(std::make_unique<CMsg>());
-    m_records.back()->Init(static_cast<uint16_t>(id));
-    return m_records.back().get();
-  }
-  void Reserved3() override {}
-  void SendMsg(CMsg* msg) override { sent.push_back(msg); }
-  void Reserved5() override {}
-  void Reserved6() override {}
-  void Reserved7() override {}
-  void Reserved8() override {}
-  void Reserved9() override {}
-  void Reserved10() override {}
-  void* GetNetwork() override { return nullptr; }
-
-  std::string Payload(size_t i) const {
-    return std::string(reinterpret_cast<const char*>(sent[i]->m_Storage) + kMsgHeaderSize,
-                       sent[i]->m_WritePos - kMsgHeaderSize);
-  }
-  std::vector<CMsg*> sent;
-
- private:
-  std::vector<std::unique_ptr<CMsg>> m_records;
-};
 
 // Every operator line as "class word in hex: text".
 inline std::vector<std::string>& KDLogLines() {
@@ -60,7 +32,7 @@ struct KDLogConsole {
     Console().messenger = nullptr;
     SetLogOutputFunc(nullptr);
   }
-  KDLogTestMessenger messenger;
+  RecordingMessenger messenger;
 };
 
 struct KDLogRecordSpec {

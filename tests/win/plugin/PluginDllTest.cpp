@@ -40,7 +40,7 @@ class PluginDllTest : public ::testing::Test {
   CreatePluginFunc create = nullptr;
   HWND host = nullptr;
   FakeDirectory directory;
-  FakeMessenger messenger;
+  RecordingMessenger messenger;
   char name[260];
   sPluginCreateInfo info;
 };

@@ -1,12 +1,13 @@
 #pragma once
-// A small console for the Wine tests: a directory with a world list, a messenger that
-// counts its network look-ups, and a log sink that keeps every line.
+// A small console for the Wine tests: a directory with a world list and a log sink that
+// keeps every line; the messenger is the common RecordingMessenger.
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "base/Platform.h"
+#include "common/RecordingMessenger.h"
 #include "msg/Console.h"
 
 struct LoggedLine {
@@ -46,23 +47,4 @@ class FakeDirectory : public IKDDirectory {
   KDListNode m_worldSentinel{}, m_shardSentinel{};
   std::vector<std::unique_ptr<KDListNode>> m_nodes;
   std::vector<std::unique_ptr<char[]>> m_entries;
-};
-
-class FakeMessenger : public IKDMessenger {
- public:
-  virtual ~FakeMessenger() = default;
-  void Reserved0() override {}
-  void Reserved1() override {}
-  CMsg* AllocMsg(uint32_t) override { return nullptr; }
-  void Reserved3() override {}
-  void SendMsg(CMsg*) override {}
-  void Reserved5() override {}
-  void Reserved6() override {}
-  void Reserved7() override {}
-  void Reserved8() override {}
-  void Reserved9() override {}
-  void Reserved10() override {}
-  void* GetNetwork() override { return ++networkCalls, &networkCalls; }
-
-  int networkCalls = 0;
 };
