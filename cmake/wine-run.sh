@@ -10,6 +10,8 @@ if [ ! -f "$prefix/system.reg" ]; then
   flock "$prefix.lock" bash -c '[ -f "$WINEPREFIX/system.reg" ] || { wineboot -i >/dev/null 2>&1; wineserver -w; }'
 fi
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" wine "$@"
+  # Parallel tests each start a server: begin the search for a free display at a random
+  # number so that two of them rarely race for the same one.
+  exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x1024x24" wine "$@"
 fi
 exec wine "$@"
