@@ -17,7 +17,7 @@ enum : size_t {
 // Formats into buf (size bytes, size >= 1); the result is always terminated and cut
 // to size - 1 characters. Returns the length written.
 size_t FormatBounded(char* buf, size_t size, const char* format, ...) KV_PRINTF(3, 4);
-size_t FormatBoundedV(char* buf, size_t size, const char* format, va_list args);
+size_t FormatBoundedV(char* buf, size_t size, const char* format, va_list args) KV_PRINTF(3, 0);
 
 // Appends to a terminated text in buf, within the same bound.
 size_t AppendBounded(char* buf, size_t size, const char* format, ...) KV_PRINTF(3, 4);

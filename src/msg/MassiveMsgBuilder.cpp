@@ -42,8 +42,14 @@ CMassiveMsg* MassiveMsgBuilder::BuildAt(const std::vector<size_t>& splits) {
     m_parts.push_back(std::move(part));
     from = to;
   };
-  for (size_t at : splits) addPart(std::min(std::max(at, from), m_payload.size()));
-  addPart(m_payload.size());
+  // A part holds at most one record's payload: longer stretches are split further.
+  const size_t most = kMsgCapacity - kMsgHeaderSize;
+  auto addParts = [&](size_t to) {
+    while (to - from > most) addPart(from + most);
+    addPart(to);
+  };
+  for (size_t at : splits) addParts(std::min(std::max(at, from), m_payload.size()));
+  addParts(m_payload.size());
   return Finish();
 }
 

@@ -22,7 +22,8 @@ class MassiveMsgBuilder {
   // Splits the payload into parts of at most partBytes payload bytes each (at most
   // 4090) and returns the message, valid as long as this builder lives.
   CMassiveMsg* Build(size_t partBytes = kMsgCapacity - kMsgHeaderSize);
-  // Splits at the given payload offsets (ascending); equal offsets make empty parts.
+  // Splits at the given payload offsets (ascending); equal offsets make empty parts, and
+  // a stretch longer than a part can hold is split further.
   CMassiveMsg* BuildAt(const std::vector<size_t>& splits);
 
  private:
