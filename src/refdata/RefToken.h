@@ -238,7 +238,12 @@ inline char* SkipRefTokens(char* p, const char* end, int* count, bool* tooLong) 
         return *p ? p : nullptr;
       }
     }
-    if (*p == '\0') return nullptr;  // a word step may end right at the terminating zero
+    if (*p == '\0') {
+      // A word step may end right at the terminating zero: behind a separator that is
+      // the end of the data, inside a token it ends that last, unterminated token.
+      if (p != tokenStart) --*count;
+      return nullptr;
+    }
     size_t length;
     char* next = SkipRefToken(p, end, &length);
     if (static_cast<size_t>(p - tokenStart) + length > kRefTokenLimit) {

@@ -91,6 +91,26 @@ TEST(RefDataParser, skipping_lands_where_reading_lands) {
   EXPECT_TRUE(parser.Exhausted());
 }
 
+// Data without a final CR LF: a skip whose wide steps run into the terminating zero
+// still passes the last token.
+TEST(RefDataParser, skipping_counts_an_unterminated_last_token) {
+  CScratchDir dir;
+  for (int columns = 1; columns <= 20; ++columns) {
+    for (size_t last = 1; last <= 33; ++last) {
+      SCOPED_TRACE(testing::Message() << columns << " columns, last token " << last << " bytes");
+      std::string text;
+      for (int i = 1; i < columns; ++i) text += "0\t";
+      dir.Write("Tail.txt", text + std::string(last, 'x'));
+      CRefDataParser parser;
+      ASSERT_TRUE(parser.Open("KV_GameRefData\\Tail.txt"));
+      bool ok = false;
+      parser.SkipTokens(columns, ok);
+      EXPECT_TRUE(ok);
+      EXPECT_TRUE(parser.Exhausted());
+    }
+  }
+}
+
 TEST(RefDataParser, skipping_checks_token_length) {
   CScratchDir dir;
   CLogCapture log;
