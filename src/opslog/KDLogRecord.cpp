@@ -30,6 +30,8 @@ KDLogRecord DecodeKDLogRecord(const uint8_t (&bytes)[kKDLogRecordSize]) {
 }
 
 std::string KDLogTimeText(const KDLogTime& t) {
+  // The fraction is unsigned on the wire; printed signed, a value past 2^31 would show
+  // as a negative number.
   return FormatString(kCaptionChars, "%d-%d-%d %02d:%02d:%02d %" PRIu32, t.year, t.month, t.day, t.hour, t.minute,
                       t.second, t.fraction);
 }

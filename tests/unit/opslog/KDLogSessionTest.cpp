@@ -12,8 +12,9 @@ namespace {
 
 const KDLogRecordSpec kLogin = {"gm_rhea", 9, "login from 10.1.2.3", {2008, 3, 5, 7, 4, 9}, 0};
 const KDLogRecordSpec kPatch = {"gm_orin", 10, "^2patch %s applied to %n", {2008, 3, 6, 23, 0, 1}, 500};
-// Neither text field holds a zero; the category code has no name.
-const KDLogRecordSpec kFull = {std::string(128, 'N'), 0x41, std::string(256, 'L'), {2012, 12, 31, 23, 59, 58}, 7};
+// Neither text field holds a zero; the category code has no name; the fraction is past 2^31.
+const KDLogRecordSpec kFull = {std::string(128, 'N'), 0x41, std::string(256, 'L'), {2012, 12, 31, 23, 59, 58},
+                               3000000000u};
 
 KDLogQueryInput Input(uint32_t queryBy, std::string name, uint32_t category) {
   return {queryBy, name, category, "2008-2-4 07:04:09", "2008-3-5 07:04:09"};
@@ -95,7 +96,7 @@ TEST(KDLogAnswer, records_split_anywhere_read_within_their_fields) {
     EXPECT_EQ(KDLogRowCells(a.records[0]),
               (KDLogCells{"gm_orin", "ModulePatch", "^2patch %s applied to %n", "2008-3-6 23:00:01 500"}));
     EXPECT_EQ(KDLogRowCells(a.records[1]),
-              (KDLogCells{std::string(128, 'N'), "Unknown", std::string(256, 'L'), "2012-12-31 23:59:58 7"}));
+              (KDLogCells{std::string(128, 'N'), "Unknown", std::string(256, 'L'), "2012-12-31 23:59:58 3000000000"}));
   }
 }
 

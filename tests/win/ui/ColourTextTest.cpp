@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <set>
+#include <string>
 
 #include "ui/ColourText_win.h"
 #include "ui/ListColourDraw_win.h"
@@ -66,6 +67,11 @@ TEST(DrawColourText, runs_in_their_colours_each_after_the_previous) {
   Surface red;
   EXPECT_EQ(DrawColourText(red.dc, 0, 0, 0, "^2failed to load %s", "skills.txt"), red.Width("failed to load skills.txt"));
   EXPECT_EQ(red.Ink({0, 0, Surface::kWidth, Surface::kHeight}), std::set<COLORREF>{RGB(255, 0, 0)});
+
+  // Formatted text past 4095 characters is cut there, not dropped.
+  Surface cut;
+  std::string longText(5000, 'i');
+  EXPECT_EQ(DrawColourText(cut.dc, 0, 0, 0, "^4%s", longText.c_str()), cut.Width(std::string(4093, 'i').c_str()));
 }
 
 INT_PTR CALLBACK ListHostProc(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
