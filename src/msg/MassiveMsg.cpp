@@ -14,7 +14,8 @@ uint32_t AvailableFrom(const CMassiveMsg* massive, size_t i, uint32_t need) {
 void ReadBytes(CMassiveMsg* massive, void* target, uint16_t n) {
   CMsg* part = massive->m_pCurrent;
   uint32_t here = part ? Remaining(part) : 0;
-  if (n <= here) {
+  // A message without parts has no part being read, even for an empty field.
+  if (part && n <= here) {
     ReadBytes(part, target, n);
     return;
   }

@@ -89,6 +89,10 @@ TEST(MassiveRead, message_without_parts_throws) {
   MassiveMsgBuilder b(0xB404);
   CMassiveMsg* m = b.BuildAt({});
   EXPECT_EQ(GetID(m), 0xB404);
+  m->m_pFirst = m->m_pLast = m->m_pEnd = nullptr;
+  m->m_pCurrent = nullptr;
+  uint8_t none;
+  ReadBytes(m, &none, 0);  // an empty text field reads nothing, wherever the stream stands
   EXPECT_THROW(ReadU8(m), CMsgException);
 }
 
