@@ -2,10 +2,14 @@
 // exceptions, and the window map's bookkeeping.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "base/LogOutput.h"
 #include "opslog/KDLogWindow.h"
+#include "resources/resource.h"
 #include "support/FakeConsole.h"
 #include "support/WinTest.h"
+#include "ui/LanguageFont.h"
 #include "ui/WindowMap.h"
 #include "ui/WindowProc.h"
 
@@ -143,6 +147,35 @@ TEST_F(DispatchTest, enter_escape_and_close_leave_a_page_open) {
   TakeQuitMessage();
   EXPECT_TRUE(IsWindow(hwnd));
   EXPECT_EQ(&page, WindowMapFind(hwnd));
+}
+
+// A modal box that presses one of its buttons as soon as it is up.
+class CModalProbe : public CWin32Dialog {
+ public:
+  explicit CModalProbe(WORD press) : m_press(press) {}
+  LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam) override {
+    CWin32Dialog::OnInitDialog(wParam, lParam);
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(GetItem(IDC_HISTORY_LIST), WM_GETFONT, 0, 0));
+    LOGFONTA lf = {};
+    if (font) GetObjectA(font, sizeof lf, &lf);
+    listFace = lf.lfFaceName;
+    PostMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(m_press, BN_CLICKED), 0);
+    return 0;
+  }
+  std::string listFace;
+
+ private:
+  WORD m_press;
+};
+
+TEST_F(DispatchTest, modal_box_ends_with_ok_or_cancel_and_gets_the_language_font) {
+  for (WORD press : {IDOK, IDCANCEL}) {
+    SCOPED_TRACE(press);
+    CModalProbe box(press);
+    EXPECT_EQ(press, box.DoModal(IDD_SERIAL_HISTORY, host, ModuleInstance()));
+    EXPECT_EQ(FontForLanguage(GetUserDefaultLangID()), box.listFace);
+    EXPECT_EQ(nullptr, box.GetHwnd());
+  }
 }
 
 }  // namespace
