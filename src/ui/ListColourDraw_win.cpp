@@ -39,9 +39,11 @@ LRESULT DrawSubItem(const NMLVCUSTOMDRAW* cd) {
   item.iItem = row;
   ListView_GetItem(list, &item);
 
-  // Column 0's "bounds" are the whole row; its label rectangle is the cell.
+  // Column 0's "bounds" are the whole row, and its label rectangle starts a few pixels
+  // into the cell; the cell is the row's start and the column's width.
   RECT bounds = {};
-  ListView_GetSubItemRect(list, row, column, column == 0 ? LVIR_LABEL : LVIR_BOUNDS, &bounds);
+  ListView_GetSubItemRect(list, row, column, LVIR_BOUNDS, &bounds);
+  if (column == 0) bounds.right = bounds.left + ListView_GetColumnWidth(list, 0);
   bool selected = (ListView_GetItemState(list, row, LVIS_SELECTED) & LVIS_SELECTED) != 0;
   FillCell(dc, bounds, selected ? RGB(255, 255, 200) : RGB(255, 255, 255));
 

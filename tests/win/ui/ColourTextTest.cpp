@@ -116,6 +116,7 @@ TEST(ColourListCells, selected_row_filled_pale_yellow_cells_in_row_colour_descri
 
   SendMessageA(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(s.dc), PRF_CLIENT | PRF_ERASEBKGND);
   const COLORREF pale = RGB(255, 255, 200);
+  EXPECT_EQ(s.At(0, time0.top + 1), pale) << "the first column is filled from its left edge";
   EXPECT_EQ(s.At(time0.right - 2, time0.top + 1), pale);
   EXPECT_EQ(s.At(time1.right - 2, time1.top + 1), RGB(255, 255, 255));
   EXPECT_EQ(s.Ink(time0, pale), std::set<COLORREF>{RGB(255, 0, 0)});
