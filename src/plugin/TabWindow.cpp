@@ -37,6 +37,11 @@ void CTabWindow::ReleaseSurface() {
 }
 
 bool CTabWindow::Create(HINSTANCE instance, HWND parent) {
+  // A strip built again after its window went starts empty: the old tabs name dead pages.
+  m_tabs.clear();
+  m_selected = -1;
+  m_rows = 1;
+  ReleaseSurface();
   if (!RegisterWindowClass(instance, kTabClass, LoadCursor(nullptr, IDC_ARROW))) return false;
   RECT client = {0, 0, 0, 0};
   if (parent) ::GetClientRect(parent, &client);

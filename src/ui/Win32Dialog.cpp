@@ -108,6 +108,9 @@ bool CWin32Dialog::CreateModeless(WORD templateId, CWindowBase* parent, HINSTANC
 }
 
 bool CWin32Dialog::CreateModeless(WORD templateId, HWND parent, HINSTANCE instance) {
+  // Built again after its window went: the old controls are gone, so are their places
+  // (their handles may come back as other windows').
+  m_layouts.clear();
   m_templateId = templateId;
   m_hInstance = instance;
   HWND hwnd = CreateDialogParamA(instance, MAKEINTRESOURCEA(templateId), parent, FrameworkDialogProc,

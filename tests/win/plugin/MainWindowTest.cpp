@@ -90,6 +90,26 @@ TEST_F(MainWindowTest, second_create_keeps_the_first_window) {
   EXPECT_EQ(4u, main.Tabs().Tabs().size());
 }
 
+TEST_F(MainWindowTest, create_after_the_windows_went_builds_the_same_four_tabs) {
+  directory.AddWorld("Aster");
+  CMainWindow main;
+  ASSERT_TRUE(main.Create(ModuleInstance(), host));
+  main.DestroyWindows();
+  ASSERT_EQ(nullptr, main.GetHwnd());
+  ASSERT_TRUE(main.Create(ModuleInstance(), host));
+  EXPECT_EQ((std::vector<std::string>{"Kaldera", "Korvath Online - Aster", "Siege Log", "ServerEvent Log"}),
+            Captions(main));
+  for (const auto& tab : main.Tabs().Tabs()) EXPECT_TRUE(IsWindow(tab.page));
+  EXPECT_EQ(-1, main.Tabs().Selected());
+  // Sizing a page moves only its own controls, never handles left from the first build.
+  for (CWin32Dialog* page : {static_cast<CWin32Dialog*>(&main.KDLog()), static_cast<CWin32Dialog*>(&main.GameLog()),
+                             static_cast<CWin32Dialog*>(&main.SiegeLog()),
+                             static_cast<CWin32Dialog*>(&main.ServerEventLog())}) {
+    EXPECT_FALSE(page->Layouts().empty());
+    for (const LayoutEntry& entry : page->Layouts()) EXPECT_TRUE(IsChild(page->GetHwnd(), entry.child));
+  }
+}
+
 TEST_F(MainWindowTest, destroying_the_object_takes_every_window_with_it) {
   std::vector<HWND> windows;
   {
