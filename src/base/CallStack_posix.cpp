@@ -16,9 +16,10 @@
 void CaptureCallStack(char* buf, size_t size, int skipFrames, const char* /*symbolFolder*/) {
   if (size == 0) return;
   buf[0] = '\0';
-  void* frames[kCallStackMaxFrames];
-  int count = backtrace(frames, kCallStackMaxFrames);
-  for (int i = skipFrames; i < count; ++i) {
+  // frames[0] is this function.
+  void* frames[kCallStackMaxFrames + 1];
+  int count = backtrace(frames, kCallStackMaxFrames + 1);
+  for (int i = 1 + skipFrames; i < count; ++i) {
     if (!frames[i]) continue;
     Dl_info info;
     bool known = dladdr(frames[i], &info) != 0;

@@ -3,7 +3,15 @@
 #include <windows.h>
 #include <dbghelp.h>
 
+#include <cstdint>
 #include <cstring>
+
+#if defined(_MSC_VER)
+#include <intrin.h>
+#define KV_RETURN_ADDRESS() _ReturnAddress()
+#else
+#define KV_RETURN_ADDRESS() __builtin_return_address(0)
+#endif
 
 #include "base/Format.h"
 
@@ -174,12 +182,20 @@ void CaptureCallStack(char* buf, size_t size, int skipFrames, const char* symbol
   frame.AddrFrame.Mode = AddrModeFlat;
   frame.AddrStack.Offset = context.Esp;
   frame.AddrStack.Mode = AddrModeFlat;
-  for (int i = 0; i < kCallStackMaxFrames; ++i) {
-    if (!d.stackWalk64(IMAGE_FILE_MACHINE_I386, process, thread, &frame, &context, nullptr,
+  // Windows starts the walk in this function, Wine in its caller: the walk is counted
+  // from the caller's frame, the first whose address is this function's return address.
+  const DWORD64 caller = reinterpret_cast<uintptr_t>(KV_RETURN_ADDRESS());
+  DWORD64 pcs[kCallStackMaxFrames + 1];
+  int count = 0;
+  int first = -1;
+  while (count < kCallStackMaxFrames + 1 &&
+         d.stackWalk64(IMAGE_FILE_MACHINE_I386, process, thread, &frame, &context, nullptr,
                        d.functionTableAccess64, d.getModuleBase64, nullptr)) {
-      break;
-    }
-    if (i < skipFrames || frame.AddrPC.Offset == 0) continue;
-    AppendFrame(buf, size, process, frame.AddrPC.Offset);
+    if (first < 0 && frame.AddrPC.Offset == caller) first = count;
+    pcs[count++] = frame.AddrPC.Offset;
+  }
+  if (first < 0) first = 0;
+  for (int i = first + skipFrames; i < count && i < first + kCallStackMaxFrames; ++i) {
+    if (pcs[i] != 0) AppendFrame(buf, size, process, pcs[i]);
   }
 }

@@ -18,7 +18,10 @@ std::vector<std::string> Lines(const char* text) {
 char g_stack[16384];  // room for 64 frames with long source paths
 
 // Called through volatile pointers so the compiler keeps every frame.
-void CaptureHere() { CaptureCallStack(g_stack, sizeof g_stack, 0, nullptr); }
+void CaptureHere() {
+  CaptureCallStack(g_stack, sizeof g_stack, 0, nullptr);
+  g_stack[sizeof g_stack - 1] = '\0';  // keeps the capture from being a tail call
+}
 void (*volatile g_capture)() = CaptureHere;
 
 void Recurse(int depth);
@@ -27,6 +30,25 @@ void Recurse(int depth) {
   if (depth == 0) CaptureCallStack(g_stack, sizeof g_stack, kCallStackSkippedFrames, nullptr);
   else g_recurse(depth - 1);
   g_stack[sizeof g_stack - 1] = '\0';  // keeps this call from being a tail call
+}
+
+// Captures as the assertion report does, leaving out its own frame.
+void FakeReport() {
+  CaptureCallStack(g_stack, sizeof g_stack, kCallStackSkippedFrames, nullptr);
+  g_stack[sizeof g_stack - 1] = '\0';
+}
+void (*volatile g_fakeReport)() = FakeReport;
+void CodeThatReports() {
+  g_fakeReport();
+  g_stack[sizeof g_stack - 1] = '\0';
+}
+void (*volatile g_codeThatReports)() = CodeThatReports;
+
+TEST(CallStackWin, listing_starts_at_the_code_that_reported) {
+  g_codeThatReports();
+  std::vector<std::string> lines = Lines(g_stack);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_NE(lines[0].find("CodeThatReports"), std::string::npos) << g_stack;
 }
 
 TEST(CallStackWin, frames_name_module_and_function) {
