@@ -1,5 +1,7 @@
 #include "ui/Win32Dialog.h"
 
+#include <new>
+
 #include "base/Format.h"
 #include "ui/LanguageFont.h"
 #include "ui/WindowProc.h"
@@ -25,7 +27,12 @@ BOOL CALLBACK ApplyFontToChild(HWND child, LPARAM param) {
   FontWalk* walk = reinterpret_cast<FontWalk*>(param);
   if (!KeepsTemplateFont(child)) {
     HFONT font = SetLanguageFont(child, walk->height);
-    if (font) walk->fonts->push_back(font);
+    // No exception may unwind through the system's enumeration frames; without room to
+    // note the font the control keeps it, unfreed.
+    try {
+      if (font) walk->fonts->push_back(font);
+    } catch (const std::bad_alloc&) {
+    }
   }
   return TRUE;
 }
