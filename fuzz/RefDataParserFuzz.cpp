@@ -78,16 +78,19 @@ void Check(bool condition, const char* what) {
 bool OkBox(const char*) { return true; }
 bool NoDebugger() { return false; }
 
+char g_folder[] = "/tmp/kv_refdata_fuzz_XXXXXX";
+void RemoveFolder() { rmdir(g_folder); }
+
 const std::string& FilePath() {
   static const std::string path = [] {
-    char folder[] = "/tmp/kv_refdata_fuzz_XXXXXX";
-    if (!mkdtemp(folder)) abort();
+    if (!mkdtemp(g_folder)) abort();
+    atexit(RemoveFolder);
     AssertionUi ui;
     ui.showBox = OkBox;
     ui.debuggerAttached = NoDebugger;
     SetAssertionUi(&ui);
     // The backslash is the module's folder separator; the file reader maps it.
-    return std::string(folder) + "\\Fuzz.txt";
+    return std::string(g_folder) + "\\Fuzz.txt";
   }();
   return path;
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -13,7 +14,9 @@ namespace fs = std::filesystem;
 namespace {
 
 TEST(FileRead, whole_file_through_a_backslash_path) {
-  fs::path root = fs::temp_directory_path() / "kv_fileread_test";
+  // The clock keeps test programs of several build folders, run at once, apart.
+  fs::path root = fs::temp_directory_path() /
+                  ("kv_fileread_test_" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
   fs::create_directories(root / "sub");
   std::string bytes("a\0b\r\nc", 6);
   std::ofstream(root / "sub" / "data.bin", std::ios::binary).write(bytes.data(), 6);

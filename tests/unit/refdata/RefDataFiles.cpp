@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -102,7 +103,10 @@ std::string TextRow(const std::string& key, const std::string& text) {
 CScratchDir::CScratchDir() {
   static int counter = 0;
   const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-  std::string name = std::string("kv_refdata_") + (test ? test->name() : "fixture") + "_" + std::to_string(++counter);
+  // The clock keeps test programs of several build folders, run at once, apart.
+  static const std::string run = std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
+  std::string name = std::string("kv_refdata_") + (test ? test->name() : "fixture") + "_" + run + "_" +
+                     std::to_string(++counter);
   m_previous = fs::current_path().string();
   fs::path root = fs::temp_directory_path() / name;
   fs::remove_all(root);
