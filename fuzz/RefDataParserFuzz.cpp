@@ -3,9 +3,6 @@
 // is then read token by token, by skips and reads mixed, line by line, as records and
 // as a text table. Every result is checked against a plain model of the token and line
 // syntax, so a fast path that counts or cuts differently shows up, not only crashes.
-//
-// The fuzz preset instruments only the fuzzer's own translation unit, so the parser
-// sources are compiled into it here rather than linked from kv_refdata.
 #include <unistd.h>
 
 #include <algorithm>
@@ -16,24 +13,20 @@
 #include <string>
 #include <vector>
 
-#include "../src/refdata/LineParser.cpp"
-#include "../src/refdata/RecordReader.cpp"
-#include "../src/refdata/RefDataLoad.cpp"
-#include "../src/refdata/RefDataParser.cpp"
-#include "../src/refdata/RefDataParser2.cpp"
-#include "../src/refdata/RefDataText.cpp"
-#include "../src/refdata/RefNumber.cpp"
-#include "../src/refdata/ObjTypeWord.cpp"
-#include "../src/refdata/RefLevelExpOffset.cpp"
-#include "../src/refdata/RefMagicOption.cpp"
-#include "../src/refdata/RefObj.cpp"
-#include "../src/refdata/RefQuest.cpp"
-#include "../src/refdata/RefServerEventID.cpp"
-#include "../src/refdata/RefSiegeFortress.cpp"
-#include "../src/refdata/RefSkill.cpp"
-#include "../src/refdata/StringPool.cpp"
-#include "../src/refdata/TextTable.cpp"
 #include "base/AssertReport.h"
+#include "refdata/LineParser.h"
+#include "refdata/RefDataLoad.h"
+#include "refdata/RefDataParser.h"
+#include "refdata/RefDataParser2.h"
+#include "refdata/RefDataText.h"
+#include "refdata/RefLevelExpOffset.h"
+#include "refdata/RefMagicOption.h"
+#include "refdata/RefObj.h"
+#include "refdata/RefQuest.h"
+#include "refdata/RefServerEventID.h"
+#include "refdata/RefSiegeFortress.h"
+#include "refdata/RefSkill.h"
+#include "refdata/TextTable.h"
 
 namespace {
 
