@@ -76,7 +76,7 @@ void CKDLogWindow::SetUpList() {
   ListView_SetExtendedListViewStyle(m_hList, LVS_EX_FULLROWSELECT);
   AddLayout(this, m_hList, kAnchorAll);
   int column = 0;
-  for (const ColumnSpec& spec : kColumns) InsertColumn(m_hList, column++, spec.width, spec.caption);
+  for (const ColumnSpec& c : kColumns) InsertColumn(m_hList, column++, c.width, c.caption);
 }
 
 void CKDLogWindow::FillCombos() {
