@@ -2,21 +2,17 @@
 // the input chooses until the stream runs out: every overrun must be a CMsgException,
 // never an out-of-bounds read, and a failed read must not move the stream.
 #include <cstdint>
-#include <algorithm>
 #include <cstring>
 #include <vector>
 
+#include "FuzzSplits.h"
 #include "msg/MassiveMsg.h"
 #include "msg/MassiveMsgBuilder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 2) return 0;
-  size_t splitCount = data[0] % 8;
-  size_t sizesAt = 1;
-  std::vector<size_t> splits;
-  for (size_t i = 0; i < splitCount && sizesAt + 1 < size; ++i, sizesAt += 2)
-    splits.push_back((data[sizesAt] | (data[sizesAt + 1] << 8)) % (size + 1));
-  std::sort(splits.begin(), splits.end());
+  size_t sizesAt = 0;
+  std::vector<size_t> splits = SplitsFromInput(data, size, 8, &sizesAt);
 
   MassiveMsgBuilder builder(0xB404);
   builder.Append(data, size);

@@ -79,14 +79,14 @@ bool ParseKDLogRecords(const std::string& text, std::vector<KDLogEntry>* entries
         fraction = time.substr(dot + 1);
         time.resize(dot);
       }
-      if (entry.user.empty() || entry.user.size() >= kKDLogUserField) {
+      if (entry.user.empty() || entry.user.size() >= kKDLogUserNameWidth) {
         why = "user name empty or longer than 127 characters";
       } else if (!ParseUnsigned(Trim(line.substr(a + 3, b - a - 3)), 255, &category)) {
         why = "category is not a number from 0 to 255";
       } else if (!ParseKDLogTime(time.c_str(), &entry.time) ||
                  (!fraction.empty() && !ParseUnsigned(fraction, 999999999, &entry.time.fraction))) {
         why = "time is not YYYY-MM-DD hh:mm:ss[.fraction]";
-      } else if (entry.text.size() >= kKDLogTextField) {
+      } else if (entry.text.size() >= kKDLogTextWidth) {
         why = "text longer than 255 characters";
       }
     }
@@ -117,9 +117,9 @@ bool LoadKDLogRecords(const char* path, std::vector<KDLogEntry>* entries, std::s
 
 void EncodeKDLogRecord(const KDLogEntry& entry, uint8_t out[kKDLogRecordSize]) {
   memset(out, 0, kKDLogRecordSize);
-  memcpy(out, entry.user.data(), std::min(entry.user.size(), size_t{kKDLogUserField - 1}));
+  memcpy(out, entry.user.data(), std::min(entry.user.size(), size_t{kKDLogUserNameWidth - 1}));
   out[128] = entry.category;
-  memcpy(out + 129, entry.text.data(), std::min(entry.text.size(), size_t{kKDLogTextField - 1}));
+  memcpy(out + 129, entry.text.data(), std::min(entry.text.size(), size_t{kKDLogTextWidth - 1}));
   uint8_t* t = out + 385;
   PutU16(t + 0, static_cast<uint16_t>(entry.time.year));
   PutU16(t + 2, entry.time.month);

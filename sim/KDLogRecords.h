@@ -13,11 +13,7 @@
 #include <string>
 #include <vector>
 
-struct KDLogTime {
-  int16_t year = 0;
-  uint16_t month = 0, day = 0, hour = 0, minute = 0, second = 0;
-  uint32_t fraction = 0;
-};
+#include "opslog/KDLogRecord.h"  // the wire layout's sizes and the time fields
 
 struct KDLogEntry {
   std::string user;
@@ -25,8 +21,6 @@ struct KDLogEntry {
   std::string text;
   KDLogTime time;
 };
-
-enum : size_t { kKDLogUserField = 128, kKDLogTextField = 256, kKDLogRecordSize = 401 };
 
 // Ordering key of a time to the second (the fraction does not take part).
 int64_t KDLogTimeKey(const KDLogTime& t);
