@@ -67,4 +67,11 @@ uint64_t ReadU64(CMassiveMsg* massive) {
   return v;
 }
 
+std::string ReadString(CMassiveMsg* massive) {
+  uint16_t n = ReadU16(massive);
+  std::string text(n, '\0');
+  if (n) ReadBytes(massive, &text[0], n);
+  return text;
+}
+
 uint16_t GetID(const CMassiveMsg* massive) { return massive->m_ID; }

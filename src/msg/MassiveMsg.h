@@ -3,6 +3,7 @@
 // builds, owns and frees it; the module only reads it during OnMessage.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "msg/Msg.h"
 
@@ -38,4 +39,6 @@ uint8_t ReadU8(CMassiveMsg* massive);
 uint16_t ReadU16(CMassiveMsg* massive);
 uint32_t ReadU32(CMassiveMsg* massive);
 uint64_t ReadU64(CMassiveMsg* massive);
+// A wire string: 16-bit length, then the bytes (no terminator on the wire).
+std::string ReadString(CMassiveMsg* massive);
 uint16_t GetID(const CMassiveMsg* massive);

@@ -1,0 +1,20 @@
+#pragma once
+// The 16-byte timestamp that log records carry (the layout of an ODBC timestamp):
+//   s16 year, u16 month, day, hour, minute, second, u32 fraction; little-endian.
+#include <cstdint>
+
+#include "base/ByteOrder.h"
+#include "msg/MassiveMsg.h"
+
+enum : uint16_t { kLogTimeSize = 16 };
+
+struct LogTime {
+  int16_t year = 0;
+  uint16_t month = 0, day = 0, hour = 0, minute = 0, second = 0;
+  uint32_t fraction = 0;
+};
+
+LogTime DecodeLogTime(const uint8_t* bytes);
+// Reads the 16 bytes from a multi-part answer; throws CMsgException when they are not there.
+LogTime ReadLogTime(CMassiveMsg* massive);
+void WriteLogTime(ByteWriter& out, const LogTime& time);
