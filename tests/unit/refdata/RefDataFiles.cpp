@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/ByteOrder.h"
 #include "base/LogOutput.h"
 
 namespace fs = std::filesystem;
@@ -14,8 +15,9 @@ std::string Utf16Le(const std::string& utf8, bool bom) {
   std::string out;
   if (bom) out += "\xFF\xFE";
   auto unit = [&out](uint32_t u) {
-    out += static_cast<char>(u & 0xFF);
-    out += static_cast<char>(u >> 8);
+    char bytes[2];
+    StoreLE16(reinterpret_cast<uint8_t*>(bytes), static_cast<uint16_t>(u));
+    out.append(bytes, 2);
   };
   for (size_t i = 0; i < utf8.size();) {
     unsigned char c = static_cast<unsigned char>(utf8[i]);
