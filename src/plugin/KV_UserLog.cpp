@@ -2,12 +2,8 @@
 
 #include <commctrl.h>
 
-#include <exception>
-#include <new>
-
+#include "base/ExceptionGuard.h"
 #include "base/Format.h"
-#include "base/LogOutput.h"
-#include "msg/MsgException.h"
 #include "refdata/KV_GameRefData.h"
 
 namespace {
@@ -31,15 +27,8 @@ bool CKV_UserLog::Initialize(sPluginCreateInfo* info) {
 
   // Without the console's instance the templates are still this module's own.
   HINSTANCE instance = info->hInstance ? info->hInstance : ModuleInstance();
-  try {
-    m_mainWindow.Create(instance, info->hParent);
-  } catch (const std::bad_alloc&) {
-    LogOutput(kLogDataError, "^2cannot create the main window: %s", "out of memory");
-  } catch (const std::exception& e) {
-    LogOutput(kLogDataError, "^2cannot create the main window: %s", e.what());
-  } catch (const CInternalException& e) {
-    LogOutput(kLogDataError, "^2cannot create the main window: %s", e.GetName());
-  }
+  auto subject = [](char* out, size_t size) { CopyBounded(out, size, "cannot create the main window"); };
+  Guarded(kLogDataError, subject, false, [&] { return m_mainWindow.Create(instance, info->hParent); });
   return true;
 }
 
