@@ -7,6 +7,7 @@
 #include "plugin/TabLayout.h"
 #include "plugin/TabWindow.h"
 #include "support/WinTest.h"
+#include "ui/GdiScope.h"
 
 namespace {
 
@@ -146,15 +147,13 @@ TEST_F(TabStripTest, painting_fills_tabs_and_every_row) {
   Click(TabRect(1).left + 3, TabRect(1).top + 2);
   ASSERT_EQ(1, strip.Selected());
 
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, narrow, 36);
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ old = SelectObject(dc, bitmap);
+  WindowDC screen(nullptr);
+  MemoryDC memory(screen.Get());
+  HDC dc = memory.Get();
+  GdiBitmap bitmap(CreateCompatibleBitmap(screen.Get(), narrow, 36));
+  GdiSelection useBitmap(dc, bitmap.Get());
   RECT all = {0, 0, narrow, 36};
-  HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
-  FillRect(dc, &all, red);
-  DeleteObject(red);
+  FillRect(dc, &all, GdiBrush(CreateSolidBrush(RGB(255, 0, 0))).Get());
   SendMessageA(strip.GetHwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
 
   COLORREF face = GetSysColor(COLOR_3DFACE);
@@ -168,10 +167,6 @@ TEST_F(TabStripTest, painting_fills_tabs_and_every_row) {
   // Above the tabs and on the second row beyond its tabs: the face colour.
   EXPECT_EQ(face, GetPixel(dc, narrow - 2, 1));
   EXPECT_EQ(face, GetPixel(dc, narrow - 2, 30));
-
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
 }
 
 }  // namespace
