@@ -50,9 +50,9 @@ bool CTabWindow::Create(HINSTANCE instance, HWND parent) {
   m_surface.Create(m_hWnd);
   if (!m_font) {
     WindowDC screen(m_hWnd);
-    m_font.Reset(CreateFontA(-(m_fontPoints * GetDeviceCaps(screen.Get(), LOGPIXELSY) / 72), 0, 0, 0, FW_DONTCARE,
-                             FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, DEFAULT_PITCH, m_fontFace.c_str()));
+    m_font.Reset(CreateFontA(TabFontHeight(m_fontPoints, GetDeviceCaps(screen.Get(), LOGPIXELSY)), 0, 0, 0,
+                             FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, m_fontFace.c_str()));
   }
   ResizeSurface(m_rows);
   return true;

@@ -53,8 +53,8 @@ class CTabWindow : public CWindowBase {
   COLORREF m_selectedColour;
   COLORREF m_otherColour;
   int m_rows = 1;
-  int m_fontPoints = 8;
-  std::string m_fontFace = "Arial";
+  int m_fontPoints = kTabFontPoints;
+  std::string m_fontFace = kTabFontFace;
 
   GdiFont m_font;
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PluginWindows.h"
+#include "plugin/TabCaptions.h"
 
 const char kTestWorld[] = "Velmora";
 
