@@ -1,16 +1,9 @@
 #include "plugin/KV_UserLog.h"
 
-#include <commctrl.h>
-
 #include "base/ExceptionGuard.h"
 #include "base/Format.h"
 #include "refdata/KV_GameRefData.h"
-
-namespace {
-// The classes the pages use: list view, tree view, bar, tab, up-down, progress, date and
-// cool bar.
-const DWORD kCommonControlClasses = 0x53F;
-}  // namespace
+#include "ui/CommonControls.h"
 
 // At unload: first the windows, while every page is whole; then the shared reference
 // data that the pages borrow; the window objects themselves go after this body.
@@ -20,8 +13,7 @@ CKV_UserLog::~CKV_UserLog() {
 }
 
 bool CKV_UserLog::Initialize(sPluginCreateInfo* info) {
-  INITCOMMONCONTROLSEX icc = {sizeof icc, kCommonControlClasses};
-  InitCommonControlsEx(&icc);
+  InitCommonControlClasses();
   info->pPlugin = this;
   if (info->pName) CopyBounded(info->pName, kCaptionChars, "KV_UserLog");
 

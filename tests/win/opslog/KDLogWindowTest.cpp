@@ -9,6 +9,7 @@
 
 #include "opslog/KDLogWindow.h"
 #include "resources/resource.h"
+#include "ui/CommonControls.h"
 #include "ui/DateTimePicker.h"
 #include "unit/opslog/KDLogTestSupport.h"
 #include "win/ui/ClipboardRead.h"
@@ -18,8 +19,7 @@ namespace {
 class KDLogPage : public ::testing::Test {
  protected:
   void SetUp() override {
-    INITCOMMONCONTROLSEX icc = {sizeof icc, 0x53F};
-    InitCommonControlsEx(&icc);
+    InitCommonControlClasses();
     m_parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1100, 650, nullptr, nullptr, nullptr, nullptr);
     ASSERT_TRUE(m_page.Create(GetModuleHandleA(nullptr), m_parent));
   }
