@@ -1,9 +1,9 @@
 #include "KDLogRecords.h"
 
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 
+#include "SimTextFile.h"
 #include "base/Format.h"
 
 namespace {
@@ -94,16 +94,5 @@ bool ParseKDLogRecords(const std::string& text, std::vector<KDLogRecord>* record
 }
 
 bool LoadKDLogRecords(const char* path, std::vector<KDLogRecord>* records, std::string* error) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    *error = FormatString(kLineChars, "cannot open %s", path);
-    return false;
-  }
-  std::ostringstream text;
-  text << file.rdbuf();
-  if (!ParseKDLogRecords(text.str(), records, error)) {
-    *error = FormatString(kLineChars, "%s: %s", path, error->c_str());
-    return false;
-  }
-  return true;
+  return LoadSimTextFile(path, records, error, ParseKDLogRecords);
 }

@@ -7,13 +7,9 @@
 #include <vector>
 
 #include "base/ExceptionGuard.h"
+#include "common/LogCapture.h"
 
 namespace {
-
-std::vector<std::string> g_lines;
-void KV_CDECL Capture(uint32_t classWord, const char* text) {
-  g_lines.push_back(std::to_string(classWord >> 24) + ":" + text);
-}
 
 class COwnFault : public CInternalException {
  public:
@@ -34,20 +30,19 @@ TEST(ExceptionGuard, each_kind_stops_in_one_line_and_answers_the_fallback) {
       {"standard", []() -> int { throw std::runtime_error("disk gone"); }, -1,
        {"2:^2job 0x00B4 cut short: disk gone"}},
   };
-  SetLogOutputFunc(Capture);
+  CLogCapture log;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    g_lines.clear();
+    CLogCapture::Lines().clear();
     int subjectCalls = 0;
     auto subject = [&subjectCalls](char* out, size_t size) {
       ++subjectCalls;
       FormatBounded(out, size, "job 0x%04X cut short", 0xB4u);
     };
     EXPECT_EQ(Guarded(kLogDataError, subject, -1, c.call), c.result);
-    EXPECT_EQ(g_lines, c.lines);
+    EXPECT_EQ(CLogCapture::Short(), c.lines);
     EXPECT_EQ(subjectCalls, c.lines.empty() ? 0 : 1) << "what was cut short is only written when it was";
   }
-  SetLogOutputFunc(nullptr);
 }
 
 }  // namespace

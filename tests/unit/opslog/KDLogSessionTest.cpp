@@ -97,7 +97,7 @@ TEST(KDLogAnswer, counts_failure_and_the_limit) {
     KDLogSession s;
     MassiveMsgBuilder earlier(0xB404);
     s.OnAnswer(KDLogAnswerMsg(earlier, KDLogAnswerBytes(0, {kLogin, kLogin})));
-    KDLogLines().clear();
+    CLogCapture::Lines().clear();
     MassiveMsgBuilder b(0xB404);
     s.OnAnswer(KDLogAnswerMsg(b, KDLogAnswerBytes(c.result, std::vector<KDLogRecord>(c.records, kPatch))));
     EXPECT_EQ(s.Records().size(), c.records);

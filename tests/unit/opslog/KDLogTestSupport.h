@@ -1,38 +1,25 @@
 #pragma once
-// Test doubles for the console log: a log sink that keeps every operator line, and
-// 0xB404 answers built with the encoder beside the answer's reader.
+// Test doubles for the console log: the console's messenger and log view, and 0xB404
+// answers built with the encoder beside the answer's reader.
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "base/LogOutput.h"
+#include "common/LogCapture.h"
 #include "common/RecordingMessenger.h"
 #include "msg/Console.h"
 #include "msg/MassiveMsgBuilder.h"
 #include "opslog/KDLogAnswer.h"
 
-// Every operator line as "class word in hex: text".
-inline std::vector<std::string>& KDLogLines() {
-  static std::vector<std::string> lines;
-  return lines;
-}
+// Every operator line as "<top byte of the class word>:<text>".
+inline std::vector<std::string> KDLogLines() { return CLogCapture::Short(); }
 
-inline void KV_CDECL CaptureKDLogLine(uint32_t classWord, const char* text) {
-  KDLogLines().push_back(std::to_string(classWord >> 24) + ":" + text);
-}
-
-// Installs the messenger and the log sink for one test.
+// Installs the messenger and the log capture for one test.
 struct KDLogConsole {
-  KDLogConsole() {
-    Console().messenger = &messenger;
-    KDLogLines().clear();
-    SetLogOutputFunc(CaptureKDLogLine);
-  }
-  ~KDLogConsole() {
-    Console().messenger = nullptr;
-    SetLogOutputFunc(nullptr);
-  }
+  KDLogConsole() { Console().messenger = &messenger; }
+  ~KDLogConsole() { Console().messenger = nullptr; }
   RecordingMessenger messenger;
+  CLogCapture log;
 };
 
 inline std::vector<uint8_t> KDLogAnswerBytes(uint8_t result, const std::vector<KDLogRecord>& records) {

@@ -158,21 +158,3 @@ void CScratchDir::WriteCompleteSet() const {
   Write("TextQuest.txt", TextRow("SN_QNO_FIRST", "The first quest"));
   Write("RefServerEventID.txt", "5\r\n3\r\n");
 }
-
-namespace {
-void KV_CDECL CaptureLine(uint32_t classWord, const char* text) {
-  CLogCapture::Lines().emplace_back(classWord, text);
-}
-}  // namespace
-
-CLogCapture::CLogCapture() {
-  Lines().clear();
-  SetLogOutputFunc(CaptureLine);
-}
-
-CLogCapture::~CLogCapture() { SetLogOutputFunc(nullptr); }
-
-std::vector<std::pair<uint32_t, std::string>>& CLogCapture::Lines() {
-  static std::vector<std::pair<uint32_t, std::string>> lines;
-  return lines;
-}
