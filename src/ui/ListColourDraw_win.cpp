@@ -5,6 +5,7 @@
 #include "base/Format.h"
 #include "ui/ColourText_win.h"
 #include "ui/GdiScope.h"
+#include "ui/ListView.h"
 
 namespace {
 constexpr int kDescriptionColumn = 1;
@@ -30,10 +31,8 @@ LRESULT DrawSubItem(const NMLVCUSTOMDRAW* cd) {
   int column = cd->iSubItem;
   HDC dc = cd->nmcd.hdc;
 
-  // Cut to 259 characters here: Wine garbles the last byte when the list view cuts.
-  char text[kCellChars] = "";
-  ListView_GetItemText(list, row, column, text, static_cast<int>(sizeof text));
-  text[kCaptionChars - 1] = '\0';
+  char text[kCellChars];
+  GetCellText(list, row, column, text);
   LVITEMA item = {};
   item.mask = LVIF_PARAM;
   item.iItem = row;
