@@ -118,6 +118,27 @@ TEST_F(GameRefData, long_text_file_keeps_line_order) {
   EXPECT_EQ(table.Find("KEY_12"), nullptr);
 }
 
+// The table grows when it would be more than half full: 512 keys fill the first size
+// class (1024 slots), 1024 the second. At and just past each point every key is found
+// and an absent key ends its probe on a free slot.
+TEST(TextTable, lookups_at_the_growth_points) {
+  for (size_t count : {1u, 511u, 512u, 513u, 1024u, 1025u}) {
+    SCOPED_TRACE(count);
+    CTextTable table;
+    std::vector<std::string> keys;
+    for (size_t i = 0; i < count; ++i) keys.push_back("KEY_" + std::to_string(i));
+    for (const std::string& key : keys)
+      ASSERT_TRUE(table.Insert(key.c_str(), key.size(), CTextTable::Hash(key.c_str(), key.size()), key.c_str() + 4));
+    EXPECT_EQ(table.Size(), count);
+    for (const std::string& key : keys) ASSERT_STREQ(table.Find(key.c_str()), key.c_str() + 4);
+    for (size_t i = 0; i < 2 * count; ++i) {
+      std::string absent = "ABSENT_" + std::to_string(i);
+      ASSERT_EQ(table.Find(absent.c_str()), nullptr) << absent;
+    }
+    EXPECT_EQ(table.Find(""), nullptr);
+  }
+}
+
 TEST_F(GameRefData, clear_texts_keeps_records) {
   CGameRefData data;
   ASSERT_TRUE(data.Load());
@@ -167,6 +188,36 @@ TEST_F(GameRefData, one_missing_file_among_thirteen) {
     EXPECT_EQ(events.size(), 2u);
     EXPECT_NE(data.FindQuest(10), nullptr);
     EXPECT_TRUE(g_boxTexts.empty());
+  }
+}
+
+// A step that stops on an over-long line or token fails the whole load with the
+// parser's line and the step's own; the steps after it still run.
+TEST_F(GameRefData, one_step_stopped_by_an_over_long_line_or_token) {
+  const std::string longText(0x100000, 'z');
+  struct Case {
+    const char* file;
+    std::string content;
+    LogLines messages;
+  } cases[] = {
+      {"TextQuest.txt", TextRow("SN_QNO_FIRST", "The first quest") + TextRow("SN_LONG", longText),
+       {{0x02000000u, "^2Text RefData file KV_GameRefData\\TextQuest.txt has a line longer than 1048575 bytes"},
+        {0x02000000u, "^2failed to load KV_GameRefData\\TextQuest.txt"}}},
+      {"SiegeFortress.txt", FortressRow(1, 3, "FORTRESS_B") + FortressRow(1, 4, longText),
+       {{0x02000000u, "^2RefData file : KV_GameRefData\\SiegeFortress.txt has a token longer than 1048575 bytes"},
+        {0x02000000u, "^2failed to load KV_GameRefData\\SiegeFortress.txt"}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    dir.WriteCompleteSet();
+    dir.Write(c.file, c.content);
+    CLogCapture::Lines().clear();
+    CGameRefData data;
+    EXPECT_FALSE(data.Load());
+    EXPECT_EQ(CLogCapture::Lines(), c.messages);
+    std::vector<const RefServerEventID*> events;
+    data.GetServerEventList(events);
+    EXPECT_EQ(events.size(), 2u) << "the last step ran";
   }
 }
 
