@@ -5,6 +5,7 @@
 
 #include "base/Format.h"
 #include "base/LogOutput.h"
+#include "gamelog/ConsoleOpText.h"
 #include "gamelog/ItemTextPieces.h"
 #include "refdata/KV_GameRefData.h"
 
@@ -78,10 +79,10 @@ const StatKind kStatKinds[] = {
     {IsAccessory, kAccessoryStats, std::size(kAccessoryStats)},
 };
 
-template <size_t N>
-std::string NameAt(const char* const (&names)[N], unsigned index, const char* unknownFormat) {
-  if (index < N) return names[index];
-  return FormatString(kLineChars, unknownFormat, index);
+// The name at the index, or "Unknown <table>(index)" past the table's end.
+std::string NameAt(const char* const* names, size_t count, unsigned index, const char* table) {
+  if (index < count) return names[index];
+  return FormatString(kLineChars, "Unknown %s(%u)", table, index);
 }
 
 bool IsPairStat(const std::string& name) {
@@ -147,17 +148,17 @@ std::string FormatItemName(const GameLogItemRecord& r, const CGameRefData& ref) 
   return name;
 }
 
-std::string MagicAttrName(unsigned index) { return NameAt(kMagicAttrNames, index, "Unknown Magic Option(%u)"); }
+std::string MagicAttrName(unsigned index) {
+  return NameAt(kMagicAttrNames, std::size(kMagicAttrNames), index, "Magic Option");
+}
 
 std::string AvatarMagicAttrName(unsigned index) {
-  return NameAt(kAvatarMagicAttrNames, index, "Unknown Avatar Option(%u)");
+  return NameAt(kAvatarMagicAttrNames, std::size(kAvatarMagicAttrNames), index, "Avatar Option");
 }
 
 std::string ItemStatName(uint16_t typeWord, unsigned index) {
   for (const StatKind& kind : kStatKinds) {
-    if (!kind.is(typeWord)) continue;
-    if (index < kind.count) return kind.names[index];
-    return FormatString(kLineChars, "Unknown Variance Stat(%u)", index);
+    if (kind.is(typeWord)) return NameAt(kind.names, kind.count, index, "Variance Stat");
   }
   return std::string();
 }
@@ -181,4 +182,10 @@ bool FormatAttrChange(const GameLogItemRecord& r, const RefObjItem* item, std::s
   }
   *description = r.text;
   return true;
+}
+
+std::string ParamKeeperText(const std::string& text, uint32_t data) {
+  if (data == 0) return text;
+  return FormatString(kLineChars, "%s, ParamKeeper FourCC[^2%d, %s^0]", text.c_str(), static_cast<int32_t>(data),
+                      FourCCText(data).c_str());
 }

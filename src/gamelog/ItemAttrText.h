@@ -30,3 +30,7 @@ std::string ItemStatName(uint16_t typeWord, unsigned index);
 // variance rule names the stat "Unregistered Item Stat(n)". False when the line is
 // abandoned: an attribute stone record without data whose text lacks a "#" pair.
 [[nodiscard]] bool FormatAttrChange(const GameLogItemRecord& record, const RefObjItem* item, std::string* description);
+
+// A parameter keeper's text followed by ", ParamKeeper FourCC[^2" the data in signed
+// decimal, ", " its four characters and "^0]"; the text alone when the data is 0.
+std::string ParamKeeperText(const std::string& text, uint32_t data);
