@@ -237,6 +237,7 @@ TEST_F(ItemEvent, moves_counts_and_chests) {
       {10, 0, 7, 112, 0, "^2Moving^0 Item", "T"},
       {10, 0, 7, 12, 111, "^2Removing^0 Equipment", "T"},
       {10, 0, 7, 12, 112, "^2Moving^0 Item", "T"},
+      {10, 0, 7, 20, 13, "^2Moving^0 Item", "T"},
       {10, 0, 7, 6, 6, "^2Moving^0 Item", "T"},
       {15, kGold, 0xFFFFFFFF, 0, 0, "^2Overwriting^0 Item", "count: ^4-1^0"},
       {11, 0, 0xFFFF0001, 0, 0, "^2Merging^0Item", "result: ^41^0 and ^465535^0 (^2T^0 merged)"},
@@ -515,6 +516,8 @@ TEST_F(ItemEvent, premium_dates_and_spans) {
       {101, 0, "3661,65537", "1970-1-1(9:0:0)", "5 days (0:0:0 - 1:1:1)", "255 days (0:0:1 - 0:0:1)", "3661,65537"},
       {101, 0, "-1,", "1970-1-1(9:0:0)", "5 days (18:12:15 - 18:12:15)", "255 days (0:0:0 - 0:0:0)", "-1,"},
       {101, 0, "-1", "1970-1-1(9:0:0)", "5 days (0:0:0 - 0:0:0)", "255 days (0:0:0 - 0:0:0)", "-1"},
+      {101, 0, "1,235871263", "1970-1-1(9:0:0)", "5 days (0:0:0 - 0:0:1)", "255 days (0:59:59 - 1:59:59)",
+       "1,235871263"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << int(c.op) << " " << c.data << " " << c.text);
