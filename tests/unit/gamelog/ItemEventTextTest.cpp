@@ -109,7 +109,8 @@ TEST_F(ItemEvent, every_operation_code_names_and_describes) {
       {114, "^8COS^0 ^2PickItem^0", "T"},
       {115, "Move Item", "T"},
       {116, "Move Item", "T"},
-      {117, "^2Depositing ^4Gold^0 To Guild Chest", "Deposit: ^40^0 Gold (Result - Guild Chest: ^2^0, Inventory: ^2^0)"},
+      {117, "^2Depositing ^4Gold^0 To Guild Chest",
+       "Deposit: ^40^0 Gold (Result - Guild Chest: ^2^0, Inventory: ^2^0)"},
       {118, "^2Withdrawing ^4Gold^0 from Guild Chest",
        "Withdraw: ^40^0 Gold (Result - Guild Chest: ^2^0, Inventory: ^2^0)"},
       {119, "^2Depositing^0 Item to Guild Chest", "T"},
@@ -356,7 +357,8 @@ TEST_F(ItemEvent, npc_shops_and_item_mall) {
       {32, kMissingItem, 0x00090004, "Buying Item From NPC's Shop[^4589828^0]", "G"},
       {32, kSilk, 0xFFFF0000, "Buying Item From NPC's Shop[^4-65536^0]", "Brought Amount: ^20^0, Remained Gold: ^2G^0"},
       {32, kMail, 0xFFFF0000, "Buying Item From NPC's Shop[^4-65536^0]", "Remained Gold: ^2G^0"},
-      {33, kPotion, npcHi | 3, "Item Sold To NPC Shop[^4Grocer^0](Sold Partially)", "Remain: ^43^0, Remained Gold: ^2G^0"},
+      {33, kPotion, npcHi | 3, "Item Sold To NPC Shop[^4Grocer^0](Sold Partially)",
+       "Remain: ^43^0, Remained Gold: ^2G^0"},
       {33, kPotion, npcHi, "Item Sold To NPC Shop[^4Grocer^0]", "Remained Gold: ^2G^0"},
       {33, kRareSword, npcHi | 3, "Item Sold To NPC Shop[^4Grocer^0](Sold Partially)", "Remained Gold: ^2G^0"},
       {33, kMissingItem, 0x00090003, "Item Sold To NPC Shop[^4589827^0](Sold Partially)", "G"},
@@ -442,7 +444,8 @@ TEST_F(ItemEvent, exchange_and_market_items_by_kind) {
        "[Price: ^4-7^0, Remained Gold: ^4900^0] ^2v1^0"},
       {143, kPotion, "900,Ann,2", "Item Brought From ^4Ann^0's FMarket Network",
        "[Price: ^4-7^0, Remained Gold: ^4900^0] [Count: ^42^0]"},
-      {77, kPotion, "900,Ann", "Item Brought From ^4^0's FMarket", "[Price: ^4-7^0, Remained Gold: ^4900^0] [Count: ^4^0]"},
+      {77, kPotion, "900,Ann", "Item Brought From ^4^0's FMarket",
+       "[Price: ^4-7^0, Remained Gold: ^4900^0] [Count: ^4^0]"},
       {143, kMissingItem, "900,Ann,2", "Item Brought From ^4Ann^0's FMarket Network", "900,Ann,2"},
   };
   for (const Case& c : cases) {
@@ -543,8 +546,10 @@ TEST_F(ItemEvent, composite_items_by_fourcc) {
     const char* description;
   } cases[] = {
       {110, 0x55494C31, 0, 3, "5001", "FourCC : ^21430866993^0, SubObjectID : ^2Sword^0, Starting Count : ^23^0"},
-      {121, 0x55514C31, 0, 0, " 10", "FourCC : ^21431391281^0, SubObjectID : ^2The first quest^0, Starting Count : ^20^0"},
-      {110, 0x55534C31, 0, 255, "3001x", "FourCC : ^21431522353^0, SubObjectID : ^2Fire Ball^0, Starting Count : ^2255^0"},
+      {121, 0x55514C31, 0, 0, " 10",
+       "FourCC : ^21431391281^0, SubObjectID : ^2The first quest^0, Starting Count : ^20^0"},
+      {110, 0x55534C31, 0, 255, "3001x",
+       "FourCC : ^21431522353^0, SubObjectID : ^2Fire Ball^0, Starting Count : ^2255^0"},
       {110, 0x42464931, 0, 3, "5001", "FourCC : ^21111902513^0, SubObjectID : ^2Sword^0"},
       {121, 0x55495531, 0, 3, "5001", "FourCC : ^21430869297^0, SubObjectID : ^2Sword^0"},
       {110, 0x55494C31, 0, 3, "9999", "FourCC : ^21430866993^0, SubObjectID : ^2^0, Starting Count : ^23^0"},
@@ -577,7 +582,8 @@ TEST_F(ItemEvent, cards_skills_console_edits_and_pet_moves) {
   } cases[] = {
       {112, 0, 0, 1, "a^^5001^^b^^65543^^c",
        "Changing item name : ^2Sword^0, Changing item count : ^27^0, win a prize? : ^2Yes^0"},
-      {112, 0, 0, 0, "^^5001^^^^7^^", "Changing item name : ^2Sword^0, Changing item count : ^27^0, win a prize? : ^2No^0"},
+      {112, 0, 0, 0, "^^5001^^^^7^^",
+       "Changing item name : ^2Sword^0, Changing item count : ^27^0, win a prize? : ^2No^0"},
       {112, 0, 0, 1, "a^^5001^^b^^7", "a^^5001^^b^^7"},
       {112, 0, 0, 1, "a^^5^^b^^7^^", "a^^5^^b^^7^^"},
       {112, 0, 0, 1, "^^^", "^^^"},
