@@ -135,8 +135,8 @@ void SPToMP(CharEvent& e) {
 // --- skills and masteries
 
 void MasteryRaised(CharEvent& e) {
-  e.name = Line("Reinforce Skill Mastery[^2%s^0, Level: ^4%d^0]", Or(MasteryName(e.ref, e.record.data1), "unknown mastery"),
-                AsInt(e.record.data2));
+  const char* mastery = Or(MasteryName(e.ref, e.record.data1), "unknown mastery");
+  e.name = Line("Reinforce Skill Mastery[^2%s^0, Level: ^4%d^0]", mastery, AsInt(e.record.data2));
   e.description = SPPairText(e.record.text);
 }
 
