@@ -273,8 +273,6 @@ TEST_F(ItemEvent, gold_amounts_and_results) {
       {118, std::numeric_limits<int64_t>::min(), ",",
        "Withdraw: ^4-9223372036854775808^0 Gold (Result - Guild Chest: ^2^0, Inventory: ^2^0)"},
       {56, 5000000000, "7", "Registered Gold: ^45000000000^0, Remained Gold: ^27^0"},
-      {59, 1, "2", "Given Gold: ^41^0, Remain Gold: ^42^0"},
-      {60, 1, "2", "Taken Gold: ^41^0, Remain Gold: ^42^0"},
       {74, -5, "90", "[^490^0 Gold ==> ^4-5^0 Gold]"},
   };
   for (const Case& c : cases) {
@@ -476,14 +474,12 @@ TEST_F(ItemEvent, reinforcement_and_attribute_stones) {
       {91, 0, 0x10, 0, "X", "X + Item Vanished"},
       {91, 0, 0xFFFFFFE1, 0, "kept", "kept"},
       {160, 0, 0xFFFF0009, 0, "T", "9 ==> 65535"},
-      {130, kRareSword, 0x00040304, 0, "T", "^2MATTR_LUCK^0 : ^8+3 ==> +4^0, ^1ItemMagicOpt : T"},
       {133, kBow, 0, 4, "opt#65546#131075",
        "^2IVS_WEAPON_PHY_DMG^0 : ^8+10 ~ +1 ==> +3 ~ +2^0, ^1ItemMagicOpt : opt#65546#131075"},
       {135, kMissingItem, 0, 4, "a#1#2", "^2Unregistered Item Stat(4)^0 : ^8+1 ==> +2^0, ^1ItemMagicOpt : a#1#2"},
       {131, 0, kPotion, 0, "T", "^2Delete Magic_Stone Name : ITEM_POTION^0"},
       {134, 0, kSilk, 0, "T", "^2Delete Attr_Stone Name : ITEM_SILK^0"},
       {136, 0, kRareSword, 0, "T", "^2Use Tablet : ITEM_SWORD^0"},
-      {136, 0, kMissingItem, 0, "T", "don`t know tablet"},
       {137, 0, 0xFFFFFFFF, 0, "T", "^2Use Rondo2 : -1^0"},
       {138, 0, 12, 0, "%d", "^2Resolve Count : 12, ^8%d^0"},
       {139, 0, 0xFFFF8000, 0, "T", "^2Total Resolve Count : -1, Now Resolve Count:-32768^0"},
