@@ -3,6 +3,7 @@
 #include <cinttypes>
 
 #include "base/Format.h"
+#include "base/LogOutput.h"
 #include "gamelog/GameLogKinds.h"
 #include "msg/MsgIds.h"
 #include "msg/RelayRequest.h"
@@ -107,5 +108,14 @@ bool SendGameLogRequest(const GameLogRequest& request) {
   if (!msg) return false;
   WriteGameLogRequest(msg, request);
   messenger->SendMsg(msg);
+  return true;
+}
+
+bool DurationBegin(int days, int64_t now, int64_t* begin) {
+  if (days < 0) {
+    LogOutput(kLogRefusal, "please type days");
+    return false;
+  }
+  *begin = now - static_cast<int64_t>(days) * 86400;
   return true;
 }

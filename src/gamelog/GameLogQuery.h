@@ -60,3 +60,7 @@ void WriteGameLogRequest(CMsg* msg, const GameLogRequest& request);
 // Allocates 0x7203 from the console's messenger, writes and sends it. False when there
 // is no messenger or it hands out no record.
 bool SendGameLogRequest(const GameLogRequest& request);
+
+// "Set Duration": the span's start, `days` days of 86,400 seconds before now. A negative
+// number is refused with "please type days" (false).
+bool DurationBegin(int days, int64_t now, int64_t* begin);

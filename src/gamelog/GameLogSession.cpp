@@ -107,6 +107,13 @@ bool GameLogSession::RequestHistory(int64_t serial, const KDShardRecord* shard, 
   return true;
 }
 
+bool GameLogSession::OpensHistory(const GameLogAnswerSteps& steps) {
+  if (steps.rowCount > 0) return true;
+  LogOutput(kLogResult, "There are no Item History");
+  m_historyPending = false;
+  return false;
+}
+
 void GameLogSession::ClearGameLog() {
   m_rowSerials.clear();
   m_refData.ClearTexts();

@@ -65,6 +65,9 @@ class GameLogSession {
   // pending; without a shard record it does nothing. True when sent.
   bool RequestHistory(int64_t serial, const KDShardRecord* shard, const std::string& beginText,
                       const std::string& endText);
+  // Whether a whole kind 4 answer opens a history box: not without rows ("There are no
+  // Item History"), and then the pending request has its answer.
+  bool OpensHistory(const GameLogAnswerSteps& steps);
   // The history box that a kind 4 answer opened has closed (or none opens).
   void EndHistory() { m_historyPending = false; }
   bool HistoryPending() const { return m_historyPending; }

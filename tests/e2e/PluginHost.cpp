@@ -43,7 +43,10 @@ std::vector<KDLogEntry> TestLog() {
 
 class HostEnvironment : public ::testing::Environment {
  public:
-  void TearDown() override { Host().console.Stop(); }
+  void TearDown() override {
+    Host().console.Stop();
+    Host().refData.reset();
+  }
 };
 
 const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new HostEnvironment);
@@ -57,6 +60,11 @@ HostedPlugin& Host() {
     args.dllPath = KV_USERLOG_DLL;
     args.kdlog = TestLog();
     std::string error;
+    h->refData = std::make_unique<CSampleRefDataDir>();
+    if (!h->refData->Error().empty()) {
+      h->startError = h->refData->Error();
+      return h;
+    }
     if (!ParseSimConfig(kFarm, &args.config, &error) || !h->console.Start(args, &error)) {
       h->startError = error;
       return h;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/LogOutput.h"
+#include "common/SampleRefData.h"
 #include "msg/Console.h"
 #include "msg/MassiveMsgBuilder.h"
 #include "plugin/MainWindow.h"
@@ -15,6 +16,8 @@
 #include "ui/AnswerTable.h"
 
 namespace {
+
+const auto* const g_refData = ::testing::AddGlobalTestEnvironment(new CSampleRefDataEnvironment);
 
 class MainWindowTest : public ::testing::Test {
  protected:
@@ -122,6 +125,24 @@ TEST_F(MainWindowTest, destroying_the_object_takes_every_window_with_it) {
   // The class went with its last window: a new main window registers it again.
   CMainWindow again;
   EXPECT_TRUE(again.Create(ModuleInstance(), host));
+}
+
+TEST_F(MainWindowTest, game_log_page_without_reference_data_stops_the_build_before_any_tab) {
+  CSampleRefDataDir empty(false);
+  ASSERT_EQ(empty.Error(), "");
+  LoggedLines().clear();
+  SetLogOutputFunc(CaptureLogLine);
+  CMainWindow main;
+  EXPECT_FALSE(main.Create(ModuleInstance(), host));
+  SetLogOutputFunc(nullptr);
+  EXPECT_TRUE(main.Tabs().Tabs().empty());
+  EXPECT_TRUE(IsWindow(main.KDLog().GetHwnd()));
+  EXPECT_EQ(nullptr, main.SiegeLog().GetHwnd());
+  EXPECT_EQ(nullptr, main.ServerEventLog().GetHwnd());
+  ASSERT_GE(LoggedLines().size(), 2u);
+  EXPECT_EQ("^2failed to load KV_GameRefData\\RefServerEventID.txt", LoggedLines()[LoggedLines().size() - 2].text);
+  EXPECT_EQ(0x02000000u, LoggedLines().back().classWord);
+  EXPECT_EQ("cannot load Game Ref Data!!", LoggedLines().back().text);
 }
 
 TEST_F(MainWindowTest, route_answers_false_for_an_identifier_no_page_handles) {
