@@ -1,6 +1,7 @@
 #include "gamelog/GameLogSession.h"
 
 #include "base/LogOutput.h"
+#include "gamelog/CharEventText.h"
 
 namespace {
 
@@ -47,9 +48,12 @@ GameLogAnswerSteps GameLogSession::OnAnswer(CMassiveMsg* massive) {
   steps.queryKind = answer.queryKind;
   steps.rowCount = answer.rowCount;
   steps.whole = !answer.failed && !answer.cutShort;
-  steps.rows = RowsOf(answer);
-  if (answer.queryKind == kGameLogKindSerial && !answer.itemRows.empty())
-    steps.lastSerial = answer.itemRows.back().serial;
+  if (answer.queryKind == kGameLogKindSerial) {
+    steps.history = HistoryOf(answer);
+    if (!answer.itemRows.empty()) steps.lastSerial = answer.itemRows.back().serial;
+  } else {
+    steps.rows = RowsOf(answer);
+  }
   if (answer.hasNextBegin) m_nextBegin = answer.nextBegin;
 
   if (!m_historyPending)
@@ -63,13 +67,27 @@ GameLogAnswerSteps GameLogSession::OnAnswer(CMassiveMsg* massive) {
 
 std::vector<GameLogListRow> GameLogSession::RowsOf(const GameLogAnswer& answer) {
   std::vector<GameLogListRow> rows;
-  if (answer.queryKind == kGameLogKindSerial) return rows;
-  for (size_t i = 0; i < answer.charRows.size(); ++i) rows.push_back(GameLogListRow{0, {}});
+  for (const GameLogCharRecord& record : answer.charRows) {
+    CharEventCells cells = FormatCharEvent(record, m_refData);
+    rows.push_back(GameLogListRow{0, std::vector<std::string>(cells.begin(), cells.end())});
+  }
   for (const GameLogItemRecord& record : answer.itemRows) {
     m_rowSerials.push_back(record.serial);
-    rows.push_back(GameLogListRow{static_cast<uint32_t>(m_rowSerials.size()), {}});
+    // An abandoned line comes back with nine empty texts: its row stays empty.
+    ItemEventCells cells = FormatItemEvent(record, m_refData);
+    rows.push_back(GameLogListRow{static_cast<uint32_t>(m_rowSerials.size()),
+                                  std::vector<std::string>(cells.begin(), cells.end())});
   }
   return rows;
+}
+
+std::vector<SerialHistoryEntry> GameLogSession::HistoryOf(const GameLogAnswer& answer) const {
+  // A fresh entry for every row, so that an abandoned line (no texts) shows as an empty
+  // line of its serial rather than as the line before it once more.
+  std::vector<SerialHistoryEntry> history;
+  for (const GameLogItemRecord& record : answer.itemRows)
+    history.push_back(MakeSerialHistoryEntry(FormatItemEvent(record, m_refData), record.serial));
+  return history;
 }
 
 GameLogColumnSteps GameLogSession::SetupColumns(uint8_t kind) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "gamelog/GameLogAnswer.h"
+#include "gamelog/ItemEventText.h"
 #include "gamelog/GameLogKinds.h"
 #include "gamelog/GameLogQuery.h"
 #include "msg/MassiveMsg.h"
@@ -29,8 +30,9 @@ struct GameLogAnswerSteps {
   uint8_t queryKind = 0;
   uint16_t rowCount = 0;
   bool whole = false;  // neither failed nor cut short
-  std::vector<GameLogListRow> rows;
-  int64_t lastSerial = 0;  // kind 4: the serial of the answer's last row
+  std::vector<GameLogListRow> rows;          // kinds 1 to 3
+  std::vector<SerialHistoryEntry> history;  // kind 4, one entry per row
+  int64_t lastSerial = 0;                   // kind 4: the serial of the answer's last row
   ButtonChange queryMore = ButtonChange::kLeave;
 };
 
@@ -81,6 +83,7 @@ class GameLogSession {
 
  private:
   std::vector<GameLogListRow> RowsOf(const GameLogAnswer& answer);
+  std::vector<SerialHistoryEntry> HistoryOf(const GameLogAnswer& answer) const;
 
   CGameRefData& m_refData;
   GameLogRequest m_saved;  // the last "New Query" as sent

@@ -3,7 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "gamelog/CharEventText.h"
 #include "gamelog/GameLogSession.h"
+#include "gamelog/ItemEventText.h"
 #include "unit/gamelog/GameLogTestSupport.h"
 
 namespace {
@@ -154,6 +156,42 @@ TEST_F(GameLogSessionTest, clear_game_log_drops_serials_and_texts_but_not_record
   EXPECT_FALSE(s.SerialOfRow(1, &serial));
   EXPECT_STREQ(loaded.GetText("SN_ITEM_SWORD"), "");
   EXPECT_NE(loaded.FindItem(1001), nullptr);
+}
+
+TEST_F(GameLogSessionTest, rows_and_history_lines_take_the_texts_of_their_kind) {
+  CScratchDir dir;
+  dir.WriteCompleteSet();
+  CGameRefData loaded;
+  ASSERT_TRUE(loaded.Load());
+  GameLogSession s(loaded);
+  GameLogCharRecord quest = CharRecord(60, 10, 0, "Velmora (1, 2)", "accepted");
+  GameLogItemRecord sword = ItemRecord(-7, 1001, 10, "worn");
+  GameLogItemRecord abandoned = ItemRecord(8, 1001, 133, "no separators");
+  abandoned.data = 0;
+  abandoned.slotTo = 20;
+
+  MassiveMsgBuilder a(0x8001), b(0x8001), c(0x8001);
+  GameLogAnswerSteps chars = s.OnAnswer(AnswerMsg(a, AnswerBytes(3, std::vector<GameLogCharRecord>{quest}, "c")));
+  ASSERT_EQ(chars.rows.size(), 1u);
+  CharEventCells charCells = FormatCharEvent(quest, loaded);
+  EXPECT_EQ(chars.rows[0].cells, std::vector<std::string>(charCells.begin(), charCells.end()));
+
+  GameLogAnswerSteps items = s.OnAnswer(AnswerMsg(b, AnswerBytes(2, std::vector<GameLogItemRecord>{sword, abandoned}, "c")));
+  ASSERT_EQ(items.rows.size(), 2u);
+  ItemEventCells itemCells = FormatItemEvent(sword, loaded);
+  EXPECT_EQ(items.rows[0].cells, std::vector<std::string>(itemCells.begin(), itemCells.end()));
+  EXPECT_EQ(items.rows[0].cells[0], "-7");
+  EXPECT_EQ(items.rows[1].cells, std::vector<std::string>(9, "")) << "an abandoned line leaves its row empty";
+
+  GameLogAnswerSteps history =
+      s.OnAnswer(AnswerMsg(c, AnswerBytes(4, std::vector<GameLogItemRecord>{sword, abandoned, sword}, "")));
+  ASSERT_EQ(history.history.size(), 3u);
+  EXPECT_EQ(history.history[0].serial, -7);
+  for (size_t i = 0; i < 8; ++i) EXPECT_EQ(history.history[0].texts[i], itemCells[i + 1]) << i;
+  // Not the line before it once more: an empty line of its own serial.
+  EXPECT_EQ(history.history[1].serial, 8);
+  EXPECT_EQ(history.history[1].texts, (std::array<std::string, 8>{}));
+  EXPECT_EQ(history.lastSerial, -7);
 }
 
 TEST_F(GameLogSessionTest, columns_change_only_with_another_kind) {
