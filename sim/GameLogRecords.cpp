@@ -23,6 +23,12 @@ std::vector<std::string> Fields(const std::string& line, size_t count) {
   std::vector<std::string> fields;
   size_t at = 0;
   while (fields.size() + 1 < count) {
+    // An empty field between two separators: " | | ".
+    if (line.compare(at, 2, "| ") == 0) {
+      fields.emplace_back();
+      at += 2;
+      continue;
+    }
     size_t bar = line.find(" | ", at);
     if (bar == std::string::npos) break;
     fields.push_back(Trim(line.substr(at, bar - at)));
