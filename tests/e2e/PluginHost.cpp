@@ -44,7 +44,8 @@ std::vector<KDLogEntry> TestLog() {
 }
 
 // The shards' game log the tests query: Varnel's creation, a quest, 60 logins for
-// paging, and a sword (serial 500) bought and worn.
+// paging, and a sword (serial 500) found in October, bought and worn in November and
+// handed to Brenna.
 std::string TestGameLog() {
   std::string log =
       "1 | Varnel | 2026-11-01 08:00:00 | char | 1 | 40211 | 0x0A01A8C0 |  | Varnel\n"
@@ -52,7 +53,11 @@ std::string TestGameLog() {
       "1 | Varnel | 2026-11-01 09:00:00 | item | 500 | 1001 | ITEM_WEAPON_SWORD_01 | 0x27120001 | 0 | 32 | 255 | 13 | "
       "-1200 | Velmora | 1,247,700\n"
       "1 | Varnel | 2026-11-01 09:01:00 | item | 500 | 1001 | ITEM_WEAPON_SWORD_01 | 0 | 0 | 10 | 13 | 6 | 0 | "
-      "Velmora | \n";
+      "Velmora | \n"
+      "1 | Brenna | 2026-11-03 12:00:00 | item | 500 | 1001 | ITEM_WEAPON_SWORD_01 | 80 | 0 | 58 | 0 | 14 | 0 | "
+      "Velmora | Varnel\n"
+      "1 | Varnel | 2026-10-15 12:00:00 | item | 500 | 1001 | ITEM_WEAPON_SWORD_01 | 0 | 0 | 30 | 255 | 13 | 0 | "
+      "Velmora | 1,2,found\n";
   for (int i = 0; i < 60; ++i)
     log += "1 | Varnel | 2026-11-02 10:" + std::string(i < 10 ? "0" : "") + std::to_string(i) +
            ":00 | char | 4 | 40211 | 0x0A01A8C0 | Velmora (1204, 330) | \n";
