@@ -112,7 +112,8 @@ int CGameLogService::Answer(uint16_t serviceId, const GameLogRequest& q, Massive
   const bool everyone = bySerial || q.charName == kConsoleName;
   if (!everyone) {
     bool known = false;
-    for (const GameLogEntry& e : m_entries) known = known || (e.shardId == shard->second && SameName(e.character, q.charName));
+    for (const GameLogEntry& e : m_entries)
+      known = known || (e.shardId == shard->second && SameName(e.character, q.charName));
     if (!known) return fail(kGameLogErrorNoCharacter);
   }
 

@@ -57,8 +57,8 @@ bool ParseSimArgs(const std::vector<std::string>& argv, SimArgs* args, std::stri
   for (size_t i = 0; i < argv.size(); ++i) {
     const std::string& a = argv[i];
     bool takesValue = a == "--dll" || a == "--config" || a == "--kdlog" || a == "--gamelog" || a == "--size" ||
-                      a == "--tab" || a == "--set" || a == "--click" || a == "--row" || a == "--menu" || a == "--box-click" ||
-                      a == "--wait-ms" || a == "--screenshot";
+                      a == "--tab" || a == "--set" || a == "--click" || a == "--row" || a == "--menu" ||
+                      a == "--box-click" || a == "--wait-ms" || a == "--screenshot";
     if (takesValue && i + 1 >= argv.size()) {
       *error = a + " needs a value";
       return false;

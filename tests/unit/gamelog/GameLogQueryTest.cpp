@@ -27,6 +27,18 @@ class GameLogQueryTest : public ::testing::Test {
     in.shard = &shard;
     return in;
   }
+  GameLogQueryInput WithShard(uint16_t id, const KDShardRecord* record) {
+    GameLogQueryInput in = Input(1, 0, "Varnel");
+    in.shardId = id;
+    in.shard = record;
+    return in;
+  }
+  GameLogQueryInput WithSpan(const char* begin, const char* end) {
+    GameLogQueryInput in = Input(3, 0, "Varnel");
+    in.beginText = begin;
+    in.endText = end;
+    return in;
+  }
 
   KDShardRecord shard = ShardRecord(7, 107);
   GameLogConsole console;
@@ -40,13 +52,13 @@ TEST_F(GameLogQueryTest, every_refusal_has_its_text_and_sends_nothing) {
     GameLogQueryInput input;
     const char* refusal;
   } cases[] = {
-      {"no shard", [&] { auto i = Input(1, 0, "Varnel"); i.shardId = 0; return i; }(), "some input fields are wrong"},
-      {"no record", [&] { auto i = Input(1, 0, "Varnel"); i.shard = nullptr; return i; }(), "some input fields are wrong"},
+      {"no shard", WithShard(0, &shard), "some input fields are wrong"},
+      {"no record", WithShard(7, nullptr), "some input fields are wrong"},
       {"no kind", Input(0, 0, "Varnel"), "some input fields are wrong"},
       {"no name", Input(1, 0, ""), "some input fields are wrong"},
       {"no serial", Input(4, 0, ""), "some input fields are wrong"},
-      {"no begin", [&] { auto i = Input(1, 0, "Varnel"); i.beginText.clear(); return i; }(), "some input fields are wrong"},
-      {"no end", [&] { auto i = Input(3, 0, "Varnel"); i.endText.clear(); return i; }(), "some input fields are wrong"},
+      {"no begin", WithSpan("", kEnd), "some input fields are wrong"},
+      {"no end", WithSpan(kBegin, ""), "some input fields are wrong"},
       {"33 bytes kind 1", Input(1, 0, std::string(33, 'n')), "character name is under 32 bytes"},
       {"33 bytes kind 2", Input(2, 0, std::string(33, 'n')), "character name is under 32 bytes"},
       {"33 bytes kind 3", Input(3, 0, std::string(33, 'n')), "character name is under 32 bytes"},

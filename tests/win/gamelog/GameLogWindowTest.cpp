@@ -46,7 +46,8 @@ class GameLogPage : public ::testing::Test {
   }
   void Click(int id) { Send(id, BN_CLICKED); }
   void Select(int comboId, const char* text) {
-    LRESULT at = SendMessageA(Item(comboId), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
+    LRESULT at =
+        SendMessageA(Item(comboId), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
     ASSERT_GE(at, 0) << text;
     SendMessageA(Item(comboId), CB_SETCURSEL, static_cast<WPARAM>(at), 0);
     Send(comboId, CBN_SELCHANGE);
@@ -76,7 +77,8 @@ class GameLogPage : public ::testing::Test {
       col.pszText = caption;
       col.cchTextMax = sizeof caption;
       ListView_GetColumn(List(), c, &col);
-      s += std::string(caption) + " " + std::to_string(col.cx) + ((col.fmt & LVCFMT_JUSTIFYMASK) == LVCFMT_RIGHT ? "R" : "") + ";";
+      bool right = (col.fmt & LVCFMT_JUSTIFYMASK) == LVCFMT_RIGHT;
+      s += std::string(caption) + " " + std::to_string(col.cx) + (right ? "R" : "") + ";";
     }
     return s;
   }
@@ -652,7 +654,8 @@ TEST(GameLogPageStart, without_reference_data_the_page_reports_and_fails) {
   Console().directory = nullptr;
   const LogLines& lines = CLogCapture::Lines();
   ASSERT_GE(lines.size(), 2u);
-  EXPECT_EQ(lines[0], (std::pair<uint32_t, std::string>{0x01000000u, "RefData file : KV_GameRefData\\QuestData.txt missing!"}));
+  EXPECT_EQ(lines[0],
+            (std::pair<uint32_t, std::string>{0x01000000u, "RefData file : KV_GameRefData\\QuestData.txt missing!"}));
   EXPECT_EQ(lines[lines.size() - 2],
             (std::pair<uint32_t, std::string>{0x02000000u, "^2failed to load KV_GameRefData\\RefServerEventID.txt"}));
   EXPECT_EQ(lines.back(), (std::pair<uint32_t, std::string>{0x02000000u, "cannot load Game Ref Data!!"}));
