@@ -6,6 +6,7 @@
 #include "gamelog/GameLogKinds.h"
 #include "gamelog/GameLogQuery.h"
 #include "gamelog/GameLogSession.h"
+#include "msg/RelayRequest.h"
 #include "unit/gamelog/GameLogTestSupport.h"
 
 namespace {
@@ -140,6 +141,40 @@ TEST_F(GameLogQueryTest, history_request_carries_the_serial_in_signed_decimal) {
     WriteGameLogRequest(&msg, SerialHistoryRequest(107, c.serial, "", kEnd, c.rows));
     std::string payload(reinterpret_cast<const char*>(msg.m_Storage) + 6, msg.m_WritePos - 6);
     EXPECT_EQ(payload, RequestBytes(107, 4, 0, "KDC", "", kEnd, c.text, c.rows));
+  }
+}
+
+TEST(GameLogRequestReader, reads_back_what_the_page_writes_and_refuses_the_rest) {
+  GameLogRequest plain;
+  plain.kind = 2;
+  plain.option = 16;
+  plain.charName = "Varnel";
+  plain.beginTime = kBegin;
+  plain.endTime = "";
+  plain.itemCodeName = "ITEM_WEAPON_SWORD_01";
+  for (const GameLogRequest& sent : {plain, SerialHistoryRequest(107, -42, kBegin, kEnd, 30)}) {
+    SCOPED_TRACE(sent.kind);
+    CMsg msg;
+    msg.Init(0x7203);
+    WriteGameLogRequest(&msg, sent);
+    ReadRelayHead(&msg);
+    GameLogRequest got;
+    ASSERT_TRUE(ReadGameLogRequest(&msg, &got));
+    EXPECT_EQ(std::vector<std::string>({std::to_string(got.kind), std::to_string(got.option), got.charName,
+                                        got.beginTime, got.endTime, got.itemCodeName}),
+              std::vector<std::string>({std::to_string(sent.kind), std::to_string(sent.option), sent.charName,
+                                        sent.beginTime, sent.endTime, sent.itemCodeName}));
+    EXPECT_EQ(got.hasMaxRows, sent.hasMaxRows);
+    EXPECT_EQ(got.maxRows, sent.maxRows);
+  }
+  // Cut inside a field, or with bytes that are neither nothing nor maxRows after it.
+  std::string whole = RequestBytes(107, 1, 0, "Varnel", kBegin, kEnd, "").substr(4);
+  for (const std::string& bytes : {whole.substr(0, whole.size() - 1), whole + "xy", std::string(1, '\x01')}) {
+    CMsg msg;
+    msg.Init(0x7203);
+    WriteBytes(&msg, bytes.data(), static_cast<uint16_t>(bytes.size()));
+    GameLogRequest got;
+    EXPECT_FALSE(ReadGameLogRequest(&msg, &got)) << bytes.size();
   }
 }
 
