@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "KDLogRecords.h"
 #include "base/ByteOrder.h"
 #include "base/Format.h"
 #include "gamelog/GameLogAnswer.h"
@@ -67,8 +68,8 @@ bool ReadBound(const std::string& text, int64_t openValue, int64_t* key, size_t*
     *place = static_cast<size_t>(at);
   }
   LogTime t;
-  if (!ParseGameLogTime(time.c_str(), &t)) return false;
-  *key = GameLogTimeKey(t);
+  if (!ParseKDLogTime(time.c_str(), &t)) return false;
+  *key = KDLogTimeKey(t);
   return true;
 }
 
@@ -124,7 +125,7 @@ int CGameLogService::Answer(uint16_t serviceId, const GameLogRequest& q, Massive
   size_t next = m_entries.size();
   for (size_t i = place; i < m_entries.size(); ++i) {
     const GameLogEntry& e = m_entries[i];
-    int64_t key = GameLogTimeKey(TimeOf(e));
+    int64_t key = KDLogTimeKey(TimeOf(e));
     if (e.shardId != shard->second || key < from || key > to) continue;
     if (!everyone && !SameName(e.character, q.charName)) continue;
     bool wanted = false;

@@ -30,7 +30,7 @@ struct SimRequest {
 struct SimConsoleArgs {
   std::string dllPath;
   SimConfig config;
-  std::vector<KDLogEntry> kdlog;
+  std::vector<KDLogRecord> kdlog;
   std::vector<GameLogEntry> gamelog;
   int width = 1100;   // outer size of the console window
   int height = 860;

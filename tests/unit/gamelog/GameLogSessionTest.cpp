@@ -7,6 +7,7 @@
 #include "gamelog/GameLogSession.h"
 #include "gamelog/ItemEventText.h"
 #include "unit/gamelog/GameLogTestSupport.h"
+#include "unit/refdata/RefDataFiles.h"
 
 namespace {
 

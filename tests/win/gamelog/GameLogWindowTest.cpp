@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "SimDirectory.h"
 #include "common/SampleRefData.h"
 #include "gamelog/GameLogWindow.h"
 #include "resources/resource.h"
-#include "support/FakeConsole.h"
 #include "support/WinTest.h"
 #include "ui/DateTimePicker.h"
 #include "unit/gamelog/GameLogTestSupport.h"
@@ -27,8 +27,6 @@ const auto* const g_refData = ::testing::AddGlobalTestEnvironment(new CSampleRef
 class GameLogPage : public ::testing::Test {
  protected:
   void SetUp() override {
-    directory.AddShard(3, 103, "Velmora-Tide");
-    directory.AddShard(1, 101, "Velmora-Ember");
     Console().directory = &directory;
     host = CreateHostWindow(1100, 650);
     ASSERT_TRUE(page.Create(ModuleInstance(), host));
@@ -140,7 +138,8 @@ class GameLogPage : public ::testing::Test {
     MenuCommand(1);
   }
 
-  FakeDirectory directory;
+  // Two shards, not in the order of their identifiers.
+  CSimDirectory directory{SimConfig{{"Velmora"}, {{3, 103, "Velmora-Tide"}, {1, 101, "Velmora-Ember"}}, {}}, nullptr};
   GameLogConsole console;
   HWND host = nullptr;
   CGameLogWindow page;
@@ -647,7 +646,7 @@ TEST(GameLogPageStart, without_reference_data_the_page_reports_and_fails) {
   CSampleRefDataDir empty(false);
   ASSERT_EQ(empty.Error(), "");
   CLogCapture log;
-  FakeDirectory directory;
+  CSimDirectory directory{SimConfig{}, nullptr};
   Console().directory = &directory;
   CGameLogWindow page;
   EXPECT_FALSE(page.Create(ModuleInstance(), CreateHostWindow(800, 600)));
