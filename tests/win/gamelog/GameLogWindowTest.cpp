@@ -15,6 +15,7 @@
 #include "resources/resource.h"
 #include "support/WinTest.h"
 #include "ui/DateTimePicker.h"
+#include "ui/GdiScope.h"
 #include "unit/gamelog/GameLogTestSupport.h"
 #include "ui/Clipboard_win.h"
 #include "win/gamelog/ModalDriver.h"
@@ -482,17 +483,13 @@ TEST_F(GameLogPage, selected_rows_are_drawn_on_pale_yellow) {
   RECT row0, row1;
   ListView_GetItemRect(List(), 0, &row0, LVIR_BOUNDS);
   ListView_GetItemRect(List(), 1, &row1, LVIR_BOUNDS);
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, 1200, 700);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  SendMessageA(List(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
-  EXPECT_EQ(GetPixel(dc, 300, row0.top + 1), RGB(255, 255, 200));
-  EXPECT_EQ(GetPixel(dc, 300, row1.top + 1), RGB(255, 255, 255));
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
+  WindowDC screen(nullptr);
+  MemoryDC dc(screen.Get());
+  GdiBitmap bitmap(CreateCompatibleBitmap(screen.Get(), 1200, 700));
+  GdiSelection selected(dc.Get(), bitmap.Get());
+  SendMessageA(List(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT | PRF_ERASEBKGND);
+  EXPECT_EQ(GetPixel(dc.Get(), 300, row0.top + 1), RGB(255, 255, 200));
+  EXPECT_EQ(GetPixel(dc.Get(), 300, row1.top + 1), RGB(255, 255, 255));
 }
 
 TEST_F(GameLogPage, row_menu_serves_only_a_selected_item_row_under_the_item_category) {
