@@ -96,12 +96,16 @@ TEST(GameLogRecords, reads_both_record_kinds_and_orders_them_by_time) {
   EXPECT_EQ(item.codeName, "ITEM_WEAPON_SWORD_01");
   EXPECT_EQ(e[6].itemRecord.amount, -5);
   EXPECT_EQ(e[1].codeName, "") << "- is no code name";
+  ASSERT_TRUE(ParseGameLogRecords(
+      "1 | NNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNN | 2026-11-01 08:00:00 | char | 1 | 0 | 0 | p | t\n", &e, &error))
+      << "a name of 32 characters: " << error;
 }
 
 TEST(GameLogRecords, refuses_lines_that_do_not_fit_the_records) {
   const char* bad[] = {
       "0 | A | 2026-11-01 08:00:00 | char | 1 | 0 | 0 | p | t",
       "1 | | 2026-11-01 08:00:00 | char | 1 | 0 | 0 | p | t",
+      "1 | NNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNN | 2026-11-01 08:00:00 | char | 1 | 0 | 0 | p | t",
       "1 | A | 2026-13-01 08:00:00 | char | 1 | 0 | 0 | p | t",
       "1 | A | 2026-11-01 08:00:00 | char | 256 | 0 | 0 | p | t",
       "1 | A | 2026-11-01 08:00:00 | char | 1 | -1 | 0 | p | t",
