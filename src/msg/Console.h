@@ -6,6 +6,7 @@
 // Portable: native tests supply their own console behind the same interfaces.
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "msg/Msg.h"
 
@@ -106,3 +107,5 @@ ConsoleLinks& Console();
 KDShardRecord* FindShardRecord(uint16_t shardId);
 // The name of the first entry of the world list, or null when the list is empty.
 const char* FirstWorldName();
+// The shard records of the shard list in the console's order (none without a directory).
+std::vector<const KDShardRecord*> ShardRecords();

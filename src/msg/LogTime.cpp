@@ -1,5 +1,7 @@
 #include "msg/LogTime.h"
 
+#include "base/Format.h"
+
 LogTime DecodeLogTime(const uint8_t* b) {
   LogTime t;
   t.year = static_cast<int16_t>(LoadLE16(b));
@@ -26,4 +28,9 @@ void WriteLogTime(ByteWriter& out, const LogTime& t) {
   out.U16(t.minute);
   out.U16(t.second);
   out.U32(t.fraction);
+}
+
+std::string LogTimeText(const LogTime& t) {
+  return FormatString(kCaptionChars, "%d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
+                      t.second);
 }
