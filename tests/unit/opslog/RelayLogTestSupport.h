@@ -1,0 +1,111 @@
+#pragma once
+// Test doubles for the siege and server event logs: a console with a messenger, a farm
+// of shards and manager services, a log sink that keeps each line with its class word,
+// a clock the test sets, and answers built with the rows' own encoders.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "base/ByteOrder.h"
+#include "base/LogOutput.h"
+#include "base/TickCount.h"
+#include "common/RecordingMessenger.h"
+#include "common/ShardDirectory.h"
+#include "msg/Console.h"
+#include "msg/MassiveMsgBuilder.h"
+#include "opslog/ServerEventLogRecord.h"
+#include "opslog/SiegeLogRecord.h"
+
+// Every operator line as "class word in hex:text".
+inline std::vector<std::string>& RelayLogLines() {
+  static std::vector<std::string> lines;
+  return lines;
+}
+
+inline void KV_CDECL CaptureRelayLogLine(uint32_t classWord, const char* text) {
+  char word[16];
+  snprintf(word, sizeof word, "%08X:", classWord);
+  RelayLogLines().push_back(word + std::string(text));
+}
+
+inline uint32_t& TestNow() {
+  static uint32_t now = 0;
+  return now;
+}
+inline uint32_t TestTicks() { return TestNow(); }
+
+// The farm: shard 1 (service 101, running), 2 (102, running in state 5), 7 (107,
+// stopped in state 3), 8 (108, not in the directory). Shard names sort 2, 8, 1, 7.
+struct RelayLogConsole {
+  RelayLogConsole() {
+    directory.AddShard(1, 101, "Velmora-Ember");
+    directory.AddShard(2, 102, "Aschfeld-Tide");
+    directory.AddShard(7, 107, "Velmora-Gale");
+    directory.AddShard(8, 108, "Korrin-Deep");
+    directory.AddService(101, 4);
+    directory.AddService(102, 5);
+    directory.AddService(107, 3);
+    Console().messenger = &messenger;
+    Console().directory = &directory;
+    RelayLogLines().clear();
+    SetLogOutputFunc(CaptureRelayLogLine);
+    TestNow() = 1000;
+    SetTickCountFunc(TestTicks);
+  }
+  ~RelayLogConsole() {
+    Console().messenger = nullptr;
+    Console().directory = nullptr;
+    SetLogOutputFunc(nullptr);
+    SetTickCountFunc(nullptr);
+  }
+  RecordingMessenger messenger;
+  ShardDirectory directory;
+};
+
+// Wire strings and fields, for expected request bytes.
+inline std::string WireU16(uint16_t v) { return std::string{static_cast<char>(v), static_cast<char>(v >> 8)}; }
+inline std::string WireU32(uint32_t v) { return WireU16(static_cast<uint16_t>(v)) + WireU16(static_cast<uint16_t>(v >> 16)); }
+inline std::string WireString(const std::string& s) { return WireU16(static_cast<uint16_t>(s.size())) + s; }
+
+inline LogTime TimeOf(int16_t year, uint16_t month, uint16_t day, uint16_t hour, uint16_t minute, uint16_t second) {
+  LogTime t;
+  t.year = year;
+  t.month = month;
+  t.day = day;
+  t.hour = hour;
+  t.minute = minute;
+  t.second = second;
+  t.fraction = 123456789;
+  return t;
+}
+
+// result, status, u16 row count, rows, and the cursor when there are rows.
+inline std::vector<uint8_t> SiegeAnswerBytes(uint8_t result, const std::vector<SiegeLogRow>& rows,
+                                             const std::string& nextBegin) {
+  std::vector<uint8_t> bytes;
+  ByteWriter out(&bytes);
+  out.U8(result);
+  out.U8(1);
+  out.U16(static_cast<uint16_t>(rows.size()));
+  for (const SiegeLogRow& row : rows) WriteSiegeLogRow(out, row);
+  if (!rows.empty()) out.String(nextBegin);
+  return bytes;
+}
+
+// result, status, u8 row count, rows, and the cursor when there are rows.
+inline std::vector<uint8_t> ServerEventAnswerBytes(uint8_t result, const std::vector<ServerEventLogRow>& rows,
+                                                   const std::string& nextBegin) {
+  std::vector<uint8_t> bytes;
+  ByteWriter out(&bytes);
+  out.U8(result);
+  out.U8(1);
+  out.U8(static_cast<uint8_t>(rows.size()));
+  for (const ServerEventLogRow& row : rows) WriteServerEventLogRow(out, row);
+  if (!rows.empty()) out.String(nextBegin);
+  return bytes;
+}
+
+inline CMassiveMsg* AnswerMsg(MassiveMsgBuilder& b, const std::vector<uint8_t>& bytes, size_t partBytes = 4090) {
+  b.Append(bytes.data(), bytes.size());
+  return b.Build(partBytes);
+}
