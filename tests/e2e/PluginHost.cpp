@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PluginWindows.h"
+#include "refdatagen/SampleWriter.h"
 
 const char kTestWorld[] = "Velmora";
 
@@ -53,10 +54,16 @@ const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new HostEn
 HostedPlugin& Host() {
   static HostedPlugin* host = [] {
     auto* h = new HostedPlugin;
+    // The pages take the sample reference data from the current folder, as the
+    // console's plug-ins do.
+    std::string error;
+    if (!WriteSample(KV_SAMPLE_REFDATA, "KV_GameRefData", error)) {
+      h->startError = "sample reference data: " + error;
+      return h;
+    }
     SimConsoleArgs args;
     args.dllPath = KV_USERLOG_DLL;
     args.kdlog = TestLog();
-    std::string error;
     if (!ParseSimConfig(kFarm, &args.config, &error) || !h->console.Start(args, &error)) {
       h->startError = error;
       return h;

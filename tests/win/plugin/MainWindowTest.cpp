@@ -2,6 +2,7 @@
 // pages, including an answer handler that reads past the end of its answer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -10,9 +11,11 @@
 #include "msg/MassiveMsgBuilder.h"
 #include "plugin/MainWindow.h"
 #include "plugin/PageRouter.h"
+#include "refdata/KV_GameRefData.h"
 #include "support/FakeConsole.h"
 #include "support/WinTest.h"
 #include "ui/AnswerTable.h"
+#include "unit/refdata/RefDataFiles.h"
 
 namespace {
 
@@ -21,11 +24,15 @@ class MainWindowTest : public ::testing::Test {
   void SetUp() override {
     host = CreateHostWindow(900, 600);
     Console().directory = &directory;
+    // The pages take the shared reference data; each test loads its own.
+    CGameRefData::DestroyInstance();
+    refData.WriteCompleteSet();
   }
   void TearDown() override {
     Console().directory = nullptr;
     ReleaseHostWindow(host);
     TakeQuitMessage();
+    CGameRefData::DestroyInstance();
   }
   std::vector<std::string> Captions(CMainWindow& main) {
     std::vector<std::string> captions;
@@ -34,6 +41,7 @@ class MainWindowTest : public ::testing::Test {
   }
   HWND host = nullptr;
   FakeDirectory directory;
+  CScratchDir refData;
 };
 
 TEST_F(MainWindowTest, creates_strip_and_four_pages_in_tab_order) {
@@ -122,6 +130,17 @@ TEST_F(MainWindowTest, destroying_the_object_takes_every_window_with_it) {
   // The class went with its last window: a new main window registers it again.
   CMainWindow again;
   EXPECT_TRUE(again.Create(ModuleInstance(), host));
+}
+
+TEST_F(MainWindowTest, without_reference_data_creation_stops_before_the_server_event_tab) {
+  CScratchDir empty;
+  CMainWindow main;
+  EXPECT_FALSE(main.Create(ModuleInstance(), host));
+  std::vector<std::string> captions = Captions(main);
+  ASSERT_FALSE(captions.empty());
+  EXPECT_EQ(captions[0], "Kaldera");
+  EXPECT_EQ(std::find(captions.begin(), captions.end(), "ServerEvent Log"), captions.end());
+  EXPECT_EQ(main.ServerEventLog().GetHwnd(), nullptr);
 }
 
 TEST_F(MainWindowTest, route_answers_false_for_an_identifier_no_page_handles) {
