@@ -40,6 +40,7 @@ bool CSimConsole::Start(const SimConsoleArgs& args, std::string* error) {
   });
   m_directory = std::make_unique<CSimDirectory>(m_config, &m_log);
   m_kdlog = std::make_unique<CKDLogService>(args.kdlog);
+  m_shards = std::make_unique<CShardManager>(m_directory.get(), &m_log);
 
   if (!RegisterConsoleClass(WndProc)) {
     *error = "cannot register the console window class";
@@ -95,6 +96,7 @@ void CSimConsole::Stop() {
   m_messenger.reset();
   m_directory.reset();
   m_kdlog.reset();
+  m_shards.reset();
 }
 
 HWND CSimConsole::PluginWindow() const { return m_plugin ? m_plugin->GetWindow() : nullptr; }
@@ -166,6 +168,9 @@ void CSimConsole::Serve(CMsg* request) {
     case kMsgKDLogQuery:
       ServeKDLog(request);
       return;
+    case kMsgRelay:
+      ServeRelay(request);
+      return;
     default:
       m_log.Note("^3no simulated server answers request 0x%04X (%u payload bytes)", GetID(request),
                  static_cast<unsigned>(PayloadSize(request)));
@@ -185,6 +190,25 @@ void CSimConsole::ServeKDLog(CMsg* request) {
                query.category, query.begin.c_str(), query.end.c_str(), static_cast<unsigned>(n));
   }
   HandOver(&answer);
+}
+
+void CSimConsole::ServeRelay(CMsg* request) {
+  ShardReply reply;
+  if (!m_shards->Serve(request, &reply)) return;
+  HandOver(reply.relayAnswer.get());
+  if (reply.answer) HandOver(reply.answer.get());
+}
+
+void CSimConsole::HandOver(CMsg* answer) {
+  if (!m_plugin) return;
+  bool taken = false;
+  try {
+    taken = m_plugin->OnMessage(answer, nullptr);
+  } catch (...) {
+    m_log.Note("^2an exception left the plug-in's OnMessage (answer 0x%04X)", GetID(answer));
+    return;
+  }
+  if (!taken) m_log.Note("^3the plug-in did not take answer 0x%04X", GetID(answer));
 }
 
 void CSimConsole::HandOver(MassiveMsgBuilder* answer) {

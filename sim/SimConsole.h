@@ -15,6 +15,7 @@
 #include "KDLogService.h"
 #include "LogPane.h"
 #include "PluginModule.h"
+#include "ShardManager.h"
 #include "SimConfig.h"
 #include "SimDirectory.h"
 #include "SimLog.h"
@@ -68,7 +69,9 @@ class CSimConsole {
   void DeliverOne();
   void Serve(CMsg* request);
   void ServeKDLog(CMsg* request);
+  void ServeRelay(CMsg* request);
   void HandOver(MassiveMsgBuilder* answer);
+  void HandOver(CMsg* answer);
 
   HWND m_hwnd = nullptr;
   SimConfig m_config;
@@ -77,6 +80,7 @@ class CSimConsole {
   std::unique_ptr<CSimMessenger> m_messenger;
   std::unique_ptr<CSimDirectory> m_directory;
   std::unique_ptr<CKDLogService> m_kdlog;
+  std::unique_ptr<CShardManager> m_shards;
   CPluginModule m_module;
   IKDPlugin* m_plugin = nullptr;
   char m_name[260] = {};

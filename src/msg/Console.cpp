@@ -10,6 +10,19 @@ KDShardRecord* FindShardRecord(uint16_t shardId) {
   return dir ? dir->FindShard(shardId) : nullptr;
 }
 
+std::vector<const KDShardRecord*> ShardRecords() {
+  // A farm has a few dozen shards; the bound keeps a broken list from running forever.
+  const size_t kMostShards = 65536;
+  std::vector<const KDShardRecord*> shards;
+  IKDDirectory* dir = Console().directory;
+  KDList* list = dir ? dir->GetShardList() : nullptr;
+  if (!list || !list->sentinel) return shards;
+  for (KDListNode* n = list->sentinel->next; n && n != list->sentinel && shards.size() < kMostShards; n = n->next) {
+    if (n->element) shards.push_back(static_cast<const KDShardRecord*>(n->element));
+  }
+  return shards;
+}
+
 const char* FirstWorldName() {
   IKDDirectory* dir = Console().directory;
   KDList* list = dir ? dir->GetWorldList() : nullptr;
@@ -17,19 +30,4 @@ const char* FirstWorldName() {
   KDListNode* first = list->sentinel->next;
   if (!first || first == list->sentinel || !first->element) return nullptr;
   return static_cast<const KDWorldEntry*>(first->element)->name;
-}
-
-std::vector<const KDShardRecord*> ShardRecords() {
-  std::vector<const KDShardRecord*> shards;
-  IKDDirectory* dir = Console().directory;
-  KDList* list = dir ? dir->GetShardList() : nullptr;
-  if (!list || !list->sentinel) return shards;
-  // Shard identifiers are 16 bits wide: a longer walk means a list that never returns
-  // to its sentinel, and the page must not hang on it.
-  const size_t kMostShards = 0x10000;
-  for (KDListNode* node = list->sentinel->next; node && node != list->sentinel && shards.size() < kMostShards;
-       node = node->next) {
-    if (node->element) shards.push_back(static_cast<const KDShardRecord*>(node->element));
-  }
-  return shards;
 }

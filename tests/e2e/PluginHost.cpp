@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "PluginWindows.h"
-#include "refdatagen/SampleWriter.h"
 
 const char kTestWorld[] = "Velmora";
 
@@ -44,7 +43,10 @@ std::vector<KDLogEntry> TestLog() {
 
 class HostEnvironment : public ::testing::Environment {
  public:
-  void TearDown() override { Host().console.Stop(); }
+  void TearDown() override {
+    Host().console.Stop();
+    Host().refData.reset();
+  }
 };
 
 const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new HostEnvironment);
@@ -54,16 +56,15 @@ const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new HostEn
 HostedPlugin& Host() {
   static HostedPlugin* host = [] {
     auto* h = new HostedPlugin;
-    // The pages take the sample reference data from the current folder, as the
-    // console's plug-ins do.
-    std::string error;
-    if (!WriteSample(KV_SAMPLE_REFDATA, "KV_GameRefData", error)) {
-      h->startError = "sample reference data: " + error;
-      return h;
-    }
     SimConsoleArgs args;
     args.dllPath = KV_USERLOG_DLL;
     args.kdlog = TestLog();
+    std::string error;
+    h->refData = std::make_unique<CSampleRefDataDir>();
+    if (!h->refData->Error().empty()) {
+      h->startError = h->refData->Error();
+      return h;
+    }
     if (!ParseSimConfig(kFarm, &args.config, &error) || !h->console.Start(args, &error)) {
       h->startError = error;
       return h;

@@ -2,37 +2,33 @@
 // pages, including an answer handler that reads past the end of its answer.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "base/LogOutput.h"
+#include "common/SampleRefData.h"
 #include "msg/Console.h"
 #include "msg/MassiveMsgBuilder.h"
 #include "plugin/MainWindow.h"
 #include "plugin/PageRouter.h"
-#include "refdata/KV_GameRefData.h"
 #include "support/FakeConsole.h"
 #include "support/WinTest.h"
 #include "ui/AnswerTable.h"
-#include "unit/refdata/RefDataFiles.h"
 
 namespace {
+
+const auto* const g_refData = ::testing::AddGlobalTestEnvironment(new CSampleRefDataEnvironment);
 
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     host = CreateHostWindow(900, 600);
     Console().directory = &directory;
-    // The pages take the shared reference data; each test loads its own.
-    CGameRefData::DestroyInstance();
-    refData.WriteCompleteSet();
   }
   void TearDown() override {
     Console().directory = nullptr;
     ReleaseHostWindow(host);
     TakeQuitMessage();
-    CGameRefData::DestroyInstance();
   }
   std::vector<std::string> Captions(CMainWindow& main) {
     std::vector<std::string> captions;
@@ -41,7 +37,6 @@ class MainWindowTest : public ::testing::Test {
   }
   HWND host = nullptr;
   FakeDirectory directory;
-  CScratchDir refData;
 };
 
 TEST_F(MainWindowTest, creates_strip_and_four_pages_in_tab_order) {
@@ -132,15 +127,22 @@ TEST_F(MainWindowTest, destroying_the_object_takes_every_window_with_it) {
   EXPECT_TRUE(again.Create(ModuleInstance(), host));
 }
 
-TEST_F(MainWindowTest, without_reference_data_creation_stops_before_the_server_event_tab) {
-  CScratchDir empty;
+TEST_F(MainWindowTest, game_log_page_without_reference_data_stops_the_build_before_any_tab) {
+  CSampleRefDataDir empty(false);
+  ASSERT_EQ(empty.Error(), "");
+  LoggedLines().clear();
+  SetLogOutputFunc(CaptureLogLine);
   CMainWindow main;
   EXPECT_FALSE(main.Create(ModuleInstance(), host));
-  std::vector<std::string> captions = Captions(main);
-  ASSERT_FALSE(captions.empty());
-  EXPECT_EQ(captions[0], "Kaldera");
-  EXPECT_EQ(std::find(captions.begin(), captions.end(), "ServerEvent Log"), captions.end());
-  EXPECT_EQ(main.ServerEventLog().GetHwnd(), nullptr);
+  SetLogOutputFunc(nullptr);
+  EXPECT_TRUE(main.Tabs().Tabs().empty());
+  EXPECT_TRUE(IsWindow(main.KDLog().GetHwnd()));
+  EXPECT_EQ(nullptr, main.SiegeLog().GetHwnd());
+  EXPECT_EQ(nullptr, main.ServerEventLog().GetHwnd());
+  ASSERT_GE(LoggedLines().size(), 2u);
+  EXPECT_EQ("^2failed to load KV_GameRefData\\RefServerEventID.txt", LoggedLines()[LoggedLines().size() - 2].text);
+  EXPECT_EQ(0x02000000u, LoggedLines().back().classWord);
+  EXPECT_EQ("cannot load Game Ref Data!!", LoggedLines().back().text);
 }
 
 TEST_F(MainWindowTest, route_answers_false_for_an_identifier_no_page_handles) {

@@ -23,11 +23,32 @@ void FakeDirectory::AddWorld(const char* name) {
   char* entry = m_entries.back().get();
   entry[0] = 0;
   memcpy(entry + 1, name, n + 1);
+  Append(&m_worldSentinel, entry);
+}
+
+void FakeDirectory::AddShard(uint16_t id, uint16_t managerServiceId, const char* name) {
+  m_shardRecords.push_back(std::make_unique<KDShardRecord>());
+  KDShardRecord* record = m_shardRecords.back().get();
+  memset(record, 0, sizeof *record);
+  record->id = id;
+  record->managerServiceId = managerServiceId;
+  strncpy(record->name, name, sizeof record->name - 1);
+  Append(&m_shardSentinel, record);
+}
+
+KDShardRecord* FakeDirectory::FindShard(uint32_t id) {
+  for (auto& record : m_shardRecords) {
+    if (record->id == id) return record.get();
+  }
+  return nullptr;
+}
+
+void FakeDirectory::Append(KDListNode* sentinel, void* element) {
   m_nodes.push_back(std::make_unique<KDListNode>());
   KDListNode* node = m_nodes.back().get();
-  node->element = entry;
-  node->next = &m_worldSentinel;
-  node->prev = m_worldSentinel.prev;
-  m_worldSentinel.prev->next = node;
-  m_worldSentinel.prev = node;
+  node->element = element;
+  node->next = sentinel;
+  node->prev = sentinel->prev;
+  sentinel->prev->next = node;
+  sentinel->prev = node;
 }

@@ -23,6 +23,8 @@ class FakeDirectory : public IKDDirectory {
   FakeDirectory();
   virtual ~FakeDirectory() = default;
   void AddWorld(const char* name);
+  // Appends a shard record to the shard list; FindShard finds it by its identifier.
+  void AddShard(uint16_t id, uint16_t managerServiceId, const char* name);
 
   void Reserved0() override {}
   void Reserved1() override {}
@@ -33,7 +35,7 @@ class FakeDirectory : public IKDDirectory {
   void Reserved6() override {}
   void Reserved7() override {}
   void Reserved8() override {}
-  KDShardRecord* FindShard(uint32_t) override { return nullptr; }
+  KDShardRecord* FindShard(uint32_t id) override;
   void Reserved10() override {}
   void Reserved11() override {}
   void Reserved12() override {}
@@ -43,8 +45,11 @@ class FakeDirectory : public IKDDirectory {
   KDList* GetShardList() override { return &m_shards; }
 
  private:
+  void Append(KDListNode* sentinel, void* element);
+
   KDList m_worlds{}, m_shards{};
   KDListNode m_worldSentinel{}, m_shardSentinel{};
   std::vector<std::unique_ptr<KDListNode>> m_nodes;
   std::vector<std::unique_ptr<char[]>> m_entries;
+  std::vector<std::unique_ptr<KDShardRecord>> m_shardRecords;
 };
