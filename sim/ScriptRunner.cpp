@@ -79,15 +79,17 @@ UINT CScriptRunner::Run(const SimStep& step) {
         m_say(FormatString(kLineChars, "set control %d to \"%s\"", step.number, step.text.c_str()));
       return kPollMs;
     }
-    case SimStepKind::Query: {
+    case SimStepKind::Query:
+    case SimStepKind::Click: {
       HWND page = VisiblePage(Strip());
-      HWND button = page && m_tab >= 0 ? GetDlgItem(page, kQueryButtons[m_tab]) : nullptr;
+      int id = step.kind == SimStepKind::Click ? step.number : m_tab >= 0 ? kQueryButtons[m_tab] : 0;
+      HWND button = page && id ? GetDlgItem(page, id) : nullptr;
       if (!button) {
-        Fail("no page on show with a query button (click a tab first)");
+        Fail(FormatString(kLineChars, "no page on show with button %d (click a tab first)", id));
         return kPollMs;
       }
       SendMessageA(button, BM_CLICK, 0, 0);
-      m_say(FormatString(kLineChars, "pressed query button %d", kQueryButtons[m_tab]));
+      m_say(FormatString(kLineChars, "pressed button %d", id));
       m_waitingForAnswers = true;
       m_waitStart = GetTickCount();
       return kPollMs;

@@ -28,6 +28,8 @@ const char* SimUsage() {
          "                      (default: console.cfg beside the program)\n"
          "  --kdlog PATH        operator log records of the console log service\n"
          "                      (default: console_log.txt beside the program)\n"
+         "  --gamelog PATH      the shards' game log records of the shard managers\n"
+         "                      (default: game_log.txt beside the program)\n"
          "  --size WxH          window size in pixels (default 1100x860)\n"
          "  --help              this text\n"
          "\n"
@@ -37,6 +39,8 @@ const char* SimUsage() {
          "                      date picker YYYY-MM-DD, time picker hh:mm:ss\n"
          "  --query             press the query button of the page on show and wait for\n"
          "                      the answer\n"
+         "  --click ID          press button ID of the page on show and wait for what it\n"
+         "                      sends to be answered\n"
          "  --wait-ms N         let the program run N milliseconds\n"
          "  --screenshot FILE   save the window as a 24-bit BMP\n"
          "  --quit              close the program (exit code 1 if a step failed)\n";
@@ -46,8 +50,8 @@ bool ParseSimArgs(const std::vector<std::string>& argv, SimArgs* args, std::stri
   *args = SimArgs{};
   for (size_t i = 0; i < argv.size(); ++i) {
     const std::string& a = argv[i];
-    bool takesValue = a == "--dll" || a == "--config" || a == "--kdlog" || a == "--size" || a == "--tab" ||
-                      a == "--set" || a == "--wait-ms" || a == "--screenshot";
+    bool takesValue = a == "--dll" || a == "--config" || a == "--kdlog" || a == "--gamelog" || a == "--size" ||
+                      a == "--tab" || a == "--set" || a == "--click" || a == "--wait-ms" || a == "--screenshot";
     if (takesValue && i + 1 >= argv.size()) {
       *error = a + " needs a value";
       return false;
@@ -62,6 +66,8 @@ bool ParseSimArgs(const std::vector<std::string>& argv, SimArgs* args, std::stri
       args->config = value;
     } else if (a == "--kdlog") {
       args->kdlog = value;
+    } else if (a == "--gamelog") {
+      args->gamelog = value;
     } else if (a == "--size") {
       size_t x = value.find('x');
       if (x == std::string::npos || !ToInt(value.substr(0, x), 200, 8000, &args->width) ||
@@ -87,6 +93,13 @@ bool ParseSimArgs(const std::vector<std::string>& argv, SimArgs* args, std::stri
       args->steps.push_back(step);
     } else if (a == "--query") {
       step.kind = SimStepKind::Query;
+      args->steps.push_back(step);
+    } else if (a == "--click") {
+      step.kind = SimStepKind::Click;
+      if (!ToInt(value, 1, 65535, &step.number)) {
+        *error = "--click wants a control id from 1 to 65535";
+        return false;
+      }
       args->steps.push_back(step);
     } else if (a == "--wait-ms") {
       step.kind = SimStepKind::WaitMs;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-enum class SimStepKind { Tab, Set, Query, WaitMs, Screenshot, Quit };
+enum class SimStepKind { Tab, Set, Query, Click, WaitMs, Screenshot, Quit };
 
 struct SimStep {
   SimStepKind kind = SimStepKind::Quit;
@@ -16,6 +16,7 @@ struct SimArgs {
   std::string dll;     // empty: KV_UserLog.dll beside the program
   std::string config;  // empty: console.cfg beside the program
   std::string kdlog;   // empty: console_log.txt beside the program
+  std::string gamelog; // empty: game_log.txt beside the program
   int width = 1100, height = 860;
   bool help = false;
   std::vector<SimStep> steps;

@@ -41,6 +41,11 @@ bool CSimConsole::Start(const SimConsoleArgs& args, std::string* error) {
   m_directory = std::make_unique<CSimDirectory>(m_config, &m_log);
   m_kdlog = std::make_unique<CKDLogService>(args.kdlog);
   m_shards = std::make_unique<CShardManager>(m_directory.get(), &m_log);
+  m_gamelog = std::make_unique<CGameLogService>(args.gamelog, m_config);
+  // The simulated servers behind the shard managers, by inner request.
+  m_shards->Register(kMsgGameLogQuery, [this](CMsg* request, const RelayHead& head, MassiveMsgBuilder* answer) {
+    return m_gamelog->Serve(request, head, answer, &m_log);
+  });
 
   if (!RegisterConsoleClass(WndProc)) {
     *error = "cannot register the console window class";
@@ -97,6 +102,7 @@ void CSimConsole::Stop() {
   m_directory.reset();
   m_kdlog.reset();
   m_shards.reset();
+  m_gamelog.reset();
 }
 
 HWND CSimConsole::PluginWindow() const { return m_plugin ? m_plugin->GetWindow() : nullptr; }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "AnswerSplits.h"
+#include "GameLogService.h"
 #include "KDLogService.h"
 #include "LogPane.h"
 #include "PluginModule.h"
@@ -30,6 +31,7 @@ struct SimConsoleArgs {
   std::string dllPath;
   SimConfig config;
   std::vector<KDLogEntry> kdlog;
+  std::vector<GameLogEntry> gamelog;
   int width = 1100;   // outer size of the console window
   int height = 860;
   bool show = true;
@@ -81,6 +83,7 @@ class CSimConsole {
   std::unique_ptr<CSimDirectory> m_directory;
   std::unique_ptr<CKDLogService> m_kdlog;
   std::unique_ptr<CShardManager> m_shards;
+  std::unique_ptr<CGameLogService> m_gamelog;
   CPluginModule m_module;
   IKDPlugin* m_plugin = nullptr;
   char m_name[260] = {};

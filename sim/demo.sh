@@ -6,7 +6,8 @@
 #
 # With a display a person can use, KalderaSim opens and runs until its window is closed.
 # Headless, it runs scripted instead: it clicks every tab, runs a query on the Kaldera
-# tab, saves a screenshot of each step as PNG under <top>/build/demo/ and ends.
+# tab, a character query and an item query on the game log tab, saves a screenshot of
+# each step as PNG under <top>/build/demo/ and ends.
 #
 # Headless means any of: KV_DEMO_HEADLESS=1; no DISPLAY; standard output is not a
 # terminal; the display is served by Xvfb (as kv.sh starts one when there is no
@@ -28,7 +29,7 @@ out=$top/build/demo
 work=$out/work
 refdatagen=$native/tools/refdatagen/refdatagen
 
-for f in KalderaSim.exe KV_UserLog.dll console.cfg console_log.txt; do
+for f in KalderaSim.exe KV_UserLog.dll console.cfg console_log.txt game_log.txt; do
   if [ ! -f "$sim_dir/$f" ]; then
     echo "demo: $sim_dir/$f is missing; build the win32 preset first" >&2
     exit 1
@@ -65,7 +66,8 @@ run_sim() {
   (cd "$work" && "$top/cmake/wine-run.sh" "$win32/wineprefix" "$exe" \
      --dll "$(winpath "$sim_dir/KV_UserLog.dll")" \
      --config "$(winpath "$sim_dir/console.cfg")" \
-     --kdlog "$(winpath "$sim_dir/console_log.txt")" "$@")
+     --kdlog "$(winpath "$sim_dir/console_log.txt")" \
+     --gamelog "$(winpath "$sim_dir/game_log.txt")" "$@")
 }
 
 if [ "$headless" != 1 ]; then
@@ -74,7 +76,8 @@ if [ "$headless" != 1 ]; then
   exit 0
 fi
 
-shots=(tab0_kaldera tab1_game_log tab2_siege_log tab3_server_event_log kaldera_query)
+shots=(tab0_kaldera tab1_game_log tab2_siege_log tab3_server_event_log kaldera_query game_log_character
+       game_log_item)
 steps=()
 for i in 0 1 2 3; do
   steps+=(--tab "$i" --screenshot "$(winpath "$out/${shots[$i]}.bmp")")
@@ -82,7 +85,13 @@ done
 # A query by category over the whole sample year: more than 100 GM commands, so the
 # plug-in lists 100 and warns of the limit.
 steps+=(--tab 0 --set 1015=Catagory --set "1016=GM Command" --set 1002=2026-1-1 --set 1003=00:00:00
-        --query --screenshot "$(winpath "$out/${shots[4]}.bmp")" --quit)
+        --query --screenshot "$(winpath "$out/${shots[4]}.bmp")")
+# Varnel on the first shard from 9 November on: every kind of character event (a first
+# page of 50, so "Query More" is on), then his items.
+steps+=(--tab 1 --set 1009=Character --set 1012=All --set 1001=Varnel --set 1002=2026-11-09
+        --set 1003=00:00:00 --set 1004=2026-11-30 --set 1005=23:59:59 --query
+        --screenshot "$(winpath "$out/${shots[5]}.bmp")"
+        --set 1009=Item --set 1012=All --query --screenshot "$(winpath "$out/${shots[6]}.bmp")" --quit)
 
 echo "demo: running KalderaSim scripted (headless)"
 rc=0

@@ -2,6 +2,7 @@
 
 #include <cinttypes>
 
+#include "base/ByteOrder.h"
 #include "base/Format.h"
 #include "base/LogOutput.h"
 #include "gamelog/GameLogKinds.h"
@@ -30,6 +31,14 @@ bool IsConsoleOperation(uint8_t kind, uint8_t option) {
 void WriteStringLeaving(CMsg* msg, const std::string& text, int32_t reserve) {
   int32_t room = Room(msg) - 2 - reserve;
   WriteString(msg, text.substr(0, room > 0 ? static_cast<size_t>(room) : 0));
+}
+
+std::string ReadMsgString(CMsg* msg) {
+  uint8_t length[2];
+  ReadBytes(msg, length, 2);
+  std::string text(LoadLE16(length), '\0');
+  if (!text.empty()) ReadBytes(msg, &text[0], static_cast<uint16_t>(text.size()));
+  return text;
 }
 
 }  // namespace
@@ -99,6 +108,26 @@ void WriteGameLogRequest(CMsg* msg, const GameLogRequest& r) {
   WriteStringLeaving(msg, r.endTime, 2 + rows);
   WriteStringLeaving(msg, r.itemCodeName, rows);
   if (r.hasMaxRows) WriteU32(msg, r.maxRows);
+}
+
+bool ReadGameLogRequest(CMsg* msg, GameLogRequest* r) {
+  try {
+    ReadBytes(msg, &r->kind, 1);
+    ReadBytes(msg, &r->option, 1);
+    r->charName = ReadMsgString(msg);
+    r->beginTime = ReadMsgString(msg);
+    r->endTime = ReadMsgString(msg);
+    r->itemCodeName = ReadMsgString(msg);
+    r->hasMaxRows = Remaining(msg) == 4;
+    if (r->hasMaxRows) {
+      uint8_t rows[4];
+      ReadBytes(msg, rows, 4);
+      r->maxRows = LoadLE32(rows);
+    }
+  } catch (const CMsgException&) {
+    return false;
+  }
+  return Remaining(msg) == 0;
 }
 
 bool SendGameLogRequest(const GameLogRequest& request) {

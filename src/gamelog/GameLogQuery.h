@@ -57,6 +57,11 @@ GameLogRequest SerialHistoryRequest(uint16_t serviceId, int64_t serial, const st
 // that the fields after it still fit.
 void WriteGameLogRequest(CMsg* msg, const GameLogRequest& request);
 
+// The server's side, for the stand-in console and the tests: reads the inner fields
+// that follow the relay head; maxRows is there when four bytes are left after the code
+// name. False when the record is cut short or holds other bytes after the fields.
+bool ReadGameLogRequest(CMsg* msg, GameLogRequest* request);
+
 // Allocates 0x7203 from the console's messenger, writes and sends it. False when there
 // is no messenger or it hands out no record.
 bool SendGameLogRequest(const GameLogRequest& request);

@@ -12,7 +12,9 @@ const char kFarm[] =
     "world Velmora\n"
     "world Aschfeld\n"
     "shard 1 101 Velmora-Ember\n"
-    "service 101 4\n";
+    "shard 7 107 Aschfeld-Gale\n"
+    "service 101 4\n"
+    "service 107 2\n";
 
 KDLogEntry Entry(const char* user, uint8_t category, const char* time, uint32_t fraction, const char* text) {
   KDLogEntry e;
@@ -41,6 +43,22 @@ std::vector<KDLogEntry> TestLog() {
   return log;
 }
 
+// The shards' game log the tests query: Varnel's creation, a quest, 60 logins for
+// paging, and a sword (serial 500) bought and worn.
+std::string TestGameLog() {
+  std::string log =
+      "1 | Varnel | 2026-11-01 08:00:00 | char | 1 | 40211 | 0x0A01A8C0 |  | Varnel\n"
+      "1 | Varnel | 2026-11-01 08:30:00 | char | 200 | 1 | 0 | Velmora | \n"
+      "1 | Varnel | 2026-11-01 09:00:00 | item | 500 | 1001 | ITEM_WEAPON_SWORD_01 | 0x27120001 | 0 | 32 | 255 | 13 | "
+      "-1200 | Velmora | 1,247,700\n"
+      "1 | Varnel | 2026-11-01 09:01:00 | item | 500 | 1001 | ITEM_WEAPON_SWORD_01 | 0 | 0 | 10 | 13 | 6 | 0 | "
+      "Velmora | \n";
+  for (int i = 0; i < 60; ++i)
+    log += "1 | Varnel | 2026-11-02 10:" + std::string(i < 10 ? "0" : "") + std::to_string(i) +
+           ":00 | char | 4 | 40211 | 0x0A01A8C0 | Velmora (1204, 330) | \n";
+  return log;
+}
+
 class HostEnvironment : public ::testing::Environment {
  public:
   void TearDown() override {
@@ -65,7 +83,8 @@ HostedPlugin& Host() {
       h->startError = h->refData->Error();
       return h;
     }
-    if (!ParseSimConfig(kFarm, &args.config, &error) || !h->console.Start(args, &error)) {
+    if (!ParseSimConfig(kFarm, &args.config, &error) || !ParseGameLogRecords(TestGameLog(), &args.gamelog, &error) ||
+        !h->console.Start(args, &error)) {
       h->startError = error;
       return h;
     }
