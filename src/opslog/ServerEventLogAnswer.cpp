@@ -30,6 +30,17 @@ ServerEventLogAnswer ReadServerEventLogAnswer(CMassiveMsg* massive) {
   return answer;
 }
 
+void WriteServerEventLogAnswer(ByteWriter& out, uint8_t result, const std::vector<ServerEventLogRow>& rows,
+                               const std::string& nextBegin) {
+  out.U8(result);
+  if (result == kServerEventResultFailed) return;
+  out.U8(0);
+  uint8_t count = rows.size() < 0xFF ? static_cast<uint8_t>(rows.size()) : 0xFF;
+  out.U8(count);
+  for (uint8_t i = 0; i < count; ++i) WriteServerEventLogRow(out, rows[i]);
+  if (count > 0) out.String(nextBegin);
+}
+
 void ReportServerEventLogAnswer(const ServerEventLogAnswer& answer) {
   if (answer.failed) {
     LogOutput(kLogRefusal, "query ServerEventLog failed");

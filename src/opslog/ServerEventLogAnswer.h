@@ -32,6 +32,12 @@ struct ServerEventLogAnswer {
 // Reads the whole answer; never throws. A null message reads as cut short.
 ServerEventLogAnswer ReadServerEventLogAnswer(CMassiveMsg* massive);
 
+// The server's side, for the stand-in console, the tests and the fuzzers: a failure is
+// the result byte alone; any other result is followed by a status byte 0, the row
+// count, the rows (at most 255) and, when there are rows, the cursor.
+void WriteServerEventLogAnswer(ByteWriter& out, uint8_t result, const std::vector<ServerEventLogRow>& rows,
+                               const std::string& nextBegin);
+
 // The operator line for an answer: the failure, a data error naming 0x8018 for one cut
 // short, else the count.
 void ReportServerEventLogAnswer(const ServerEventLogAnswer& answer);

@@ -1,9 +1,20 @@
 #include "opslog/ServerEventLogQuery.h"
 
+#include "base/ByteOrder.h"
 #include "base/Format.h"
 #include "msg/Console.h"
 #include "msg/MsgIds.h"
 #include "msg/RelayRequest.h"
+
+namespace {
+std::string ReadRequestString(CMsg* msg) {
+  uint8_t length[2];
+  ReadBytes(msg, length, 2);
+  std::string text(LoadLE16(length), '\0');
+  if (!text.empty()) ReadBytes(msg, &text[0], static_cast<uint16_t>(text.size()));
+  return text;
+}
+}  // namespace
 
 const LogChoice kServerEventCategories[4] = {
     {"Start And End", 0},
@@ -19,6 +30,21 @@ void WriteServerEventLogRequest(CMsg* msg, const ServerEventLogRequest& request)
   WriteU8(msg, request.category);
   WriteString(msg, request.begin.substr(0, kCaptionChars - 1));
   WriteString(msg, request.end.substr(0, kCaptionChars - 1));
+}
+
+bool ReadServerEventLogRequest(CMsg* msg, ServerEventLogRequest* r) {
+  try {
+    uint8_t words[8];
+    ReadBytes(msg, words, 8);
+    r->startLog = LoadLE32(words);
+    r->eventId = LoadLE32(words + 4);
+    ReadBytes(msg, &r->category, 1);
+    r->begin = ReadRequestString(msg);
+    r->end = ReadRequestString(msg);
+  } catch (const CMsgException&) {
+    return false;
+  }
+  return Remaining(msg) == 0;
 }
 
 bool SendServerEventLogRequest(const ServerEventLogRequest& request) {

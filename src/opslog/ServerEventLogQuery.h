@@ -28,6 +28,10 @@ struct ServerEventLogRequest {
 // the server sent) are cut so that both always fit the record.
 void WriteServerEventLogRequest(CMsg* msg, const ServerEventLogRequest& request);
 
+// The server's side, for the stand-in console and the tests: reads the five fields that
+// follow the relay head. False when the record is cut short or holds bytes after them.
+bool ReadServerEventLogRequest(CMsg* msg, ServerEventLogRequest* request);
+
 // Allocates 0x7203 from the console's messenger, writes and sends it. False when there
 // is no messenger or it hands out no record.
 bool SendServerEventLogRequest(const ServerEventLogRequest& request);

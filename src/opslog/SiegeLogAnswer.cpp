@@ -31,6 +31,17 @@ SiegeLogAnswer ReadSiegeLogAnswer(CMassiveMsg* massive) {
   return answer;
 }
 
+void WriteSiegeLogAnswer(ByteWriter& out, uint8_t result, const std::vector<SiegeLogRow>& rows,
+                         const std::string& nextBegin) {
+  out.U8(result);
+  if (result == kSiegeLogResultFailed) return;
+  out.U8(0);
+  uint16_t count = rows.size() < 0xFFFF ? static_cast<uint16_t>(rows.size()) : 0xFFFF;
+  out.U16(count);
+  for (uint16_t i = 0; i < count; ++i) WriteSiegeLogRow(out, rows[i]);
+  if (count > 0) out.String(nextBegin);
+}
+
 void ReportSiegeLogAnswer(const SiegeLogAnswer& answer) {
   if (answer.failed) {
     LogOutput(kLogRefusal, "query SiegeLog failed");

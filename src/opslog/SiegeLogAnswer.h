@@ -28,6 +28,12 @@ struct SiegeLogAnswer {
 // Reads the whole answer; never throws. A null message reads as cut short.
 SiegeLogAnswer ReadSiegeLogAnswer(CMassiveMsg* massive);
 
+// The server's side, for the stand-in console, the tests and the fuzzers: a failure is
+// the result byte alone; any other result is followed by a status byte 0, the row
+// count, the rows (at most 65,535) and, when there are rows, the cursor.
+void WriteSiegeLogAnswer(ByteWriter& out, uint8_t result, const std::vector<SiegeLogRow>& rows,
+                         const std::string& nextBegin);
+
 // The operator line for an answer: the failure, a data error naming 0x800E for one cut
 // short, else the count.
 void ReportSiegeLogAnswer(const SiegeLogAnswer& answer);

@@ -1,9 +1,20 @@
 #include "opslog/SiegeLogQuery.h"
 
+#include "base/ByteOrder.h"
 #include "base/Format.h"
 #include "msg/Console.h"
 #include "msg/MsgIds.h"
 #include "msg/RelayRequest.h"
+
+namespace {
+std::string ReadRequestString(CMsg* msg) {
+  uint8_t length[2];
+  ReadBytes(msg, length, 2);
+  std::string text(LoadLE16(length), '\0');
+  if (!text.empty()) ReadBytes(msg, &text[0], static_cast<uint16_t>(text.size()));
+  return text;
+}
+}  // namespace
 
 const LogChoice kSiegeLogCategories[9] = {
     {"Start And End", 0},
@@ -32,6 +43,20 @@ void WriteSiegeLogRequest(CMsg* msg, const SiegeLogRequest& request) {
   WriteU8(msg, request.category);
   WriteString(msg, request.begin.substr(0, kCaptionChars - 1));
   WriteString(msg, request.end.substr(0, kCaptionChars - 1));
+}
+
+bool ReadSiegeLogRequest(CMsg* msg, SiegeLogRequest* r) {
+  try {
+    uint8_t fortress[4];
+    ReadBytes(msg, fortress, 4);
+    r->fortress = LoadLE32(fortress);
+    ReadBytes(msg, &r->category, 1);
+    r->begin = ReadRequestString(msg);
+    r->end = ReadRequestString(msg);
+  } catch (const CMsgException&) {
+    return false;
+  }
+  return Remaining(msg) == 0;
 }
 
 bool SendSiegeLogRequest(const SiegeLogRequest& request) {

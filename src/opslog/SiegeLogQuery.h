@@ -31,6 +31,10 @@ struct SiegeLogRequest {
 // the server sent) are cut so that both always fit the record.
 void WriteSiegeLogRequest(CMsg* msg, const SiegeLogRequest& request);
 
+// The server's side, for the stand-in console and the tests: reads the four fields that
+// follow the relay head. False when the record is cut short or holds bytes after them.
+bool ReadSiegeLogRequest(CMsg* msg, SiegeLogRequest* request);
+
 // Allocates 0x7203 from the console's messenger, writes and sends it. False when there
 // is no messenger or it hands out no record.
 bool SendSiegeLogRequest(const SiegeLogRequest& request);

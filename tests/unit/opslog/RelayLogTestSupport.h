@@ -1,7 +1,7 @@
 #pragma once
 // Test doubles for the siege and server event logs: a console with a messenger, a farm
 // of shards and manager services, a log sink that keeps each line with its class word,
-// a clock the test sets, and answers built with the rows' own encoders.
+// a clock the test sets, and answers built with the answers' own writers.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -13,8 +13,8 @@
 #include "common/ShardDirectory.h"
 #include "msg/Console.h"
 #include "msg/MassiveMsgBuilder.h"
-#include "opslog/ServerEventLogRecord.h"
-#include "opslog/SiegeLogRecord.h"
+#include "opslog/ServerEventLogAnswer.h"
+#include "opslog/SiegeLogAnswer.h"
 
 // Every operator line as "class word in hex:text".
 inline std::vector<std::string>& RelayLogLines() {
@@ -79,29 +79,19 @@ inline LogTime TimeOf(int16_t year, uint16_t month, uint16_t day, uint16_t hour,
   return t;
 }
 
-// result, status, u16 row count, rows, and the cursor when there are rows.
 inline std::vector<uint8_t> SiegeAnswerBytes(uint8_t result, const std::vector<SiegeLogRow>& rows,
                                              const std::string& nextBegin) {
   std::vector<uint8_t> bytes;
   ByteWriter out(&bytes);
-  out.U8(result);
-  out.U8(1);
-  out.U16(static_cast<uint16_t>(rows.size()));
-  for (const SiegeLogRow& row : rows) WriteSiegeLogRow(out, row);
-  if (!rows.empty()) out.String(nextBegin);
+  WriteSiegeLogAnswer(out, result, rows, nextBegin);
   return bytes;
 }
 
-// result, status, u8 row count, rows, and the cursor when there are rows.
 inline std::vector<uint8_t> ServerEventAnswerBytes(uint8_t result, const std::vector<ServerEventLogRow>& rows,
                                                    const std::string& nextBegin) {
   std::vector<uint8_t> bytes;
   ByteWriter out(&bytes);
-  out.U8(result);
-  out.U8(1);
-  out.U8(static_cast<uint8_t>(rows.size()));
-  for (const ServerEventLogRow& row : rows) WriteServerEventLogRow(out, row);
-  if (!rows.empty()) out.String(nextBegin);
+  WriteServerEventLogAnswer(out, result, rows, nextBegin);
   return bytes;
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "opslog/ServerEventLogSession.h"
+#include "msg/RelayRequest.h"
 #include "opslog/ServerEventTexts.h"
 #include "unit/opslog/RelayLogTestSupport.h"
 #include "unit/refdata/RefDataFiles.h"
@@ -156,6 +157,40 @@ TEST(ServerEventQuery, request_fields_of_query_and_query_more) {
   ASSERT_EQ(console.messenger.sent.size(), 2u);
   EXPECT_EQ(console.messenger.Payload(1), Request(102, 9050, 7, 2, "2026-11-20 12:00:00", kEnd));
   EXPECT_EQ(RelayLogLines(), Lines{"00000000:^250^0 log found"});
+}
+
+TEST(ServerEventQuery, the_server_reads_back_what_the_page_wrote) {
+  ServerEventLogRequest sent;
+  sent.serviceId = 102;
+  sent.startLog = 0xFFFFFFF0u;
+  sent.eventId = 12;
+  sent.category = 255;
+  sent.begin = kBegin;
+  sent.end = std::string(4000, 'e');  // longer than any picker text: cut to 259
+  CMsg msg;
+  msg.Init(0x7203);
+  WriteServerEventLogRequest(&msg, sent);
+  RelayHead head = ReadRelayHead(&msg);
+  EXPECT_EQ(head.serviceId, 102);
+  EXPECT_EQ(head.innerId, 0x4018);
+  ServerEventLogRequest read;
+  ASSERT_TRUE(ReadServerEventLogRequest(&msg, &read));
+  EXPECT_EQ(read.startLog, 0xFFFFFFF0u);
+  EXPECT_EQ(read.eventId, 12u);
+  EXPECT_EQ(read.category, 255);
+  EXPECT_EQ(read.begin, kBegin);
+  EXPECT_EQ(read.end, std::string(259, 'e'));
+
+  for (int extra : {-1, 1}) {
+    SCOPED_TRACE(extra);
+    CMsg other;
+    other.Init(0x7203);
+    WriteServerEventLogRequest(&other, sent);
+    if (extra > 0) WriteU8(&other, 0);
+    else other.m_WritePos = static_cast<uint16_t>(other.m_WritePos - 1);
+    ReadRelayHead(&other);
+    EXPECT_FALSE(ReadServerEventLogRequest(&other, &read));
+  }
 }
 
 TEST(ServerEventQuery, service_checks_and_refusals) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "opslog/SiegeLogSession.h"
+#include "msg/RelayRequest.h"
 #include "opslog/SiegeLogTexts.h"
 #include "unit/opslog/RelayLogTestSupport.h"
 #include "unit/refdata/RefDataFiles.h"
@@ -175,6 +176,39 @@ TEST(SiegeLogQuery, request_fields_inside_the_relay_and_the_next_page_from_the_c
   ASSERT_EQ(console.messenger.sent.size(), 3u);
   EXPECT_EQ(console.messenger.Payload(2), Request(107, 2, 250, kBegin, "2026-3-6 00:00:00"));
   EXPECT_TRUE(RelayLogLines() == Lines({"00000000:^250^0 log found", "00000000:^20^0 log found"}));
+}
+
+TEST(SiegeLogQuery, the_server_reads_back_what_the_page_wrote) {
+  SiegeLogRequest sent;
+  sent.serviceId = 107;
+  sent.fortress = 0x10002;
+  sent.category = 250;
+  sent.begin = std::string(300, 'b');  // a cursor past 259 characters is cut
+  sent.end = kEnd;
+  CMsg msg;
+  msg.Init(0x7203);
+  WriteSiegeLogRequest(&msg, sent);
+  RelayHead head = ReadRelayHead(&msg);
+  EXPECT_EQ(head.serviceId, 107);
+  EXPECT_EQ(head.innerId, 0x400E);
+  SiegeLogRequest read;
+  ASSERT_TRUE(ReadSiegeLogRequest(&msg, &read));
+  EXPECT_EQ(read.fortress, 0x10002u);
+  EXPECT_EQ(read.category, 250);
+  EXPECT_EQ(read.begin, std::string(259, 'b'));
+  EXPECT_EQ(read.end, kEnd);
+
+  // Cut short, or with bytes after the fields, the request is not read.
+  for (int extra : {-1, 1}) {
+    SCOPED_TRACE(extra);
+    CMsg other;
+    other.Init(0x7203);
+    WriteSiegeLogRequest(&other, sent);
+    if (extra > 0) WriteU8(&other, 0);
+    else other.m_WritePos = static_cast<uint16_t>(other.m_WritePos - 1);
+    ReadRelayHead(&other);
+    EXPECT_FALSE(ReadSiegeLogRequest(&other, &read));
+  }
 }
 
 TEST(SiegeLogQuery, refusals_send_nothing_and_leave_the_page_idle) {
