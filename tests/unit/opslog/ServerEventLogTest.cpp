@@ -95,6 +95,13 @@ TEST(ServerEventTexts, name_keys_up_to_nine_digits_and_names_from_the_text_table
   EXPECT_EQ(entries, (std::vector<std::string>{"=3", "Monster Invasion=7", "Fishing Contest=12", "=1000000000"}));
 }
 
+TEST(ServerEventTexts, categories_in_the_order_they_are_added) {
+  std::vector<std::string> categories;
+  for (const LogChoice& c : kServerEventCategories)
+    categories.push_back(c.text + std::string("=") + std::to_string(c.data));
+  EXPECT_EQ(categories, (std::vector<std::string>{"Start And End=0", "Completion=1", "Reward=2", "All=255"}));
+}
+
 TEST(ServerEventWait, milliseconds_left_as_an_unsigned_tick_difference) {
   struct Case {
     uint32_t sent, now, left;
@@ -302,6 +309,17 @@ TEST(ServerEventAnswer, counts_paging_boundary_failure_and_cursor) {
     EXPECT_FALSE(s.Waiting());
     EXPECT_EQ(RelayLogLines(), c.log);
   }
+}
+
+TEST(ServerEventAnswer, written_as_result_status_count_rows_and_cursor) {
+  EXPECT_EQ(ServerEventAnswerBytes(2, Rows(3), "c"), (std::vector<uint8_t>{2}));
+  EXPECT_EQ(ServerEventAnswerBytes(0, {}, "c"), (std::vector<uint8_t>{0, 0, 0}));
+  std::vector<uint8_t> one = ServerEventAnswerBytes(1, {Row(5, 1, "")}, "c");
+  ASSERT_EQ(one.size(), 3u + 24u + 3u);
+  EXPECT_EQ(std::vector<uint8_t>(one.begin(), one.begin() + 4), (std::vector<uint8_t>{1, 0, 1, 5}));
+  EXPECT_EQ(std::vector<uint8_t>(one.end() - 3, one.end()), (std::vector<uint8_t>{1, 0, 'c'}));
+  // A page holds at most 255 rows: the count is one byte.
+  EXPECT_EQ(ServerEventAnswerBytes(0, Rows(300), "c")[2], 255);
 }
 
 TEST(ServerEventAnswer, rows_split_anywhere_read_whole) {

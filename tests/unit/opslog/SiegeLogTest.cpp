@@ -107,6 +107,15 @@ std::vector<std::string> EntryTexts(const std::vector<ChoiceEntry>& entries) {
   return texts;
 }
 
+TEST(SiegeLogChoices, categories_in_list_order) {
+  std::vector<std::string> categories;
+  for (const LogChoice& c : kSiegeLogCategories) categories.push_back(c.text + std::string("=") + std::to_string(c.data));
+  EXPECT_EQ(categories, (std::vector<std::string>{"Start And End=0", "Result Defense And Offense=1",
+                                                   "Temporary Result Change Owner=2", "Struct=3", "Request=4",
+                                                   "Forge Item=5", "Object=6", "Success And Failed Add Reward=7",
+                                                   "All=250"}));
+}
+
 TEST(SiegeLogChoices, shards_in_the_console_s_order_and_enabled_fortresses_by_id) {
   RelayLogConsole console;
   console.directory.AddShard(40, 140, std::string(64, 'N').c_str());
@@ -183,8 +192,8 @@ TEST(SiegeLogQuery, the_server_reads_back_what_the_page_wrote) {
   sent.serviceId = 107;
   sent.fortress = 0x10002;
   sent.category = 250;
-  sent.begin = std::string(300, 'b');  // a cursor past 259 characters is cut
-  sent.end = kEnd;
+  sent.begin = std::string(300, 'b');  // texts past 259 characters are cut
+  sent.end = std::string(260, 'e');
   CMsg msg;
   msg.Init(0x7203);
   WriteSiegeLogRequest(&msg, sent);
@@ -196,7 +205,7 @@ TEST(SiegeLogQuery, the_server_reads_back_what_the_page_wrote) {
   EXPECT_EQ(read.fortress, 0x10002u);
   EXPECT_EQ(read.category, 250);
   EXPECT_EQ(read.begin, std::string(259, 'b'));
-  EXPECT_EQ(read.end, kEnd);
+  EXPECT_EQ(read.end, std::string(259, 'e'));
 
   // Cut short, or with bytes after the fields, the request is not read.
   for (int extra : {-1, 1}) {
@@ -296,6 +305,15 @@ TEST(SiegeLogAnswer, counts_paging_boundary_failure_and_cursor) {
     EXPECT_FALSE(s.Waiting());
     EXPECT_EQ(RelayLogLines(), c.log);
   }
+}
+
+TEST(SiegeLogAnswer, written_as_result_status_count_rows_and_cursor) {
+  EXPECT_EQ(SiegeAnswerBytes(2, Rows(3), "c"), (std::vector<uint8_t>{2}));
+  EXPECT_EQ(SiegeAnswerBytes(0, {}, "c"), (std::vector<uint8_t>{0, 0, 0, 0}));
+  std::vector<uint8_t> one = SiegeAnswerBytes(1, {Row(1, 0, "")}, "c");
+  ASSERT_EQ(one.size(), 4u + 35u + 3u);
+  EXPECT_EQ(std::vector<uint8_t>(one.begin(), one.begin() + 4), (std::vector<uint8_t>{1, 0, 1, 0}));
+  EXPECT_EQ(std::vector<uint8_t>(one.end() - 3, one.end()), (std::vector<uint8_t>{1, 0, 'c'}));
 }
 
 TEST(SiegeLogAnswer, rows_split_anywhere_read_whole) {
