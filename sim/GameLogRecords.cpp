@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 
+#include "KDLogRecords.h"
+#include "SimTextFile.h"
 #include "base/Format.h"
 
 namespace {
@@ -69,7 +69,7 @@ bool FileTime(std::string text, LogTime* time) {
     fraction = text.substr(dot + 1);
     text.resize(dot);
   }
-  if (!ParseGameLogTime(text.c_str(), time)) return false;
+  if (!ParseKDLogTime(text.c_str(), time)) return false;
   return fraction.empty() || (fraction.size() <= 9 && fraction.find_first_not_of("0123456789") == std::string::npos &&
                               Unsigned(fraction, 999999999, &time->fraction));
 }
@@ -114,30 +114,8 @@ const char* ReadItem(const std::vector<std::string>& f, GameLogEntry* e) {
 
 }  // namespace
 
-int64_t GameLogTimeKey(const LogTime& t) {
-  int64_t days = (static_cast<int64_t>(t.year) * 13 + t.month) * 32 + t.day;
-  return ((days * 24 + t.hour) * 60 + t.minute) * 60 + t.second;
-}
-
 const LogTime& TimeOf(const GameLogEntry& entry) {
   return entry.isItem ? entry.itemRecord.time : entry.charRecord.time;
-}
-
-bool ParseGameLogTime(const char* text, LogTime* time) {
-  int y, mo, d, h, mi, s, end = -1;
-  if (sscanf(text, "%d-%d-%d %d:%d:%d%n", &y, &mo, &d, &h, &mi, &s, &end) != 6 || end < 0) return false;
-  if (text[end] != '\0') return false;
-  if (y < 1 || y > 32767 || mo < 1 || mo > 12 || d < 1 || d > 31 || h < 0 || h > 23 || mi < 0 || mi > 59 ||
-      s < 0 || s > 59)
-    return false;
-  *time = LogTime{};
-  time->year = static_cast<int16_t>(y);
-  time->month = static_cast<uint16_t>(mo);
-  time->day = static_cast<uint16_t>(d);
-  time->hour = static_cast<uint16_t>(h);
-  time->minute = static_cast<uint16_t>(mi);
-  time->second = static_cast<uint16_t>(s);
-  return true;
 }
 
 bool ParseGameLogRecords(const std::string& text, std::vector<GameLogEntry>* entries, std::string* error) {
@@ -178,22 +156,11 @@ bool ParseGameLogRecords(const std::string& text, std::vector<GameLogEntry>* ent
     entries->push_back(std::move(e));
   }
   std::stable_sort(entries->begin(), entries->end(), [](const GameLogEntry& a, const GameLogEntry& b) {
-    return GameLogTimeKey(TimeOf(a)) < GameLogTimeKey(TimeOf(b));
+    return KDLogTimeKey(TimeOf(a)) < KDLogTimeKey(TimeOf(b));
   });
   return true;
 }
 
 bool LoadGameLogRecords(const char* path, std::vector<GameLogEntry>* entries, std::string* error) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    *error = FormatString(kLineChars, "cannot open %s", path);
-    return false;
-  }
-  std::ostringstream text;
-  text << file.rdbuf();
-  if (!ParseGameLogRecords(text.str(), entries, error)) {
-    *error = FormatString(kLineChars, "%s: %s", path, error->c_str());
-    return false;
-  }
-  return true;
+  return LoadSimTextFile(path, entries, error, ParseGameLogRecords);
 }

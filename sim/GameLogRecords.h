@@ -27,13 +27,9 @@ struct GameLogEntry {
   std::string codeName;          // items only; empty for "-"
 };
 
-// Ordering key of a time to the second (the fraction does not take part).
-int64_t GameLogTimeKey(const LogTime& t);
+// Times are read and ordered as the console log's are (ParseKDLogTime, KDLogTimeKey):
+// the game log page sends the same form.
 const LogTime& TimeOf(const GameLogEntry& entry);
-
-// "Y-M-D h:m:s" with decimal fields in their calendar ranges and nothing after them, the
-// form the game log page sends ("%d-%d-%d %02d:%02d:%02d").
-bool ParseGameLogTime(const char* text, LogTime* time);
 
 // The records in the order of their times (records of the same second keep the file's
 // order).

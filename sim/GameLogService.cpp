@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "KDLogRecords.h"
 #include "LogCursor.h"
 #include "base/ByteOrder.h"
 #include "base/Format.h"
@@ -91,7 +92,8 @@ int CGameLogService::Answer(uint16_t serviceId, const GameLogRequest& q, Massive
   const bool everyone = bySerial || q.charName == kConsoleName;
   if (!everyone) {
     bool known = false;
-    for (const GameLogEntry& e : m_entries) known = known || (e.shardId == shard->second && SameName(e.character, q.charName));
+    for (const GameLogEntry& e : m_entries)
+      known = known || (e.shardId == shard->second && SameName(e.character, q.charName));
     if (!known) return fail(kGameLogErrorNoCharacter);
   }
 
@@ -102,7 +104,7 @@ int CGameLogService::Answer(uint16_t serviceId, const GameLogRequest& q, Massive
   size_t next = m_entries.size();
   for (size_t i = place; i < m_entries.size(); ++i) {
     const GameLogEntry& e = m_entries[i];
-    int64_t key = GameLogTimeKey(TimeOf(e));
+    int64_t key = KDLogTimeKey(TimeOf(e));
     if (e.shardId != shard->second || key < from || key > to) continue;
     if (!everyone && !SameName(e.character, q.charName)) continue;
     bool wanted = false;

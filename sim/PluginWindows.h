@@ -7,15 +7,11 @@
 #include <string>
 #include <vector>
 
-// The four tab captions the plug-in shows for a console whose first world has the
-// given name, in tab order.
-std::vector<std::string> TabCaptions(const char* firstWorld);
-
 // The tab strip: the descendant of the plug-in window with class "KDCTabWindow".
 HWND FindTabStrip(HWND pluginWindow);
 
-// Where tab `index` is: its rectangle laid out as the strip lays out its tabs (rows of
-// 18 pixels, caption width in 8-point Arial + 12, wrapping at the client width).
+// Where tab `index` is: its rectangle as the strip lays out these captions (the
+// module's own layout and caption font, plugin/TabLayout.h).
 bool TabRect(HWND strip, const std::vector<std::string>& captions, size_t index, RECT* rect);
 
 // Posts a left click into the middle of the tab's lower part (the raised top of a
@@ -39,3 +35,16 @@ void PumpFor(DWORD ms);
 
 // Texts of a report list view, row by row, cell by cell (260 characters each).
 std::vector<std::vector<std::string>> ListViewRows(HWND list, int columns);
+
+// Selects row `row` of the page's list view `listId` (and only it); false when the list
+// has no such row.
+bool SelectListRow(HWND page, int listId, int row);
+
+// Right-clicks the page's list view `listId` as an operator would: the page gets its
+// right-click notification, and the popup menu it opens is closed again at once (as
+// with Escape); then the page receives menu command `command`.
+bool ChooseListMenuCommand(HWND page, int listId, WORD command);
+
+// The modal box the plug-in has open in this thread (a visible top-level dialog), or
+// null.
+HWND FindModalBox();

@@ -2,10 +2,9 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 
-#include "GameLogRecords.h"
+#include "KDLogRecords.h"
 #include "base/Format.h"
 
 namespace {
@@ -49,7 +48,7 @@ const char* ReadLine(const std::string& line, SampleLogLine* out) {
   if (!Unsigned(fields[1], 0xFFFFFFFF, &out->first) || !Unsigned(fields[3], 0xFFFFFFFF, &out->second) ||
       !Unsigned(fields[4], 0xFFFFFFFF, &out->third))
     return "fields 2, 4 and 5 are 32-bit numbers";
-  if (!ParseGameLogTime(fields[2].c_str(), &out->time)) return "time is not YYYY-MM-DD hh:mm:ss";
+  if (!ParseKDLogTime(fields[2].c_str(), &out->time)) return "time is not YYYY-MM-DD hh:mm:ss";
   if (out->text.size() > 1000) return "text longer than 1000 characters";
   return nullptr;
 }
@@ -70,21 +69,6 @@ bool ParseSampleLogLines(const std::string& text, std::vector<SampleLogLine>* li
       return false;
     }
     lines->push_back(parsed);
-  }
-  return true;
-}
-
-bool LoadSampleLogLines(const char* path, std::vector<SampleLogLine>* lines, std::string* error) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    *error = FormatString(kLineChars, "cannot open %s", path);
-    return false;
-  }
-  std::ostringstream text;
-  text << file.rdbuf();
-  if (!ParseSampleLogLines(text.str(), lines, error)) {
-    *error = FormatString(kLineChars, "%s: %s", path, error->c_str());
-    return false;
   }
   return true;
 }

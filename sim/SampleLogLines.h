@@ -26,4 +26,3 @@ struct SampleLogLine {
 
 // On failure error names the line and what is wrong.
 bool ParseSampleLogLines(const std::string& text, std::vector<SampleLogLine>* lines, std::string* error);
-bool LoadSampleLogLines(const char* path, std::vector<SampleLogLine>* lines, std::string* error);

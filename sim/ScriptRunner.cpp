@@ -3,6 +3,7 @@
 #include "PluginWindows.h"
 #include "Screenshot.h"
 #include "base/Format.h"
+#include "plugin/TabCaptions.h"
 
 namespace {
 
@@ -15,6 +16,8 @@ const DWORD kAnswerTimeoutMs = 10000;
 
 // The query button of each page, in tab order.
 const int kQueryButtons[4] = {1000, 1010, 1034, 1041};
+// The list view of the game log page, the one with a row menu.
+const int kRowMenuList = 1007;
 
 }  // namespace
 
@@ -93,6 +96,35 @@ UINT CScriptRunner::Run(const SimStep& step) {
       m_waitingForAnswers = true;
       m_waitStart = GetTickCount();
       return kPollMs;
+    }
+    case SimStepKind::Row: {
+      HWND page = VisiblePage(Strip());
+      if (!page || !SelectListRow(page, kRowMenuList, step.number))
+        Fail(FormatString(kLineChars, "no row %d in the list of the page on show", step.number));
+      else
+        m_say(FormatString(kLineChars, "selected row %d", step.number));
+      return kPollMs;
+    }
+    case SimStepKind::Menu:
+    case SimStepKind::BoxClick: {
+      bool done = false;
+      if (step.kind == SimStepKind::Menu) {
+        HWND page = VisiblePage(Strip());
+        done = page && ChooseListMenuCommand(page, kRowMenuList, static_cast<WORD>(step.number));
+      } else if (HWND box = FindModalBox()) {
+        SendMessageA(box, WM_COMMAND, MAKEWPARAM(step.number, BN_CLICKED), 0);
+        done = true;
+      }
+      if (!done) {
+        Fail(FormatString(kLineChars, "no %s for command %d", step.kind == SimStepKind::Menu ? "list" : "modal box",
+                          step.number));
+        return kPollMs;
+      }
+      m_say(FormatString(kLineChars, "chose command %d of the %s", step.number,
+                         step.kind == SimStepKind::Menu ? "row menu" : "modal box"));
+      m_waitingForAnswers = true;
+      m_waitStart = GetTickCount();
+      return kSettleMs;
     }
     case SimStepKind::WaitMs:
       return static_cast<UINT>(step.number);

@@ -2,8 +2,9 @@
 
 #include <vector>
 
-#include "GameLogRecords.h"
+#include "KDLogRecords.h"
 #include "LogCursor.h"
+#include "SimTextFile.h"
 #include "base/ByteOrder.h"
 #include "base/Format.h"
 #include "opslog/ServerEventLogAnswer.h"
@@ -35,7 +36,7 @@ bool ServerEventLogEntries(const std::vector<SampleLogLine>& lines, std::vector<
   int64_t lastTime = INT64_MIN;
   for (const SampleLogLine& line : lines) {
     const char* why = nullptr;
-    int64_t key = GameLogTimeKey(line.time);
+    int64_t key = KDLogTimeKey(line.time);
     if (line.first <= lastId) why = "log ids do not rise";
     else if (key < lastTime) why = "times do not rise with the log ids";
     else if (line.second > 255) why = "server event id is not a number from 0 to 255";
@@ -66,11 +67,7 @@ bool ParseServerEventLog(const std::string& text, std::vector<ServerEventLogEntr
 }
 
 bool LoadServerEventLog(const char* path, std::vector<ServerEventLogEntry>* entries, std::string* error) {
-  std::vector<SampleLogLine> lines;
-  if (!LoadSampleLogLines(path, &lines, error)) return false;
-  if (ServerEventLogEntries(lines, entries, error)) return true;
-  *error = FormatString(kLineChars, "%s: %s", path, error->c_str());
-  return false;
+  return LoadSimTextFile(path, entries, error, ParseServerEventLog);
 }
 
 CServerEventLogService::CServerEventLogService(std::vector<ServerEventLogEntry> entries, const SimConfig& config)
@@ -92,7 +89,7 @@ int CServerEventLogService::Answer(uint16_t serviceId, const ServerEventLogReque
   }
   std::vector<ServerEventLogRow> rows;
   for (const ServerEventLogEntry& e : m_entries) {
-    int64_t key = GameLogTimeKey(e.row.time);
+    int64_t key = KDLogTimeKey(e.row.time);
     if (e.shardId != shard->second || e.row.serverEventId != q.eventId || key < from || key > to) continue;
     if (q.startLog != 0 && e.row.logId <= q.startLog) continue;
     if (q.category != kCategoryAll && LogTypeCategory(e.row.logType) != q.category) continue;

@@ -2,8 +2,9 @@
 
 #include <vector>
 
-#include "GameLogRecords.h"
+#include "KDLogRecords.h"
 #include "LogCursor.h"
+#include "SimTextFile.h"
 #include "base/ByteOrder.h"
 #include "base/Format.h"
 #include "opslog/SiegeLogAnswer.h"
@@ -28,7 +29,7 @@ bool SiegeLogEntries(const std::vector<SampleLogLine>& lines, std::vector<SiegeL
   int64_t last = INT64_MIN;
   for (const SampleLogLine& line : lines) {
     const char* why = nullptr;
-    int64_t key = GameLogTimeKey(line.time);
+    int64_t key = KDLogTimeKey(line.time);
     if (line.first == 0 || line.first > 0xFFFF) why = "fortress is not a number from 1 to 65535";
     else if (line.second > 255) why = "event code is not a number from 0 to 255";
     else if (key < last) why = "records are not in the order of their times";
@@ -64,11 +65,7 @@ bool ParseSiegeLog(const std::string& text, std::vector<SiegeLogEntry>* entries,
 }
 
 bool LoadSiegeLog(const char* path, std::vector<SiegeLogEntry>* entries, std::string* error) {
-  std::vector<SampleLogLine> lines;
-  if (!LoadSampleLogLines(path, &lines, error)) return false;
-  if (SiegeLogEntries(lines, entries, error)) return true;
-  *error = FormatString(kLineChars, "%s: %s", path, error->c_str());
-  return false;
+  return LoadSimTextFile(path, entries, error, ParseSiegeLog);
 }
 
 CSiegeLogService::CSiegeLogService(std::vector<SiegeLogEntry> entries, const SimConfig& config)
@@ -92,7 +89,7 @@ int CSiegeLogService::Answer(uint16_t serviceId, const SiegeLogRequest& q, Massi
   size_t next = m_entries.size();
   for (size_t i = place; i < m_entries.size(); ++i) {
     const SiegeLogEntry& e = m_entries[i];
-    int64_t key = GameLogTimeKey(e.row.time);
+    int64_t key = KDLogTimeKey(e.row.time);
     if (e.shardId != shard->second || e.row.data1 != q.fortress || key < from || key > to) continue;
     if (q.category != kSiegeLogCategoryAll && SiegeEventCategory(e.row.eventCode) != q.category) continue;
     if (rows.size() == kSiegeLogPageRows) {

@@ -45,6 +45,12 @@ const char* SimUsage() {
          "                      the answer\n"
          "  --click ID          press button ID of the page on show and wait for what it\n"
          "                      sends to be answered\n"
+         "  --row N             select row N (from 0) of the list of the page on show\n"
+         "  --menu CMD          right-click the list of the page on show and choose the\n"
+         "                      row menu's command CMD; wait for what it sends to be\n"
+         "                      answered\n"
+         "  --box-click ID      press button ID of the modal box the plug-in has open\n"
+         "                      (the item serial history) and wait as --click does\n"
          "  --wait-ms N         let the program run N milliseconds\n"
          "  --screenshot FILE   save the window as a 24-bit BMP\n"
          "  --quit              close the program (exit code 1 if a step failed)\n";
@@ -55,8 +61,8 @@ bool ParseSimArgs(const std::vector<std::string>& argv, SimArgs* args, std::stri
   for (size_t i = 0; i < argv.size(); ++i) {
     const std::string& a = argv[i];
     bool takesValue = a == "--dll" || a == "--config" || a == "--kdlog" || a == "--gamelog" || a == "--siegelog" ||
-                      a == "--serverevent" || a == "--size" ||
-                      a == "--tab" || a == "--set" || a == "--click" || a == "--wait-ms" || a == "--screenshot";
+                      a == "--serverevent" || a == "--size" || a == "--tab" || a == "--set" || a == "--click" ||
+                      a == "--row" || a == "--menu" || a == "--box-click" || a == "--wait-ms" || a == "--screenshot";
     if (takesValue && i + 1 >= argv.size()) {
       *error = a + " needs a value";
       return false;
@@ -103,10 +109,17 @@ bool ParseSimArgs(const std::vector<std::string>& argv, SimArgs* args, std::stri
     } else if (a == "--query") {
       step.kind = SimStepKind::Query;
       args->steps.push_back(step);
-    } else if (a == "--click") {
-      step.kind = SimStepKind::Click;
+    } else if (a == "--click" || a == "--box-click") {
+      step.kind = a == "--click" ? SimStepKind::Click : SimStepKind::BoxClick;
       if (!ToInt(value, 1, 65535, &step.number)) {
-        *error = "--click wants a control id from 1 to 65535";
+        *error = a + " wants a control id from 1 to 65535";
+        return false;
+      }
+      args->steps.push_back(step);
+    } else if (a == "--row" || a == "--menu") {
+      step.kind = a == "--row" ? SimStepKind::Row : SimStepKind::Menu;
+      if (!ToInt(value, a == "--row" ? 0 : 1, 65535, &step.number)) {
+        *error = a + " wants a number" + (a == "--row" ? " from 0" : " from 1");
         return false;
       }
       args->steps.push_back(step);

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-enum class SimStepKind { Tab, Set, Query, Click, WaitMs, Screenshot, Quit };
+enum class SimStepKind { Tab, Set, Query, Click, Row, Menu, BoxClick, WaitMs, Screenshot, Quit };
 
 struct SimStep {
   SimStepKind kind = SimStepKind::Quit;
-  int number = 0;    // tab index, control id or milliseconds
+  int number = 0;    // tab index, control id, row, menu command or milliseconds
   std::string text;  // control text or file name
 };
 

@@ -32,7 +32,7 @@ struct SimRequest {
 struct SimConsoleArgs {
   std::string dllPath;
   SimConfig config;
-  std::vector<KDLogEntry> kdlog;
+  std::vector<KDLogRecord> kdlog;
   std::vector<GameLogEntry> gamelog;
   std::vector<SiegeLogEntry> siegelog;
   std::vector<ServerEventLogEntry> serverevent;

@@ -140,6 +140,12 @@ bool SendGameLogRequest(const GameLogRequest& request) {
   return true;
 }
 
+bool SendGameLogQuery(const GameLogRequest& request) {
+  if (SendGameLogRequest(request)) return true;
+  LogOutput(kLogDataError, "^2game log query not sent: no console messenger");
+  return false;
+}
+
 bool DurationBegin(int days, int64_t now, int64_t* begin) {
   if (days < 0) {
     LogOutput(kLogRefusal, "please type days");

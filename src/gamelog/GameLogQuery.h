@@ -65,6 +65,8 @@ bool ReadGameLogRequest(CMsg* msg, GameLogRequest* request);
 // Allocates 0x7203 from the console's messenger, writes and sends it. False when there
 // is no messenger or it hands out no record.
 bool SendGameLogRequest(const GameLogRequest& request);
+// The same, reporting a request that no messenger takes as a data error.
+bool SendGameLogQuery(const GameLogRequest& request);
 
 // "Set Duration": the span's start, `days` days of 86,400 seconds before now. A negative
 // number is refused with "please type days" (false).

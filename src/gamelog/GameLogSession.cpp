@@ -3,24 +3,13 @@
 #include "base/LogOutput.h"
 #include "gamelog/CharEventText.h"
 
-namespace {
-
-// Nothing reaches the console without a messenger; the page stays as it was.
-bool Send(const GameLogRequest& request) {
-  if (SendGameLogRequest(request)) return true;
-  LogOutput(kLogDataError, "^2game log query not sent: no console messenger");
-  return false;
-}
-
-}  // namespace
-
 bool GameLogSession::NewQuery(const GameLogQueryInput& input) {
   GameLogQueryOutcome outcome = BuildGameLogRequest(input);
   if (!outcome.refusal.empty()) {
     LogOutput(kLogRefusal, "%s", outcome.refusal.c_str());
     return false;
   }
-  if (!Send(outcome.request)) return false;
+  if (!SendGameLogQuery(outcome.request)) return false;
   m_saved = outcome.request;
   m_hasSaved = true;
   m_rowSerials.clear();
@@ -37,7 +26,7 @@ bool GameLogSession::QueryMore(int listRows) {
   more.itemCodeName.clear();
   more.hasMaxRows = false;
   more.maxRows = 0;
-  return Send(more);
+  return SendGameLogQuery(more);
 }
 
 GameLogAnswerSteps GameLogSession::OnAnswer(CMassiveMsg* massive) {
@@ -119,7 +108,7 @@ bool GameLogSession::RequestHistory(int64_t serial, const KDShardRecord* shard, 
     return false;
   }
   if (!shard) return false;
-  if (!Send(SerialHistoryRequest(shard->managerServiceId, serial, beginText, endText, kSerialRowsMenu)))
+  if (!SendGameLogQuery(SerialHistoryRequest(shard->managerServiceId, serial, beginText, endText, kSerialRowsMenu)))
     return false;
   m_historyPending = true;
   return true;

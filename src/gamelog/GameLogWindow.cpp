@@ -8,6 +8,7 @@
 #include "base/Format.h"
 #include "base/LogOutput.h"
 #include "gamelog/GameLogKinds.h"
+#include "gamelog/ItemSerialHistoryDlg.h"
 #include "msg/Console.h"
 #include "msg/MsgIds.h"
 #include "resources/resource.h"
@@ -218,10 +219,21 @@ void CGameLogWindow::AppendRows(const std::vector<GameLogListRow>& rows) {
 }
 
 void CGameLogWindow::ShowHistory(const GameLogAnswerSteps& steps) {
-  if (m_session.OpensHistory(steps) && SelectedShard()) {
-    ReportGameLogCount(steps.rowCount, ListView_GetItemCount(m_hList));
+  const KDShardRecord* shard = m_session.OpensHistory(steps) ? SelectedShard() : nullptr;
+  if (!shard) {
+    // No box opens: the pending request is over all the same.
+    m_session.EndHistory();
+    return;
   }
+  CItemSerialHistoryDlg box;
+  for (const SerialHistoryEntry& entry : steps.history) box.AddEntry(entry);
+  box.SetQuery(shard, steps.lastSerial);
+  // The console keeps delivering while the box is open; an answer that arrives then is
+  // handled as ever (its rows listed, its own box opened over this one). Nothing here
+  // refers into the session's lists across the box.
+  box.Run(m_hInstance, m_hWnd);
   m_session.EndHistory();
+  ReportGameLogCount(steps.rowCount, ListView_GetItemCount(m_hList));
 }
 
 LRESULT CGameLogWindow::OnCopyToClipboard(WPARAM, LPARAM) {

@@ -34,7 +34,8 @@ std::string Shown(const std::string& wire) { return std::string(wire.c_str()); }
 // the name, the description and the location texts.
 struct ItemEvent {
   ItemEvent(const GameLogItemRecord& record, const CGameRefData& data)
-      : r(record), ref(data), item(data.FindItem(record.refItemId)), text(record.text.c_str()), description(record.text) {}
+      : r(record), ref(data), item(data.FindItem(record.refItemId)), text(record.text.c_str()),
+        description(record.text) {}
 
   const GameLogItemRecord& r;
   const CGameRefData& ref;
@@ -412,9 +413,13 @@ constexpr EventRow kEvents[] = {
     {57, "Exchange - Item Given", [](ItemEvent& e) { ExchangeItemRule(e, "[^2From Shop^0]", false); }},
     {58, "Exchange - Item Taken", [](ItemEvent& e) { ExchangeItemRule(e, "[^2From Shop^0]", false); }},
     {59, "Exchange - Gold Given",
-     [](ItemEvent& e) { e.description = Line("Given Gold: ^4%" PRId64 "^0, Remain Gold: ^4%s^0", e.r.amount, e.text); }},
+     [](ItemEvent& e) {
+       e.description = Line("Given Gold: ^4%" PRId64 "^0, Remain Gold: ^4%s^0", e.r.amount, e.text);
+     }},
     {60, "Exchange - Gold Taken",
-     [](ItemEvent& e) { e.description = Line("Taken Gold: ^4%" PRId64 "^0, Remain Gold: ^4%s^0", e.r.amount, e.text); }},
+     [](ItemEvent& e) {
+       e.description = Line("Taken Gold: ^4%" PRId64 "^0, Remain Gold: ^4%s^0", e.r.amount, e.text);
+     }},
     {70, "^2FMarket Open^0", nullptr},
     {71, "^4FMarket Close^0",
      [](ItemEvent& e) {

@@ -6,16 +6,6 @@
 #include "msg/MsgIds.h"
 #include "msg/RelayRequest.h"
 
-namespace {
-std::string ReadRequestString(CMsg* msg) {
-  uint8_t length[2];
-  ReadBytes(msg, length, 2);
-  std::string text(LoadLE16(length), '\0');
-  if (!text.empty()) ReadBytes(msg, &text[0], static_cast<uint16_t>(text.size()));
-  return text;
-}
-}  // namespace
-
 const LogChoice kServerEventCategories[4] = {
     {"Start And End", 0},
     {"Completion", 1},
@@ -39,8 +29,8 @@ bool ReadServerEventLogRequest(CMsg* msg, ServerEventLogRequest* r) {
     r->startLog = LoadLE32(words);
     r->eventId = LoadLE32(words + 4);
     ReadBytes(msg, &r->category, 1);
-    r->begin = ReadRequestString(msg);
-    r->end = ReadRequestString(msg);
+    r->begin = ReadString(msg);
+    r->end = ReadString(msg);
   } catch (const CMsgException&) {
     return false;
   }

@@ -6,16 +6,6 @@
 #include "msg/MsgIds.h"
 #include "msg/RelayRequest.h"
 
-namespace {
-std::string ReadRequestString(CMsg* msg) {
-  uint8_t length[2];
-  ReadBytes(msg, length, 2);
-  std::string text(LoadLE16(length), '\0');
-  if (!text.empty()) ReadBytes(msg, &text[0], static_cast<uint16_t>(text.size()));
-  return text;
-}
-}  // namespace
-
 const LogChoice kSiegeLogCategories[9] = {
     {"Start And End", 0},
     {"Result Defense And Offense", 1},
@@ -51,8 +41,8 @@ bool ReadSiegeLogRequest(CMsg* msg, SiegeLogRequest* r) {
     ReadBytes(msg, fortress, 4);
     r->fortress = LoadLE32(fortress);
     ReadBytes(msg, &r->category, 1);
-    r->begin = ReadRequestString(msg);
-    r->end = ReadRequestString(msg);
+    r->begin = ReadString(msg);
+    r->end = ReadString(msg);
   } catch (const CMsgException&) {
     return false;
   }

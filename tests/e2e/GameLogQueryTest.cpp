@@ -8,6 +8,7 @@
 #include "PluginHost.h"
 #include "PluginWindows.h"
 #include "base/ByteOrder.h"
+#include "win/gamelog/ModalDriver.h"
 
 namespace {
 
@@ -89,7 +90,7 @@ TEST_F(GameLogQuery, a_character_query_lists_fifty_rows_and_query_more_the_rest)
   Press(1006);
   sent = Sent();
   ASSERT_EQ(sent.size(), 1u);
-  EXPECT_EQ(sent[0].payload, Request(101, 1, 1, "Varnel", "2026-11-2 10:50:00#54", kEnd, ""));
+  EXPECT_EQ(sent[0].payload, Request(101, 1, 1, "Varnel", "2026-11-2 10:50:00#55", kEnd, ""));
   rows = Listed(4);
   ASSERT_EQ(rows.size(), 60u);
   EXPECT_EQ(rows[59][3], "2026-11-02 10:59:00");
@@ -123,6 +124,57 @@ TEST_F(GameLogQuery, item_rows_name_their_serial_and_item) {
   EXPECT_NE(rows[0][5].find("ITEM_WEAPON_SWORD_01"), std::string::npos) << rows[0][5];
   EXPECT_EQ(rows[0][7], "2026-11-01 09:00:00");
   EXPECT_EQ(PluginLines(firstLine), (Lines{{kResult, "^42^0 records are queried, current log : ^42"}}));
+}
+
+TEST_F(GameLogQuery, the_row_menu_asks_for_a_serial_history_and_the_box_for_all_of_it) {
+  ASSERT_TRUE(SetPageControl(page, 1009, "Item"));
+  ASSERT_TRUE(SetPageControl(page, 1012, "All"));
+  ASSERT_TRUE(SetPageControl(page, 1001, "Varnel"));
+  Press(1010);
+  HWND list = GetDlgItem(page, 1007);
+  ASSERT_EQ(Listed(9).size(), 2u);
+  ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
+
+  firstLine = Host().console.Log().Lines().size();
+  firstRequest = Host().console.Requests().size();
+  std::vector<std::vector<std::string>> menuBox, allBox;
+  std::unique_ptr<CModalDriver> second;
+  CModalDriver first([&](HWND box) {
+    menuBox = ListTexts(GetDlgItem(box, 1007), 9);
+    second = std::make_unique<CModalDriver>([&](HWND again) {
+      allBox = ListTexts(GetDlgItem(again, 1007), 9);
+      PostMessageA(again, WM_COMMAND, IDOK, 0);
+    });
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(1000, BN_CLICKED), 0);
+  });
+  {
+    CMenuCloser closer;
+    NMITEMACTIVATE click = {};
+    click.hdr.hwndFrom = list;
+    click.hdr.idFrom = 1007;
+    click.hdr.code = NM_RCLICK;
+    SendMessageA(page, WM_NOTIFY, 1007, reinterpret_cast<LPARAM>(&click));
+  }
+  SendMessageA(page, WM_COMMAND, MAKEWPARAM(1, 0), 0);
+  ASSERT_TRUE(PumpUntil([&] { return second && second->Ran() && CModalDriver::Boxes().empty(); }, 10000));
+  PumpFor(100);
+
+  auto sent = Sent();
+  ASSERT_EQ(sent.size(), 2u);
+  std::vector<uint8_t> menu = Request(101, 4, 0, "KDC", kBegin, kEnd, "500");
+  menu.insert(menu.end(), {30, 0, 0, 0});
+  EXPECT_EQ(sent[0].payload, menu);
+  std::vector<uint8_t> all = Request(101, 4, 0, "KDC", "", "", "500");
+  all.insert(all.end(), {0, 0, 0, 0});
+  EXPECT_EQ(sent[1].payload, all);
+  ASSERT_EQ(menuBox.size(), 3u) << "November's lines of the serial";
+  EXPECT_EQ(menuBox[2][7], "2026-11-03 12:00:00");
+  ASSERT_EQ(allBox.size(), 4u) << "every line of the serial";
+  EXPECT_EQ(allBox[0][0], "500");
+  EXPECT_EQ(allBox[0][7], "2026-10-15 12:00:00");
+  EXPECT_EQ(PluginLines(firstLine), (Lines{{kResult, "^43^0 records are queried, current log : ^42"},
+                                           {kResult, "^44^0 records are queried, current log : ^42"}}));
+  EXPECT_EQ(Listed(9).size(), 2u) << "history lines stay out of the list";
 }
 
 TEST_F(GameLogQuery, a_stopped_manager_answers_nothing_and_the_console_says_so) {

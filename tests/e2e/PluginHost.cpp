@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PluginWindows.h"
+#include "plugin/TabCaptions.h"
 
 const char kTestWorld[] = "Velmora";
 
@@ -16,20 +17,20 @@ const char kFarm[] =
     "service 101 4\n"
     "service 107 2\n";
 
-KDLogEntry Entry(const char* user, uint8_t category, const char* time, uint32_t fraction, const char* text) {
-  KDLogEntry e;
-  e.user = user;
+KDLogRecord Entry(const char* user, uint8_t category, const char* time, uint32_t fraction, const char* text) {
+  KDLogRecord e;
+  e.userName = user;
   e.category = category;
   ParseKDLogTime(time, &e.time);
   e.time.fraction = fraction;
-  e.text = text;
+  e.logText = text;
   return e;
 }
 
 // The operator log the tests query: two records of gm_orsolya, notices with marks and
 // "%s", and 105 user control records for the limit.
-std::vector<KDLogEntry> TestLog() {
-  std::vector<KDLogEntry> log = {
+std::vector<KDLogRecord> TestLog() {
+  std::vector<KDLogRecord> log = {
       Entry("gm_orsolya", 1, "2026-11-2 07:05:09", 250000000, "^2kick^0 character Varnel %s"),
       Entry("op_kesh", 11, "2026-11-3 10:00:00", 0, "notice: ^7maintenance at %s^0"),
       Entry("gm_orsolya", 30, "2026-11-4 00:00:00", 7, "unclassified %d event"),
@@ -44,7 +45,8 @@ std::vector<KDLogEntry> TestLog() {
 }
 
 // The shards' game log the tests query: Varnel's creation, a quest, 60 logins for
-// paging, and a sword (serial 500) bought and worn.
+// paging, and a sword (serial 500) found in October, bought and worn in November and
+// handed to Brenna.
 std::string TestGameLog() {
   std::string log =
       "1 | Varnel | 2026-11-01 08:00:00 | char | 1 | 40211 | 0x0A01A8C0 |  | Varnel\n"
@@ -52,7 +54,11 @@ std::string TestGameLog() {
       "1 | Varnel | 2026-11-01 09:00:00 | item | 500 | 1001 | ITEM_WEAPON_SWORD_01 | 0x27120001 | 0 | 32 | 255 | 13 | "
       "-1200 | Velmora | 1,247,700\n"
       "1 | Varnel | 2026-11-01 09:01:00 | item | 500 | 1001 | ITEM_WEAPON_SWORD_01 | 0 | 0 | 10 | 13 | 6 | 0 | "
-      "Velmora | \n";
+      "Velmora | \n"
+      "1 | Brenna | 2026-11-03 12:00:00 | item | 500 | 1001 | ITEM_WEAPON_SWORD_01 | 80 | 0 | 58 | 0 | 14 | 0 | "
+      "Velmora | Varnel\n"
+      "1 | Varnel | 2026-10-15 12:00:00 | item | 500 | 1001 | ITEM_WEAPON_SWORD_01 | 0 | 0 | 30 | 255 | 13 | 0 | "
+      "Velmora | 1,2,found\n";
   for (int i = 0; i < 60; ++i)
     log += "1 | Varnel | 2026-11-02 10:" + std::string(i < 10 ? "0" : "") + std::to_string(i) +
            ":00 | char | 4 | 40211 | 0x0A01A8C0 | Velmora (1204, 330) | \n";

@@ -6,6 +6,7 @@
 #include "gamelog/GameLogKinds.h"
 #include "gamelog/GameLogQuery.h"
 #include "gamelog/GameLogSession.h"
+#include "msg/RelayRequest.h"
 #include "unit/gamelog/GameLogTestSupport.h"
 
 namespace {
@@ -27,6 +28,18 @@ class GameLogQueryTest : public ::testing::Test {
     in.shard = &shard;
     return in;
   }
+  GameLogQueryInput WithShard(uint16_t id, const KDShardRecord* record) {
+    GameLogQueryInput in = Input(1, 0, "Varnel");
+    in.shardId = id;
+    in.shard = record;
+    return in;
+  }
+  GameLogQueryInput WithSpan(const char* begin, const char* end) {
+    GameLogQueryInput in = Input(3, 0, "Varnel");
+    in.beginText = begin;
+    in.endText = end;
+    return in;
+  }
 
   KDShardRecord shard = ShardRecord(7, 107);
   GameLogConsole console;
@@ -40,13 +53,13 @@ TEST_F(GameLogQueryTest, every_refusal_has_its_text_and_sends_nothing) {
     GameLogQueryInput input;
     const char* refusal;
   } cases[] = {
-      {"no shard", [&] { auto i = Input(1, 0, "Varnel"); i.shardId = 0; return i; }(), "some input fields are wrong"},
-      {"no record", [&] { auto i = Input(1, 0, "Varnel"); i.shard = nullptr; return i; }(), "some input fields are wrong"},
+      {"no shard", WithShard(0, &shard), "some input fields are wrong"},
+      {"no record", WithShard(7, nullptr), "some input fields are wrong"},
       {"no kind", Input(0, 0, "Varnel"), "some input fields are wrong"},
       {"no name", Input(1, 0, ""), "some input fields are wrong"},
       {"no serial", Input(4, 0, ""), "some input fields are wrong"},
-      {"no begin", [&] { auto i = Input(1, 0, "Varnel"); i.beginText.clear(); return i; }(), "some input fields are wrong"},
-      {"no end", [&] { auto i = Input(3, 0, "Varnel"); i.endText.clear(); return i; }(), "some input fields are wrong"},
+      {"no begin", WithSpan("", kEnd), "some input fields are wrong"},
+      {"no end", WithSpan(kBegin, ""), "some input fields are wrong"},
       {"33 bytes kind 1", Input(1, 0, std::string(33, 'n')), "character name is under 32 bytes"},
       {"33 bytes kind 2", Input(2, 0, std::string(33, 'n')), "character name is under 32 bytes"},
       {"33 bytes kind 3", Input(3, 0, std::string(33, 'n')), "character name is under 32 bytes"},
@@ -128,6 +141,40 @@ TEST_F(GameLogQueryTest, history_request_carries_the_serial_in_signed_decimal) {
     WriteGameLogRequest(&msg, SerialHistoryRequest(107, c.serial, "", kEnd, c.rows));
     std::string payload(reinterpret_cast<const char*>(msg.m_Storage) + 6, msg.m_WritePos - 6);
     EXPECT_EQ(payload, RequestBytes(107, 4, 0, "KDC", "", kEnd, c.text, c.rows));
+  }
+}
+
+TEST(GameLogRequestReader, reads_back_what_the_page_writes_and_refuses_the_rest) {
+  GameLogRequest plain;
+  plain.kind = 2;
+  plain.option = 16;
+  plain.charName = "Varnel";
+  plain.beginTime = kBegin;
+  plain.endTime = "";
+  plain.itemCodeName = "ITEM_WEAPON_SWORD_01";
+  for (const GameLogRequest& sent : {plain, SerialHistoryRequest(107, -42, kBegin, kEnd, 30)}) {
+    SCOPED_TRACE(sent.kind);
+    CMsg msg;
+    msg.Init(0x7203);
+    WriteGameLogRequest(&msg, sent);
+    ReadRelayHead(&msg);
+    GameLogRequest got;
+    ASSERT_TRUE(ReadGameLogRequest(&msg, &got));
+    EXPECT_EQ(std::vector<std::string>({std::to_string(got.kind), std::to_string(got.option), got.charName,
+                                        got.beginTime, got.endTime, got.itemCodeName}),
+              std::vector<std::string>({std::to_string(sent.kind), std::to_string(sent.option), sent.charName,
+                                        sent.beginTime, sent.endTime, sent.itemCodeName}));
+    EXPECT_EQ(got.hasMaxRows, sent.hasMaxRows);
+    EXPECT_EQ(got.maxRows, sent.maxRows);
+  }
+  // Cut inside a field, or with bytes that are neither nothing nor maxRows after it.
+  std::string whole = RequestBytes(107, 1, 0, "Varnel", kBegin, kEnd, "").substr(4);
+  for (const std::string& bytes : {whole.substr(0, whole.size() - 1), whole + "xy", std::string(1, '\x01')}) {
+    CMsg msg;
+    msg.Init(0x7203);
+    WriteBytes(&msg, bytes.data(), static_cast<uint16_t>(bytes.size()));
+    GameLogRequest got;
+    EXPECT_FALSE(ReadGameLogRequest(&msg, &got)) << bytes.size();
   }
 }
 

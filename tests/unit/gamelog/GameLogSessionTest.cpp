@@ -7,6 +7,7 @@
 #include "gamelog/GameLogSession.h"
 #include "gamelog/ItemEventText.h"
 #include "unit/gamelog/GameLogTestSupport.h"
+#include "unit/refdata/RefDataFiles.h"
 
 namespace {
 
@@ -176,7 +177,8 @@ TEST_F(GameLogSessionTest, rows_and_history_lines_take_the_texts_of_their_kind) 
   CharEventCells charCells = FormatCharEvent(quest, loaded);
   EXPECT_EQ(chars.rows[0].cells, std::vector<std::string>(charCells.begin(), charCells.end()));
 
-  GameLogAnswerSteps items = s.OnAnswer(AnswerMsg(b, AnswerBytes(2, std::vector<GameLogItemRecord>{sword, abandoned}, "c")));
+  GameLogAnswerSteps items =
+      s.OnAnswer(AnswerMsg(b, AnswerBytes(2, std::vector<GameLogItemRecord>{sword, abandoned}, "c")));
   ASSERT_EQ(items.rows.size(), 2u);
   ItemEventCells itemCells = FormatItemEvent(sword, loaded);
   EXPECT_EQ(items.rows[0].cells, std::vector<std::string>(itemCells.begin(), itemCells.end()));

@@ -13,7 +13,7 @@
 #include "gamelog/GameLogRecord.h"
 #include "msg/Console.h"
 #include "msg/MassiveMsgBuilder.h"
-#include "unit/refdata/RefDataFiles.h"
+#include "common/LogCapture.h"
 
 typedef std::vector<std::pair<uint32_t, std::string>> LogLines;
 

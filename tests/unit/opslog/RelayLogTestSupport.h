@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "base/ByteOrder.h"
-#include "base/LogOutput.h"
 #include "base/TickCount.h"
+#include "common/LogCapture.h"
 #include "common/RecordingMessenger.h"
 #include "common/ShardDirectory.h"
 #include "msg/Console.h"
@@ -16,17 +16,18 @@
 #include "opslog/ServerEventLogAnswer.h"
 #include "opslog/SiegeLogAnswer.h"
 
-// Every operator line as "class word in hex:text".
-inline std::vector<std::string>& RelayLogLines() {
-  static std::vector<std::string> lines;
+// Every operator line of the capture as "class word in hex:text": the missing-entry
+// word 0x02000001 is told apart from the data-error word 0x02000000.
+inline std::vector<std::string> RelayLogLines() {
+  std::vector<std::string> lines;
+  for (const CLogCapture::Line& line : CLogCapture::Lines()) {
+    char word[16];
+    snprintf(word, sizeof word, "%08X:", line.first);
+    lines.push_back(word + line.second);
+  }
   return lines;
 }
-
-inline void KV_CDECL CaptureRelayLogLine(uint32_t classWord, const char* text) {
-  char word[16];
-  snprintf(word, sizeof word, "%08X:", classWord);
-  RelayLogLines().push_back(word + std::string(text));
-}
+inline void ClearRelayLog() { CLogCapture::Lines().clear(); }
 
 inline uint32_t& TestNow() {
   static uint32_t now = 0;
@@ -47,17 +48,15 @@ struct RelayLogConsole {
     directory.AddService(107, 3);
     Console().messenger = &messenger;
     Console().directory = &directory;
-    RelayLogLines().clear();
-    SetLogOutputFunc(CaptureRelayLogLine);
     TestNow() = 1000;
     SetTickCountFunc(TestTicks);
   }
   ~RelayLogConsole() {
     Console().messenger = nullptr;
     Console().directory = nullptr;
-    SetLogOutputFunc(nullptr);
     SetTickCountFunc(nullptr);
   }
+  CLogCapture log;
   RecordingMessenger messenger;
   ShardDirectory directory;
 };

@@ -227,7 +227,7 @@ TEST(ServerEventQuery, service_checks_and_refusals) {
     EXPECT_EQ(s.EndText(), kEnd);
     EXPECT_EQ(s.Category(), 1);
     // "Query More" repeats what "Query" kept, with the same outcome.
-    RelayLogLines().clear();
+    ClearRelayLog();
     s.QueryMore();
     EXPECT_EQ(RelayLogLines(), c.log);
     EXPECT_TRUE(console.messenger.sent.empty());
@@ -263,7 +263,7 @@ TEST(ServerEventQuery, a_wait_blocks_for_five_seconds_of_ticks_then_lets_the_que
   EXPECT_EQ(s.ShardId(), 1);
 
   TestNow() += 4800;  // 6 s after the first send
-  RelayLogLines().clear();
+  ClearRelayLog();
   s.Query(Input(2, 3, 0));
   ASSERT_EQ(console.messenger.sent.size(), 2u);
   EXPECT_EQ(console.messenger.Payload(1), Request(102, 0, 3, 0, kBegin, kEnd));
@@ -300,7 +300,7 @@ TEST(ServerEventAnswer, counts_paging_boundary_failure_and_cursor) {
     MassiveMsgBuilder earlier(0x8018), b(0x8018);
     s.OnAnswer(AnswerMsg(earlier, ServerEventAnswerBytes(0, Rows(1, 77), "earlier")));
     s.Query(Input(1, 7, 255));
-    RelayLogLines().clear();
+    ClearRelayLog();
     ServerEventLogAnswer a = s.OnAnswer(AnswerMsg(b, ServerEventAnswerBytes(c.result, Rows(c.rows, 501), "next")));
     EXPECT_EQ(a.rows.size(), c.result == 2 ? 0u : c.rows);
     EXPECT_EQ(a.MoreRows(), c.more);
@@ -355,7 +355,7 @@ TEST(ServerEventAnswer, cut_short_keeps_the_rows_read_ends_the_wait_and_names_th
     RelayLogConsole console;
     ServerEventLogSession s;
     s.Query(Input(1, 7, 255));
-    RelayLogLines().clear();
+    ClearRelayLog();
     MassiveMsgBuilder b(0x8018);
     ServerEventLogAnswer a =
         s.OnAnswer(AnswerMsg(b, std::vector<uint8_t>(whole.begin(), whole.begin() + c.keep), 33));

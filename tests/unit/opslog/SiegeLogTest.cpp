@@ -245,7 +245,7 @@ TEST(SiegeLogQuery, refusals_send_nothing_and_leave_the_page_idle) {
     // The End text and category were kept before the refusal.
     EXPECT_EQ(s.EndText(), kEnd);
     EXPECT_EQ(s.Category(), 3);
-    RelayLogLines().clear();
+    ClearRelayLog();
     s.QueryMore(c.shard, c.fortress);
     EXPECT_EQ(RelayLogLines(), c.log);
     EXPECT_FALSE(s.Waiting());
@@ -296,7 +296,7 @@ TEST(SiegeLogAnswer, counts_paging_boundary_failure_and_cursor) {
     MassiveMsgBuilder earlier(0x800E), b(0x800E);
     s.OnAnswer(AnswerMsg(earlier, SiegeAnswerBytes(0, Rows(1), "earlier")));
     s.Query(Input(1, 3, 250));
-    RelayLogLines().clear();
+    ClearRelayLog();
     SiegeLogAnswer a = s.OnAnswer(AnswerMsg(b, SiegeAnswerBytes(c.result, Rows(c.rows), "next")));
     EXPECT_EQ(a.failed, c.result == 2);
     EXPECT_EQ(a.rows.size(), c.result == 2 ? 0u : c.rows);
@@ -353,7 +353,7 @@ TEST(SiegeLogAnswer, cut_short_keeps_the_rows_read_ends_the_wait_and_names_the_a
     RelayLogConsole console;
     SiegeLogSession s;
     s.Query(Input(1, 3, 250));
-    RelayLogLines().clear();
+    ClearRelayLog();
     MassiveMsgBuilder b(0x800E);
     SiegeLogAnswer a = s.OnAnswer(AnswerMsg(b, std::vector<uint8_t>(whole.begin(), whole.begin() + c.keep), 40));
     EXPECT_TRUE(a.cutShort);

@@ -6,6 +6,7 @@
 #include "refdata/RefDataParser.h"
 #include "refdata/RefDataParser2.h"
 #include "refdata/RefNumber.h"
+#include "refdata/RefToken.h"
 #include "unit/refdata/RefDataFiles.h"
 
 namespace {
@@ -52,6 +53,12 @@ TEST(RefDataParser, token_syntax) {
     EXPECT_EQ(Tokens(dir, c.text), c.tokens);
   }
 }
+
+// The skipping tests below must run the 16-byte path wherever the product runs: on
+// x86-64 and in the i686 DLL alike.
+#if (defined(__i386__) || defined(__x86_64__)) && !KV_REF_SSE2
+#error "the reference token skipping's 16-byte path is not built"
+#endif
 
 // Skipping reads whole words at a time; it must land exactly where reading token by
 // token lands, whatever the token lengths, line ends and stray CR or LF bytes.

@@ -9,13 +9,16 @@
 #include <string>
 #include <vector>
 
+#include "SimDirectory.h"
 #include "common/SampleRefData.h"
 #include "gamelog/GameLogWindow.h"
 #include "resources/resource.h"
-#include "support/FakeConsole.h"
 #include "support/WinTest.h"
 #include "ui/DateTimePicker.h"
+#include "ui/GdiScope.h"
 #include "unit/gamelog/GameLogTestSupport.h"
+#include "ui/Clipboard_win.h"
+#include "win/gamelog/ModalDriver.h"
 #include "win/ui/ClipboardRead.h"
 
 namespace {
@@ -25,8 +28,6 @@ const auto* const g_refData = ::testing::AddGlobalTestEnvironment(new CSampleRef
 class GameLogPage : public ::testing::Test {
  protected:
   void SetUp() override {
-    directory.AddShard(3, 103, "Velmora-Tide");
-    directory.AddShard(1, 101, "Velmora-Ember");
     Console().directory = &directory;
     host = CreateHostWindow(1100, 650);
     ASSERT_TRUE(page.Create(ModuleInstance(), host));
@@ -44,7 +45,8 @@ class GameLogPage : public ::testing::Test {
   }
   void Click(int id) { Send(id, BN_CLICKED); }
   void Select(int comboId, const char* text) {
-    LRESULT at = SendMessageA(Item(comboId), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
+    LRESULT at =
+        SendMessageA(Item(comboId), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
     ASSERT_GE(at, 0) << text;
     SendMessageA(Item(comboId), CB_SETCURSEL, static_cast<WPARAM>(at), 0);
     Send(comboId, CBN_SELCHANGE);
@@ -74,7 +76,8 @@ class GameLogPage : public ::testing::Test {
       col.pszText = caption;
       col.cchTextMax = sizeof caption;
       ListView_GetColumn(List(), c, &col);
-      s += std::string(caption) + " " + std::to_string(col.cx) + ((col.fmt & LVCFMT_JUSTIFYMASK) == LVCFMT_RIGHT ? "R" : "") + ";";
+      bool right = (col.fmt & LVCFMT_JUSTIFYMASK) == LVCFMT_RIGHT;
+      s += std::string(caption) + " " + std::to_string(col.cx) + (right ? "R" : "") + ";";
     }
     return s;
   }
@@ -103,7 +106,41 @@ class GameLogPage : public ::testing::Test {
     return items;
   }
 
-  FakeDirectory directory;
+  // A right click on the list (the menu, if any, closes at once), then a menu command.
+  void RightClick() {
+    CMenuCloser closer;
+    NMITEMACTIVATE click = {};
+    click.hdr.hwndFrom = List();
+    click.hdr.idFrom = IDC_GAMELOG_LIST;
+    click.hdr.code = NM_RCLICK;
+    SendMessageA(page.GetHwnd(), WM_NOTIFY, IDC_GAMELOG_LIST, reinterpret_cast<LPARAM>(&click));
+  }
+  void MenuCommand(WORD id) { SendMessageA(page.GetHwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+  void SelectRow(int row) {
+    ListView_SetItemState(List(), -1, 0, LVIS_SELECTED);
+    if (row >= 0) ListView_SetItemState(List(), row, LVIS_SELECTED, LVIS_SELECTED);
+  }
+  // The serial the row menu puts on the clipboard, or "none" when no menu came up.
+  std::string MenuSerial() {
+    CopyToClipboard("none");
+    RightClick();
+    MenuCommand(2);
+    return ClipboardTextNow();
+  }
+  // Lists item rows with these serials under "Item".
+  void ListItems(std::vector<int64_t> serials) {
+    Query("Item", "All", "Varnel");
+    ASSERT_TRUE(Deliver(AnswerBytes(2, Items(serials), "c")));
+  }
+  // Asks for the history of the first row's serial from the row menu.
+  void AskHistory(int row = 0) {
+    SelectRow(row);
+    RightClick();
+    MenuCommand(1);
+  }
+
+  // Two shards, not in the order of their identifiers.
+  CSimDirectory directory{SimConfig{{"Velmora"}, {{3, 103, "Velmora-Tide"}, {1, 101, "Velmora-Ember"}}, {}}, nullptr};
   GameLogConsole console;
   HWND host = nullptr;
   CGameLogWindow page;
@@ -420,9 +457,10 @@ TEST_F(GameLogPage, copy_takes_the_columns_and_rows_of_the_list) {
   EXPECT_EQ(Lines(), (LogLines{{0u, "log data copy to clipboard"}}));
   ASSERT_TRUE(Deliver(AnswerBytes(1, Chars(2), "c")));
   ListView_SetItemText(List(), 1, 1, const_cast<char*>("^2red^0 text"));
-  ListView_SetItemText(List(), 1, 3, const_cast<char*>("2026-11-2 07:05:09"));
   Click(IDC_GAMELOG_COPY);
-  EXPECT_EQ(ClipboardTextNow(), "Event\tDescription\tPosition\tTime\r\n\r\nred text\t\t2026-11-2 07:05:09\r\n");
+  EXPECT_EQ(ClipboardTextNow(), "Event\tDescription\tPosition\tTime\r\n"
+                                "Unknown Event Log [10]\ttext\tVelmora\t2026-11-02 07:05:09\r\n"
+                                "Unknown Event Log [10]\tred text\tVelmora\t2026-11-02 07:05:09\r\n");
 }
 
 TEST_F(GameLogPage, clear_game_log_drops_serials_and_texts_and_keeps_the_rows) {
@@ -445,31 +483,175 @@ TEST_F(GameLogPage, selected_rows_are_drawn_on_pale_yellow) {
   RECT row0, row1;
   ListView_GetItemRect(List(), 0, &row0, LVIR_BOUNDS);
   ListView_GetItemRect(List(), 1, &row1, LVIR_BOUNDS);
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, 1200, 700);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  SendMessageA(List(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
-  EXPECT_EQ(GetPixel(dc, 300, row0.top + 1), RGB(255, 255, 200));
-  EXPECT_EQ(GetPixel(dc, 300, row1.top + 1), RGB(255, 255, 255));
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
+  WindowDC screen(nullptr);
+  MemoryDC dc(screen.Get());
+  GdiBitmap bitmap(CreateCompatibleBitmap(screen.Get(), 1200, 700));
+  GdiSelection selected(dc.Get(), bitmap.Get());
+  SendMessageA(List(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT | PRF_ERASEBKGND);
+  EXPECT_EQ(GetPixel(dc.Get(), 300, row0.top + 1), RGB(255, 255, 200));
+  EXPECT_EQ(GetPixel(dc.Get(), 300, row1.top + 1), RGB(255, 255, 255));
+}
+
+TEST_F(GameLogPage, row_menu_serves_only_a_selected_item_row_under_the_item_category) {
+  ListItems({-5, 0, 77});
+  SelectRow(-1);
+  EXPECT_EQ(MenuSerial(), "none") << "no row selected";
+  SelectRow(2);
+  EXPECT_EQ(MenuSerial(), "77");
+  SelectRow(0);
+  EXPECT_EQ(MenuSerial(), "-5");
+  Select(IDC_GAMELOG_CATEGORY, "Character");
+  EXPECT_EQ(MenuSerial(), "none") << "another Category";
+  Select(IDC_GAMELOG_CATEGORY, "Item");
+  ASSERT_TRUE(Deliver(AnswerBytes(1, Chars(1), "c")));
+  SelectRow(3);
+  EXPECT_EQ(MenuSerial(), "none") << "a character row names no serial";
+  page.ClearGameLog();
+  SelectRow(0);
+  EXPECT_EQ(MenuSerial(), "none") << "the serials went with ClearGameLog";
+  // Commands 1 and 2 are also OK and Cancel: without a menu they do nothing.
+  Lines().clear();
+  MenuCommand(1);
+  EXPECT_EQ(console.messenger.sent.size(), 1u);
+  EXPECT_TRUE(Lines().empty());
+}
+
+TEST_F(GameLogPage, history_request_from_the_menu_and_its_refusals) {
+  ListItems({-5, 0});
+  Lines().clear();
+  AskHistory(1);
+  EXPECT_EQ(Lines(), (LogLines{{0x01000000u, "Serial Number is ZERO"}}));
+  SetDateTimePickers(page.GetHwnd(), IDC_GAMELOG_BEGIN_DATE, IDC_GAMELOG_BEGIN_TIME, 1700000000);
+  AskHistory(0);
+  ASSERT_EQ(console.messenger.sent.size(), 2u);
+  EXPECT_EQ(console.messenger.Payload(1), RequestBytes(103, 4, 0, "KDC", Begin(), End(), "-5", 30));
+  EXPECT_TRUE(page.Session().HistoryPending());
+  EXPECT_EQ(Columns().substr(0, 11), "Serial 110R") << "kind 4 leaves the columns";
+  EXPECT_EQ(Rows(), 2);
+  Lines().clear();
+  AskHistory(0);
+  EXPECT_EQ(Lines(), (LogLines{{0u, "KDC already request serial history."}}));
+  EXPECT_EQ(console.messenger.sent.size(), 2u);
+
+  // While it is pending, answers leave "Query More" alone.
+  EXPECT_FALSE(Enabled(IDC_GAMELOG_QUERY_MORE));
+  ASSERT_TRUE(Deliver(AnswerBytes(2, Items(std::vector<int64_t>(50, 9)), "c")));
+  EXPECT_FALSE(Enabled(IDC_GAMELOG_QUERY_MORE));
+  ASSERT_TRUE(Deliver(FailedAnswerBytes(7)));
+  EXPECT_FALSE(Enabled(IDC_GAMELOG_QUERY_MORE));
+  EXPECT_FALSE(page.Session().HistoryPending()) << "a failed answer may be the awaited one";
+}
+
+TEST_F(GameLogPage, kind_4_answer_opens_the_history_box_with_its_rows_in_answer_order) {
+  ListItems({-5});
+  AskHistory(0);
+  Lines().clear();
+  std::vector<std::vector<std::string>> shown;
+  {
+    CModalDriver driver([&](HWND box) {
+      shown = ListTexts(GetDlgItem(box, IDC_HISTORY_LIST), 9);
+      PostMessageA(box, WM_COMMAND, IDOK, 0);
+    });
+    std::vector<GameLogItemRecord> history = {ItemRecord(-5, 1001, 32, "bought"), ItemRecord(-5, 1001, 10, ""),
+                                              ItemRecord(-5, 1001, 31, "1,dropped")};
+    ASSERT_TRUE(Deliver(AnswerBytes(4, history, "c"), 60));
+    EXPECT_TRUE(driver.Ran());
+  }
+  ASSERT_EQ(shown.size(), 3u);
+  EXPECT_EQ(shown[0][0], "-5");
+  EXPECT_EQ(shown[1][1], "^2Moving^0 Item");
+  EXPECT_EQ(shown[2][1], "^2Drop^0 Item");
+  EXPECT_EQ(Rows(), 1) << "history rows do not go to the list";
+  EXPECT_FALSE(page.Session().HistoryPending());
+  EXPECT_EQ(Lines(), (LogLines{{0u, "^43^0 records are queried, current log : ^41"}}));
+  EXPECT_TRUE(CModalDriver::Boxes().empty());
+}
+
+TEST_F(GameLogPage, kind_4_answer_without_rows_or_without_a_shard_opens_no_box_and_ends_the_request) {
+  ListItems({-5});
+  AskHistory(0);
+  Lines().clear();
+  ASSERT_TRUE(Deliver(AnswerBytes(4, std::vector<GameLogItemRecord>{}, "")));
+  EXPECT_EQ(Lines(), (LogLines{{0u, "There are no Item History"}}));
+  EXPECT_FALSE(page.Session().HistoryPending());
+
+  AskHistory(0);
+  ASSERT_TRUE(page.Session().HistoryPending());
+  SendMessageA(Item(IDC_GAMELOG_SHARD), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  Lines().clear();
+  ASSERT_TRUE(Deliver(AnswerBytes(4, Items({-5}), "")));
+  EXPECT_TRUE(Lines().empty());
+  EXPECT_FALSE(page.Session().HistoryPending());
+}
+
+TEST_F(GameLogPage, request_all_history_closes_the_box_and_its_answer_opens_a_fresh_one) {
+  ListItems({-5});
+  {
+    CModalDriver driver([&](HWND box) {
+      PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDC_HISTORY_REQUEST_ALL, BN_CLICKED), 0);
+    });
+    ASSERT_TRUE(Deliver(AnswerBytes(4, Items({-5, -5}), "")));
+  }
+  ASSERT_EQ(console.messenger.sent.size(), 2u);
+  EXPECT_EQ(console.messenger.Payload(1), RequestBytes(103, 4, 0, "KDC", "", "", "-5", 0));
+  size_t lines = 0;
+  {
+    CModalDriver driver([&](HWND box) {
+      lines = ListTexts(GetDlgItem(box, IDC_HISTORY_LIST), 9).size();
+      PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+    });
+    ASSERT_TRUE(Deliver(AnswerBytes(4, Items({-5, -5, -5}), "")));
+    EXPECT_TRUE(driver.Ran());
+  }
+  EXPECT_EQ(lines, 3u);
+}
+
+TEST_F(GameLogPage, answers_delivered_while_the_box_is_open_are_handled_in_turn) {
+  ListItems({-5});
+  AskHistory(0);
+  Lines().clear();
+  size_t rowsInBox = 0;
+  {
+    CModalDriver outer([&](HWND box) {
+      // A late page of the item query and a second history answer, nested.
+      ASSERT_TRUE(Deliver(AnswerBytes(2, Items({8, 9}), "c")));
+      {
+        CModalDriver inner([&](HWND second) {
+          rowsInBox = ListTexts(GetDlgItem(second, IDC_HISTORY_LIST), 9).size();
+          PostMessageA(second, WM_COMMAND, IDOK, 0);
+        });
+        ASSERT_TRUE(Deliver(AnswerBytes(4, Items({8, 8, 8, 8}), "")));
+        EXPECT_TRUE(inner.Ran());
+      }
+      EXPECT_TRUE(IsWindow(box)) << "the first box is still open";
+      PostMessageA(box, WM_COMMAND, IDOK, 0);
+    });
+    ASSERT_TRUE(Deliver(AnswerBytes(4, Items({-5, -5}), "")));
+    EXPECT_TRUE(outer.Ran());
+  }
+  EXPECT_EQ(rowsInBox, 4u);
+  EXPECT_EQ(Rows(), 3);
+  EXPECT_EQ(page.Session().RowSerials(), (std::vector<int64_t>{-5, 8, 9}));
+  EXPECT_FALSE(page.Session().HistoryPending());
+  EXPECT_EQ(Lines(), (LogLines{{0u, "^42^0 records are queried, current log : ^43"},
+                               {0u, "^44^0 records are queried, current log : ^43"},
+                               {0u, "^42^0 records are queried, current log : ^43"}}));
+  EXPECT_TRUE(CModalDriver::Boxes().empty());
 }
 
 TEST(GameLogPageStart, without_reference_data_the_page_reports_and_fails) {
   CSampleRefDataDir empty(false);
   ASSERT_EQ(empty.Error(), "");
   CLogCapture log;
-  FakeDirectory directory;
+  CSimDirectory directory{SimConfig{}, nullptr};
   Console().directory = &directory;
   CGameLogWindow page;
   EXPECT_FALSE(page.Create(ModuleInstance(), CreateHostWindow(800, 600)));
   Console().directory = nullptr;
   const LogLines& lines = CLogCapture::Lines();
   ASSERT_GE(lines.size(), 2u);
-  EXPECT_EQ(lines[0], (std::pair<uint32_t, std::string>{0x01000000u, "RefData file : KV_GameRefData\\QuestData.txt missing!"}));
+  EXPECT_EQ(lines[0],
+            (std::pair<uint32_t, std::string>{0x01000000u, "RefData file : KV_GameRefData\\QuestData.txt missing!"}));
   EXPECT_EQ(lines[lines.size() - 2],
             (std::pair<uint32_t, std::string>{0x02000000u, "^2failed to load KV_GameRefData\\RefServerEventID.txt"}));
   EXPECT_EQ(lines.back(), (std::pair<uint32_t, std::string>{0x02000000u, "cannot load Game Ref Data!!"}));

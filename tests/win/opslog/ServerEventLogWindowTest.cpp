@@ -74,7 +74,7 @@ class ServerEventPage : public ServerEventPageBase {
     m_dir.Write("TextUISystem.txt", TextRow("SN_SERVER_EVENT_MISSION_7", "Monster Invasion") +
                                         TextRow("SN_SERVER_EVENT_MISSION_12", "Fishing Contest"));
     ASSERT_TRUE(m_page.Create(GetModuleHandleA(nullptr), m_parent));
-    RelayLogLines().clear();
+    ClearRelayLog();
   }
   std::string Span(int dateId, int timeId) const {
     return GetDateTimeText(Controls().Item(dateId), Controls().Item(timeId));
@@ -180,7 +180,7 @@ TEST_F(ServerEventPage, refusals_a_failed_answer_and_copy_of_five_columns) {
   EXPECT_EQ(c.Rows(IDC_EVENT_LIST, 5), (Rows{{"17", "2026-11-02 07:17:09", "7", "Start!", "^2opened %s"},
                                              {"18", "2026-11-02 07:18:09", "7", "UnknownLogType", ""}}));
 
-  RelayLogLines().clear();
+  ClearRelayLog();
   c.Click(IDC_EVENT_COPY);
   EXPECT_EQ(RelayLogLines(), Lines{"00000000:log data copy to clipboard"});
   EXPECT_EQ(ClipboardTextNow(),

@@ -54,7 +54,7 @@ class SiegePage : public ::testing::Test {
     InitCommonControlsEx(&icc);
     m_parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1100, 650, nullptr, nullptr, nullptr, nullptr);
     ASSERT_TRUE(m_page.Create(GetModuleHandleA(nullptr), m_parent));
-    RelayLogLines().clear();
+    ClearRelayLog();
   }
   void TearDown() override {
     DestroyWindow(m_parent);
@@ -196,7 +196,7 @@ TEST_F(SiegePage, rows_draw_as_a_colour_list_and_copy_as_three_plain_columns) {
     ListView_GetItem(c.Item(IDC_SIEGE_LIST), &item);
     EXPECT_EQ(item.lParam, 0) << "row colour 0";
   }
-  RelayLogLines().clear();
+  ClearRelayLog();
   c.Click(IDC_SIEGE_COPY);
   EXPECT_EQ(RelayLogLines(), Lines{"00000000:log data copy to clipboard"});
   EXPECT_EQ(ClipboardTextNow(),

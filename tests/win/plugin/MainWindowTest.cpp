@@ -2,16 +2,17 @@
 // pages, including an answer handler that reads past the end of its answer.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "base/LogOutput.h"
+#include "SimDirectory.h"
+#include "common/LogCapture.h"
 #include "common/SampleRefData.h"
 #include "msg/Console.h"
 #include "msg/MassiveMsgBuilder.h"
 #include "plugin/MainWindow.h"
 #include "plugin/PageRouter.h"
-#include "support/FakeConsole.h"
 #include "support/WinTest.h"
 #include "ui/AnswerTable.h"
 
@@ -23,12 +24,19 @@ class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     host = CreateHostWindow(900, 600);
-    Console().directory = &directory;
+    UseWorlds({});
   }
   void TearDown() override {
     Console().directory = nullptr;
     ReleaseHostWindow(host);
     TakeQuitMessage();
+  }
+  // The console's directory with these worlds and nothing else.
+  void UseWorlds(std::vector<std::string> worlds) {
+    SimConfig config;
+    config.worlds = std::move(worlds);
+    directory = std::make_unique<CSimDirectory>(config, nullptr);
+    Console().directory = directory.get();
   }
   std::vector<std::string> Captions(CMainWindow& main) {
     std::vector<std::string> captions;
@@ -36,12 +44,11 @@ class MainWindowTest : public ::testing::Test {
     return captions;
   }
   HWND host = nullptr;
-  FakeDirectory directory;
+  std::unique_ptr<CSimDirectory> directory;
 };
 
 TEST_F(MainWindowTest, creates_strip_and_four_pages_in_tab_order) {
-  directory.AddWorld("Aster");
-  directory.AddWorld("Morrow");
+  UseWorlds({"Aster", "Morrow"});
   CMainWindow main;
   ASSERT_TRUE(main.Create(ModuleInstance(), host));
   HWND hwnd = main.GetHwnd();
@@ -94,7 +101,7 @@ TEST_F(MainWindowTest, second_create_keeps_the_first_window) {
 }
 
 TEST_F(MainWindowTest, create_after_the_windows_went_builds_the_same_four_tabs) {
-  directory.AddWorld("Aster");
+  UseWorlds({"Aster"});
   CMainWindow main;
   ASSERT_TRUE(main.Create(ModuleInstance(), host));
   main.DestroyWindows();
@@ -130,19 +137,19 @@ TEST_F(MainWindowTest, destroying_the_object_takes_every_window_with_it) {
 TEST_F(MainWindowTest, game_log_page_without_reference_data_stops_the_build_before_any_tab) {
   CSampleRefDataDir empty(false);
   ASSERT_EQ(empty.Error(), "");
-  LoggedLines().clear();
-  SetLogOutputFunc(CaptureLogLine);
   CMainWindow main;
-  EXPECT_FALSE(main.Create(ModuleInstance(), host));
-  SetLogOutputFunc(nullptr);
+  {
+    CLogCapture log;
+    EXPECT_FALSE(main.Create(ModuleInstance(), host));
+  }
   EXPECT_TRUE(main.Tabs().Tabs().empty());
   EXPECT_TRUE(IsWindow(main.KDLog().GetHwnd()));
   EXPECT_EQ(nullptr, main.SiegeLog().GetHwnd());
   EXPECT_EQ(nullptr, main.ServerEventLog().GetHwnd());
-  ASSERT_GE(LoggedLines().size(), 2u);
-  EXPECT_EQ("^2failed to load KV_GameRefData\\RefServerEventID.txt", LoggedLines()[LoggedLines().size() - 2].text);
-  EXPECT_EQ(0x02000000u, LoggedLines().back().classWord);
-  EXPECT_EQ("cannot load Game Ref Data!!", LoggedLines().back().text);
+  const auto& lines = CLogCapture::Lines();
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ("^2failed to load KV_GameRefData\\RefServerEventID.txt", lines[lines.size() - 2].second);
+  EXPECT_EQ(CLogCapture::Line(0x02000000u, "cannot load Game Ref Data!!"), lines.back());
 }
 
 TEST_F(MainWindowTest, route_answers_false_for_an_identifier_no_page_handles) {
@@ -180,11 +187,7 @@ class CProbePage {
 
 class RouterTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    LoggedLines().clear();
-    SetLogOutputFunc(CaptureLogLine);
-  }
-  void TearDown() override { SetLogOutputFunc(nullptr); }
+  CLogCapture log;
   std::vector<std::string> trace;
   CProbePage first{&trace, "first"}, second{&trace, "second"}, third{&trace, "third"};
 };
@@ -222,9 +225,9 @@ TEST_F(RouterTest, answer_cut_short_keeps_what_was_read_and_reports_a_data_error
   EXPECT_TRUE(RouteToPages(nullptr, builder.BuildAt({4}), first, second, third));
   EXPECT_EQ((std::vector<uint32_t>{11, 22}), second.words);
   EXPECT_EQ((std::vector<std::string>{"offer first", "offer second"}), trace);
-  ASSERT_EQ(1u, LoggedLines().size());
-  EXPECT_EQ(0x02000000u, LoggedLines()[0].classWord);
-  EXPECT_EQ("^2answer 0x800E cut short: CMsgException", LoggedLines()[0].text);
+  ASSERT_EQ(1u, CLogCapture::Lines().size());
+  EXPECT_EQ(0x02000000u, CLogCapture::Lines()[0].first);
+  EXPECT_EQ("^2answer 0x800E cut short: CMsgException", CLogCapture::Lines()[0].second);
 }
 
 }  // namespace

@@ -5,9 +5,11 @@
 #include <cstring>
 #include <string>
 
+#include "SimDirectory.h"
+#include "common/LogCapture.h"
+#include "common/RecordingMessenger.h"
 #include "common/SampleRefData.h"
 #include "plugin/ConsoleInterfaces.h"
-#include "support/FakeConsole.h"
 #include "support/WinTest.h"
 
 namespace {
@@ -23,7 +25,6 @@ class PluginDllTest : public ::testing::Test {
         reinterpret_cast<void*>(GetProcAddress(module, KV_CREATEPLUGIN_EXPORT)));
     ASSERT_NE(nullptr, create);
     host = CreateHostWindow(900, 600);
-    directory.AddWorld("Aster");
     memset(name, '#', sizeof name);
     info = {};
     info.hParent = host;
@@ -31,7 +32,7 @@ class PluginDllTest : public ::testing::Test {
     info.pDirectory = &directory;
     info.hInstance = module;
     info.pName = name;
-    info.pLogOutput = CaptureLogLine;
+    info.pLogOutput = CLogCapture::Output;
   }
   void TearDown() override {
     if (module) FreeLibrary(module);
@@ -42,7 +43,7 @@ class PluginDllTest : public ::testing::Test {
   HMODULE module = nullptr;
   CreatePluginFunc create = nullptr;
   HWND host = nullptr;
-  FakeDirectory directory;
+  CSimDirectory directory{SimConfig{{"Aster"}, {}, {}}, nullptr};
   RecordingMessenger messenger;
   char name[260];
   sPluginCreateInfo info;
@@ -98,12 +99,12 @@ TEST_F(PluginDllTest, start_names_itself_and_hands_out_the_plugin_with_its_windo
 TEST_F(PluginDllTest, start_without_reference_data_still_succeeds_with_no_tabs_and_says_why) {
   CSampleRefDataDir empty(false);
   ASSERT_EQ(empty.Error(), "");
-  LoggedLines().clear();
+  CLogCapture log;
   EXPECT_TRUE(create(&info));
   ASSERT_NE(nullptr, info.pPlugin);
   EXPECT_TRUE(IsWindow(info.pPlugin->GetWindow()));
-  ASSERT_FALSE(LoggedLines().empty());
-  EXPECT_EQ("cannot load Game Ref Data!!", LoggedLines().back().text);
+  ASSERT_FALSE(CLogCapture::Lines().empty());
+  EXPECT_EQ("cannot load Game Ref Data!!", CLogCapture::Lines().back().second);
   // The build stopped after the game log page: two pages under the strip, not four.
   HWND strip = FindWindowExA(info.pPlugin->GetWindow(), nullptr, "KDCTabWindow", nullptr);
   ASSERT_NE(nullptr, strip);
@@ -114,7 +115,7 @@ TEST_F(PluginDllTest, start_without_reference_data_still_succeeds_with_no_tabs_a
 
 TEST_F(PluginDllTest, deleting_destructor_closes_the_windows_and_unload_stays_clean) {
   // Without a log function or a world the start is the same.
-  FakeDirectory empty;
+  CSimDirectory empty{SimConfig{}, nullptr};
   info.pDirectory = &empty;
   info.pLogOutput = nullptr;
   ASSERT_TRUE(create(&info));
