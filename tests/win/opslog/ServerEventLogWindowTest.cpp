@@ -12,6 +12,7 @@
 #include "opslog/ServerEventLogWindow.h"
 #include "refdata/KV_GameRefData.h"
 #include "resources/resource.h"
+#include "ui/CommonControls.h"
 #include "ui/DateTimePicker.h"
 #include "unit/opslog/RelayLogTestSupport.h"
 #include "unit/refdata/RefDataFiles.h"
@@ -49,8 +50,7 @@ class ServerEventPageBase : public ::testing::Test {
  protected:
   void SetUp() override {
     CGameRefData::DestroyInstance();
-    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LISTVIEW_CLASSES | ICC_DATE_CLASSES};
-    InitCommonControlsEx(&icc);
+    InitCommonControlClasses();
     m_parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1100, 650, nullptr, nullptr, nullptr, nullptr);
   }
   void TearDown() override {

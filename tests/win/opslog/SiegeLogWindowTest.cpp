@@ -13,6 +13,7 @@
 #include "opslog/SiegeLogWindow.h"
 #include "refdata/KV_GameRefData.h"
 #include "resources/resource.h"
+#include "ui/CommonControls.h"
 #include "ui/DateTimePicker.h"
 #include "unit/opslog/RelayLogTestSupport.h"
 #include "unit/refdata/RefDataFiles.h"
@@ -50,8 +51,7 @@ class SiegePage : public ::testing::Test {
   void SetUp() override {
     CGameRefData::DestroyInstance();
     WriteReferenceData();
-    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LISTVIEW_CLASSES | ICC_DATE_CLASSES};
-    InitCommonControlsEx(&icc);
+    InitCommonControlClasses();
     m_parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1100, 650, nullptr, nullptr, nullptr, nullptr);
     ASSERT_TRUE(m_page.Create(GetModuleHandleA(nullptr), m_parent));
     ClearRelayLog();
