@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "KDLogRecords.h"
+#include "LogCursor.h"
 #include "base/ByteOrder.h"
 #include "base/Format.h"
 #include "gamelog/GameLogAnswer.h"
@@ -51,28 +52,6 @@ bool SameName(const std::string& a, const std::string& b) {
   return true;
 }
 
-// A span bound: empty is open; a cursor "time#place" also names the place to go on from.
-bool ReadBound(const std::string& text, int64_t openValue, int64_t* key, size_t* place) {
-  *key = openValue;
-  if (text.empty()) return true;
-  std::string time = text;
-  size_t hash = text.find('#');
-  if (hash != std::string::npos) {
-    if (!place) return false;
-    time = text.substr(0, hash);
-    const char* digits = text.c_str() + hash + 1;
-    char* end = nullptr;
-    errno = 0;
-    unsigned long long at = strtoull(digits, &end, 10);
-    if (!isdigit(static_cast<unsigned char>(*digits)) || *end || errno) return false;
-    *place = static_cast<size_t>(at);
-  }
-  LogTime t;
-  if (!ParseKDLogTime(time.c_str(), &t)) return false;
-  *key = KDLogTimeKey(t);
-  return true;
-}
-
 bool ReadSerial(const std::string& text, int64_t* serial) {
   if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return false;
   errno = 0;
@@ -104,7 +83,7 @@ int CGameLogService::Answer(uint16_t serviceId, const GameLogRequest& q, Massive
 
   int64_t from = 0, to = 0, serial = 0;
   size_t place = 0;
-  if (!ReadBound(q.beginTime, INT64_MIN, &from, &place) || !ReadBound(q.endTime, INT64_MAX, &to, nullptr))
+  if (!ReadLogBound(q.beginTime, INT64_MIN, &from, &place) || !ReadLogBound(q.endTime, INT64_MAX, &to, nullptr))
     return fail(kGameLogErrorInvalidRequest);
   const bool bySerial = q.kind == kGameLogKindSerial;
   const bool byCodeName = q.kind == kGameLogKindItem && q.option == kItemOptionByCodeName;
@@ -164,8 +143,7 @@ int CGameLogService::Answer(uint16_t serviceId, const GameLogRequest& q, Massive
   if (!rows.empty()) {
     // The cursor of the last page names the end of the log: "Query More" finds nothing.
     const LogTime& t = next < m_entries.size() ? TimeOf(m_entries[next]) : TimeOf(m_entries[rows.back()]);
-    w.String(FormatString(kCaptionChars, "%d-%d-%d %02d:%02d:%02d#%u", t.year, t.month, t.day, t.hour, t.minute,
-                          t.second, static_cast<unsigned>(next)));
+    w.String(LogCursorText(t, next));
   }
   out->Append(bytes.data(), bytes.size());
   return static_cast<int>(rows.size());

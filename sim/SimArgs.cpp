@@ -30,6 +30,10 @@ const char* SimUsage() {
          "                      (default: console_log.txt beside the program)\n"
          "  --gamelog PATH      the shards' game log records of the shard managers\n"
          "                      (default: game_log.txt beside the program)\n"
+         "  --siegelog PATH     the shards' siege log records of the shard managers\n"
+         "                      (default: siege_log.txt beside the program)\n"
+         "  --serverevent PATH  the shards' server event log records of the shard managers\n"
+         "                      (default: server_event_log.txt beside the program)\n"
          "  --size WxH          window size in pixels (default 1100x860)\n"
          "  --help              this text\n"
          "\n"
@@ -56,9 +60,9 @@ bool ParseSimArgs(const std::vector<std::string>& argv, SimArgs* args, std::stri
   *args = SimArgs{};
   for (size_t i = 0; i < argv.size(); ++i) {
     const std::string& a = argv[i];
-    bool takesValue = a == "--dll" || a == "--config" || a == "--kdlog" || a == "--gamelog" || a == "--size" ||
-                      a == "--tab" || a == "--set" || a == "--click" || a == "--row" || a == "--menu" ||
-                      a == "--box-click" || a == "--wait-ms" || a == "--screenshot";
+    bool takesValue = a == "--dll" || a == "--config" || a == "--kdlog" || a == "--gamelog" || a == "--siegelog" ||
+                      a == "--serverevent" || a == "--size" || a == "--tab" || a == "--set" || a == "--click" ||
+                      a == "--row" || a == "--menu" || a == "--box-click" || a == "--wait-ms" || a == "--screenshot";
     if (takesValue && i + 1 >= argv.size()) {
       *error = a + " needs a value";
       return false;
@@ -75,6 +79,10 @@ bool ParseSimArgs(const std::vector<std::string>& argv, SimArgs* args, std::stri
       args->kdlog = value;
     } else if (a == "--gamelog") {
       args->gamelog = value;
+    } else if (a == "--siegelog") {
+      args->siegelog = value;
+    } else if (a == "--serverevent") {
+      args->serverevent = value;
     } else if (a == "--size") {
       size_t x = value.find('x');
       if (x == std::string::npos || !ToInt(value.substr(0, x), 200, 8000, &args->width) ||

@@ -17,6 +17,8 @@ struct SimArgs {
   std::string config;  // empty: console.cfg beside the program
   std::string kdlog;   // empty: console_log.txt beside the program
   std::string gamelog; // empty: game_log.txt beside the program
+  std::string siegelog;     // empty: siege_log.txt beside the program
+  std::string serverevent;  // empty: server_event_log.txt beside the program
   int width = 1100, height = 860;
   bool help = false;
   std::vector<SimStep> steps;

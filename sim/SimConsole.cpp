@@ -47,6 +47,14 @@ bool CSimConsole::Start(const SimConsoleArgs& args, std::string* error) {
   m_shards->Register(kMsgGameLogQuery, [this](CMsg* request, const RelayHead& head, MassiveMsgBuilder* answer) {
     return m_gamelog->Serve(request, head, answer, &m_log);
   });
+  m_siegelog = std::make_unique<CSiegeLogService>(args.siegelog, m_config);
+  m_shards->Register(kMsgSiegeLogQuery, [this](CMsg* request, const RelayHead& head, MassiveMsgBuilder* answer) {
+    return m_siegelog->Serve(request, head, answer, &m_log);
+  });
+  m_serverevent = std::make_unique<CServerEventLogService>(args.serverevent, m_config);
+  m_shards->Register(kMsgServerEventQuery, [this](CMsg* request, const RelayHead& head, MassiveMsgBuilder* answer) {
+    return m_serverevent->Serve(request, head, answer, &m_log);
+  });
 
   if (!RegisterConsoleClass(WndProc)) {
     *error = "cannot register the console window class";
@@ -104,6 +112,8 @@ void CSimConsole::Stop() {
   m_kdlog.reset();
   m_shards.reset();
   m_gamelog.reset();
+  m_siegelog.reset();
+  m_serverevent.reset();
 }
 
 HWND CSimConsole::PluginWindow() const { return m_plugin ? m_plugin->GetWindow() : nullptr; }

@@ -16,9 +16,11 @@
 #include "KDLogService.h"
 #include "LogPane.h"
 #include "PluginModule.h"
+#include "ServerEventLogService.h"
 #include "ShardManager.h"
 #include "SimConfig.h"
 #include "SimDirectory.h"
+#include "SiegeLogService.h"
 #include "SimLog.h"
 #include "SimMessenger.h"
 
@@ -32,6 +34,8 @@ struct SimConsoleArgs {
   SimConfig config;
   std::vector<KDLogRecord> kdlog;
   std::vector<GameLogEntry> gamelog;
+  std::vector<SiegeLogEntry> siegelog;
+  std::vector<ServerEventLogEntry> serverevent;
   int width = 1100;   // outer size of the console window
   int height = 860;
   bool show = true;
@@ -84,6 +88,8 @@ class CSimConsole {
   std::unique_ptr<CKDLogService> m_kdlog;
   std::unique_ptr<CShardManager> m_shards;
   std::unique_ptr<CGameLogService> m_gamelog;
+  std::unique_ptr<CSiegeLogService> m_siegelog;
+  std::unique_ptr<CServerEventLogService> m_serverevent;
   CPluginModule m_module;
   IKDPlugin* m_plugin = nullptr;
   char m_name[260] = {};

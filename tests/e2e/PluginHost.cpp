@@ -65,6 +65,30 @@ std::string TestGameLog() {
   return log;
 }
 
+// The shards' siege log: Northwatch (fortress 1) on the first shard with a siege start,
+// 55 gate repairs for paging and a result; Redcliff (2) one reward.
+std::string TestSiegeLog() {
+  std::string log = "1 | 1 | 2026-11-01 08:00:00 | 1 | 0 | \n";
+  for (int i = 0; i < 55; ++i)
+    log += "1 | 1 | 2026-11-02 10:" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ":00 | 7 | 0 | Gate " +
+           std::to_string(i) + "\n";
+  log += "1 | 1 | 2026-11-03 00:00:00 | 3 | 2 | ^6Ember^0 Wardens\n"
+         "1 | 2 | 2026-11-03 01:00:00 | 24 | 0 | reward failed: storage 100% full\n";
+  return log;
+}
+
+// The shards' server event log: Monster Invasion (7) on the first shard with a start,
+// 58 completions for paging and an end; the Harvest Festival (1) a start.
+std::string TestServerEventLog() {
+  std::string log = "1 | 900 | 2026-11-18 20:00:00 | 7 | 1 | ^2began^0 at the gate\n";
+  for (int i = 0; i < 58; ++i)
+    log += "1 | " + std::to_string(901 + i) + " | 2026-11-18 21:" + std::string(i < 10 ? "0" : "") +
+           std::to_string(i) + ":00 | 7 | 3 | hero " + std::to_string(i) + " cleared 100%\n";
+  log += "1 | 959 | 2026-11-18 23:00:00 | 7 | 2 | ended\n"
+         "1 | 960 | 2026-11-19 10:00:00 | 1 | 1 | Harvest Festival opened\n";
+  return log;
+}
+
 class HostEnvironment : public ::testing::Environment {
  public:
   void TearDown() override {
@@ -90,7 +114,8 @@ HostedPlugin& Host() {
       return h;
     }
     if (!ParseSimConfig(kFarm, &args.config, &error) || !ParseGameLogRecords(TestGameLog(), &args.gamelog, &error) ||
-        !h->console.Start(args, &error)) {
+        !ParseSiegeLog(TestSiegeLog(), &args.siegelog, &error) ||
+        !ParseServerEventLog(TestServerEventLog(), &args.serverevent, &error) || !h->console.Start(args, &error)) {
       h->startError = error;
       return h;
     }
