@@ -24,7 +24,8 @@ class RefObjCommon {
   uint32_t Key() const { return static_cast<uint32_t>(id); }
 
  protected:
-  bool ReadCommon(CRecordReader& in);
+  // Columns 0-56; the caller's reader tells whether they were all there.
+  void ReadCommon(CRecordReader& in);
 };
 
 class RefObjChar : public RefObjCommon {

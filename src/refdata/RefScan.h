@@ -130,14 +130,12 @@ KV_REF_ALWAYS_INLINE inline RefBlockMasks ScanRefBlock(const char* p, const char
   m.tabs = Equal64(v, '\t');
   const __m128i cr = _mm_set1_epi8('\r');
   const __m128i zero = _mm_setzero_si128();
-  // CRs and zeros are rare (once a line, once a file): one test for both first.
-  const uint64_t stops = Movemask64(_mm_or_si128(_mm_cmpeq_epi8(v[0], cr), _mm_cmpeq_epi8(v[0], zero)),
-                                    _mm_or_si128(_mm_cmpeq_epi8(v[1], cr), _mm_cmpeq_epi8(v[1], zero)),
-                                    _mm_or_si128(_mm_cmpeq_epi8(v[2], cr), _mm_cmpeq_epi8(v[2], zero)),
-                                    _mm_or_si128(_mm_cmpeq_epi8(v[3], cr), _mm_cmpeq_epi8(v[3], zero)));
-  if (!stops) return m;
+  // CRs and zeros are rare (once a line, once a file): one test for all 64 bytes first.
+  __m128i any = _mm_setzero_si128();
+  for (int i = 0; i < 4; ++i) any = _mm_or_si128(any, _mm_or_si128(_mm_cmpeq_epi8(v[i], cr), _mm_cmpeq_epi8(v[i], zero)));
+  if (!_mm_movemask_epi8(any)) return m;
   const uint64_t crs = Equal64(v, '\r');
-  m.zeros = stops & ~crs;
+  m.zeros = Equal64(v, '\0');
   if (crs) {
     const uint64_t lfsBehind = Equal64(v, '\n') >> 1 | static_cast<uint64_t>(p[kRefBlock] == '\n') << 63;
     m.lineEnds = crs & lfsBehind;

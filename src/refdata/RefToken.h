@@ -77,7 +77,7 @@ inline char* SkipRefTokens(char* p, const char* end, int* count, bool* tooLong) 
     const uint64_t separators = (m.tabs | m.lineEnds) & BitsBelowLowest(m.zeros);
     if (separators) {
       // Only the token that runs into this block can be long.
-      if (static_cast<size_t>(block + LowBit64(separators) - tokenStart) > kRefTokenLimit) {
+      if (block + LowBit64(separators) - tokenStart > static_cast<ptrdiff_t>(kRefTokenLimit)) {
         *tooLong = true;
         return nullptr;
       }
@@ -99,7 +99,8 @@ inline char* SkipRefTokens(char* p, const char* end, int* count, bool* tooLong) 
       if (block + LowBit64(m.zeros) != tokenStart) --*count;
       return nullptr;
     }
-    if (static_cast<size_t>(block + kRefBlock - tokenStart) > kRefTokenLimit) {
+    // Signed: behind a CR LF split over two blocks the next token starts past this one.
+    if (block + kRefBlock - tokenStart > static_cast<ptrdiff_t>(kRefTokenLimit)) {
       *tooLong = true;
       return nullptr;
     }

@@ -22,10 +22,28 @@ uint32_t CTextTable::Hash(const char* key, size_t length) {
     h = (h ^ word) * 0xFF51AFD7ED558CCDull;
     h ^= h >> 32;
   }
+  // The last bytes are read in fixed sizes, overlapping what was mixed in already; the
+  // length mixed in first keeps such keys apart.
   uint64_t tail = 0;
-  memcpy(&tail, key + i, length - i);
-  h = (h ^ tail) * 0xC4CEB9FE1A85EC53ull;
+  if (length >= 8) {
+    memcpy(&tail, key + length - 8, 8);
+  } else if (length >= 4) {
+    uint32_t first, last;
+    memcpy(&first, key, 4);
+    memcpy(&last, key + length - 4, 4);
+    tail = static_cast<uint64_t>(first) << 32 | last;
+  } else if (length > 0) {
+    tail = static_cast<uint64_t>(static_cast<uint8_t>(key[0])) << 16 |
+           static_cast<uint64_t>(static_cast<uint8_t>(key[length / 2])) << 8 | static_cast<uint8_t>(key[length - 1]);
+  }
+  // A product's low bits see only the factors' low bits: fold the high half down before
+  // and after each multiplication, so the slot bits depend on every byte.
+  h ^= tail;
+  h ^= h >> 32;
+  h *= 0xC4CEB9FE1A85EC53ull;
   h ^= h >> 29;
+  h *= 0xFF51AFD7ED558CCDull;
+  h ^= h >> 32;
   return static_cast<uint32_t>(h);
 }
 
@@ -36,6 +54,8 @@ size_t CTextTable::Probe(const char* key, size_t length, uint32_t hash) const {
     const uint8_t slotTag = m_tags[i];
     if (!slotTag) return i;
     if (slotTag != tag) continue;
+    // While filling, the full hash saves most key comparisons that the tag lets through.
+    if (!m_hashes.empty() && m_hashes[i] != hash) continue;
     // strncmp stops at the stored key's end, so a shorter stored key is never overread.
     const char* stored = m_pool.At(m_refs[i]);
     if (strncmp(stored, key, length) == 0 && stored[length] == '\0') return i;
