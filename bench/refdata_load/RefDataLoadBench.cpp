@@ -15,13 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "base/FileRead.h"
-#include "base/HeapBuffer.h"
 #include "base/LogOutput.h"
 #include "refdata/KV_GameRefData.h"
-#include "refdata/RefDataText.h"
+#include "RefInputs.h"
 #include "refdatagen/BenchVolumes.h"
-#include "refdatagen/RefFileSet.h"
 
 namespace fs = std::filesystem;
 
@@ -36,55 +33,6 @@ void KV_CDECL CollectMessage(uint32_t classWord, const char* text) {
 }
 
 double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
-
-// The loader's paths, in its order: every top file, and after a list the files it names.
-bool CollectInputs(std::vector<std::string>& paths, uint64_t& bytes) {
-  for (const RefFile& file : RefFileSet()) {
-    const std::string path = std::string("KV_GameRefData\\") + file.name;
-    paths.push_back(path);
-    if (!file.isList) continue;
-    HeapBuffer text;
-    if (!LoadRefDataText(path.c_str(), &text)) return false;
-    const char* p = text.data.get();
-    const char* end = p + text.size;
-    while (p < end) {
-      const char* stop = p;
-      while (stop < end && *stop != '\t' && *stop != '\r') ++stop;
-      if (stop > p) paths.push_back("KV_GameRefData\\" + std::string(p, stop));
-      p = stop + ((stop < end && *stop == '\r') ? 2 : 1);
-    }
-  }
-  bytes = 0;
-  for (const std::string& path : paths) {
-    std::string posix = path;
-    posix[posix.find('\\')] = '/';
-    std::error_code ec;
-    uintmax_t size = fs::file_size(posix, ec);
-    if (ec) return false;
-    bytes += size;
-  }
-  return true;
-}
-
-// Reads every input whole, as the loader does, without converting it.
-bool ReadOnly(const std::vector<std::string>& paths) {
-  for (const std::string& path : paths) {
-    HeapBuffer raw;
-    if (!FileReadWhole(path.c_str(), &raw)) return false;
-  }
-  return true;
-}
-
-// Reads and converts every input exactly as the loader does before it parses.
-bool ReadAndConvert(const std::vector<std::string>& paths, uint64_t& convertedBytes) {
-  convertedBytes = 0;
-  for (const std::string& path : paths) {
-    HeapBuffer text;
-    if (!LoadRefDataText(path.c_str(), &text)) return false;
-    convertedBytes += text.size;
-  }
-  return true;
-}
 
 void PrintMemory(const CGameRefData& data) {
   size_t totalRecords = 0, totalBytes = 0, totalKept = 0;
@@ -137,7 +85,7 @@ int main(int argc, char** argv) {
 
   std::vector<std::string> paths;
   uint64_t inputBytes = 0;
-  if (!CollectInputs(paths, inputBytes)) {
+  if (!CollectRefInputs(paths) || !ReadRefInputs(paths, inputBytes)) {
     fprintf(stderr, "bench_refdata_load: the reference files in %s are incomplete\n", dir.string().c_str());
     return 1;
   }
@@ -145,17 +93,17 @@ int main(int argc, char** argv) {
 
   SetLogOutputFunc(CollectMessage);
   double bestRead = 1e30, bestBaseline = 1e30, bestLoad = 1e30, bestFree = 1e30;
-  uint64_t convertedBytes = 0;
+  uint64_t convertedBytes = 0, rawBytes = 0;
   std::unique_ptr<CGameRefData> kept;
   for (int run = 0; run < runs; ++run) {
     Clock::time_point r0 = Clock::now();
-    if (!ReadOnly(paths)) {
+    if (!ReadRefInputs(paths, rawBytes)) {
       fprintf(stderr, "bench_refdata_load: a reference file could not be read\n");
       return 1;
     }
     bestRead = std::min(bestRead, Seconds(Clock::now() - r0));
     Clock::time_point t0 = Clock::now();
-    if (!ReadAndConvert(paths, convertedBytes)) {
+    if (!ReadAndConvertRefInputs(paths, convertedBytes)) {
       fprintf(stderr, "bench_refdata_load: a reference file could not be read\n");
       return 1;
     }
