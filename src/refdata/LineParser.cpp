@@ -1,20 +1,21 @@
 #include "refdata/LineParser.h"
 
-#include "refdata/RefScan.h"
 #include "refdata/RefToken.h"
 
-char* CLineParser::Split(char* line, const char* end, size_t maxColumns, bool* tooLong) {
+char* CLineParser::Split(RefScanCursor& scan, char* line, size_t maxColumns, bool* tooLong) {
   m_columns.clear();
   char* tokenStart = line;
   char* lineEnd = nullptr;
   char* next = nullptr;
   // A block at a time: the TABs before the line's end cut columns while there is room;
-  // the first CR LF or zero ends the line. The masks are taken before any separator of
-  // the block is overwritten.
-  for (char* block = line;; block += kRefBlock) {
-    const RefBlockMasks m = ScanRefBlock(block, end);
-    const uint64_t stops = m.lineEnds | m.zeros;
-    uint64_t tabs = m.tabs & BitsBelowLowest(stops);
+  // the first CR LF or zero ends the line.
+  scan.MoveTo(line);
+  uint64_t before = scan.Before(line);
+  for (;;) {
+    const RefBlockMasks m = scan.Masks();  // a copy: stores through char pointers may alias the cursor
+    char* block = scan.Block();
+    const uint64_t stops = (m.lineEnds | m.zeros) & ~before;
+    uint64_t tabs = m.tabs & ~before & BitsBelowLowest(stops);
     while (tabs && m_columns.size() < maxColumns) {
       char* at = block + LowBit64(tabs);
       tabs &= tabs - 1;
@@ -22,7 +23,11 @@ char* CLineParser::Split(char* line, const char* end, size_t maxColumns, bool* t
       AddColumn(tokenStart, at);
       tokenStart = at + 1;
     }
-    if (!stops) continue;
+    if (!stops) {
+      scan.NextBlock();
+      before = 0;
+      continue;
+    }
     char* at = block + LowBit64(stops);
     const bool cutting = m_columns.size() < maxColumns;
     if (*at == '\r') {

@@ -5,16 +5,18 @@
 #include <cstdint>
 #include <vector>
 
+#include "refdata/RefScan.h"
+
 class CLineParser {
  public:
   CLineParser() = default;
   virtual ~CLineParser() = default;
 
-  // Splits the line starting at `line` (not at the terminating zero at end) into columns
-  // 0, 1, 2, ... up to maxColumns; the rest of the line is passed over unsplit. Returns
-  // where the next line starts, or null when the data ends. Sets *tooLong when the
-  // line exceeds its limit (a token never exceeds the line).
-  char* Split(char* line, const char* end, size_t maxColumns, bool* tooLong);
+  // Splits the line starting at `line` (not at the terminating zero) into columns 0, 1,
+  // 2, ... up to maxColumns; the rest of the line is passed over unsplit. scan walks the
+  // text the line lies in. Returns where the next line starts, or null when the data
+  // ends. Sets *tooLong when the line exceeds its limit (a token never exceeds the line).
+  char* Split(RefScanCursor& scan, char* line, size_t maxColumns, bool* tooLong);
 
   // The token of the column, or null when the line has no such column.
   const char* Find(uint32_t column) const {

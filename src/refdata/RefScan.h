@@ -142,3 +142,37 @@ KV_REF_ALWAYS_INLINE inline RefBlockMasks ScanRefBlock(const char* p, const char
   }
   return m;
 }
+
+// Bits of the bytes before offset n of a block (n below 64).
+inline uint64_t BitsBelow(size_t n) { return (uint64_t(1) << n) - 1; }
+
+// Walks a text's separators block by block, so that each byte is scanned once however
+// the text is taken: token by token, many tokens at a time, or line by line. Positions
+// only move forward. Separators cut later (overwritten with a zero) stay in the masks
+// of their block, which lie behind the position by then.
+class RefScanCursor {
+ public:
+  // end points at the text's terminating zero.
+  void Start(char* text, const char* end) {
+    m_end = end;
+    m_block = text;
+    m_masks = ScanRefBlock(text, end);
+  }
+  // Makes the block holding p current; p lies in it or in one of the next.
+  void MoveTo(const char* p) {
+    while (p - m_block >= static_cast<ptrdiff_t>(kRefBlock)) NextBlock();
+  }
+  void NextBlock() {
+    m_block += kRefBlock;
+    m_masks = ScanRefBlock(m_block, m_end);
+  }
+  char* Block() const { return m_block; }
+  const RefBlockMasks& Masks() const { return m_masks; }
+  // Bits of the current block before p.
+  uint64_t Before(const char* p) const { return BitsBelow(static_cast<size_t>(p - m_block)); }
+
+ private:
+  char* m_block = nullptr;
+  const char* m_end = nullptr;
+  RefBlockMasks m_masks = {0, 0, 0};
+};

@@ -8,9 +8,10 @@
 // that ends without a separator still yields its last token.
 //
 // Tokens are cut in place: the separator's first byte is overwritten with a zero, so a
-// token is a C string inside the file text and nothing is copied.
+// token is a C string inside the file text and nothing is copied. The separators are
+// found with a RefScanCursor, which scans each byte of the text once.
 #include <cstddef>
-#include <cstring>
+#include <cstdint>
 
 #include "refdata/RefScan.h"
 
@@ -18,63 +19,46 @@
 enum : size_t { kRefTokenLimit = 0x100000 - 1, kRefLineLimit = 0x100000 - 1 };
 
 struct RefTokenCut {
-  char* next;       // where the next token starts; null when the data is exhausted
-  char* after;      // behind the separator (at the terminating zero when there was none)
-  size_t length;    // bytes of the token
-  bool endsLine;    // the separator was CR LF, or the data ended
+  char* next;     // where the next token starts; null when the data is exhausted
+  size_t length;  // bytes of the token
 };
 
-// First byte at or after p that may end a token (TAB, CR or the terminating zero; LF
-// and the other control bytes below CR are let through too and sorted out by the
-// caller). end points at the terminating zero. Texts run long in the text files, so
-// whole words are tested at a time where the buffer allows it.
-inline char* FindRefSpecial(char* p, const char* end) {
-  const size_t ones = ~size_t(0) / 255;
-  while (end - p >= static_cast<ptrdiff_t>(sizeof(size_t))) {
-    size_t word;
-    memcpy(&word, p, sizeof word);
-    // Some byte of the word is below 0x0E (the classic "has less than" test).
-    if ((word - ones * 0x0E) & ~word & ones * 0x80) break;
-    p += sizeof word;
-  }
-  while (static_cast<unsigned char>(*p) > '\r') ++p;
-  return p;
-}
-
-// Cuts the token that starts at p; p must not point at the terminating zero, which
-// end points at.
-inline RefTokenCut CutRefToken(char* p, const char* end) {
-  char* start = p;
+// Cuts the token that starts at p (not at the terminating zero): its separator's first
+// byte becomes the token's terminating zero.
+inline RefTokenCut CutRefToken(RefScanCursor& scan, char* p) {
+  scan.MoveTo(p);
+  uint64_t before = scan.Before(p);
   for (;;) {
-    p = FindRefSpecial(p, end);
-    char c = *p;
-    if (c == '\t') {
-      *p = '\0';
-      RefTokenCut cut{p + 1, p + 1, static_cast<size_t>(p - start), false};
-      if (*cut.next == '\0') cut.next = nullptr;
+    const RefBlockMasks m = scan.Masks();  // a copy: stores through char pointers may alias the cursor
+    const uint64_t stops = (m.tabs | m.lineEnds | m.zeros) & ~before;
+    if (stops) {
+      char* at = scan.Block() + LowBit64(stops);
+      RefTokenCut cut = {nullptr, static_cast<size_t>(at - p)};
+      const char c = *at;
+      if (c == '\0') return cut;  // the data ends inside this last token
+      *at = '\0';
+      char* next = at + (c == '\t' ? 1 : 2);
+      if (*next) cut.next = next;
       return cut;
     }
-    if (c == '\r' && p[1] == '\n') {
-      *p = '\0';
-      RefTokenCut cut{p + 2, p + 2, static_cast<size_t>(p - start), true};
-      if (*cut.next == '\0') cut.next = nullptr;
-      return cut;
-    }
-    if (c == '\0') return RefTokenCut{nullptr, p, static_cast<size_t>(p - start), true};
-    ++p;
+    scan.NextBlock();
+    before = 0;
   }
 }
 
 // Steps over `count` tokens from p. Returns where the next token starts (null when the
 // data is exhausted), lowers *count by the tokens passed, and sets *tooLong when one of
 // them is longer than kRefTokenLimit (then stops there).
-inline char* SkipRefTokens(char* p, const char* end, int* count, bool* tooLong) {
+inline char* SkipRefTokens(RefScanCursor& scan, char* p, int* count, bool* tooLong) {
   char* tokenStart = p;
   *tooLong = false;
-  for (char* block = p;; block += kRefBlock) {
-    const RefBlockMasks m = ScanRefBlock(block, end);
+  scan.MoveTo(p);
+  uint64_t before = scan.Before(p);
+  for (;;) {
+    const RefBlockMasks m = scan.Masks();  // a copy: stores through char pointers may alias the cursor
+    char* block = scan.Block();
     // Separators count only before the end of the data; a CR LF is one separator.
-    const uint64_t separators = (m.tabs | m.lineEnds) & BitsBelowLowest(m.zeros);
+    const uint64_t separators = (m.tabs | m.lineEnds) & ~before & BitsBelowLowest(m.zeros);
     if (separators) {
       // Only the token that runs into this block can be long.
       if (block + LowBit64(separators) - tokenStart > static_cast<ptrdiff_t>(kRefTokenLimit)) {
@@ -104,5 +88,7 @@ inline char* SkipRefTokens(char* p, const char* end, int* count, bool* tooLong) 
       *tooLong = true;
       return nullptr;
     }
+    scan.NextBlock();
+    before = 0;
   }
 }
