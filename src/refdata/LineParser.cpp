@@ -10,14 +10,14 @@ char* CLineParser::Split(RefScanCursor& scan, char* line, size_t maxColumns, boo
   // A block at a time: the TABs before the line's end cut columns while there is room;
   // the first CR LF or zero ends the line.
   scan.MoveTo(line);
-  uint64_t before = scan.Before(line);
+  RefMask before = scan.Before(line);
   for (;;) {
     const RefBlockMasks m = scan.Masks();  // a copy: stores through char pointers may alias the cursor
     char* block = scan.Block();
-    const uint64_t stops = (m.lineEnds | m.zeros) & ~before;
-    uint64_t tabs = m.tabs & ~before & BitsBelowLowest(stops);
+    const RefMask stops = (m.lineEnds | m.zeros) & ~before;
+    RefMask tabs = m.tabs & ~before & BitsBelowLowest(stops);
     while (tabs && m_columns.size() < maxColumns) {
-      char* at = block + LowBit64(tabs);
+      char* at = block + LowBit(tabs);
       tabs &= tabs - 1;
       *at = '\0';
       AddColumn(tokenStart, at);
@@ -28,7 +28,7 @@ char* CLineParser::Split(RefScanCursor& scan, char* line, size_t maxColumns, boo
       before = 0;
       continue;
     }
-    char* at = block + LowBit64(stops);
+    char* at = block + LowBit(stops);
     const bool cutting = m_columns.size() < maxColumns;
     if (*at == '\r') {
       if (cutting) {

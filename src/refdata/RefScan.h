@@ -1,9 +1,11 @@
 #pragma once
-// Block scanning for the reference file parsers: 64 bytes at a time, each byte class
-// of interest (TAB, CR, LF, the terminating zero) becomes one bit per byte of a 64-bit
-// mask, so a parser walks separators by bit arithmetic instead of byte by byte. The
-// texts run to hundreds of megabytes, and a record file is mostly columns that are
-// stepped over unread.
+// Block scanning for the reference file parsers: a block of bytes at a time, each byte
+// class of interest (TAB, CR followed by LF, the terminating zero) becomes one bit per
+// byte of a mask, so a parser walks separators by bit arithmetic instead of byte by
+// byte. The texts run to hundreds of megabytes, and a record file is mostly columns
+// that are stepped over unread. A mask is a machine word: 64 bytes a block on 64-bit
+// builds, 32 on the 32-bit plug-in, where 64-bit arithmetic would take pairs of
+// instructions.
 //
 // SSE2 is part of every processor that runs the module (x86-64, and 32-bit Windows
 // since version 8 requires it).
@@ -25,73 +27,79 @@
 #define KV_REF_ALWAYS_INLINE __forceinline
 #endif
 
-enum : size_t { kRefBlock = 64 };
+#if defined(__x86_64__) || defined(_M_X64)
+typedef uint64_t RefMask;
+#else
+typedef uint32_t RefMask;
+#endif
+enum : size_t { kRefBlock = sizeof(RefMask) * 8 };
 
 // Bit i of a mask stands for byte i of the block.
 struct RefBlockMasks {
-  uint64_t tabs;
-  uint64_t lineEnds;  // CRs directly followed by LF
-  uint64_t zeros;
+  RefMask tabs;
+  RefMask lineEnds;  // CRs directly followed by LF
+  RefMask zeros;
 };
 
-namespace ref_scan {
-
-inline uint64_t Movemask64(__m128i a, __m128i b, __m128i c, __m128i d) {
-  return static_cast<uint64_t>(static_cast<uint32_t>(_mm_movemask_epi8(a))) |
-         static_cast<uint64_t>(static_cast<uint32_t>(_mm_movemask_epi8(b))) << 16 |
-         static_cast<uint64_t>(static_cast<uint32_t>(_mm_movemask_epi8(c))) << 32 |
-         static_cast<uint64_t>(static_cast<uint32_t>(_mm_movemask_epi8(d))) << 48;
-}
-
-inline uint64_t Equal64(const __m128i* v, char value) {
-  const __m128i x = _mm_set1_epi8(value);
-  return Movemask64(_mm_cmpeq_epi8(v[0], x), _mm_cmpeq_epi8(v[1], x), _mm_cmpeq_epi8(v[2], x),
-                    _mm_cmpeq_epi8(v[3], x));
-}
-
-inline void Load64(const char* p, __m128i* v) {
-  for (int i = 0; i < 4; ++i) v[i] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * i));
-}
-
-}  // namespace ref_scan
-
 // Index of the lowest set bit; x is not 0.
-inline unsigned LowBit64(uint64_t x) {
+inline unsigned LowBit(uint32_t x) {
+#if defined(__GNUC__)
+  return static_cast<unsigned>(__builtin_ctz(x));
+#else
+  unsigned long i;
+  _BitScanForward(&i, x);
+  return i;
+#endif
+}
+
+inline unsigned LowBit(uint64_t x) {
 #if defined(__GNUC__)
   return static_cast<unsigned>(__builtin_ctzll(x));
-#elif defined(_M_X64)
+#else
   unsigned long i;
   _BitScanForward64(&i, x);
   return i;
-#else
-  unsigned long i;
-  if (_BitScanForward(&i, static_cast<uint32_t>(x))) return i;
-  _BitScanForward(&i, static_cast<uint32_t>(x >> 32));
-  return i + 32;
 #endif
 }
 
 // Index of the highest set bit; x is not 0.
-inline unsigned HighBit64(uint64_t x) {
+inline unsigned HighBit(uint32_t x) {
 #if defined(__GNUC__)
-  return static_cast<unsigned>(63 - __builtin_clzll(x));
-#elif defined(_M_X64)
-  unsigned long i;
-  _BitScanReverse64(&i, x);
-  return i;
+  return static_cast<unsigned>(31 - __builtin_clz(x));
 #else
   unsigned long i;
-  if (_BitScanReverse(&i, static_cast<uint32_t>(x >> 32))) return i + 32;
-  _BitScanReverse(&i, static_cast<uint32_t>(x));
+  _BitScanReverse(&i, x);
   return i;
 #endif
 }
 
-inline unsigned CountBits64(uint64_t x) {
+inline unsigned HighBit(uint64_t x) {
+#if defined(__GNUC__)
+  return static_cast<unsigned>(63 - __builtin_clzll(x));
+#else
+  unsigned long i;
+  _BitScanReverse64(&i, x);
+  return i;
+#endif
+}
+
+// Without the processor's instruction the compilers call a library routine; these are
+// faster.
+inline unsigned CountBits(uint32_t x) {
+#if defined(__POPCNT__)
+  return static_cast<unsigned>(__builtin_popcount(x));
+#else
+  x -= (x >> 1) & 0x55555555u;
+  x = (x & 0x33333333u) + ((x >> 2) & 0x33333333u);
+  x = (x + (x >> 4)) & 0x0F0F0F0Fu;
+  return (x * 0x01010101u) >> 24;
+#endif
+}
+
+inline unsigned CountBits(uint64_t x) {
 #if defined(__POPCNT__)
   return static_cast<unsigned>(__builtin_popcountll(x));
 #else
-  // Without the instruction the compilers call a library routine; this is faster.
   x -= (x >> 1) & 0x5555555555555555ull;
   x = (x & 0x3333333333333333ull) + ((x >> 2) & 0x3333333333333333ull);
   x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Full;
@@ -100,51 +108,97 @@ inline unsigned CountBits64(uint64_t x) {
 }
 
 // Bits below the lowest set bit of x; all bits when x is 0.
-inline uint64_t BitsBelowLowest(uint64_t x) { return x ? (x & (~x + 1)) - 1 : ~uint64_t(0); }
+inline RefMask BitsBelowLowest(RefMask x) { return x ? (x & (~x + 1)) - 1 : ~RefMask(0); }
+
+// Bits of the bytes before offset n of a block (n below kRefBlock).
+inline RefMask BitsBelow(size_t n) { return (RefMask(1) << n) - 1; }
 
 // Bit i of x as 0 or 1.
-inline unsigned BitAt(uint64_t x, unsigned i) { return static_cast<unsigned>(x >> i) & 1u; }
+inline unsigned BitAt(RefMask x, unsigned i) { return static_cast<unsigned>(x >> i) & 1u; }
+
+namespace ref_scan {
+
+// A block as SSE2 registers, written out rather than looped over: left to the
+// optimizer, loops over register arrays went through the stack.
+struct Block {
+  __m128i v0, v1;
+#if defined(__x86_64__) || defined(_M_X64)
+  __m128i v2, v3;
+#endif
+};
+
+inline Block Load(const char* p) {
+  Block b;
+  b.v0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+  b.v1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16));
+#if defined(__x86_64__) || defined(_M_X64)
+  b.v2 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 32));
+  b.v3 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 48));
+#endif
+  return b;
+}
+
+inline RefMask Bits(__m128i v, int shift) {
+  return static_cast<RefMask>(static_cast<uint32_t>(_mm_movemask_epi8(v))) << shift;
+}
+
+inline RefMask Equal(const Block& b, char value) {
+  const __m128i x = _mm_set1_epi8(value);
+  RefMask m = Bits(_mm_cmpeq_epi8(b.v0, x), 0) | Bits(_mm_cmpeq_epi8(b.v1, x), 16);
+#if defined(__x86_64__) || defined(_M_X64)
+  m |= Bits(_mm_cmpeq_epi8(b.v2, x), 32) | Bits(_mm_cmpeq_epi8(b.v3, x), 48);
+#endif
+  return m;
+}
+
+// Whether any byte of the block is a CR or a zero.
+inline bool AnyStop(const Block& b) {
+  const __m128i cr = _mm_set1_epi8('\r');
+  const __m128i zero = _mm_setzero_si128();
+  __m128i any = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(b.v0, cr), _mm_cmpeq_epi8(b.v0, zero)),
+                             _mm_or_si128(_mm_cmpeq_epi8(b.v1, cr), _mm_cmpeq_epi8(b.v1, zero)));
+#if defined(__x86_64__) || defined(_M_X64)
+  any = _mm_or_si128(any, _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(b.v2, cr), _mm_cmpeq_epi8(b.v2, zero)),
+                                       _mm_or_si128(_mm_cmpeq_epi8(b.v3, cr), _mm_cmpeq_epi8(b.v3, zero))));
+#endif
+  return _mm_movemask_epi8(any) != 0;
+}
+
+}  // namespace ref_scan
 
 // The separators of the bytes from p up to and including the terminating zero at end,
-// when fewer than 64 bytes are left.
+// when fewer than a block are left.
 inline RefBlockMasks ScanRefTail(const char* p, const char* end) {
   RefBlockMasks m = {0, 0, 0};
   for (unsigned i = 0; i < kRefBlock && p + i <= end; ++i) {
     const char c = p[i];
-    if (c == '\t') m.tabs |= uint64_t(1) << i;
-    else if (c == '\r' && p[i + 1] == '\n') m.lineEnds |= uint64_t(1) << i;
-    else if (c == '\0') m.zeros |= uint64_t(1) << i;
+    if (c == '\t') m.tabs |= RefMask(1) << i;
+    else if (c == '\r' && p[i + 1] == '\n') m.lineEnds |= RefMask(1) << i;
+    else if (c == '\0') m.zeros |= RefMask(1) << i;
   }
   return m;
 }
 
-// The separators of the 64 bytes at p, or of the rest up to the terminating zero at end
-// when fewer are left. A CR in the last byte of a block looks one byte ahead for its
-// LF, which is there to read: the zero at end comes after it.
+// The separators of the block at p, or of the rest up to the terminating zero at end
+// when less than a block is left. A CR in the last byte of a block looks one byte ahead
+// for its LF, which is there to read: the zero at end comes after it.
 KV_REF_ALWAYS_INLINE inline RefBlockMasks ScanRefBlock(const char* p, const char* end) {
   if (end - p < static_cast<ptrdiff_t>(kRefBlock)) return ScanRefTail(p, end);
   using namespace ref_scan;
   RefBlockMasks m = {0, 0, 0};
-  __m128i v[4];
-  Load64(p, v);
-  m.tabs = Equal64(v, '\t');
-  const __m128i cr = _mm_set1_epi8('\r');
-  const __m128i zero = _mm_setzero_si128();
-  // CRs and zeros are rare (once a line, once a file): one test for all 64 bytes first.
-  __m128i any = _mm_setzero_si128();
-  for (int i = 0; i < 4; ++i) any = _mm_or_si128(any, _mm_or_si128(_mm_cmpeq_epi8(v[i], cr), _mm_cmpeq_epi8(v[i], zero)));
-  if (!_mm_movemask_epi8(any)) return m;
-  const uint64_t crs = Equal64(v, '\r');
-  m.zeros = Equal64(v, '\0');
+  const Block b = Load(p);
+  m.tabs = Equal(b, '\t');
+  // CRs and zeros are rare (once a line, once a file): one test for the whole block first.
+  if (!AnyStop(b)) return m;
+  const RefMask crs = Equal(b, '\r');
+  m.zeros = Equal(b, '\0');
   if (crs) {
-    const uint64_t lfsBehind = Equal64(v, '\n') >> 1 | static_cast<uint64_t>(p[kRefBlock] == '\n') << 63;
+    const RefMask lfsBehind =
+        Equal(b, '\n') >> 1 | static_cast<RefMask>(p[kRefBlock] == '\n') << (kRefBlock - 1);
     m.lineEnds = crs & lfsBehind;
   }
   return m;
 }
-
-// Bits of the bytes before offset n of a block (n below 64).
-inline uint64_t BitsBelow(size_t n) { return (uint64_t(1) << n) - 1; }
 
 // Walks a text's separators block by block, so that each byte is scanned once however
 // the text is taken: token by token, many tokens at a time, or line by line. Positions
@@ -169,7 +223,7 @@ class RefScanCursor {
   char* Block() const { return m_block; }
   const RefBlockMasks& Masks() const { return m_masks; }
   // Bits of the current block before p.
-  uint64_t Before(const char* p) const { return BitsBelow(static_cast<size_t>(p - m_block)); }
+  RefMask Before(const char* p) const { return BitsBelow(static_cast<size_t>(p - m_block)); }
 
  private:
   char* m_block = nullptr;

@@ -27,12 +27,12 @@ struct RefTokenCut {
 // byte becomes the token's terminating zero.
 inline RefTokenCut CutRefToken(RefScanCursor& scan, char* p) {
   scan.MoveTo(p);
-  uint64_t before = scan.Before(p);
+  RefMask before = scan.Before(p);
   for (;;) {
     const RefBlockMasks m = scan.Masks();  // a copy: stores through char pointers may alias the cursor
-    const uint64_t stops = (m.tabs | m.lineEnds | m.zeros) & ~before;
+    const RefMask stops = (m.tabs | m.lineEnds | m.zeros) & ~before;
     if (stops) {
-      char* at = scan.Block() + LowBit64(stops);
+      char* at = scan.Block() + LowBit(stops);
       RefTokenCut cut = {nullptr, static_cast<size_t>(at - p)};
       const char c = *at;
       if (c == '\0') return cut;  // the data ends inside this last token
@@ -53,34 +53,34 @@ inline char* SkipRefTokens(RefScanCursor& scan, char* p, int* count, bool* tooLo
   char* tokenStart = p;
   *tooLong = false;
   scan.MoveTo(p);
-  uint64_t before = scan.Before(p);
+  RefMask before = scan.Before(p);
   for (;;) {
     const RefBlockMasks m = scan.Masks();  // a copy: stores through char pointers may alias the cursor
     char* block = scan.Block();
     // Separators count only before the end of the data; a CR LF is one separator.
-    const uint64_t separators = (m.tabs | m.lineEnds) & ~before & BitsBelowLowest(m.zeros);
+    const RefMask separators = (m.tabs | m.lineEnds) & ~before & BitsBelowLowest(m.zeros);
     if (separators) {
       // Only the token that runs into this block can be long.
-      if (block + LowBit64(separators) - tokenStart > static_cast<ptrdiff_t>(kRefTokenLimit)) {
+      if (block + LowBit(separators) - tokenStart > static_cast<ptrdiff_t>(kRefTokenLimit)) {
         *tooLong = true;
         return nullptr;
       }
-      const unsigned n = CountBits64(separators);
+      const unsigned n = CountBits(separators);
       if (n >= static_cast<unsigned>(*count)) {
-        uint64_t s = separators;
+        RefMask s = separators;
         for (int k = 1; k < *count; ++k) s &= s - 1;
-        const unsigned at = LowBit64(s);
+        const unsigned at = LowBit(s);
         char* next = block + at + 1 + BitAt(m.lineEnds, at);
         *count = 0;
         return *next ? next : nullptr;
       }
       *count -= static_cast<int>(n);
-      const unsigned last = HighBit64(separators);
+      const unsigned last = HighBit(separators);
       tokenStart = block + last + 1 + BitAt(m.lineEnds, last);
     }
     if (m.zeros) {
       // Data that ends inside a token ends that last, unterminated token.
-      if (block + LowBit64(m.zeros) != tokenStart) --*count;
+      if (block + LowBit(m.zeros) != tokenStart) --*count;
       return nullptr;
     }
     // Signed: behind a CR LF split over two blocks the next token starts past this one.
