@@ -1,11 +1,9 @@
 #include "KDLogRecords.h"
 
-#include <algorithm>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
 #include <sstream>
 
+#include "SimTextFile.h"
 #include "base/Format.h"
 
 namespace {
@@ -29,39 +27,34 @@ std::string Trim(const std::string& s) {
   return s.substr(b, e - b + 1);
 }
 
-void PutU16(uint8_t* p, uint16_t v) {
-  p[0] = static_cast<uint8_t>(v);
-  p[1] = static_cast<uint8_t>(v >> 8);
-}
-
 }  // namespace
 
-int64_t KDLogTimeKey(const KDLogTime& t) {
+int64_t KDLogTimeKey(const LogTime& t) {
   int64_t days = (static_cast<int64_t>(t.year) * 13 + t.month) * 32 + t.day;
   return ((days * 24 + t.hour) * 60 + t.minute) * 60 + t.second;
 }
 
-bool ParseKDLogTime(const char* text, KDLogTime* time) {
+bool ParseKDLogTime(const char* text, LogTime* time) {
   int y, mo, d, h, mi, s, end = -1;
   if (sscanf(text, "%d-%d-%d %d:%d:%d%n", &y, &mo, &d, &h, &mi, &s, &end) != 6 || end < 0) return false;
   if (text[end] != '\0') return false;
   if (y < 1 || y > 32767 || mo < 1 || mo > 12 || d < 1 || d > 31 || h < 0 || h > 23 || mi < 0 || mi > 59 ||
       s < 0 || s > 59)
     return false;
-  *time = KDLogTime{static_cast<int16_t>(y), static_cast<uint16_t>(mo), static_cast<uint16_t>(d),
-                    static_cast<uint16_t>(h), static_cast<uint16_t>(mi), static_cast<uint16_t>(s), 0};
+  *time = LogTime{static_cast<int16_t>(y), static_cast<uint16_t>(mo), static_cast<uint16_t>(d),
+                 static_cast<uint16_t>(h), static_cast<uint16_t>(mi), static_cast<uint16_t>(s), 0};
   return true;
 }
 
-bool ParseKDLogRecords(const std::string& text, std::vector<KDLogEntry>* entries, std::string* error) {
-  entries->clear();
+bool ParseKDLogRecords(const std::string& text, std::vector<KDLogRecord>* records, std::string* error) {
+  records->clear();
   std::istringstream lines(text);
   std::string line;
   for (int number = 1; std::getline(lines, line); ++number) {
     std::string trimmed = Trim(line);
     if (trimmed.empty() || trimmed[0] == '#') continue;
     const char* why = nullptr;
-    KDLogEntry entry;
+    KDLogRecord record;
     size_t a = line.find(" | ");
     size_t b = a == std::string::npos ? a : line.find(" | ", a + 3);
     size_t c = b == std::string::npos ? b : line.find(" | ", b + 3);
@@ -69,24 +62,24 @@ bool ParseKDLogRecords(const std::string& text, std::vector<KDLogEntry>* entries
     if (c == std::string::npos) {
       why = "expected user | category | time | text";
     } else {
-      entry.user = Trim(line.substr(0, a));
+      record.userName = Trim(line.substr(0, a));
       std::string time = Trim(line.substr(b + 3, c - b - 3));
-      entry.text = line.substr(c + 3);
-      if (!entry.text.empty() && entry.text.back() == '\r') entry.text.pop_back();
+      record.logText = line.substr(c + 3);
+      if (!record.logText.empty() && record.logText.back() == '\r') record.logText.pop_back();
       std::string fraction;
       size_t dot = time.find('.');
       if (dot != std::string::npos) {
         fraction = time.substr(dot + 1);
         time.resize(dot);
       }
-      if (entry.user.empty() || entry.user.size() >= kKDLogUserNameWidth) {
+      if (record.userName.empty() || record.userName.size() >= kKDLogUserNameWidth) {
         why = "user name empty or longer than 127 characters";
       } else if (!ParseUnsigned(Trim(line.substr(a + 3, b - a - 3)), 255, &category)) {
         why = "category is not a number from 0 to 255";
-      } else if (!ParseKDLogTime(time.c_str(), &entry.time) ||
-                 (!fraction.empty() && !ParseUnsigned(fraction, 999999999, &entry.time.fraction))) {
+      } else if (!ParseKDLogTime(time.c_str(), &record.time) ||
+                 (!fraction.empty() && !ParseUnsigned(fraction, 999999999, &record.time.fraction))) {
         why = "time is not YYYY-MM-DD hh:mm:ss[.fraction]";
-      } else if (entry.text.size() >= kKDLogTextWidth) {
+      } else if (record.logText.size() >= kKDLogTextWidth) {
         why = "text longer than 255 characters";
       }
     }
@@ -94,39 +87,12 @@ bool ParseKDLogRecords(const std::string& text, std::vector<KDLogEntry>* entries
       *error = FormatString(kLineChars, "line %d: %s", number, why);
       return false;
     }
-    entry.category = static_cast<uint8_t>(category);
-    entries->push_back(entry);
+    record.category = static_cast<uint8_t>(category);
+    records->push_back(record);
   }
   return true;
 }
 
-bool LoadKDLogRecords(const char* path, std::vector<KDLogEntry>* entries, std::string* error) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    *error = FormatString(kLineChars, "cannot open %s", path);
-    return false;
-  }
-  std::ostringstream text;
-  text << file.rdbuf();
-  if (!ParseKDLogRecords(text.str(), entries, error)) {
-    *error = FormatString(kLineChars, "%s: %s", path, error->c_str());
-    return false;
-  }
-  return true;
-}
-
-void EncodeKDLogRecord(const KDLogEntry& entry, uint8_t out[kKDLogRecordSize]) {
-  memset(out, 0, kKDLogRecordSize);
-  memcpy(out, entry.user.data(), std::min(entry.user.size(), size_t{kKDLogUserNameWidth - 1}));
-  out[128] = entry.category;
-  memcpy(out + 129, entry.text.data(), std::min(entry.text.size(), size_t{kKDLogTextWidth - 1}));
-  uint8_t* t = out + 385;
-  PutU16(t + 0, static_cast<uint16_t>(entry.time.year));
-  PutU16(t + 2, entry.time.month);
-  PutU16(t + 4, entry.time.day);
-  PutU16(t + 6, entry.time.hour);
-  PutU16(t + 8, entry.time.minute);
-  PutU16(t + 10, entry.time.second);
-  PutU16(t + 12, static_cast<uint16_t>(entry.time.fraction));
-  PutU16(t + 14, static_cast<uint16_t>(entry.time.fraction >> 16));
+bool LoadKDLogRecords(const char* path, std::vector<KDLogRecord>* records, std::string* error) {
+  return LoadSimTextFile(path, records, error, ParseKDLogRecords);
 }

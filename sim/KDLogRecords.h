@@ -13,25 +13,14 @@
 #include <string>
 #include <vector>
 
-#include "opslog/KDLogRecord.h"  // the wire layout's sizes and the time fields
-
-struct KDLogEntry {
-  std::string user;
-  uint8_t category = 0;
-  std::string text;
-  KDLogTime time;
-};
+#include "opslog/KDLogRecord.h"
 
 // Ordering key of a time to the second (the fraction does not take part).
-int64_t KDLogTimeKey(const KDLogTime& t);
+int64_t KDLogTimeKey(const LogTime& t);
 
 // "Y-M-D h:m:s" with decimal fields in their calendar ranges and nothing after them,
 // the form the console log page sends ("%d-%d-%d %02d:%02d:%02d").
-bool ParseKDLogTime(const char* text, KDLogTime* time);
+bool ParseKDLogTime(const char* text, LogTime* time);
 
-bool ParseKDLogRecords(const std::string& text, std::vector<KDLogEntry>* entries, std::string* error);
-bool LoadKDLogRecords(const char* path, std::vector<KDLogEntry>* entries, std::string* error);
-
-// The 401-byte wire record: 128 user name, 1 category, 256 text, 16 time
-// (s16 year, u16 month, day, hour, minute, second, u32 fraction), little-endian.
-void EncodeKDLogRecord(const KDLogEntry& entry, uint8_t out[kKDLogRecordSize]);
+bool ParseKDLogRecords(const std::string& text, std::vector<KDLogRecord>* records, std::string* error);
+bool LoadKDLogRecords(const char* path, std::vector<KDLogRecord>* records, std::string* error);

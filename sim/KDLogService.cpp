@@ -2,17 +2,9 @@
 
 #include <cctype>
 
-#include "msg/MsgException.h"
+#include "opslog/KDLogAnswer.h"
 
 namespace {
-
-std::string ReadString(CMsg* msg) {
-  uint8_t len[2];
-  ReadBytes(msg, len, 2);
-  std::string s(static_cast<size_t>(len[0] | (len[1] << 8)), '\0');
-  if (!s.empty()) ReadBytes(msg, &s[0], static_cast<uint16_t>(s.size()));
-  return s;
-}
 
 bool SameUser(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
@@ -26,44 +18,27 @@ bool SameUser(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-bool ReadKDLogQuery(CMsg* request, KDLogQuery* query) {
-  try {
-    query->user = ReadString(request);
-    ReadBytes(request, &query->category, 1);
-    query->begin = ReadString(request);
-    query->end = ReadString(request);
-  } catch (const CMsgException&) {
-    return false;
-  }
-  return Remaining(request) == 0;
-}
-
-size_t CKDLogService::Answer(const KDLogQuery& query, MassiveMsgBuilder* out) const {
-  KDLogTime begin, end;
-  if (!ParseKDLogTime(query.begin.c_str(), &begin) || !ParseKDLogTime(query.end.c_str(), &end)) {
-    out->AppendU8(kKDLogResultFailed);
-    out->AppendU8(0);
+size_t CKDLogService::Answer(const KDLogRequest& query, MassiveMsgBuilder* out) const {
+  ByteWriter writer = out->Writer();
+  LogTime begin, end;
+  if (!ParseKDLogTime(query.beginTime.c_str(), &begin) || !ParseKDLogTime(query.endTime.c_str(), &end)) {
+    WriteKDLogAnswer(writer, kKDLogResultFailed, {});
     return 0;
   }
-  out->AppendU8(kKDLogResultOk);
   const int64_t from = KDLogTimeKey(begin), to = KDLogTimeKey(end);
-  size_t sent = 0;
-  uint8_t record[kKDLogRecordSize];
-  for (const KDLogEntry& e : m_entries) {
-    if (sent == kKDLogAnswerLimit) break;
+  std::vector<KDLogRecord> matches;
+  for (const KDLogRecord& r : m_records) {
+    if (matches.size() == kKDLogRecordLimit) break;
     // The page sends its category choice with a user name too; the name decides then.
-    if (!query.user.empty()) {
-      if (!SameUser(query.user, e.user)) continue;
-    } else if (query.category != 0 && query.category != e.category) {
+    if (!query.userName.empty()) {
+      if (!SameUser(query.userName, r.userName)) continue;
+    } else if (query.category != 0 && query.category != r.category) {
       continue;
     }
-    int64_t key = KDLogTimeKey(e.time);
+    int64_t key = KDLogTimeKey(r.time);
     if (key < from || key > to) continue;
-    EncodeKDLogRecord(e, record);
-    out->AppendU8(1);
-    out->Append(record, sizeof record);
-    ++sent;
+    matches.push_back(r);
   }
-  out->AppendU8(0);
-  return sent;
+  WriteKDLogAnswer(writer, kKDLogResultOk, matches);
+  return matches.size();
 }

@@ -21,18 +21,11 @@ enum { kTagWidth = 80 };
 
 }  // namespace
 
-CLogPane::~CLogPane() {
-  if (m_font) DeleteObject(m_font);
-}
-
 bool CLogPane::Create(HWND parent, int id, CSimLog* log) {
   m_log = log;
-  if (m_font) DeleteObject(m_font);
-  HDC dc = GetDC(parent);
-  int height = -MulDiv(9, GetDeviceCaps(dc, LOGPIXELSY), 72);
-  ReleaseDC(parent, dc);
-  m_font = CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Arial");
+  int height = -MulDiv(9, GetDeviceCaps(WindowDC(parent).Get(), LOGPIXELSY), 72);
+  m_font.Reset(CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Arial"));
   m_lineHeight = -height + 5;
   // The list box asks for its item height while it is being created, before this
   // object knows its window; Measure answers from m_lineHeight set above.
@@ -42,7 +35,7 @@ bool CLogPane::Create(HWND parent, int id, CSimLog* log) {
                            0, 0, 10, 10, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                            GetModuleHandleA(nullptr), nullptr);
   if (!m_hwnd) return false;
-  SendMessageA(m_hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
+  SendMessageA(m_hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
   SendMessageA(m_hwnd, LB_SETITEMHEIGHT, 0, m_lineHeight);
   Refresh();
   return true;
@@ -67,7 +60,7 @@ void CLogPane::Draw(const DRAWITEMSTRUCT* dis) const {
   size_t index = dis->itemData;
   if (index >= m_log->Lines().size()) return;
   const SimLogLine& line = m_log->Lines()[index];
-  HGDIOBJ oldFont = SelectObject(dc, m_font);
+  GdiSelection font(dc, m_font.Get());
   SetBkMode(dc, TRANSPARENT);
   int y = rc.top + 2;
   const char* tag = ClassTag(line);
@@ -75,5 +68,4 @@ void CLogPane::Draw(const DRAWITEMSTRUCT* dis) const {
   TextOutA(dc, rc.left + 4, y, tag, lstrlenA(tag));
   // The console draws the marks the way the module's own lists do.
   DrawColourText(dc, rc.left + 4 + kTagWidth, y, TA_LEFT, "%s", line.text.c_str());
-  SelectObject(dc, oldFont);
 }

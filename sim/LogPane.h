@@ -4,11 +4,11 @@
 #include <windows.h>
 
 #include "SimLog.h"
+#include "ui/GdiScope.h"
 
 class CLogPane {
  public:
   CLogPane() = default;
-  ~CLogPane();
   CLogPane(const CLogPane&) = delete;
   CLogPane& operator=(const CLogPane&) = delete;
 
@@ -23,7 +23,7 @@ class CLogPane {
 
  private:
   HWND m_hwnd = nullptr;
-  HFONT m_font = nullptr;
+  GdiFont m_font;
   CSimLog* m_log = nullptr;
   int m_lineHeight = 16;
 };

@@ -3,13 +3,12 @@
 #include <commctrl.h>
 
 #include <cstdio>
-#include <cstring>
 
 #include "base/Format.h"
+#include "plugin/TabLayout.h"
+#include "ui/GdiScope.h"
 
 namespace {
-
-enum { kRowHeight = 18, kTabHeight = 14 };
 
 bool ClassIs(HWND hwnd, const char* name) {
   char cls[64] = {};
@@ -57,11 +56,6 @@ bool SetPicker(HWND picker, const char* text) {
 
 }  // namespace
 
-std::vector<std::string> TabCaptions(const char* firstWorld) {
-  return {"Kaldera", FormatString(kCaptionChars, "Korvath Online - %s", firstWorld ? firstWorld : ""), "Siege Log",
-          "ServerEvent Log"};
-}
-
 HWND FindTabStrip(HWND pluginWindow) {
   if (!pluginWindow) return nullptr;
   FindByClass f{"KDCTabWindow", nullptr};
@@ -73,26 +67,23 @@ bool TabRect(HWND strip, const std::vector<std::string>& captions, size_t index,
   if (!strip || index >= captions.size()) return false;
   RECT client;
   GetClientRect(strip, &client);
-  HDC dc = GetDC(strip);
-  HFONT font = CreateFontA(-8 * GetDeviceCaps(dc, LOGPIXELSY) / 72, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                           "Arial");
-  HGDIOBJ old = SelectObject(dc, font);
-  int x = 1, bottom = kRowHeight;
-  for (size_t i = 0; i <= index; ++i) {
-    SIZE size{};
-    GetTextExtentPoint32A(dc, captions[i].c_str(), static_cast<int>(captions[i].size()), &size);
-    int width = size.cx + 12;
-    if (x + width >= client.right && size.cx < client.right) {
-      x = 1;
-      bottom += kRowHeight;
+  std::vector<int> widths;
+  {
+    WindowDC dc(strip);
+    GdiFont font(CreateFontA(TabFontHeight(kTabFontPoints, GetDeviceCaps(dc.Get(), LOGPIXELSY)), 0, 0, 0,
+                             FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, kTabFontFace));
+    GdiSelection useFont(dc.Get(), font.Get());
+    for (const std::string& caption : captions) {
+      SIZE size{};
+      GetTextExtentPoint32A(dc.Get(), caption.c_str(), static_cast<int>(caption.size()), &size);
+      widths.push_back(size.cx);
     }
-    *rect = RECT{x, bottom - kTabHeight, x + width, bottom};
-    x += width;
   }
-  SelectObject(dc, old);
-  DeleteObject(font);
-  ReleaseDC(strip, dc);
+  std::vector<TabBox> boxes;
+  LayoutTabRows(widths, client.right, boxes);
+  const TabBox& box = boxes[index];
+  *rect = RECT{box.left, box.top, box.right, box.bottom};
   return true;
 }
 

@@ -7,15 +7,11 @@
 #include <string>
 #include <vector>
 
-// The four tab captions the plug-in shows for a console whose first world has the
-// given name, in tab order.
-std::vector<std::string> TabCaptions(const char* firstWorld);
-
 // The tab strip: the descendant of the plug-in window with class "KDCTabWindow".
 HWND FindTabStrip(HWND pluginWindow);
 
-// Where tab `index` is: its rectangle laid out as the strip lays out its tabs (rows of
-// 18 pixels, caption width in 8-point Arial + 12, wrapping at the client width).
+// Where tab `index` is: its rectangle as the strip lays out these captions (the
+// module's own layout and caption font, plugin/TabLayout.h).
 bool TabRect(HWND strip, const std::vector<std::string>& captions, size_t index, RECT* rect);
 
 // Posts a left click into the middle of the tab's lower part (the raised top of a

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/Format.h"
+#include "ui/GdiScope.h"
 
 bool SaveWindowBmp(HWND hwnd, const char* path, std::string* error) {
   // The client area only: without a window manager (Xvfb) the frame is never drawn.
@@ -28,22 +29,21 @@ bool SaveWindowBmp(HWND hwnd, const char* path, std::string* error) {
 
   // Read from the screen: the plug-in's windows paint themselves there, children
   // included, which a per-window print message would not guarantee under every host.
-  HDC screen = GetDC(nullptr);
-  HDC mem = CreateCompatibleDC(screen);
-  void* bits = nullptr;
-  HBITMAP bmp = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&bih), DIB_RGB_COLORS, &bits, nullptr, 0);
-  bool ok = bmp != nullptr;
-  if (ok) {
-    HGDIOBJ old = SelectObject(mem, bmp);
-    ok = BitBlt(mem, 0, 0, width, height, screen, r.left, r.top, SRCCOPY) != FALSE;
-    GdiFlush();
-    SelectObject(mem, old);
-  }
   std::vector<unsigned char> pixels;
-  if (ok) pixels.assign(static_cast<unsigned char*>(bits), static_cast<unsigned char*>(bits) + bih.biSizeImage);
-  if (bmp) DeleteObject(bmp);
-  DeleteDC(mem);
-  ReleaseDC(nullptr, screen);
+  bool ok = false;
+  {
+    WindowDC screen(nullptr);
+    MemoryDC mem(screen.Get());
+    void* bits = nullptr;
+    GdiBitmap bmp(
+        CreateDIBSection(screen.Get(), reinterpret_cast<BITMAPINFO*>(&bih), DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (bmp) {
+      GdiSelection select(mem.Get(), bmp.Get());
+      ok = BitBlt(mem.Get(), 0, 0, width, height, screen.Get(), r.left, r.top, SRCCOPY) != FALSE;
+      GdiFlush();
+    }
+    if (ok) pixels.assign(static_cast<unsigned char*>(bits), static_cast<unsigned char*>(bits) + bih.biSizeImage);
+  }
   if (!ok) {
     *error = "cannot copy the window from the screen";
     return false;

@@ -3,6 +3,7 @@
 #include "PluginWindows.h"
 #include "Screenshot.h"
 #include "base/Format.h"
+#include "plugin/TabCaptions.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "SimConfig.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 
+#include "SimTextFile.h"
 #include "base/Format.h"
 
 namespace {
@@ -69,16 +69,5 @@ bool ParseSimConfig(const std::string& text, SimConfig* config, std::string* err
 }
 
 bool LoadSimConfig(const char* path, SimConfig* config, std::string* error) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    *error = FormatString(kLineChars, "cannot open %s", path);
-    return false;
-  }
-  std::ostringstream text;
-  text << file.rdbuf();
-  if (!ParseSimConfig(text.str(), config, error)) {
-    *error = FormatString(kLineChars, "%s: %s", path, error->c_str());
-    return false;
-  }
-  return true;
+  return LoadSimTextFile(path, config, error, ParseSimConfig);
 }

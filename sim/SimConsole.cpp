@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "msg/MsgIds.h"
+#include "opslog/KDLogAnswer.h"
 
 namespace {
 
@@ -168,27 +169,34 @@ void CSimConsole::DeliverOne() {
 }
 
 void CSimConsole::Serve(CMsg* request) {
-  switch (GetID(request)) {
-    case kMsgKDLogQuery:
-      ServeKDLog(request);
+  // The simulated servers, by the request they answer.
+  static const struct {
+    uint16_t id;
+    void (CSimConsole::*serve)(CMsg* request);
+  } kServices[] = {
+      {kMsgKDLogQuery, &CSimConsole::ServeKDLog},
+  };
+  for (const auto& service : kServices) {
+    if (service.id == GetID(request)) {
+      (this->*service.serve)(request);
       return;
-    default:
-      m_log.Note("^3no simulated server answers request 0x%04X (%u payload bytes)", GetID(request),
-                 static_cast<unsigned>(PayloadSize(request)));
+    }
   }
+  m_log.Note("^3no simulated server answers request 0x%04X (%u payload bytes)", GetID(request),
+             static_cast<unsigned>(PayloadSize(request)));
 }
 
 void CSimConsole::ServeKDLog(CMsg* request) {
-  KDLogQuery query;
+  KDLogRequest query;
   MassiveMsgBuilder answer(kMsgKDLogAnswer);
-  if (!ReadKDLogQuery(request, &query)) {
+  if (!ReadKDLogRequest(request, &query)) {
     m_log.Note("^2console log request 0x%04X is malformed; answering failure", kMsgKDLogQuery);
-    answer.AppendU8(kKDLogResultFailed);
-    answer.AppendU8(0);
+    ByteWriter writer = answer.Writer();
+    WriteKDLogAnswer(writer, kKDLogResultFailed, {});
   } else {
     size_t n = m_kdlog->Answer(query, &answer);
-    m_log.Note("console log service: user \"%s\", category %u, %s .. %s: %u records", query.user.c_str(),
-               query.category, query.begin.c_str(), query.end.c_str(), static_cast<unsigned>(n));
+    m_log.Note("console log service: user \"%s\", category %u, %s .. %s: %u records", query.userName.c_str(),
+               query.category, query.beginTime.c_str(), query.endTime.c_str(), static_cast<unsigned>(n));
   }
   HandOver(&answer);
 }

@@ -28,7 +28,7 @@ struct SimRequest {
 struct SimConsoleArgs {
   std::string dllPath;
   SimConfig config;
-  std::vector<KDLogEntry> kdlog;
+  std::vector<KDLogRecord> kdlog;
   int width = 1100;   // outer size of the console window
   int height = 860;
   bool show = true;

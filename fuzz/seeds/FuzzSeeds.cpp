@@ -14,6 +14,7 @@
 
 #include "base/ByteOrder.h"
 #include "gamelog/GameLogRecord.h"
+#include "opslog/KDLogAnswer.h"
 #include "opslog/KDLogRecord.h"
 
 namespace fs = std::filesystem;
@@ -122,24 +123,22 @@ LogTime TimeOf(const std::string& text) {
   return t;
 }
 
-// Console log answer: result, then a "more" byte before each 401-byte record.
-Bytes KDLogAnswer(const std::vector<std::vector<std::string>>& rows, size_t first, size_t count) {
-  Bytes out;
-  ByteWriter w(&out);
-  w.U8(0);
+// Console log answer of `count` sample log lines from `first`.
+Bytes KDLogAnswerOf(const std::vector<std::vector<std::string>>& rows, size_t first, size_t count) {
+  std::vector<KDLogRecord> records;
   for (size_t i = first; i < first + count && i < rows.size(); ++i) {
     const std::vector<std::string>& r = rows[i];
     if (r.size() < 4) continue;
-    w.U8(1);
-    std::string user = r[0].substr(0, kKDLogUserNameWidth - 1), text = r[3].substr(0, kKDLogTextWidth - 1);
-    user.resize(kKDLogUserNameWidth, '\0');
-    text.resize(kKDLogTextWidth, '\0');
-    w.Bytes(user.data(), user.size());
-    w.U8(static_cast<uint8_t>(atoi(r[1].c_str())));
-    w.Bytes(text.data(), text.size());
-    WriteLogTime(w, TimeOf(r[2]));
+    KDLogRecord record;
+    record.userName = r[0];
+    record.category = static_cast<uint8_t>(atoi(r[1].c_str()));
+    record.time = TimeOf(r[2]);
+    record.logText = r[3];
+    records.push_back(record);
   }
-  w.U8(0);
+  Bytes out;
+  ByteWriter w(&out);
+  WriteKDLogAnswer(w, 0, records);
   return out;
 }
 
@@ -178,10 +177,10 @@ int main(int argc, char** argv) {
   const std::string kdlog = ReadFile(data / "kdlog" / "console_log.txt");
   seeds.AddCommon("console_log.txt", kdlog);
   auto logRows = DataRows(kdlog, " | ");
-  const Bytes answer = KDLogAnswer(logRows, 0, 12);
+  const Bytes answer = KDLogAnswerOf(logRows, 0, 12);
   seeds.Add("fuzz_kdlog_answer", "twelve_records", Join(SplitHeader({}), answer));
   seeds.Add("fuzz_kdlog_answer", "three_parts", Join(SplitHeader({1, 402, 1000}), answer));
-  seeds.Add("fuzz_kdlog_answer", "empty", Join(SplitHeader({}), KDLogAnswer(logRows, 0, 0)));
+  seeds.Add("fuzz_kdlog_answer", "empty", Join(SplitHeader({}), KDLogAnswerOf(logRows, 0, 0)));
   seeds.Add("fuzz_massive_msg", "kdlog_answer", Join(SplitHeader({7, 300, 2000}), answer));
 
   // Log texts and display texts carry the colour marks.

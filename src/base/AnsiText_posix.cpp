@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "base/ByteOrder.h"
+
 bool ConvertUtf16ToAnsi(const char* src, size_t units, HeapBuffer* out) {
   out->data.reset();
   out->size = 0;
@@ -11,7 +13,7 @@ bool ConvertUtf16ToAnsi(const char* src, size_t units, HeapBuffer* out) {
   const unsigned char* end = in + units * 2;
   unsigned char* dst = reinterpret_cast<unsigned char*>(out->data.get());
   while (in < end) {
-    uint32_t c = in[0] | (in[1] << 8);
+    uint32_t c = LoadLE16(in);
     in += 2;
     if (c < 0x80) {
       *dst++ = static_cast<unsigned char>(c);
@@ -19,7 +21,7 @@ bool ConvertUtf16ToAnsi(const char* src, size_t units, HeapBuffer* out) {
       *dst++ = static_cast<unsigned char>(0xC0 | (c >> 6));
       *dst++ = static_cast<unsigned char>(0x80 | (c & 0x3F));
     } else if (c >= 0xD800 && c <= 0xDFFF) {
-      uint32_t low = in < end ? (in[0] | (in[1] << 8)) : 0;
+      uint32_t low = in < end ? LoadLE16(in) : 0;
       if (c <= 0xDBFF && low >= 0xDC00 && low <= 0xDFFF) {
         in += 2;
         uint32_t cp = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);

@@ -10,8 +10,6 @@ LogOutputFunc g_logOutput = nullptr;
 
 void SetLogOutputFunc(LogOutputFunc func) { g_logOutput = func; }
 
-LogOutputFunc GetLogOutputFunc() { return g_logOutput; }
-
 void LogOutput(uint32_t classWord, const char* format, ...) {
   if (!g_logOutput) return;
   char text[kLineChars];

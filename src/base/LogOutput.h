@@ -16,7 +16,6 @@ typedef void(KV_CDECL* LogOutputFunc)(uint32_t classWord, const char* text);
 
 // The process-wide log function, set once by the plug-in entry (or by a test).
 void SetLogOutputFunc(LogOutputFunc func);
-LogOutputFunc GetLogOutputFunc();
 
 // Formats the message in 1024 characters (longer ones are cut) and hands it on.
 void LogOutput(uint32_t classWord, const char* format, ...) KV_PRINTF(2, 3);

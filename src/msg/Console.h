@@ -22,7 +22,7 @@ class IKDMessenger {
   virtual void Reserved8() = 0;
   virtual void Reserved9() = 0;
   virtual void Reserved10() = 0;
-  virtual void* GetNetwork() = 0;           // slot 11: kept, never used
+  virtual void* GetNetwork() = 0;           // slot 11: asked for once at start, never used
 
  protected:
   ~IKDMessenger() = default;
@@ -92,12 +92,11 @@ static_assert(sizeof(KDListNode) == 12 && sizeof(KDList) == 8, "list layout");
 #endif
 
 // Process-wide console pointers, written once by the plug-in entry on the console's
-// thread before any window exists, read by every page.
+// thread before any window exists, read by every page. The network object and the
+// third interface are never used, so they are not kept.
 struct ConsoleLinks {
   IKDDirectory* directory = nullptr;
   IKDMessenger* messenger = nullptr;
-  void* network = nullptr;  // kept, never used
-  void* third = nullptr;    // kept, never used
 };
 
 ConsoleLinks& Console();

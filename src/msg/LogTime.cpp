@@ -12,6 +12,16 @@ LogTime DecodeLogTime(const uint8_t* b) {
   return t;
 }
 
+void EncodeLogTime(uint8_t* b, const LogTime& t) {
+  StoreLE16(b, static_cast<uint16_t>(t.year));
+  StoreLE16(b + 2, t.month);
+  StoreLE16(b + 4, t.day);
+  StoreLE16(b + 6, t.hour);
+  StoreLE16(b + 8, t.minute);
+  StoreLE16(b + 10, t.second);
+  StoreLE32(b + 12, t.fraction);
+}
+
 LogTime ReadLogTime(CMassiveMsg* massive) {
   uint8_t bytes[kLogTimeSize];
   ReadBytes(massive, bytes, kLogTimeSize);
@@ -19,11 +29,7 @@ LogTime ReadLogTime(CMassiveMsg* massive) {
 }
 
 void WriteLogTime(ByteWriter& out, const LogTime& t) {
-  out.U16(static_cast<uint16_t>(t.year));
-  out.U16(t.month);
-  out.U16(t.day);
-  out.U16(t.hour);
-  out.U16(t.minute);
-  out.U16(t.second);
-  out.U32(t.fraction);
+  uint8_t bytes[kLogTimeSize];
+  EncodeLogTime(bytes, t);
+  out.Bytes(bytes, kLogTimeSize);
 }

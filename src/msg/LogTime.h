@@ -14,7 +14,9 @@ struct LogTime {
   uint32_t fraction = 0;
 };
 
+// The layout itself, for records that carry the time inside a fixed block.
 LogTime DecodeLogTime(const uint8_t* bytes);
+void EncodeLogTime(uint8_t* bytes, const LogTime& time);
 // Reads the 16 bytes from a multi-part answer; throws CMsgException when they are not there.
 LogTime ReadLogTime(CMassiveMsg* massive);
 void WriteLogTime(ByteWriter& out, const LogTime& time);

@@ -1,6 +1,6 @@
 #include "msg/MassiveMsg.h"
 
-#include <cstring>
+#include "base/ByteOrder.h"
 
 namespace {
 // Bytes left to read from part index i onwards, stopping once `need` are found.
@@ -49,22 +49,19 @@ uint8_t ReadU8(CMassiveMsg* massive) {
 uint16_t ReadU16(CMassiveMsg* massive) {
   uint8_t b[2];
   ReadBytes(massive, b, 2);
-  return static_cast<uint16_t>(b[0] | (b[1] << 8));
+  return LoadLE16(b);
 }
 
 uint32_t ReadU32(CMassiveMsg* massive) {
   uint8_t b[4];
   ReadBytes(massive, b, 4);
-  return static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) |
-         (static_cast<uint32_t>(b[2]) << 16) | (static_cast<uint32_t>(b[3]) << 24);
+  return LoadLE32(b);
 }
 
 uint64_t ReadU64(CMassiveMsg* massive) {
   uint8_t b[8];
   ReadBytes(massive, b, 8);
-  uint64_t v = 0;
-  for (int i = 7; i >= 0; --i) v = (v << 8) | b[i];
-  return v;
+  return LoadLE64(b);
 }
 
 std::string ReadString(CMassiveMsg* massive) {

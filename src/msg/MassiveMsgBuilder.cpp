@@ -1,29 +1,6 @@
 #include "msg/MassiveMsgBuilder.h"
 
 #include <algorithm>
-#include <cstring>
-
-void MassiveMsgBuilder::Append(const void* data, size_t n) {
-  const uint8_t* p = static_cast<const uint8_t*>(data);
-  m_payload.insert(m_payload.end(), p, p + n);
-}
-
-void MassiveMsgBuilder::AppendU16(uint16_t v) {
-  uint8_t b[2] = {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8)};
-  Append(b, 2);
-}
-
-void MassiveMsgBuilder::AppendU32(uint32_t v) {
-  uint8_t b[4] = {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v >> 16),
-                  static_cast<uint8_t>(v >> 24)};
-  Append(b, 4);
-}
-
-void MassiveMsgBuilder::AppendString(const char* text) {
-  size_t n = strlen(text);
-  AppendU16(static_cast<uint16_t>(n));
-  Append(text, n);
-}
 
 CMassiveMsg* MassiveMsgBuilder::Build(size_t partBytes) {
   partBytes = std::min<size_t>(std::max<size_t>(partBytes, 1), kMsgCapacity - kMsgHeaderSize);

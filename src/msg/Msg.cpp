@@ -2,14 +2,11 @@
 
 #include <cstring>
 
+#include "base/ByteOrder.h"
+
 namespace {
 // The header words are read and written bytewise: little-endian on the wire whatever the
 // host, and no alignment assumed.
-uint16_t LoadU16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
-void StoreU16(uint8_t* p, uint16_t v) {
-  p[0] = static_cast<uint8_t>(v);
-  p[1] = static_cast<uint8_t>(v >> 8);
-}
 uint8_t* SizeWord(const CMsg* msg) { return reinterpret_cast<uint8_t*>(msg->m_pSize); }
 uint8_t* IdWord(const CMsg* msg) { return reinterpret_cast<uint8_t*>(msg->m_pID); }
 }  // namespace
@@ -23,7 +20,7 @@ void CMsg::Init(uint16_t id) {
   m_Capacity = kMsgCapacity;
   m_pID = reinterpret_cast<uint16_t*>(m_Storage + 2);
   m_pSize = reinterpret_cast<uint16_t*>(m_Storage + 0);
-  StoreU16(m_Storage + 2, id);
+  StoreLE16(m_Storage + 2, id);
 }
 
 void WriteBytes(CMsg* msg, const void* source, uint16_t n) {
@@ -31,21 +28,21 @@ void WriteBytes(CMsg* msg, const void* source, uint16_t n) {
     throw CMsgException(kMsgWriteOverrun, kMsgWriteOverrun);
   if (n) memcpy(msg->m_pBuffer + msg->m_WritePos, source, n);
   msg->m_WritePos = static_cast<uint16_t>(msg->m_WritePos + n);
-  uint16_t flag = LoadU16(SizeWord(msg)) & kMsgSizeFlag;
-  StoreU16(SizeWord(msg), static_cast<uint16_t>(flag | (msg->m_WritePos - kMsgHeaderSize)));
+  uint16_t flag = LoadLE16(SizeWord(msg)) & kMsgSizeFlag;
+  StoreLE16(SizeWord(msg), static_cast<uint16_t>(flag | (msg->m_WritePos - kMsgHeaderSize)));
 }
 
 void WriteU8(CMsg* msg, uint8_t value) { WriteBytes(msg, &value, 1); }
 
 void WriteU16(CMsg* msg, uint16_t value) {
   uint8_t b[2];
-  StoreU16(b, value);
+  StoreLE16(b, value);
   WriteBytes(msg, b, 2);
 }
 
 void WriteU32(CMsg* msg, uint32_t value) {
-  uint8_t b[4] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
-                  static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};
+  uint8_t b[4];
+  StoreLE32(b, value);
   WriteBytes(msg, b, 4);
 }
 
@@ -78,14 +75,22 @@ void ReadBytes(CMsg* msg, void* target, uint16_t n) {
   msg->m_ReadPos = static_cast<uint16_t>(msg->m_ReadPos + n);
 }
 
+std::string ReadString(CMsg* msg) {
+  uint8_t length[2];
+  ReadBytes(msg, length, 2);
+  std::string text(LoadLE16(length), '\0');
+  if (!text.empty()) ReadBytes(msg, &text[0], static_cast<uint16_t>(text.size()));
+  return text;
+}
+
 uint16_t Remaining(const CMsg* msg) {
   return msg->m_WritePos > msg->m_ReadPos ? static_cast<uint16_t>(msg->m_WritePos - msg->m_ReadPos) : 0;
 }
 
 void SkipRest(CMsg* msg) { msg->m_ReadPos = msg->m_WritePos; }
 
-uint16_t GetID(const CMsg* msg) { return LoadU16(IdWord(msg)); }
+uint16_t GetID(const CMsg* msg) { return LoadLE16(IdWord(msg)); }
 
-uint16_t PayloadSize(const CMsg* msg) { return LoadU16(SizeWord(msg)) & 0x7FFF; }
+uint16_t PayloadSize(const CMsg* msg) { return LoadLE16(SizeWord(msg)) & 0x7FFF; }
 
 int32_t Room(const CMsg* msg) { return msg->m_Capacity - msg->m_WritePos; }

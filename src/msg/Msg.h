@@ -52,6 +52,8 @@ CMsg* WriteString(CMsg* msg, const std::string& text);
 // Read side. A read past the data throws CMsgException (kMsgReadOverrun); the read
 // position then stays where it was.
 void ReadBytes(CMsg* msg, void* target, uint16_t n);
+// A wire string: 16-bit length, then the bytes (no terminator on the wire).
+std::string ReadString(CMsg* msg);
 uint16_t Remaining(const CMsg* msg);
 void SkipRest(CMsg* msg);
 uint16_t GetID(const CMsg* msg);

@@ -1,18 +1,9 @@
 #pragma once
 // The only exceptions of the module: a read or write past the end of a record's data.
-// They are caught before they reach a window procedure or an export.
+// They are caught before they reach a window procedure or an export (base/ExceptionGuard.h).
 #include <cstdint>
 
-class CInternalException {
- public:
-  explicit CInternalException(uint32_t code) : m_nCode(code) {}
-  virtual ~CInternalException() = default;
-  virtual const char* GetName() const { return "CInternalException"; }
-  uint32_t GetCode() const { return m_nCode; }
-
- private:
-  uint32_t m_nCode;
-};
+#include "base/InternalException.h"
 
 class CMsgException : public CInternalException {
  public:

@@ -27,6 +27,15 @@ KDLogAnswer ReadKDLogAnswer(CMassiveMsg* massive) {
   return answer;
 }
 
+void WriteKDLogAnswer(ByteWriter& out, uint8_t result, const std::vector<KDLogRecord>& records) {
+  out.U8(result);
+  for (const KDLogRecord& record : records) {
+    out.U8(1);
+    WriteKDLogRecord(out, record);
+  }
+  out.U8(0);
+}
+
 void ReportKDLogAnswer(const KDLogAnswer& answer) {
   if (answer.failed) {
     LogOutput(kLogRefusal, "query KDLog failed");

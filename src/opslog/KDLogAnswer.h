@@ -5,10 +5,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/ByteOrder.h"
 #include "msg/MassiveMsg.h"
 #include "opslog/KDLogRecord.h"
 
-enum : uint8_t { kKDLogResultFailed = 2 };
+enum : uint8_t { kKDLogResultOk = 0, kKDLogResultFailed = 2 };
 enum : size_t { kKDLogRecordLimit = 100 };
 
 struct KDLogAnswer {
@@ -19,6 +20,9 @@ struct KDLogAnswer {
 
 // Reads the whole answer; never throws. A null message reads as cut short.
 KDLogAnswer ReadKDLogAnswer(CMassiveMsg* massive);
+// The payload the log service sends: the result, then each record behind a "more" byte
+// of 1, then a "more" byte of 0.
+void WriteKDLogAnswer(ByteWriter& out, uint8_t result, const std::vector<KDLogRecord>& records);
 
 // The operator lines for an answer: the failure, a data error for a cut-short answer,
 // else the limit warning at exactly 100 records and the count.

@@ -30,6 +30,18 @@ void WriteKDLogRequest(CMsg* msg, const KDLogRequest& request) {
   WriteString(msg, request.endTime);
 }
 
+bool ReadKDLogRequest(CMsg* msg, KDLogRequest* request) {
+  try {
+    request->userName = ReadString(msg);
+    ReadBytes(msg, &request->category, 1);
+    request->beginTime = ReadString(msg);
+    request->endTime = ReadString(msg);
+  } catch (const CMsgException&) {
+    return false;
+  }
+  return Remaining(msg) == 0;
+}
+
 bool SendKDLogRequest(const KDLogRequest& request) {
   IKDMessenger* messenger = Console().messenger;
   if (!messenger) return false;

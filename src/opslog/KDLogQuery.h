@@ -34,6 +34,9 @@ KDLogQueryOutcome BuildKDLogRequest(const KDLogQueryInput& input, bool inFlight)
 // Writes the four fields. A user name too long for the record is cut so that the other
 // fields still fit.
 void WriteKDLogRequest(CMsg* msg, const KDLogRequest& request);
+// The log service's side: false when the record is cut short or carries bytes after
+// the four fields.
+bool ReadKDLogRequest(CMsg* msg, KDLogRequest* request);
 
 // Allocates 0x7404 from the console's messenger, writes and sends it. False when there
 // is no messenger or it hands out no record.

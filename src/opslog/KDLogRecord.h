@@ -3,33 +3,42 @@
 //   0   128  user name, zero-terminated when shorter than the field
 //   128   1  category code
 //   129 256  log text, zero-terminated when shorter than the field
-//   385  16  time: year (s16), month, day, hour, minute, second (u16), fraction (u32)
-// All integers little-endian. The text fields are read within their width whether or
-// not they hold a zero.
+//   385  16  time (msg/LogTime.h)
+// The text fields are read within their width whether or not they hold a zero. The
+// encoder beside the decoder builds the same bytes for the stand-in console and tests.
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-enum : uint16_t { kKDLogRecordSize = 401, kKDLogUserNameWidth = 128, kKDLogTextWidth = 256 };
+#include "base/ByteOrder.h"
+#include "msg/LogTime.h"
 
-struct KDLogTime {
-  int16_t year = 0;
-  uint16_t month = 0, day = 0, hour = 0, minute = 0, second = 0;
-  uint32_t fraction = 0;
+enum : uint16_t {
+  kKDLogRecordSize = 401,
+  kKDLogUserNameAt = 0,
+  kKDLogUserNameWidth = 128,
+  kKDLogCategoryAt = 128,
+  kKDLogTextAt = 129,
+  kKDLogTextWidth = 256,
+  kKDLogTimeAt = 385,
 };
+static_assert(kKDLogTimeAt + kLogTimeSize == kKDLogRecordSize, "console log record layout");
 
 struct KDLogRecord {
   std::string userName;
   uint8_t category = 0;
   std::string logText;
-  KDLogTime time;
+  LogTime time;
 };
 
 KDLogRecord DecodeKDLogRecord(const uint8_t (&bytes)[kKDLogRecordSize]);
+// Text longer than its field is cut to the field's width (then without a zero).
+void EncodeKDLogRecord(const KDLogRecord& record, uint8_t (&bytes)[kKDLogRecordSize]);
+void WriteKDLogRecord(ByteWriter& out, const KDLogRecord& record);
 
 // "year-month-day hh:mm:ss fraction", as the list and the clipboard show it.
-std::string KDLogTimeText(const KDLogTime& time);
+std::string KDLogTimeText(const LogTime& time);
 
 // The four cells of a record's row: user name, category name, log text, time text.
 typedef std::array<std::string, 4> KDLogCells;

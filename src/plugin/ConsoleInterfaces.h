@@ -33,7 +33,7 @@ struct sPluginCreateInfo {
   HWND hParent;                // 0
   IKDMessenger* pMessenger;    // 4
   IKDDirectory* pDirectory;    // 8
-  void* pThird;                // 12: kept, never used
+  void* pThird;                // 12: never used
   uint32_t startMode;          // 16: 1 = refuse to start
   uint32_t reserved;           // 20
   HINSTANCE hInstance;         // 24

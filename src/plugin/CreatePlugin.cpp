@@ -20,7 +20,8 @@ bool KV_CDECL CreatePlugin(sPluginCreateInfo* info) {
   links.directory = info->pDirectory;
   SetLogOutputFunc(info->pLogOutput);
   links.messenger = info->pMessenger;
-  links.network = info->pMessenger ? info->pMessenger->GetNetwork() : nullptr;
-  links.third = info->pThird;
+  // The console hands its network object out at this point of the start; nothing here
+  // uses it.
+  if (info->pMessenger) info->pMessenger->GetNetwork();
   return g_plugin.Initialize(info);
 }

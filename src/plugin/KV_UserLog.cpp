@@ -1,20 +1,9 @@
 #include "plugin/KV_UserLog.h"
 
-#include <commctrl.h>
-
-#include <exception>
-#include <new>
-
+#include "base/ExceptionGuard.h"
 #include "base/Format.h"
-#include "base/LogOutput.h"
-#include "msg/MsgException.h"
 #include "refdata/KV_GameRefData.h"
-
-namespace {
-// The classes the pages use: list view, tree view, bar, tab, up-down, progress, date and
-// cool bar.
-const DWORD kCommonControlClasses = 0x53F;
-}  // namespace
+#include "ui/CommonControls.h"
 
 // At unload: first the windows, while every page is whole; then the shared reference
 // data that the pages borrow; the window objects themselves go after this body.
@@ -24,22 +13,14 @@ CKV_UserLog::~CKV_UserLog() {
 }
 
 bool CKV_UserLog::Initialize(sPluginCreateInfo* info) {
-  INITCOMMONCONTROLSEX icc = {sizeof icc, kCommonControlClasses};
-  InitCommonControlsEx(&icc);
+  InitCommonControlClasses();
   info->pPlugin = this;
   if (info->pName) CopyBounded(info->pName, kCaptionChars, "KV_UserLog");
 
   // Without the console's instance the templates are still this module's own.
   HINSTANCE instance = info->hInstance ? info->hInstance : ModuleInstance();
-  try {
-    m_mainWindow.Create(instance, info->hParent);
-  } catch (const std::bad_alloc&) {
-    LogOutput(kLogDataError, "^2cannot create the main window: %s", "out of memory");
-  } catch (const std::exception& e) {
-    LogOutput(kLogDataError, "^2cannot create the main window: %s", e.what());
-  } catch (const CInternalException& e) {
-    LogOutput(kLogDataError, "^2cannot create the main window: %s", e.GetName());
-  }
+  auto subject = [](char* out, size_t size) { CopyBounded(out, size, "cannot create the main window"); };
+  Guarded(kLogDataError, subject, false, [&] { return m_mainWindow.Create(instance, info->hParent); });
   return true;
 }
 

@@ -1,8 +1,8 @@
 #include "plugin/MainWindow.h"
 
-#include "base/Format.h"
 #include "msg/Console.h"
 #include "plugin/PageRouter.h"
+#include "plugin/TabCaptions.h"
 
 namespace {
 const char kMainClass[] = "KV_UserLog";
@@ -38,21 +38,17 @@ bool CMainWindow::Create(HINSTANCE instance, HWND parent) {
   if (!m_tabs.Create(instance, m_hWnd)) return false;
   m_tabs.SetColors(GetSysColor(COLOR_3DFACE));
 
+  const std::vector<std::string> captions = TabCaptions(FirstWorldName());
   HWND strip = m_tabs.GetHwnd();
   if (!m_kdLog.Create(instance, strip)) return false;
   if (!m_gameLog.Create(instance, strip)) return false;
-  m_tabs.AddTab("Kaldera", m_kdLog.GetHwnd());
-
-  // An empty world list leaves the caption without a name.
-  const char* world = FirstWorldName();
-  char caption[kCaptionChars];
-  FormatBounded(caption, sizeof caption, "Korvath Online - %s", world ? world : "");
-  m_tabs.AddTab(caption, m_gameLog.GetHwnd());
+  m_tabs.AddTab(captions[0].c_str(), m_kdLog.GetHwnd());
+  m_tabs.AddTab(captions[1].c_str(), m_gameLog.GetHwnd());
 
   if (!m_siegeLog.Create(instance, strip)) return false;
-  m_tabs.AddTab("Siege Log", m_siegeLog.GetHwnd());
+  m_tabs.AddTab(captions[2].c_str(), m_siegeLog.GetHwnd());
   if (!m_serverEventLog.Create(instance, strip)) return false;
-  m_tabs.AddTab("ServerEvent Log", m_serverEventLog.GetHwnd());
+  m_tabs.AddTab(captions[3].c_str(), m_serverEventLog.GetHwnd());
 
   Show(SW_SHOW);
   Update();

@@ -8,7 +8,14 @@ enum : int {
   kTabHeight = 14,
   kTabCaptionPad = 12,
   kTabRaise = 4,  // the selected tab is drawn this much higher
+  kTabFontPoints = 8,
 };
+
+// Captions are measured and drawn in 8-point Arial.
+constexpr char kTabFontFace[] = "Arial";
+// The font's cell height for a device of the given pixels per inch (negative: the
+// character height without the internal leading).
+constexpr int TabFontHeight(int points, int pixelsPerInch) { return -(points * pixelsPerInch / 72); }
 
 struct TabBox {
   int left, top, right, bottom;

@@ -17,23 +17,9 @@ int CaptionWidth(HDC dc, const std::string& caption) {
 CTabWindow::CTabWindow() : m_selectedColour(RGB(255, 255, 0)), m_otherColour(GetSysColor(COLOR_3DFACE)) {}
 
 CTabWindow::~CTabWindow() {
-  // Teardown order: the window first (it still paints from the surface), then the surface.
+  // Teardown order: the window first (it still paints from the surface), then the
+  // surface and the font (members, after this body).
   DetachAndDestroy();
-  ReleaseSurface();
-  if (m_font) DeleteObject(m_font);
-}
-
-void CTabWindow::ReleaseSurface() {
-  if (m_surface) {
-    SelectObject(m_surface, m_initialBitmap);
-    DeleteDC(m_surface);
-    m_surface = nullptr;
-  }
-  if (m_bitmap) {
-    DeleteObject(m_bitmap);
-    m_bitmap = nullptr;
-  }
-  m_surfaceSize = SIZE{0, 0};
 }
 
 bool CTabWindow::Create(HINSTANCE instance, HWND parent) {
@@ -41,7 +27,7 @@ bool CTabWindow::Create(HINSTANCE instance, HWND parent) {
   m_tabs.clear();
   m_selected = -1;
   m_rows = 1;
-  ReleaseSurface();
+  m_surface.Release();
   if (!RegisterWindowClass(instance, kTabClass, LoadCursor(nullptr, IDC_ARROW))) return false;
   RECT client = {0, 0, 0, 0};
   if (parent) ::GetClientRect(parent, &client);
@@ -61,29 +47,22 @@ bool CTabWindow::Create(HINSTANCE instance, HWND parent) {
   AddMessageHandler(WM_LBUTTONDOWN, &CTabWindow::OnLButtonDown);
   AddMessageHandler(WM_ERASEBKGND, &CTabWindow::OnEraseBkgnd);
 
-  HDC screen = GetDC(m_hWnd);
-  m_surface = CreateCompatibleDC(screen);
-  m_initialBitmap = GetCurrentObject(m_surface, OBJ_BITMAP);
-  if (!m_font)
-    m_font = CreateFontA(-(m_fontPoints * GetDeviceCaps(screen, LOGPIXELSY) / 72), 0, 0, 0, FW_DONTCARE, FALSE,
-                         FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                         DEFAULT_PITCH, m_fontFace.c_str());
-  ReleaseDC(m_hWnd, screen);
+  m_surface.Create(m_hWnd);
+  if (!m_font) {
+    WindowDC screen(m_hWnd);
+    m_font.Reset(CreateFontA(TabFontHeight(m_fontPoints, GetDeviceCaps(screen.Get(), LOGPIXELSY)), 0, 0, 0,
+                             FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, m_fontFace.c_str()));
+  }
   ResizeSurface(m_rows);
   return true;
 }
 
 void CTabWindow::ResizeSurface(int rows) {
   SIZE wanted = {GetSystemMetrics(SM_CXSCREEN), rows * kTabRowHeight};
-  if (!m_surface || (m_bitmap && wanted.cx == m_surfaceSize.cx && wanted.cy == m_surfaceSize.cy)) return;
-  HDC screen = GetDC(m_hWnd);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, wanted.cx, wanted.cy);
-  ReleaseDC(m_hWnd, screen);
-  if (!bitmap) return;
-  SelectObject(m_surface, bitmap);
-  if (m_bitmap) DeleteObject(m_bitmap);
-  m_bitmap = bitmap;
-  m_surfaceSize = wanted;
+  SIZE have = m_surface.Size();
+  if (m_surface.HasBitmap() && wanted.cx == have.cx && wanted.cy == have.cy) return;
+  m_surface.Resize(m_hWnd, wanted.cx, wanted.cy);
 }
 
 bool CTabWindow::AddTab(const char* caption, HWND page) {
@@ -105,9 +84,10 @@ void CTabWindow::LayoutTabs() {
   RECT client = GetClientRect();
 
   std::vector<int> widths;
-  HGDIOBJ oldFont = SelectObject(m_surface, m_font);
-  for (const TabEntry& tab : m_tabs) widths.push_back(CaptionWidth(m_surface, tab.caption));
-  SelectObject(m_surface, oldFont);
+  {
+    GdiSelection font(m_surface.DC(), m_font.Get());
+    for (const TabEntry& tab : m_tabs) widths.push_back(CaptionWidth(m_surface.DC(), tab.caption));
+  }
 
   std::vector<TabBox> boxes;
   m_rows = LayoutTabRows(widths, client.right, boxes);
@@ -131,47 +111,44 @@ void CTabWindow::DrawTab(const TabEntry& tab, bool selected) {
                       {tab.rect.left, tab.rect.bottom - 1},
                       {tab.rect.right + 6, tab.rect.bottom - 1},
                       {tab.rect.right - 6, top}};
-  HBRUSH brush = CreateSolidBrush(selected ? m_selectedColour : m_otherColour);
-  HPEN pen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
-  HGDIOBJ oldBrush = SelectObject(m_surface, brush);
-  HGDIOBJ oldPen = SelectObject(m_surface, pen);
-  Polygon(m_surface, corners, 4);
-  SelectObject(m_surface, oldPen);
-  SelectObject(m_surface, oldBrush);
-  DeleteObject(pen);
-  DeleteObject(brush);
+  HDC dc = m_surface.DC();
+  {
+    GdiBrush brush(CreateSolidBrush(selected ? m_selectedColour : m_otherColour));
+    GdiPen pen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+    GdiSelection useBrush(dc, brush.Get());
+    GdiSelection usePen(dc, pen.Get());
+    Polygon(dc, corners, 4);
+  }
 
-  SetTextColor(m_surface, tab.captionColour);
-  SetBkMode(m_surface, TRANSPARENT);
-  RECT text = {tab.rect.left + 2, top, tab.rect.left + 2 + CaptionWidth(m_surface, tab.caption), tab.rect.bottom};
-  DrawTextA(m_surface, tab.caption.c_str(), static_cast<int>(tab.caption.size()), &text, DT_SINGLELINE | DT_VCENTER);
+  SetTextColor(dc, tab.captionColour);
+  SetBkMode(dc, TRANSPARENT);
+  RECT text = {tab.rect.left + 2, top, tab.rect.left + 2 + CaptionWidth(dc, tab.caption), tab.rect.bottom};
+  DrawTextA(dc, tab.caption.c_str(), static_cast<int>(tab.caption.size()), &text, DT_SINGLELINE | DT_VCENTER);
 }
 
 void CTabWindow::PaintContent(HDC dc) {
-  if (!m_surface || !m_bitmap) return;
+  if (!m_surface.HasBitmap()) return;
+  HDC surface = m_surface.DC();
   RECT client = GetClientRect();
   int stripHeight = m_rows * kTabRowHeight;
 
   // Every row gets the face colour, not only the first: rows below would show the
   // previous contents of the surface.
-  COLORREF face = GetSysColor(COLOR_3DFACE);
-  HBRUSH faceBrush = CreateSolidBrush(face);
-  HPEN facePen = CreatePen(PS_SOLID, 1, face);
-  HGDIOBJ oldBrush = SelectObject(m_surface, faceBrush);
-  HGDIOBJ oldPen = SelectObject(m_surface, facePen);
-  Rectangle(m_surface, 0, 0, client.right, stripHeight);
-  SelectObject(m_surface, oldPen);
-  SelectObject(m_surface, oldBrush);
-  DeleteObject(facePen);
-  DeleteObject(faceBrush);
-
-  HGDIOBJ oldFont = SelectObject(m_surface, m_font);
-  for (size_t i = 0; i < m_tabs.size(); ++i)
-    if (static_cast<int>(i) != m_selected) DrawTab(m_tabs[i], false);
-  if (m_selected >= 0) DrawTab(m_tabs[m_selected], true);
-  SelectObject(m_surface, oldFont);
-
-  BitBlt(dc, 0, 0, client.right, stripHeight, m_surface, 0, 0, SRCCOPY);
+  {
+    COLORREF face = GetSysColor(COLOR_3DFACE);
+    GdiBrush brush(CreateSolidBrush(face));
+    GdiPen pen(CreatePen(PS_SOLID, 1, face));
+    GdiSelection useBrush(surface, brush.Get());
+    GdiSelection usePen(surface, pen.Get());
+    Rectangle(surface, 0, 0, client.right, stripHeight);
+  }
+  {
+    GdiSelection font(surface, m_font.Get());
+    for (size_t i = 0; i < m_tabs.size(); ++i)
+      if (static_cast<int>(i) != m_selected) DrawTab(m_tabs[i], false);
+    if (m_selected >= 0) DrawTab(m_tabs[m_selected], true);
+  }
+  BitBlt(dc, 0, 0, client.right, stripHeight, surface, 0, 0, SRCCOPY);
 }
 
 LRESULT CTabWindow::OnPaint(WPARAM, LPARAM) {

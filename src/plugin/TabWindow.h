@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "plugin/TabLayout.h"
+#include "ui/GdiScope.h"
 #include "ui/WindowBase.h"
 
 class CTabWindow : public CWindowBase {
@@ -31,7 +32,7 @@ class CTabWindow : public CWindowBase {
   const std::vector<TabEntry>& Tabs() const { return m_tabs; }
   int Rows() const { return m_rows; }
   int Selected() const { return m_selected; }
-  SIZE SurfaceSize() const { return m_surfaceSize; }
+  SIZE SurfaceSize() const { return m_surface.Size(); }
   COLORREF SelectedColour() const { return m_selectedColour; }
   COLORREF OtherColour() const { return m_otherColour; }
 
@@ -45,19 +46,15 @@ class CTabWindow : public CWindowBase {
   void LayoutTabs();
   void ResizeSurface(int rows);
   void DrawTab(const TabEntry& tab, bool selected);
-  void ReleaseSurface();
 
   std::vector<TabEntry> m_tabs;
-  HDC m_surface = nullptr;
-  HBITMAP m_bitmap = nullptr;
-  HGDIOBJ m_initialBitmap = nullptr;
+  OffscreenSurface m_surface;
   int m_selected = -1;
   COLORREF m_selectedColour;
   COLORREF m_otherColour;
   int m_rows = 1;
-  int m_fontPoints = 8;
-  std::string m_fontFace = "Arial";
+  int m_fontPoints = kTabFontPoints;
+  std::string m_fontFace = kTabFontFace;
 
-  HFONT m_font = nullptr;
-  SIZE m_surfaceSize = {0, 0};
+  GdiFont m_font;
 };

@@ -9,6 +9,7 @@
 #include "ui/ClipboardText.h"
 #include "ui/ColourMarkup.h"
 #include "ui/ColourText_win.h"
+#include "ui/ListView.h"
 
 bool CopyToClipboard(const char* text) {
   std::string plain = StripColourMarks(text, SystemCharStep);
@@ -32,8 +33,8 @@ bool CopyToClipboard(const char* text) {
 namespace {
 std::string ListClipboardText(HWND list, int columns) {
   ClipboardText text;
-  // Cells are cut to 259 characters. Wine garbles the last byte when the list view cuts a
-  // text to a small buffer, so read through a large one and cut here.
+  // Captions are cut to 259 characters as cells are (GetCellText), and for the same
+  // reason read through a large buffer.
   char cell[kCellChars];
   for (int column = 0; column < columns; ++column) {
     cell[0] = '\0';
@@ -49,9 +50,7 @@ std::string ListClipboardText(HWND list, int columns) {
   int rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
   for (int row = 0; row < rows; ++row) {
     for (int column = 0; column < columns; ++column) {
-      cell[0] = '\0';
-      ListView_GetItemText(list, row, column, cell, static_cast<int>(sizeof cell));
-      cell[kCaptionChars - 1] = '\0';
+      GetCellText(list, row, column, cell);
       text.AddCell(cell);
     }
     text.EndLine();

@@ -4,16 +4,12 @@
 
 #include "base/Format.h"
 
-std::string DateTimeText(const SYSTEMTIME& date, const SYSTEMTIME& time) {
-  return FormatString(kCaptionChars, "%d-%d-%d %02d:%02d:%02d", date.wYear, date.wMonth, date.wDay, time.wHour,
-                      time.wMinute, time.wSecond);
-}
-
 std::string GetDateTimeText(HWND datePicker, HWND timePicker) {
   SYSTEMTIME date = {}, time = {};
   SendMessageA(datePicker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&date));
   SendMessageA(timePicker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
-  return DateTimeText(date, time);
+  return FormatString(kCaptionChars, "%d-%d-%d %02d:%02d:%02d", date.wYear, date.wMonth, date.wDay, time.wHour,
+                      time.wMinute, time.wSecond);
 }
 
 void SetDateTimePickers(HWND page, int dateId, int timeId, time_t moment) {

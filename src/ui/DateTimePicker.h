@@ -8,7 +8,6 @@
 // "%d-%d-%d %02d:%02d:%02d": year, month and day of the date picker with hour, minute
 // and second of the time picker.
 std::string GetDateTimeText(HWND datePicker, HWND timePicker);
-std::string DateTimeText(const SYSTEMTIME& date, const SYSTEMTIME& time);
 
 // Sets both pickers of a pair to the local time of the given moment.
 void SetDateTimePickers(HWND page, int dateId, int timeId, time_t moment);

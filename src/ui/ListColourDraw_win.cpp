@@ -4,6 +4,8 @@
 
 #include "base/Format.h"
 #include "ui/ColourText_win.h"
+#include "ui/GdiScope.h"
+#include "ui/ListView.h"
 
 namespace {
 constexpr int kDescriptionColumn = 1;
@@ -12,16 +14,15 @@ constexpr int kTextIndent = 5;
 // The row colour sits in the top byte of the item data, read with an arithmetic shift.
 int RowColourOf(LPARAM itemData) { return static_cast<int32_t>(itemData) >> 24; }
 
+// The device's own brush and pen take the fill colour: nothing is created per cell.
 void FillCell(HDC dc, const RECT& bounds, COLORREF colour) {
-  HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(DC_BRUSH));
-  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(DC_PEN));
+  GdiSelection brush(dc, GetStockObject(DC_BRUSH));
+  GdiSelection pen(dc, GetStockObject(DC_PEN));
   COLORREF oldBrushColour = SetDCBrushColor(dc, colour);
   COLORREF oldPenColour = SetDCPenColor(dc, colour);
   Rectangle(dc, bounds.left, bounds.top, bounds.right, bounds.bottom);
   SetDCPenColor(dc, oldPenColour);
   SetDCBrushColor(dc, oldBrushColour);
-  SelectObject(dc, oldPen);
-  SelectObject(dc, oldBrush);
 }
 
 LRESULT DrawSubItem(const NMLVCUSTOMDRAW* cd) {
@@ -30,10 +31,8 @@ LRESULT DrawSubItem(const NMLVCUSTOMDRAW* cd) {
   int column = cd->iSubItem;
   HDC dc = cd->nmcd.hdc;
 
-  // Cut to 259 characters here: Wine garbles the last byte when the list view cuts.
-  char text[kCellChars] = "";
-  ListView_GetItemText(list, row, column, text, static_cast<int>(sizeof text));
-  text[kCaptionChars - 1] = '\0';
+  char text[kCellChars];
+  GetCellText(list, row, column, text);
   LVITEMA item = {};
   item.mask = LVIF_PARAM;
   item.iItem = row;

@@ -36,6 +36,12 @@ void SetCellText(HWND list, int row, int column, const char* format, ...) {
   SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
+void GetCellText(HWND list, int row, int column, char (&text)[kCellChars]) {
+  text[0] = '\0';
+  ListView_GetItemText(list, row, column, text, static_cast<int>(sizeof text));
+  text[kCaptionChars - 1] = '\0';
+}
+
 uint32_t GetRowData(HWND list, int row) {
   LVITEMA item = {};
   item.mask = LVIF_PARAM;

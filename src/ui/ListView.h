@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "base/Format.h"
 #include "base/Platform.h"
 
 void InsertColumn(HWND list, int column, int width, const char* caption);
@@ -11,6 +12,10 @@ void InsertColumn(HWND list, int column, int width, const char* caption);
 int AppendRow(HWND list, const char* text, uint32_t data);
 // Formats into 4096 bytes (longer text is cut) and sets the cell.
 void SetCellText(HWND list, int row, int column, const char* format, ...) KV_PRINTF(4, 5);
+// The cell's text cut to 259 characters, as the colour lists draw and copy it. Wine
+// garbles the last byte when the list view cuts a text to a small buffer, so the text is
+// read through one of 4096 bytes and cut here.
+void GetCellText(HWND list, int row, int column, char (&text)[kCellChars]);
 uint32_t GetRowData(HWND list, int row);
 void DeleteAllRows(HWND list);
 void DeleteRow(HWND list, int row);

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "base/Format.h"
+#include "ui/ComboBox.h"
 #include "ui/LanguageFont.h"
 #include "ui/WindowProc.h"
 
@@ -100,15 +101,11 @@ void CWin32Dialog::ApplyFont(int height) {
   EnumChildWindows(m_hWnd, ApplyFontToChild, reinterpret_cast<LPARAM>(&walk));
 }
 
-int CWin32Dialog::ComboAddString(int id, const char* text) {
-  return static_cast<int>(SendDlgItemMessageA(m_hWnd, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
-}
+int CWin32Dialog::ComboAddString(int id, const char* text) { return ComboAdd(GetItem(id), 0, "%s", text); }
 
-void CWin32Dialog::ComboReset(int id) { SendDlgItemMessageA(m_hWnd, id, CB_RESETCONTENT, 0, 0); }
+void CWin32Dialog::ComboReset(int id) { ::ComboReset(GetItem(id)); }
 
-int CWin32Dialog::ComboGetCurSel(int id) {
-  return static_cast<int>(SendDlgItemMessageA(m_hWnd, id, CB_GETCURSEL, 0, 0));
-}
+int CWin32Dialog::ComboGetCurSel(int id) { return ::ComboGetCurSel(GetItem(id)); }
 
 bool CWin32Dialog::CreateModeless(WORD templateId, CWindowBase* parent, HINSTANCE instance) {
   return CreateModeless(templateId, parent ? parent->GetHwnd() : GetDesktopWindow(), instance);

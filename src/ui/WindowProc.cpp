@@ -1,32 +1,22 @@
 #include "ui/WindowProc.h"
 
-#include <exception>
-#include <new>
-
-#include "base/LogOutput.h"
-#include "msg/MsgException.h"
+#include "base/ExceptionGuard.h"
 #include "ui/WindowMap.h"
 
 namespace {
 
 // No exception may leave a window procedure: it would cross the console's frames.
 template <class Call>
-LRESULT Guarded(UINT message, Call call) {
-  try {
-    return call();
-  } catch (const CInternalException& e) {
-    LogOutput(kLogDataError, "^2window message 0x%04X cut short: %s", message, e.GetName());
-  } catch (const std::bad_alloc&) {
-    LogOutput(kLogDataError, "^2window message 0x%04X cut short: %s", message, "out of memory");
-  } catch (const std::exception& e) {
-    LogOutput(kLogDataError, "^2window message 0x%04X cut short: %s", message, e.what());
-  }
-  return 0;
+LRESULT GuardedMessage(UINT message, const Call& call) {
+  auto subject = [message](char* out, size_t size) {
+    FormatBounded(out, size, "window message 0x%04X cut short", message);
+  };
+  return Guarded(kLogDataError, subject, LRESULT{0}, call);
 }
 
 LRESULT Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool dialogDoor) {
   if (const GlobalHook* hook = FindGlobalHook(message)) {
-    LRESULT result = Guarded(message, [&] { return (hook->object->*(hook->handler))(wParam, lParam); });
+    LRESULT result = GuardedMessage(message, [&] { return (hook->object->*(hook->handler))(wParam, lParam); });
     if (result != -1) return result;
   }
 
@@ -44,7 +34,7 @@ LRESULT Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool dia
     }
   }
 
-  LRESULT result = Guarded(message, [&] { return object->WindowProc(message, wParam, lParam); });
+  LRESULT result = GuardedMessage(message, [&] { return object->WindowProc(message, wParam, lParam); });
   if (message == WM_NCDESTROY) {
     // Handles are reused by the system; a stale entry would route a stranger's messages.
     WindowMapLeave(hwnd);

@@ -7,6 +7,7 @@
 
 #include "PluginHost.h"
 #include "PluginWindows.h"
+#include "base/ByteOrder.h"
 
 namespace {
 
@@ -15,20 +16,14 @@ using Rows = std::vector<std::vector<std::string>>;
 
 const uint32_t kResult = 0, kRefusal = 0x01000000;
 
-std::vector<uint8_t> Str(const std::string& s) {
-  std::vector<uint8_t> v = {static_cast<uint8_t>(s.size()), static_cast<uint8_t>(s.size() >> 8)};
-  for (char c : s) v.push_back(static_cast<uint8_t>(c));
-  return v;
-}
-
 std::vector<uint8_t> Request(const std::string& user, uint8_t category, const std::string& begin,
                              const std::string& end) {
-  std::vector<uint8_t> v = Str(user);
-  v.push_back(category);
-  for (const std::string& s : {begin, end}) {
-    auto part = Str(s);
-    v.insert(v.end(), part.begin(), part.end());
-  }
+  std::vector<uint8_t> v;
+  ByteWriter out(&v);
+  out.String(user);
+  out.U8(category);
+  out.String(begin);
+  out.String(end);
   return v;
 }
 
@@ -155,10 +150,10 @@ TEST_F(KDLogQuery, an_answer_cut_inside_a_record_keeps_the_rows_read_and_reports
   // Delivered straight to the plug-in, as a faulty console would: no exception may
   // come back across the module boundary.
   uint8_t record[kKDLogRecordSize];
-  KDLogEntry e;
-  e.user = "op_kesh";
+  KDLogRecord e;
+  e.userName = "op_kesh";
   e.category = 13;
-  e.text = "restart";
+  e.logText = "restart";
   ASSERT_TRUE(ParseKDLogTime("2026-11-3 10:00:00", &e.time));
   EncodeKDLogRecord(e, record);
   MassiveMsgBuilder answer(0xB404);

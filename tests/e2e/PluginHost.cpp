@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PluginWindows.h"
+#include "plugin/TabCaptions.h"
 
 const char kTestWorld[] = "Velmora";
 
@@ -14,20 +15,20 @@ const char kFarm[] =
     "shard 1 101 Velmora-Ember\n"
     "service 101 4\n";
 
-KDLogEntry Entry(const char* user, uint8_t category, const char* time, uint32_t fraction, const char* text) {
-  KDLogEntry e;
-  e.user = user;
+KDLogRecord Entry(const char* user, uint8_t category, const char* time, uint32_t fraction, const char* text) {
+  KDLogRecord e;
+  e.userName = user;
   e.category = category;
   ParseKDLogTime(time, &e.time);
   e.time.fraction = fraction;
-  e.text = text;
+  e.logText = text;
   return e;
 }
 
 // The operator log the tests query: two records of gm_orsolya, notices with marks and
 // "%s", and 105 user control records for the limit.
-std::vector<KDLogEntry> TestLog() {
-  std::vector<KDLogEntry> log = {
+std::vector<KDLogRecord> TestLog() {
+  std::vector<KDLogRecord> log = {
       Entry("gm_orsolya", 1, "2026-11-2 07:05:09", 250000000, "^2kick^0 character Varnel %s"),
       Entry("op_kesh", 11, "2026-11-3 10:00:00", 0, "notice: ^7maintenance at %s^0"),
       Entry("gm_orsolya", 30, "2026-11-4 00:00:00", 7, "unclassified %d event"),

@@ -50,6 +50,28 @@ TEST(PluginTabs, no_page_shows_until_a_tab_is_clicked_then_only_the_clicked_one)
   EXPECT_NE(GetDlgItem(pages[2], 1015), nullptr) << "the Kaldera page has its \"Query By\" box";
 }
 
+// The console finds each tab by the module's own layout: at every width, narrow enough to
+// put each tab on a row of its own, a click lands on the tab it aims at.
+TEST(PluginTabs, each_tab_is_clicked_where_the_strip_lays_it_out_at_any_width) {
+  HostedPlugin& h = Host();
+  ASSERT_EQ(h.startError, "");
+  HWND plugin = h.console.PluginWindow();
+  RECT before;
+  GetWindowRect(plugin, &before);
+  MapWindowPoints(nullptr, GetParent(plugin), reinterpret_cast<POINT*>(&before), 2);
+  const int buttons[4] = {1000, 1010, 1034, 1041};
+  for (int width = 30; width <= 300; width += 6) {
+    MoveWindow(plugin, 0, 0, width, before.bottom - before.top, TRUE);
+    for (size_t index : {3, 0, 2, 1}) {
+      SCOPED_TRACE(testing::Message() << "width " << width << ", tab " << index);
+      HWND page = ShowTab(index);
+      ASSERT_NE(page, nullptr);
+      EXPECT_NE(GetDlgItem(page, buttons[index]), nullptr);
+    }
+  }
+  MoveWindow(plugin, before.left, before.top, before.right - before.left, before.bottom - before.top, TRUE);
+}
+
 TEST(ConsoleDelivery, requests_are_answered_later_from_the_loop_and_unknown_ones_noted) {
   // The page marks itself busy after its send call returns; an answer delivered inside
   // that call would leave it busy for good. So nothing may happen before the loop runs.

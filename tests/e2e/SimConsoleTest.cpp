@@ -11,6 +11,7 @@
 #include "SimConfig.h"
 #include "SimDirectory.h"
 #include "SimMessenger.h"
+#include "base/ByteOrder.h"
 #include "msg/Console.h"
 
 namespace {
@@ -59,9 +60,9 @@ TEST(SimDirectory, records_and_lists_sit_where_the_plug_in_reads_them) {
 
   const uint8_t* shard = reinterpret_cast<const uint8_t*>(i->FindShard(1));
   ASSERT_NE(shard, nullptr);
-  EXPECT_EQ(shard[0] | (shard[1] << 8), 1);
+  EXPECT_EQ(LoadLE16(shard), 1);
   EXPECT_STREQ(reinterpret_cast<const char*>(shard + 4), "Velmora-Ember");
-  EXPECT_EQ(shard[550] | (shard[551] << 8), 101);
+  EXPECT_EQ(LoadLE16(shard + 550), 101);
   EXPECT_EQ(i->FindShard(2), nullptr);
 
   const uint8_t* service = reinterpret_cast<const uint8_t*>(i->FindService(102));

@@ -2,11 +2,14 @@
 
 #include <cstdint>
 
+#include "base/ByteOrder.h"
+
 namespace {
 
 void PutUnit(std::string& out, uint32_t unit) {
-  out.push_back(static_cast<char>(unit & 0xFF));
-  out.push_back(static_cast<char>(unit >> 8));
+  uint8_t bytes[2];
+  StoreLE16(bytes, static_cast<uint16_t>(unit));
+  out.append(reinterpret_cast<const char*>(bytes), 2);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "base/ByteOrder.h"
 #include "msg/Msg.h"
 
 namespace {
@@ -14,7 +15,7 @@ std::unique_ptr<CMsg> FreshMsg(uint16_t id = 0x7404) {
   return msg;
 }
 
-uint16_t SizeWord(const CMsg& msg) { return static_cast<uint16_t>(msg.m_Storage[0] | (msg.m_Storage[1] << 8)); }
+uint16_t SizeWord(const CMsg& msg) { return LoadLE16(msg.m_Storage); }
 
 // Fills a record so that exactly `room` bytes are left.
 void FillToRoom(CMsg* msg, int room) {

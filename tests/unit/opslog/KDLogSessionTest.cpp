@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -10,17 +11,37 @@
 
 namespace {
 
-const KDLogRecordSpec kLogin = {"gm_rhea", 9, "login from 10.1.2.3", {2008, 3, 5, 7, 4, 9}, 0};
-const KDLogRecordSpec kPatch = {"gm_orin", 10, "^2patch %s applied to %n", {2008, 3, 6, 23, 0, 1}, 500};
+const KDLogRecord kLogin = {"gm_rhea", 9, "login from 10.1.2.3", {2008, 3, 5, 7, 4, 9, 0}};
+const KDLogRecord kPatch = {"gm_orin", 10, "^2patch %s applied to %n", {2008, 3, 6, 23, 0, 1, 500}};
 // Neither text field holds a zero; the category code has no name; the fraction is past 2^31.
-const KDLogRecordSpec kFull = {std::string(128, 'N'), 0x41, std::string(256, 'L'), {2012, 12, 31, 23, 59, 58},
-                               3000000000u};
+const KDLogRecord kFull = {std::string(128, 'N'), 0x41, std::string(256, 'L'), {2012, 12, 31, 23, 59, 58, 3000000000u}};
 
 KDLogQueryInput Input(uint32_t queryBy, std::string name, uint32_t category) {
   return {queryBy, name, category, "2008-2-4 07:04:09", "2008-3-5 07:04:09"};
 }
 
 const std::string kTimes = std::string("\x11\x00", 2) + "2008-2-4 07:04:09" + std::string("\x11\x00", 2) + "2008-3-5 07:04:09";
+
+// Checked byte by byte against the wire layout, not through the decoder.
+TEST(KDLogRecord, encoded_at_its_wire_offsets) {
+  const KDLogRecord e = {"gm_orsolya", 13, "text with %s and ^4marks", {2026, 11, 2, 7, 5, 9, 0x01020304}};
+  uint8_t r[kKDLogRecordSize];
+  memset(r, 0xEE, sizeof r);
+  EncodeKDLogRecord(e, r);
+  auto u16 = [&r](size_t at) { return LoadLE16(r + at); };
+  EXPECT_STREQ(reinterpret_cast<const char*>(r), "gm_orsolya");
+  EXPECT_EQ(r[127], 0) << "unused user bytes are zero";
+  EXPECT_EQ(r[128], 13);
+  EXPECT_STREQ(reinterpret_cast<const char*>(r + 129), "text with %s and ^4marks");
+  EXPECT_EQ(r[384], 0);
+  EXPECT_EQ(u16(385), 2026);
+  EXPECT_EQ(u16(387), 11);
+  EXPECT_EQ(u16(389), 2);
+  EXPECT_EQ(u16(391), 7);
+  EXPECT_EQ(u16(393), 5);
+  EXPECT_EQ(u16(395), 9);
+  EXPECT_EQ(LoadLE32(r + 397), 0x01020304u);
+}
 
 TEST(KDLogQuery, request_fields_by_user_name_or_by_category) {
   KDLogConsole console;
@@ -76,9 +97,9 @@ TEST(KDLogAnswer, counts_failure_and_the_limit) {
     KDLogSession s;
     MassiveMsgBuilder earlier(0xB404);
     s.OnAnswer(KDLogAnswerMsg(earlier, KDLogAnswerBytes(0, {kLogin, kLogin})));
-    KDLogLines().clear();
+    CLogCapture::Lines().clear();
     MassiveMsgBuilder b(0xB404);
-    s.OnAnswer(KDLogAnswerMsg(b, KDLogAnswerBytes(c.result, std::vector<KDLogRecordSpec>(c.records, kPatch))));
+    s.OnAnswer(KDLogAnswerMsg(b, KDLogAnswerBytes(c.result, std::vector<KDLogRecord>(c.records, kPatch))));
     EXPECT_EQ(s.Records().size(), c.records);
     EXPECT_EQ(KDLogLines(), c.log);
   }

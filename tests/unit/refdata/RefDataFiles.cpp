@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/ByteOrder.h"
 #include "base/LogOutput.h"
 
 namespace fs = std::filesystem;
@@ -14,8 +15,9 @@ std::string Utf16Le(const std::string& utf8, bool bom) {
   std::string out;
   if (bom) out += "\xFF\xFE";
   auto unit = [&out](uint32_t u) {
-    out += static_cast<char>(u & 0xFF);
-    out += static_cast<char>(u >> 8);
+    char bytes[2];
+    StoreLE16(reinterpret_cast<uint8_t*>(bytes), static_cast<uint16_t>(u));
+    out.append(bytes, 2);
   };
   for (size_t i = 0; i < utf8.size();) {
     unsigned char c = static_cast<unsigned char>(utf8[i]);
@@ -155,22 +157,4 @@ void CScratchDir::WriteCompleteSet() const {
   Write("TextUISystem.txt", TextRow("UI_OK", "OK") + TextRow("SN_ITEM_SWORD", "Sword from UI"));
   Write("TextQuest.txt", TextRow("SN_QNO_FIRST", "The first quest"));
   Write("RefServerEventID.txt", "5\r\n3\r\n");
-}
-
-namespace {
-void KV_CDECL CaptureLine(uint32_t classWord, const char* text) {
-  CLogCapture::Lines().emplace_back(classWord, text);
-}
-}  // namespace
-
-CLogCapture::CLogCapture() {
-  Lines().clear();
-  SetLogOutputFunc(CaptureLine);
-}
-
-CLogCapture::~CLogCapture() { SetLogOutputFunc(nullptr); }
-
-std::vector<std::pair<uint32_t, std::string>>& CLogCapture::Lines() {
-  static std::vector<std::pair<uint32_t, std::string>> lines;
-  return lines;
 }

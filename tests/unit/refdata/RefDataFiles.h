@@ -1,11 +1,13 @@
 #pragma once
 // Test fixtures for reference files: a scratch folder that is the current directory
-// while it lives, UTF-16 file writing, rows of every record kind, and a log sink.
+// while it lives, UTF-16 file writing, rows of every record kind; and the log capture.
 #include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "common/LogCapture.h"
 
 // UTF-16LE bytes of a UTF-8 text, with the byte-order mark in front when asked.
 std::string Utf16Le(const std::string& utf8, bool bom = true);
@@ -52,10 +54,3 @@ class CScratchDir {
   std::string m_root;
 };
 
-// Collects LogOutput lines while it lives.
-class CLogCapture {
- public:
-  CLogCapture();
-  ~CLogCapture();
-  static std::vector<std::pair<uint32_t, std::string>>& Lines();
-};

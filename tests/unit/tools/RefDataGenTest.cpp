@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/ByteOrder.h"
 #include "base/LogOutput.h"
 #include "refdata/KV_GameRefData.h"
 #include "refdatagen/BenchVolumes.h"
@@ -56,7 +57,7 @@ GeneratedFile ReadGenerated(const fs::path& path) {
   file.hasMark = bytes[0] == '\xFF' && bytes[1] == '\xFE';
   std::vector<uint32_t> units;
   for (size_t i = 2; i < bytes.size(); i += 2) {
-    units.push_back(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
+    units.push_back(LoadLE16(reinterpret_cast<const uint8_t*>(bytes.data() + i)));
   }
   std::vector<std::string> cells(1);
   for (size_t i = 0; i < units.size(); ++i) {

@@ -9,6 +9,7 @@
 
 #include "opslog/KDLogWindow.h"
 #include "resources/resource.h"
+#include "ui/CommonControls.h"
 #include "ui/DateTimePicker.h"
 #include "unit/opslog/KDLogTestSupport.h"
 #include "win/ui/ClipboardRead.h"
@@ -18,8 +19,7 @@ namespace {
 class KDLogPage : public ::testing::Test {
  protected:
   void SetUp() override {
-    INITCOMMONCONTROLSEX icc = {sizeof icc, 0x53F};
-    InitCommonControlsEx(&icc);
+    InitCommonControlClasses();
     m_parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1100, 650, nullptr, nullptr, nullptr, nullptr);
     ASSERT_TRUE(m_page.Create(GetModuleHandleA(nullptr), m_parent));
   }
@@ -111,8 +111,8 @@ TEST_F(KDLogPage, answer_replaces_the_rows_and_copy_takes_them_without_marks) {
   Send(IDC_KDLOG_COPY, BN_CLICKED);
   EXPECT_EQ(KDLogLines(), std::vector<std::string>{"1:there is no data to copy to clipboard"});
 
-  const KDLogRecordSpec login = {"gm_rhea", 9, "login from 10.1.2.3", {2008, 3, 5, 7, 4, 9}, 0};
-  const KDLogRecordSpec patch = {"gm_orin", 10, "^2patch %s applied to %n", {2008, 3, 6, 23, 0, 1}, 500};
+  const KDLogRecord login = {"gm_rhea", 9, "login from 10.1.2.3", {2008, 3, 5, 7, 4, 9, 0}};
+  const KDLogRecord patch = {"gm_orin", 10, "^2patch %s applied to %n", {2008, 3, 6, 23, 0, 1, 500}};
   MassiveMsgBuilder first(0xB404), second(0xB404), other(0x8001);
   ASSERT_TRUE(m_page.Dispatch(nullptr, KDLogAnswerMsg(first, KDLogAnswerBytes(0, {login, login, login}))));
   ASSERT_TRUE(m_page.Dispatch(nullptr, KDLogAnswerMsg(second, KDLogAnswerBytes(0, {patch, login}), 97)));

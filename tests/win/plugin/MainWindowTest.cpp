@@ -2,15 +2,16 @@
 // pages, including an answer handler that reads past the end of its answer.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "base/LogOutput.h"
+#include "SimDirectory.h"
+#include "common/LogCapture.h"
 #include "msg/Console.h"
 #include "msg/MassiveMsgBuilder.h"
 #include "plugin/MainWindow.h"
 #include "plugin/PageRouter.h"
-#include "support/FakeConsole.h"
 #include "support/WinTest.h"
 #include "ui/AnswerTable.h"
 
@@ -20,12 +21,19 @@ class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     host = CreateHostWindow(900, 600);
-    Console().directory = &directory;
+    UseWorlds({});
   }
   void TearDown() override {
     Console().directory = nullptr;
     ReleaseHostWindow(host);
     TakeQuitMessage();
+  }
+  // The console's directory with these worlds and nothing else.
+  void UseWorlds(std::vector<std::string> worlds) {
+    SimConfig config;
+    config.worlds = std::move(worlds);
+    directory = std::make_unique<CSimDirectory>(config, nullptr);
+    Console().directory = directory.get();
   }
   std::vector<std::string> Captions(CMainWindow& main) {
     std::vector<std::string> captions;
@@ -33,12 +41,11 @@ class MainWindowTest : public ::testing::Test {
     return captions;
   }
   HWND host = nullptr;
-  FakeDirectory directory;
+  std::unique_ptr<CSimDirectory> directory;
 };
 
 TEST_F(MainWindowTest, creates_strip_and_four_pages_in_tab_order) {
-  directory.AddWorld("Aster");
-  directory.AddWorld("Morrow");
+  UseWorlds({"Aster", "Morrow"});
   CMainWindow main;
   ASSERT_TRUE(main.Create(ModuleInstance(), host));
   HWND hwnd = main.GetHwnd();
@@ -91,7 +98,7 @@ TEST_F(MainWindowTest, second_create_keeps_the_first_window) {
 }
 
 TEST_F(MainWindowTest, create_after_the_windows_went_builds_the_same_four_tabs) {
-  directory.AddWorld("Aster");
+  UseWorlds({"Aster"});
   CMainWindow main;
   ASSERT_TRUE(main.Create(ModuleInstance(), host));
   main.DestroyWindows();
@@ -159,11 +166,7 @@ class CProbePage {
 
 class RouterTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    LoggedLines().clear();
-    SetLogOutputFunc(CaptureLogLine);
-  }
-  void TearDown() override { SetLogOutputFunc(nullptr); }
+  CLogCapture log;
   std::vector<std::string> trace;
   CProbePage first{&trace, "first"}, second{&trace, "second"}, third{&trace, "third"};
 };
@@ -201,9 +204,9 @@ TEST_F(RouterTest, answer_cut_short_keeps_what_was_read_and_reports_a_data_error
   EXPECT_TRUE(RouteToPages(nullptr, builder.BuildAt({4}), first, second, third));
   EXPECT_EQ((std::vector<uint32_t>{11, 22}), second.words);
   EXPECT_EQ((std::vector<std::string>{"offer first", "offer second"}), trace);
-  ASSERT_EQ(1u, LoggedLines().size());
-  EXPECT_EQ(0x02000000u, LoggedLines()[0].classWord);
-  EXPECT_EQ("^2answer 0x800E cut short: CMsgException", LoggedLines()[0].text);
+  ASSERT_EQ(1u, CLogCapture::Lines().size());
+  EXPECT_EQ(0x02000000u, CLogCapture::Lines()[0].first);
+  EXPECT_EQ("^2answer 0x800E cut short: CMsgException", CLogCapture::Lines()[0].second);
 }
 
 }  // namespace

@@ -5,8 +5,10 @@
 #include <cstring>
 #include <string>
 
+#include "SimDirectory.h"
+#include "common/LogCapture.h"
+#include "common/RecordingMessenger.h"
 #include "plugin/ConsoleInterfaces.h"
-#include "support/FakeConsole.h"
 #include "support/WinTest.h"
 
 namespace {
@@ -20,7 +22,6 @@ class PluginDllTest : public ::testing::Test {
         reinterpret_cast<void*>(GetProcAddress(module, KV_CREATEPLUGIN_EXPORT)));
     ASSERT_NE(nullptr, create);
     host = CreateHostWindow(900, 600);
-    directory.AddWorld("Aster");
     memset(name, '#', sizeof name);
     info = {};
     info.hParent = host;
@@ -28,7 +29,7 @@ class PluginDllTest : public ::testing::Test {
     info.pDirectory = &directory;
     info.hInstance = module;
     info.pName = name;
-    info.pLogOutput = CaptureLogLine;
+    info.pLogOutput = CLogCapture::Output;
   }
   void TearDown() override {
     if (module) FreeLibrary(module);
@@ -39,7 +40,7 @@ class PluginDllTest : public ::testing::Test {
   HMODULE module = nullptr;
   CreatePluginFunc create = nullptr;
   HWND host = nullptr;
-  FakeDirectory directory;
+  CSimDirectory directory{SimConfig{{"Aster"}, {}, {}}, nullptr};
   RecordingMessenger messenger;
   char name[260];
   sPluginCreateInfo info;
@@ -94,7 +95,7 @@ TEST_F(PluginDllTest, start_names_itself_and_hands_out_the_plugin_with_its_windo
 
 TEST_F(PluginDllTest, deleting_destructor_closes_the_windows_and_unload_stays_clean) {
   // Without a log function or a world the start is the same.
-  FakeDirectory empty;
+  CSimDirectory empty{SimConfig{}, nullptr};
   info.pDirectory = &empty;
   info.pLogOutput = nullptr;
   ASSERT_TRUE(create(&info));

@@ -1,47 +1,14 @@
-// The self-drawn tab strip: row wrapping, page placement, clicks and drawing.
+// The self-drawn tab strip: page placement, clicks and drawing.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "plugin/TabLayout.h"
 #include "plugin/TabWindow.h"
 #include "support/WinTest.h"
+#include "ui/GdiScope.h"
 
 namespace {
-
-void ExpectBox(const TabBox& box, int left, int top, int right, int bottom) {
-  EXPECT_EQ(left, box.left);
-  EXPECT_EQ(top, box.top);
-  EXPECT_EQ(right, box.right);
-  EXPECT_EQ(bottom, box.bottom);
-}
-
-TEST(TabLayout, tabs_follow_each_other_and_wrap_at_the_edge) {
-  std::vector<TabBox> boxes;
-  EXPECT_EQ(2, LayoutTabRows({40, 50, 60}, 120, boxes));
-  ASSERT_EQ(3u, boxes.size());
-  ExpectBox(boxes[0], 1, 4, 53, 18);
-  ExpectBox(boxes[1], 53, 4, 115, 18);
-  ExpectBox(boxes[2], 1, 22, 73, 36);
-  // Reaching the edge exactly is enough: 1 + 52 + 55 = 108.
-  EXPECT_EQ(2, LayoutTabRows({40, 43}, 108, boxes));
-  EXPECT_EQ(1, LayoutTabRows({40, 43}, 109, boxes));
-}
-
-TEST(TabLayout, caption_wider_than_the_strip_stays_on_its_row) {
-  std::vector<TabBox> boxes;
-  EXPECT_EQ(1, LayoutTabRows({40, 200}, 120, boxes));
-  ExpectBox(boxes[1], 53, 4, 265, 18);
-}
-
-TEST(TabLayout, tab_opening_a_row_never_leaves_it_empty) {
-  std::vector<TabBox> boxes;
-  EXPECT_EQ(1, LayoutTabRows({110}, 120, boxes));
-  ExpectBox(boxes[0], 1, 4, 123, 18);
-  EXPECT_EQ(1, LayoutTabRows({}, 120, boxes));
-  EXPECT_TRUE(boxes.empty());
-}
 
 class TabStripTest : public ::testing::Test {
  protected:
@@ -146,15 +113,13 @@ TEST_F(TabStripTest, painting_fills_tabs_and_every_row) {
   Click(TabRect(1).left + 3, TabRect(1).top + 2);
   ASSERT_EQ(1, strip.Selected());
 
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, narrow, 36);
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ old = SelectObject(dc, bitmap);
+  WindowDC screen(nullptr);
+  MemoryDC memory(screen.Get());
+  HDC dc = memory.Get();
+  GdiBitmap bitmap(CreateCompatibleBitmap(screen.Get(), narrow, 36));
+  GdiSelection useBitmap(dc, bitmap.Get());
   RECT all = {0, 0, narrow, 36};
-  HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
-  FillRect(dc, &all, red);
-  DeleteObject(red);
+  FillRect(dc, &all, GdiBrush(CreateSolidBrush(RGB(255, 0, 0))).Get());
   SendMessageA(strip.GetHwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
 
   COLORREF face = GetSysColor(COLOR_3DFACE);
@@ -168,10 +133,6 @@ TEST_F(TabStripTest, painting_fills_tabs_and_every_row) {
   // Above the tabs and on the second row beyond its tabs: the face colour.
   EXPECT_EQ(face, GetPixel(dc, narrow - 2, 1));
   EXPECT_EQ(face, GetPixel(dc, narrow - 2, 30));
-
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
 #include "support/WinTest.h"
 
-#include <commctrl.h>
+#include "ui/CommonControls.h"
 
 HWND CreateHostWindow(int clientWidth, int clientHeight) {
   static HWND host = [] {
-    INITCOMMONCONTROLSEX icc = {sizeof icc, 0x53F};
-    InitCommonControlsEx(&icc);
+    InitCommonControlClasses();
     WNDCLASSA wc = {};
     wc.lpfnWndProc = DefWindowProcA;
     wc.hInstance = GetModuleHandleA(nullptr);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ui/ColourText_win.h"
+#include "ui/GdiScope.h"
 #include "ui/ListColourDraw_win.h"
 
 namespace {
@@ -15,19 +16,10 @@ namespace {
 // A white 32-bit memory surface with a large font drawn without smoothing, so every text
 // pixel has exactly its colour.
 struct Surface {
-  Surface() {
-    dc = CreateCompatibleDC(nullptr);
+  Surface() { PatBlt(dc, 0, 0, kWidth, kHeight, WHITENESS); }
+  static HBITMAP NewCanvas(HDC dc, uint32_t** bits) {
     BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), kWidth, -kHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-    bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
-    SelectObject(dc, bitmap);
-    font = CreateFontA(40, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, NONANTIALIASED_QUALITY, 0, "Arial");
-    SelectObject(dc, font);
-    PatBlt(dc, 0, 0, kWidth, kHeight, WHITENESS);
-  }
-  ~Surface() {
-    DeleteDC(dc);
-    DeleteObject(bitmap);
-    DeleteObject(font);
+    return CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(bits), nullptr, 0);
   }
   int Width(const char* text) const {
     SIZE s = {};
@@ -47,10 +39,13 @@ struct Surface {
     return found;
   }
   static constexpr int kWidth = 900, kHeight = 200;
-  HDC dc;
-  HBITMAP bitmap;
-  HFONT font;
+  MemoryDC memory{nullptr};
+  HDC dc = memory.Get();
   uint32_t* bits = nullptr;
+  GdiBitmap bitmap{NewCanvas(dc, &bits)};
+  GdiFont font{CreateFontA(40, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, NONANTIALIASED_QUALITY, 0, "Arial")};
+  GdiSelection useBitmap{dc, bitmap.Get()};
+  GdiSelection useFont{dc, font.Get()};
 };
 
 TEST(DrawColourText, runs_in_their_colours_each_after_the_previous) {
@@ -92,7 +87,7 @@ TEST(ColourListCells, selected_row_filled_pale_yellow_cells_in_row_colour_descri
                               nullptr, nullptr, nullptr);
   ASSERT_NE(list, nullptr);
   Surface s;
-  SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(s.font), FALSE);
+  SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(s.font.Get()), FALSE);
   for (int column = 0; column < 2; ++column) {
     LVCOLUMNA c = {};
     c.mask = LVCF_WIDTH;

@@ -1,4 +1,5 @@
-// List view, combo box and date picker helpers on real controls.
+// List view, combo box, date picker and popup menu helpers on real controls, and the
+// dialog's typed access to its controls.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -7,11 +8,15 @@
 
 #include <ctime>
 #include <string>
+#include <vector>
 
+#include "resources/resource.h"
 #include "support/WinTest.h"
 #include "ui/ComboBox.h"
 #include "ui/DateTimePicker.h"
 #include "ui/ListView.h"
+#include "ui/PopupMenu.h"
+#include "ui/Win32Dialog.h"
 
 namespace {
 
@@ -124,5 +129,90 @@ TEST_F(ControlsTest, list_rows_append_carry_data_and_delete) {
   EXPECT_EQ(-1, FirstRow(list));
 }
 
+TEST_F(ControlsTest, dialog_slots_reach_their_controls) {
+  CWin32Dialog page;
+  ASSERT_TRUE(page.CreateModeless(IDD_KDLOG, host, ModuleInstance()));
+  const int combo = IDC_KDLOG_QUERY_BY;  // a sorted box
+  EXPECT_EQ(0, page.ComboAddString(combo, "beta"));
+  EXPECT_EQ(0, page.ComboAddString(combo, "alpha"));
+  EXPECT_EQ(-1, page.ComboGetCurSel(combo));
+  ComboSetCurSel(page.GetItem(combo), 1);
+  EXPECT_EQ(1, page.ComboGetCurSel(combo));
+  page.ComboReset(combo);
+  EXPECT_EQ(0, SendMessageA(page.GetItem(combo), CB_GETCOUNT, 0, 0));
+  EXPECT_EQ(-1, page.ComboGetCurSel(combo));
+
+  const int edit = IDC_KDLOG_USERNAME;
+  EXPECT_TRUE(page.SetItemInt(edit, -42, true));
+  EXPECT_EQ("-42", page.GetItemText(edit));
+  EXPECT_EQ(-42, page.GetItemInt(edit, true));
+  EXPECT_TRUE(page.SetItemFloat(edit, 1.5f));
+  EXPECT_EQ("1.50", page.GetItemText(edit));
+  EXPECT_TRUE(page.SetItemText(edit, std::string(4096, 'n').c_str()));
+  EXPECT_EQ(std::string(4095, 'n'), page.GetItemText(edit)) << "read through 4096 bytes";
+  page.EnableItem(edit, false);
+  EXPECT_FALSE(IsWindowEnabled(page.GetItem(edit)));
+}
+
+// The menu's owner picks an entry with the keyboard as soon as the menu waits for input.
+class CMenuOwner : public CWindowBase {
+ public:
+  bool Create(HWND parent) {
+    if (!RegisterWindowClass(ModuleInstance(), "KvMenuOwner", nullptr)) return false;
+    CreateArgs args;
+    args.className = "KvMenuOwner";
+    args.style = WS_CHILD | WS_VISIBLE;
+    args.width = args.height = 50;
+    args.parent = parent;
+    args.instance = ModuleInstance();
+    if (!CreateWindowObject(args)) return false;
+    AddMessageHandler(WM_ENTERIDLE, &CMenuOwner::OnEnterIdle);
+    AddMessageHandler(WM_TIMER, &CMenuOwner::OnTimer);
+    AddCommandHandler(4001, 0, &CMenuOwner::OnFirst);
+    AddCommandHandler(4002, 0, &CMenuOwner::OnSecond);
+    return true;
+  }
+  LRESULT OnEnterIdle(WPARAM wParam, LPARAM lParam) {
+    if (wParam == MSGF_MENU && !m_keysSent) {
+      m_keysSent = true;
+      for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageA(reinterpret_cast<HWND>(lParam), WM_KEYDOWN, key, 0);
+      SetTimer(m_hWnd, 1, 3000, nullptr);  // a menu that ignores the keys must not hold the test
+    }
+    return 0;
+  }
+  LRESULT OnTimer(WPARAM, LPARAM) {
+    KillTimer(m_hWnd, 1);
+    EndMenu();
+    return 0;
+  }
+  LRESULT OnFirst(WPARAM, LPARAM) { return chosen.push_back(4001), 0; }
+  LRESULT OnSecond(WPARAM, LPARAM) { return chosen.push_back(4002), 0; }
+  std::vector<int> chosen;
+
+ private:
+  bool m_keysSent = false;
+};
+
+TEST_F(ControlsTest, popup_menu_items_and_the_chosen_command_reach_the_owner) {
+  CMenuOwner owner;
+  ASSERT_TRUE(owner.Create(host));
+  CWin32Control_PopupMenu menu;
+  ASSERT_NE(nullptr, menu.GetHandle());
+  EXPECT_TRUE(menu.AppendItem(MF_STRING, 4001, "history of %d", 7));
+  EXPECT_TRUE(menu.AppendSeparator());
+  EXPECT_TRUE(menu.AppendItem(MF_STRING, 4002, "%s", std::string(300, 'm').c_str()));
+  ASSERT_EQ(3, GetMenuItemCount(menu.GetHandle()));
+  char caption[512] = "";
+  GetMenuStringA(menu.GetHandle(), 0, caption, sizeof caption, MF_BYPOSITION);
+  EXPECT_STREQ("history of 7", caption);
+  EXPECT_TRUE(GetMenuState(menu.GetHandle(), 1, MF_BYPOSITION) & MF_SEPARATOR);
+  GetMenuStringA(menu.GetHandle(), 2, caption, sizeof caption, MF_BYPOSITION);
+  EXPECT_EQ(std::string(259, 'm'), caption) << "captions are cut to 259 characters";
+
+  menu.Track(nullptr);  // no owner: nothing opens
+  menu.Track(&owner);
+  TakeQuitMessage();
+  EXPECT_EQ(std::vector<int>{4002}, owner.chosen) << "down, down past the separator, enter";
+}
 
 }  // namespace

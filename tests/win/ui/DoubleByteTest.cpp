@@ -4,6 +4,7 @@
 
 #include "ui/Clipboard_win.h"
 #include "ui/ColourText_win.h"
+#include "ui/GdiScope.h"
 #include "win/ui/ClipboardRead.h"
 
 namespace {
@@ -15,11 +16,10 @@ TEST(DoubleByte, caret_as_trail_byte_is_no_mark) {
   ASSERT_TRUE(CopyToClipboard("^2\xA4^4x^0"));
   EXPECT_EQ(ClipboardTextNow(), "\xA4^4x");
 
-  HDC dc = CreateCompatibleDC(nullptr);
+  MemoryDC dc(nullptr);
   SIZE whole = {};
-  GetTextExtentPoint32A(dc, "\xA4^4x", 4, &whole);
-  EXPECT_EQ(DrawColourText(dc, 0, 0, 0, "\xA4^4x"), whole.cx) << "drawn as one run, the digit included";
-  DeleteDC(dc);
+  GetTextExtentPoint32A(dc.Get(), "\xA4^4x", 4, &whole);
+  EXPECT_EQ(DrawColourText(dc.Get(), 0, 0, 0, "\xA4^4x"), whole.cx) << "drawn as one run, the digit included";
 }
 
 }  // namespace

@@ -4,10 +4,9 @@
 
 #include <string>
 
-#include "base/LogOutput.h"
+#include "common/LogCapture.h"
 #include "opslog/KDLogWindow.h"
 #include "resources/resource.h"
-#include "support/FakeConsole.h"
 #include "support/WinTest.h"
 #include "ui/LanguageFont.h"
 #include "ui/WindowMap.h"
@@ -56,14 +55,12 @@ class DispatchTest : public ::testing::Test {
   void SetUp() override {
     host = CreateHostWindow(200, 200);
     ASSERT_TRUE(probe.Create(host));
-    LoggedLines().clear();
-    SetLogOutputFunc(CaptureLogLine);
   }
   void TearDown() override {
-    SetLogOutputFunc(nullptr);
     ReleaseHostWindow(host);
     TakeQuitMessage();
   }
+  CLogCapture log;
   HWND host = nullptr;
   CProbeWindow probe;
 };
@@ -114,9 +111,9 @@ TEST_F(DispatchTest, global_hook_comes_first_and_minus_one_passes_the_message_on
 
 TEST_F(DispatchTest, exception_in_a_handler_becomes_a_data_error_line) {
   EXPECT_EQ(0, SendMessageA(probe.GetHwnd(), kThrowingMessage, 0, 0));
-  ASSERT_EQ(1u, LoggedLines().size());
-  EXPECT_EQ(0x02000000u, LoggedLines()[0].classWord);
-  EXPECT_EQ("^2window message 0x8002 cut short: CMsgException", LoggedLines()[0].text);
+  ASSERT_EQ(1u, CLogCapture::Lines().size());
+  EXPECT_EQ(0x02000000u, CLogCapture::Lines()[0].first);
+  EXPECT_EQ("^2window message 0x8002 cut short: CMsgException", CLogCapture::Lines()[0].second);
   // The window goes on working.
   EXPECT_EQ(102, SendMessageA(probe.GetHwnd(), kProbeMessage, 2, 0));
 }

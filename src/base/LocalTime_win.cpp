@@ -1,0 +1,17 @@
+#include <ctime>
+
+#include "base/LocalTime.h"
+
+bool SystemLocalTime(int64_t secondsSince1970, CivilTime* out) {
+  // The 64-bit conversion: the C runtime's 32-bit one refuses moments past 2038.
+  __time64_t moment = secondsSince1970;
+  struct tm local = {};
+  if (_localtime64_s(&local, &moment) != 0) return false;
+  out->year = local.tm_year + 1900;
+  out->month = local.tm_mon + 1;
+  out->day = local.tm_mday;
+  out->hour = local.tm_hour;
+  out->minute = local.tm_min;
+  out->second = local.tm_sec;
+  return true;
+}

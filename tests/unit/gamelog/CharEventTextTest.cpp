@@ -1,0 +1,286 @@
+#include "gamelog/CharEventText.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <utility>
+
+#include "unit/gamelog/GameLogRefData.h"
+
+namespace {
+
+using std::string;
+
+const char kText[] = "free %s text %n 100%";
+
+GameLogCharRecord Record(uint8_t id, uint32_t d1 = 0, uint32_t d2 = 0, const string& text = kText,
+                         const string& position = "Town (120, 45)") {
+  GameLogCharRecord r;
+  r.time = {2008, 3, 5, 7, 4, 9, 999};
+  r.eventId = id;
+  r.data1 = d1;
+  r.data2 = d2;
+  r.position = position;
+  r.text = text;
+  return r;
+}
+
+CharEventCells Format(const GameLogCharRecord& record) { return FormatCharEvent(record, GameLogRefData()); }
+
+uint32_t Halves(uint16_t lo, uint16_t hi) { return static_cast<uint32_t>(hi) << 16 | lo; }
+
+TEST(CharEvent, names_that_keep_the_text_as_description) {
+  const struct {
+    uint8_t id;
+    string name;
+  } cases[] = {
+      {3, "Character Deleted(Permanently)"}, {6, "^4Logged out^0"}, {19, "PK"}, {20, "Character Dead"},
+      {60, "Tried To Create Guild"}, {61, "Succeeded To Create Guild"}, {64, ""}, {66, ""}, {70, "Secede Guild"},
+      {72, ""}, {73, ""}, {74, ""}, {80, "Guild Nick Updated"}, {82, "Guild Mercenary Summoned"},
+      {83, "Guild Mercenary Perished"}, {92, ""}, {93, "Trijob Guild Enrolled"}, {94, "Trijob Guild Seceded"},
+      {95, "Trijob Nickname Updated"}, {96, "Trijob Reward Received"}, {97, "Trader Contributed to Hunter"},
+      {98, "Trader Registered"}, {102, "Traning Camp Dissmissed"}, {103, "Try to create Training Camp"},
+      {104, "Training Camp Created"}, {105, "Failed to create Training Camp"}, {106, "Joined to Training Camp"},
+      {107, "Try to invite Training Camp member"}, {108, "Failed to invite Training Camp member"},
+      {109, "Secede from Training Camp"}, {110, "Banned from Training Camp"}, {111, "Graduated from Training Camp"},
+      {112, "Forcibly graduated from Training Camp"}, {113, "Got Honor point"}, {213, ""}, {215, "PET Dead"},
+      {216, ""}, {218, "PET Named"}, {219, "PET Extend Rental time"}, {230, "Guild Member Authority updated"},
+      {231, "Change Siege Tax"}, {235, "SiegeFortressReward:[^2Success Add^0]"},
+      {236, "SiegeFortressReward:[^2Failed Add^0]"}, {237, "SiegeFortressReward:[^2Used^0]"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.id);
+    EXPECT_EQ(Format(Record(c.id, 7, 9)),
+              (CharEventCells{c.name, kText, "Town (120, 45)", "2008-03-05 07:04:09"}));
+  }
+}
+
+TEST(CharEvent, identifiers_without_a_row_take_the_fallback_name) {
+  const std::pair<int, int> withoutRow[] = {{0, 0},     {8, 8},     {10, 10},   {12, 18},   {30, 59},
+                                              {86, 89},   {99, 99},   {116, 198}, {205, 209}, {220, 229},
+                                              {234, 234}, {238, 239}, {241, 255}};
+  std::set<int> unknown;
+  for (const auto& range : withoutRow)
+    for (int id = range.first; id <= range.second; ++id) unknown.insert(id);
+  for (int id = 0; id < 256; ++id) {
+    SCOPED_TRACE(id);
+    CharEventCells cells = Format(Record(static_cast<uint8_t>(id), 1, 2));
+    string fallback = "Unknown Event Log [^2" + std::to_string(id) + "^0]";
+    if (unknown.count(id)) {
+      EXPECT_EQ(cells, (CharEventCells{fallback, kText, "Town (120, 45)", "2008-03-05 07:04:09"}));
+    } else {
+      EXPECT_NE(cells[kCharEventName], fallback);
+    }
+  }
+}
+
+TEST(CharEvent, golden_rows_of_each_rule) {
+  const string ip = "^4127^0.^40^0.^40^0.^41^0";
+  const struct {
+    uint8_t id;
+    uint32_t d1, d2;
+    string text, name, description;
+  } cases[] = {
+      {1, 1234, 0x0100007F, "Hero", "Character Created!", "JID: ^41234^0, CharName: ^2Hero^0, IP: ^4" + ip + "^0"},
+      {2, 0xFFFFFFFF, 0xFFFFFFFF, "%s", "Character Deleted(Temp)",
+       "JID: ^4-1^0, CharName: ^2%s^0, IP: ^4^4255^0.^4255^0.^4255^0.^4255^0^0"},
+      {4, 0, 0x0A01A8C0, "", "^2Logged in Successfully^0", "IP: ^4^4192^0.^4168^0.^41^0.^410^0^0"},
+      {5, 77, Halves(2, 7), "", "^6Failed to Log in^0", "JID: ^477^0, Char Slot: ^42^0, ErrorCode: ^27^0"},
+      {5, 77, Halves(255, 65535), "", "^6Failed to Log in^0", "JID: ^477^0, Char Slot: ^4255^0, ErrorCode: ^265535^0"},
+      {7, 1234, 0x0100007F, "", "Character Deletion Canceled", "JID: ^41234^0, IP: ^4" + ip + "^0"},
+      {9, 0, 0, "1,000%", "^9Enter World^0", "Gold: ^41,000%^0"},
+      {11, 1, 0, "500", "Character Teleport", "Portal Scroll Used[Remained Gold: ^4500^0]"},
+      {11, 2, 9, "500", "Character Teleport", "ThiefTown Portal Scroll Used[Remained Gold: ^4500^0]"},
+      {11, 3, 0, "500", "Character Teleport", "Teleport Post Used[Remained Gold: ^4500^0]"},
+      {11, 4, 2, "5", "Character Teleport", "ReversePortal Scroll Used(Last Portal Pos)[Remained Gold: ^45^0]"},
+      {11, 4, 3, "5", "Character Teleport", "ReversePortal Scroll Used(Last Killed Pos)[Remained Gold: ^45^0]"},
+      {11, 4, 7, "5", "Character Teleport", "ReversePortal Scroll Used(Optional Pos)[Remained Gold: ^45^0]"},
+      {11, 4, 0, "5", "Character Teleport", "ReversePortal Scroll Used(?][Remained Gold: ^45^0]"},
+      {11, 4, 4, "5", "Character Teleport", "ReversePortal Scroll Used(?][Remained Gold: ^45^0]"},
+      {11, 0, 2, "5", "Character Teleport", "By Unknown Method[Remained Gold: ^45^0]"},
+      {21, 1, 0, "Priest", "Character Resurrect", "At Died Position"},
+      {21, 2, 0, "Priest", "Character Resurrect", "At Town"},
+      {21, 3, 0, "Priest", "Character Resurrect", "By ^2Priest^0 Character"},
+      {21, 0, 0, "Priest", "Character Resurrect", "By Unknown Method (-_-;)"},
+      {22, 29, 30, "", "Level Up", "From ^429^0 To ^430^0"},
+      {22, 30, 30, "", "Level Down", "From ^430^0 To ^430^0"},
+      {22, 0xFFFFFFFF, 1, "", "Level Down", "From ^4-1^0 To ^41^0"},  // compared unsigned
+      {23, 45, 46, "", "Exp %Increased", "From 45.00 % To 46.00 %"},
+      {23, 45000, 46100, "", "Exp %Increased", "From 45.00 % To 46.10 %"},
+      {23, 99, 100, "", "Exp %Increased", "From 0.00 % To 0.10 %"},
+      {23, 46, 46, "", "Exp %Decreased", "From 46.00 % To 46.00 %"},
+      {23, 12345, 0, "", "Exp %Decreased", "From 12.30 % To 0.00 %"},
+      {24, 800, 3, "", "SP Invest TO ^4HP^0", "HP: ^4800^0, Remained SP: ^43^0"},
+      {25, 600, 0xFFFFFFFE, "", "SP Invest TO ^4MP^0", "MP: ^4600^0, Remained SP: ^4-2^0"},
+      {26, 257, 5, "12,30", "Reinforce Skill Mastery[^2Sword Mastery^0, Level: ^45^0]",
+       "Used SP: ^412^0 (Remained SP: ^430^0)"},
+      {26, 999, 5, "1230", "Reinforce Skill Mastery[^2unknown mastery^0, Level: ^45^0]",
+       "Used SP: ^4^0 (Remained SP: ^4^0)"},
+      {26, 258, 6, "1,2,3", "Reinforce Skill Mastery[^2^0, Level: ^46^0]", "Used SP: ^41^0 (Remained SP: ^42,3^0)"},
+      {27, 998, 999, "4,5", "Learn Skill[^2Unknown Skill:999^0]", "Used SP: ^44^0 (Remained SP: ^45^0)"},
+      {27, 998, 3001, "", "Learn Skill[^2Blade Dance^0]-Level^47^0", "Used SP: ^4^0 (Remained SP: ^4^0)"},
+      {27, 3002, 999, "", "Reinforce Skill[^2Iron Wall^0(Level - ^43^0) ==> ^2Unknown Skill:999^0]",
+       "Used SP: ^4^0 (Remained SP: ^4^0)"},
+      {27, 3001, 3003, "", "Reinforce Skill[^2Blade Dance^0(Level - ^47^0) ==> ^2^0(Level - ^412^0)]",
+       "Used SP: ^4^0 (Remained SP: ^4^0)"},
+      {28, 3002, 2, "t", "Withdraw Skill : [^2Iron Wall^0], TO 2Lvl", "t"},
+      {28, 0xFFFFFFFF, 2, "t", "Withdraw Skill : Unknown Skill[^2-1^0], TO 2Lvl", "t"},
+      {29, 257, Halves(10, 4), "t", "Withdraw Skill Mastery : [^2Sword Mastery^0], From ^410^0Lvl To ^44^0Lvl", "t"},
+      {29, 300, Halves(65535, 0), "t",
+       "Withdraw Skill Mastery : Unknown Mastery[^4300^0], From ^465535^0Lvl To ^40^0Lvl", "t"},
+      {62, 0xFFFFFFFF, 0, "t", "Failed To Create Guild", "ErrorCode: ^2-1^0"},
+      {63, 1, 0, "t", "Tried To Dissmiss Guild", "t"},
+      {63, 0, 0, "t", "Guild was Dismissed", "t"},
+      {65, 4000000000u, 3, "Knights", "Guild[4000000000: Knights] was level up to 3", "Knights"},
+      {67, 0, 0, "Mira", "Guild Member Invitation [^2Mira^0]", "Mira"},
+      {67, 0, 0, "", "Guild Member Invitation", ""},
+      {68, 0, 0, "Knights", "Join [^2Knights^0] Guild", "Knights"},
+      {68, 0, 0, "", "Join [^2Unknown..^0] Guild", "Unknown.."},
+      {69, 12, 0, "t", "Failed To Invite Guild Member", "ErrorCode: ^212^0"},
+      {71, 1, 0, "Mira", "Purge Guild Member: ^2Mira^0", "Mira"},
+      {71, 1, 0, "", "Purge Guild Member: ^2Unknown..^0", "Unknown.."},
+      {71, 0, 0, "Mira", "Purged From Guild", "Mira"},
+      {75, 0, 0, "Knights vs Rooks", "GuildWar Begun", "^2Knights vs Rooks^0"},
+      {76, 42, 0, "t", "Declared GuildWar Surrender", "Surrendered GuildID[42]"},
+      {77, 43, 0, "Rooks won", "GuildWarEnded", "GuildWarlD[43] ^2Rooks won^0"},
+      {78, 3000000000u, 0, "Knights", "Guild [3000000000: Knights] Chest was occupied", "Knights"},
+      {79, 7, 0, "Knights", "Guild [7: Knights] Chest was released", "Knights"},
+      {81, 1, 0, "t", "Guild Member Recalled", "^2callee^0"},
+      {81, 0, 0, "t", "Guild Member Recalled", "^2caller^0"},
+      {84, 0, 5, "t", "Guild Mercenary Ability Changed", "^2[None]^0 ==> ^2[Defense][Hit/Dodge]^0"},
+      {84, 0x1F, 0xE0, "t", "Guild Mercenary Ability Changed",
+       "^2[Defense][Offense][Hit/Dodge][Life][Endurance]^0 ==> ^2^0"},
+      {84, 0x102, 0x100, "t", "Guild Mercenary Ability Changed", "^2[Offense]^0 ==> ^2[None]^0"},
+      {85, 0, 0, "Mira", "Guild Master Delegation", "^1Mira"},
+      {90, 1, Halves(3, 4), "", "^2^6Trader^0^0 Level Up", "From ^43^0 To^44^0"},
+      {90, 0x102, Halves(4, 4), "", "^2^2Robber^0^0 Level Down", "From ^44^0 To^44^0"},
+      {90, 3, Halves(5, 1), "", "^2^8Hunter^0^0 Level Down", "From ^45^0 To^41^0"},
+      {90, 0, Halves(1, 2), "", "^2No Activated Job^0 Level Up", "From ^41^0 To^42^0"},
+      {91, 3, Halves(10, 20), "", "^2^8Hunter^0^0 Exp % Increased", "From ^410^0 %% To ^420^0 %%"},
+      {91, 4, Halves(20, 20), "", "^2No Activated Job^0 Exp % Decreased", "From ^420^0 %% To ^420^0 %%"},
+      {100, 2002, 1500, "t", "PET [^2Pack Ox^0] Destroyed Forcibly", "Loss in gold: ^41500^0 Golds"},
+      {100, 2003, 0xFFFFFFFF, "t", "PET [^2^0] Destroyed Forcibly", "Loss in gold: ^4-1^0 Golds"},
+      {100, 2001, 1500, "t", "PET [^2Horse 100% %s^0] Destroyed Forcibly", "t"},
+      {100, 999, 1500, "t", "PET [^2Unknown COS^0] Destroyed Forcibly", "t"},
+      {101, 2002, 2001, "t", "PET[^2Horse 100% %s^0] Killed By Other Character", "t"},
+      {101, 2001, 999, "t", "PET[^2Unknown COS^0] Killed By Other Character", "t"},
+      {200, 10, 0, "t", "^410^0[^2The first quest^0] Started", "t"},
+      {200, 11, 0, "t", "^411^0[^2^0] Started", "t"},
+      {200, 999, 0, "t", "^4999^0[^2Unknown Quest^0] Started", "t"},
+      {201, 10, 3, "t", "^410^0[^2The first quest^0] Completed, Completed Count : ^43^0", "t"},
+      {202, 10, 0, "t", "^410^0[^2The first quest^0] Aborted", "t"},
+      {203, 10, 2, "t", "^410^0[^2The first quest^0] Step Changed, Step = ^42^0", "t"},
+      {204, 10, 0, "t", "^410^0[^2The first quest^0] Reward", "t"},
+      {204, 0xFFFFFFFF, 0, "t", "^4-1^0[^2Unknown Quest^0] Reward", "t"},
+      {210, 2001, 0, "t", "Create PET TYPE[^2COS_HORSE^0]", "t"},
+      {210, 2003, 0, "t", "Create PET TYPE[^2COS_%s_CAT^0]", "t"},
+      {210, 999, 0, "t", "Create PET TYPE[^2999^0]", "t"},
+      {211, 2002, 0, "Ox%d", "PET activated [Ox%d] codename[^2COS_CARGO^0]", "Ox%d"},
+      {211, 999, 0, "Ox", "PET activated [Ox] codename[^2999^0]", "Ox"},
+      {212, 2002, 0, "Ox", "PET deactivated [Ox] codename[^2COS_CARGO^0]", "Ox"},
+      {212, 999, 0, "Ox", "PET deactivated [Ox] codename[^2999^0]", "Ox"},
+      {214, 100, 0xFFFFFFFF, "t", "PET exp changed [^2100^0 -> ^2-1^0]", "t"},
+      {217, 0, 0, "Ox", "Pet Revived NAME:[^2Ox^0]", "Ox"},
+      {232, 0, 0, "12%", "Collect Tax:[^212%^0]", "12%"},
+      {233, 3, 0, "t", "Hired NPC:[^2Siege Smith^0]", "t"},
+      {233, 7, 0, "t", "Hired NPC:[^2Siege Tamer^0]", "t"},
+      {233, 1, 0, "t", "Hired NPC:[^2Siege Battle Manager^0]", "t"},
+      {233, 0x108, 0, "t", "Hired Siege NPC", "t"},
+      {240, 15, 0xFFFFFFFF, "t", "Event Skill Exp [^2240^0]", "Give Skill Exp: [^215^0],  Remain Skill Point [^2-1^0]"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.id) + " " + std::to_string(c.d1) + " " + std::to_string(c.d2) + " " + c.text);
+    CharEventCells cells = Format(Record(c.id, c.d1, c.d2, c.text));
+    EXPECT_EQ(cells[kCharEventName], c.name);
+    EXPECT_EQ(cells[kCharEventDescription], c.description);
+    EXPECT_EQ(cells[kCharEventPosition], "Town (120, 45)");
+  }
+}
+
+TEST(CharEvent, experience_save_up_and_buff_reasons) {
+  const struct {
+    uint32_t reason;
+    string saveUp, buff;
+  } cases[] = {
+      {0, "Exp SaveUp Activated", "Exp Buff Activated"},
+      {1, "Exp SaveUp Activated (Login)", "Exp Buff Activated (Login)"},
+      {2, "Exp SaveUp Activate failed by Mentor is not exist", "Exp Buff Activate failed by Mentor is not exist"},
+      {3, "Exp SaveUp Activate failed by already activated", "Exp Buff Activate failed by already activated"},
+      {4, "Exp SaveUp Activate failed by exp didn't saave up", "Exp Buff Activate failed by exp didn't saave up"},
+      {5, "Exp SaveUp Deactivated", "Exp Buff Deactivated"},
+      {6, "Exp SaveUp Activate failed by time limted 1hour", "Exp Buff Activate failed by time limted 1hour"},
+      {7, "Exp SaveUp Deactivated by 24Hour Timeout", "Exp Buff Deactivated by 24Hour Timeout"},
+      {8, "Exp SaveUp Deactivated by Graduate", "Exp Buff Deactivated by Graduate"},
+      {9, "Exp SaveUp Deactivated by Banned", "Exp Buff Deactivated by Banned"},
+      {10, "Unhandled Reason (SaveUp)", "Unhandled Reason (SaveUp)"},
+      {0xFFFFFFFF, "Unhandled Reason (SaveUp)", "Unhandled Reason (SaveUp)"},
+  };
+  const string place = "Town (120, 45)", time = "2008-03-05 07:04:09";
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.reason);
+    EXPECT_EQ(Format(Record(114, c.reason)), (CharEventCells{c.saveUp, kText, place, time}));
+    EXPECT_EQ(Format(Record(115, c.reason)), (CharEventCells{c.buff, kText, place, time}));
+  }
+}
+
+TEST(CharEvent, console_edits_take_the_operation_title_as_position) {
+  const struct {
+    string keyword, text, description, position;
+  } cases[] = {
+      {"MCP", "a,b,c,d,e", "a RegionID : b (x:c,y:d,z:e)", "Edit Character Position"},
+      {"MCS", "Hero,1", "Hero (CurLv:1, MaxLv:, Str:, Int:, RemainStat:, RemainSkill:, RemainGold:, ExpOffset:)",
+       "Edit Character Stat"},
+      {"MII_D", "x,y", "x,y", "Edit Character Inventory Item(Delete)"},
+      {"MCPX", "a,b", "a,b", "^3###^0"},
+      {"M", "a,b", "a,b", "Invalid Operation Keyword"},
+      {"", "", "", "Invalid Operation Keyword"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.keyword);
+    EXPECT_EQ(Format(Record(199, 1, 2, c.text, c.keyword)),
+              (CharEventCells{"KDC", c.description, c.position, "2008-03-05 07:04:09"}));
+  }
+}
+
+TEST(CharEvent, cells_are_cut_to_a_line_and_an_empty_position_is_marked) {
+  const string big(5000, 'x');
+  const struct {
+    uint8_t id;
+    string text, position;
+    CharEventCells cells;
+  } cases[] = {
+      {6, big, big, {"^4Logged out^0", string(1023, 'x'), string(1023, 'x'), "2008-03-05 07:04:09"}},
+      {217, big, "", {"Pet Revived NAME:[^2" + string(1003, 'x'), string(1023, 'x'), "^3###^0", "2008-03-05 07:04:09"}},
+      {6, "%s%n", "%d%%", {"^4Logged out^0", "%s%n", "%d%%", "2008-03-05 07:04:09"}},
+      {6, string("ab\0cd", 5), string("\0cd", 3), {"^4Logged out^0", "ab", "^3###^0", "2008-03-05 07:04:09"}},
+      {68, string(1023, 'k'), "p", {"Join [^2" + string(1015, 'k'), string(1023, 'k'), "p", "2008-03-05 07:04:09"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.id);
+    EXPECT_EQ(Format(Record(c.id, 0, 0, c.text, c.position)), c.cells);
+  }
+
+  GameLogCharRecord r = Record(6);
+  r.time = {-1, 12, 31, 23, 59, 58, 4000000000u};
+  EXPECT_EQ(Format(r)[kCharEventTime], "-1-12-31 23:59:58");
+}
+
+TEST(CharEventHelpers, job_names_and_mercenary_flags) {
+  const struct {
+    uint8_t job;
+    string name;
+  } jobs[] = {{0, "No Activated Job"}, {1, "^6Trader^0"}, {2, "^2Robber^0"},
+              {3, "^8Hunter^0"},       {4, "No Activated Job"}, {255, "No Activated Job"}};
+  for (const auto& c : jobs) EXPECT_EQ(TrijobName(c.job), c.name) << int(c.job);
+
+  const struct {
+    uint8_t flags;
+    string text;
+  } flags[] = {{0, "[None]"}, {0x01, "[Defense]"}, {0x02, "[Offense]"}, {0x04, "[Hit/Dodge]"}, {0x08, "[Life]"},
+               {0x10, "[Endurance]"}, {0x20, ""}, {0xFF, "[Defense][Offense][Hit/Dodge][Life][Endurance]"},
+               {0x18, "[Life][Endurance]"}};
+  for (const auto& c : flags) EXPECT_EQ(MercenaryFlagsText(c.flags), c.text) << int(c.flags);
+}
+
+}  // namespace

@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "gamelog/ItemAttrText.h"
+#include "gamelog/ItemTextPieces.h"
+#include "unit/gamelog/ItemTestRef.h"
+#include "unit/refdata/RefDataFiles.h"
+
+namespace {
+
+TEST(ItemName, kinds_rarity_and_missing_references) {
+  struct Case {
+    uint8_t operation;
+    uint32_t item;
+    const char* name;
+    bool logged;
+  } cases[] = {
+      {10, 0, "", false},
+      {74, kRareSword, "", false},
+      {80, kMissingItem, "", false},
+      {10, kMissingItem, "^2??? Unknown Item RefID[5]^0", true},
+      {10, 0xFFFFFFFF, "^2??? Unknown Item RefID[-1]^0", true},
+      {10, kRareSword, "^2Sword^0[^4ITEM_SWORD^0]^2(RARE)^0", false},
+      {111, kBow, "^2Bow^0[^4ITEM_BOW^0]", false},
+      {10, kBanner, "^2^0[^4ITEM_BANNER^0]^2(RARE)^0", false},
+      {10, kRarePotion, "^2Potion^0[^4ITEM_RARE_POTION^0]", false},
+      {10, kNoNameText, "^2^0[^4ITEM_NONAME^0]", false},
+      {10, kSilk, "^2100% Silk^0[^4ITEM_SILK^0]", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    CLogCapture log;
+    EXPECT_EQ(FormatItemName(ItemRecord(c.operation, c.item), ItemTestRef()), c.name);
+    if (c.logged) {
+      ASSERT_EQ(CLogCapture::Lines().size(), 1u);
+      EXPECT_EQ(CLogCapture::Lines()[0].first, 0x02000000u);
+      EXPECT_EQ(CLogCapture::Lines()[0].second,
+                "Log for Unregistered Item (ItemID: " + std::to_string(int32_t(c.item)) + ")!");
+    } else {
+      EXPECT_TRUE(CLogCapture::Lines().empty());
+    }
+  }
+}
+
+TEST(ItemAttrNames, magic_and_avatar_tables_whole_and_past_their_end) {
+  const char* const magic[] = {
+      "MATTR_STR", "MATTR_INT", "MATTR_ATHANASIA", "MATTR_SOLID", "MATTR_LUCK", "MATTR_RESIST_FROSTBITE",
+      "MATTR_RESIST_ESHOCK", "MATTR_RESIST_BURN", "MATTR_RESIST_POISON", "MATTR_RESIST_ZOMBIE", "MATTR_DEC_MAXDUR",
+      "MATTR_NOT_REPARABLE", "MATTR_REINFORCE_ITEM", "MATTR_DUR", "MATTR_HR", "MATTR_EVADE_BLOCK",
+      "MATTR_EVADE_CRITICAL", "MATTR_ER", "MATTR_HP", "MATTR_MP", "MATTR_ASTRAL", "MATTR_REPAIR", "MATTR_CRITICAL",
+      "MATTR_BLOCKRATE", "MATTR_REGENHPMP", "MATTR_RESIST_STUN", "MATTR_RESIST_CSMP", "MATTR_RESIST_DISEASE",
+      "MATTR_RESIST_SLEEP", "MATTR_RESIST_FEAR", "MATTR_UNIQUE_MONSTER_DAMAGE_UP", "MATTR_APE"};
+  const char* const avatar[] = {"MATTR_AVATAR_STR",  "MATTR_AVATAR_INT",  "MATTR_AVATAR_HR",   "MATTR_AVATAR_ER",
+                                "MATTR_AVATAR_HP",   "MATTR_AVATAR_MP",   "MATTR_AVATAR_DRUA", "MATTR_AVATAR_DARA",
+                                "MATTR_AVATAR_MDIA", "MATTR_AVATAR_HPRG", "MATTR_AVATAR_MPRG", "MATTR_AVATAR_LUCK"};
+  for (unsigned i = 0; i < 32; ++i) EXPECT_EQ(MagicAttrName(i), magic[i]) << i;
+  for (unsigned i = 0; i < 12; ++i) EXPECT_EQ(AvatarMagicAttrName(i), avatar[i]) << i;
+  EXPECT_EQ(MagicAttrName(32), "Unknown Magic Option(32)");
+  EXPECT_EQ(MagicAttrName(255), "Unknown Magic Option(255)");
+  EXPECT_EQ(AvatarMagicAttrName(12), "Unknown Avatar Option(12)");
+  EXPECT_EQ(AvatarMagicAttrName(255), "Unknown Avatar Option(255)");
+}
+
+TEST(ItemAttrNames, variance_stats_by_kind_whole_and_past_their_end) {
+  struct Kind {
+    const char* what;
+    std::vector<uint16_t> words;  // type words of this kind
+    std::vector<std::string> names;
+  } kinds[] = {
+      {"armor",
+       {MakeTypeWord(0, 0, 3, 1, 1, 0), MakeTypeWord(1, 0, 3, 1, 2, 0), MakeTypeWord(0, 0, 3, 1, 3, 0),
+        MakeTypeWord(0, 0, 3, 1, 9, 0), MakeTypeWord(0, 0, 3, 1, 10, 0), MakeTypeWord(0, 0, 3, 1, 11, 31)},
+       {"IVS_ARMOR_DURABILITY", "IVS_ARMOR_PHY_SPECIALIZE", "IVS_ARMOR_MAG_SPECIALIZE", "IVS_ARMOR_PHY_DEFENSE",
+        "IVS_ARMOR_MAG_DEFENSE", "IVS_ARMOR_EVASION_RATIO"}},
+      {"weapon",
+       {MakeTypeWord(0, 0, 3, 1, 6, 0), MakeTypeWord(0, 0, 3, 1, 6, 1)},
+       {"IVS_WEAPON_DURABILITY", "IVS_WEAPON_PHY_SPECIALIZE", "IVS_WEAPON_MAG_SPECIALIZE", "IVS_WEAPON_HIT_RATIO",
+        "IVS_WEAPON_PHY_DMG", "IVS_WEAPON_MAG_DMG", "IVS_WEAPON_CRITICAL_HITRATIO"}},
+      {"shield",
+       {MakeTypeWord(0, 0, 3, 1, 4, 1), MakeTypeWord(0, 0, 3, 1, 4, 2)},
+       {"IVS_SHIELD_DURABILITY", "IVS_SHIELD_PHY_SPECIALIZE", "IVS_SHIELD_MAG_SPECIALIZE", "IVS_SHIELD_BLOCK_RATIO",
+        "IVS_SHIELD_PHY_DEFENSE", "IVS_SHIELD_MAG_DEFENSE"}},
+      {"accessory",
+       {MakeTypeWord(0, 0, 3, 1, 5, 0), MakeTypeWord(0, 0, 3, 1, 12, 3)},
+       {"IVS_ACCESSORY_PHY_ABSORB_RATIO", "IVS_ACCESSORY_MAG_ABSORB_RATIO"}},
+      {"none",
+       {MakeTypeWord(0, 0, 3, 1, 4, 3), MakeTypeWord(0, 0, 3, 1, 7, 0), MakeTypeWord(0, 0, 3, 1, 0, 0),
+        MakeTypeWord(0, 1, 3, 1, 6, 0), MakeTypeWord(0, 0, 2, 1, 6, 0), MakeTypeWord(0, 0, 3, 3, 6, 0),
+        MakeTypeWord(0, 0, 3, 2, 1, 0)},
+       {}},
+  };
+  for (const Kind& kind : kinds) {
+    for (uint16_t word : kind.words) {
+      SCOPED_TRACE(testing::Message() << kind.what << " 0x" << std::hex << word);
+      for (unsigned i = 0; i < kind.names.size(); ++i) EXPECT_EQ(ItemStatName(word, i), kind.names[i]) << i;
+      size_t size = kind.names.size();
+      std::string past = size ? "Unknown Variance Stat(" + std::to_string(size) + ")" : "";
+      EXPECT_EQ(ItemStatName(word, static_cast<unsigned>(size)), past);
+      EXPECT_EQ(ItemStatName(word, 255), size ? "Unknown Variance Stat(255)" : "");
+    }
+  }
+}
+
+TEST(ItemAttrChange, magic_avatar_and_reinforcement_values) {
+  struct Case {
+    uint8_t operation;
+    uint32_t data;
+    const char* text;
+    const char* description;
+  } cases[] = {
+      {130, 0x00040304, "opt", "^2MATTR_LUCK^0 : ^8+3 ==> +4^0, ^1ItemMagicOpt : opt"},
+      {132, 0xAB1FFF00, "%s%n", "^2MATTR_APE^0 : ^8+255 ==> +0^0, ^1ItemMagicOpt : %s%n"},
+      {130, 0x00200102, "", "^2Unknown Magic Option(32)^0 : ^8+1 ==> +2^0, ^1ItemMagicOpt : "},
+      {148, 0x000B0506, "a", "^2MATTR_AVATAR_LUCK^0 : ^8+5 ==> +6^0, ^1ItemMagicOpt : a"},
+      {148, 0x000C0506, "a", "^2Unknown Avatar Option(12)^0 : ^8+5 ==> +6^0, ^1ItemMagicOpt : a"},
+      {148, 0x00FF0000, "a", "^2Unknown Avatar Option(255)^0 : ^8+0 ==> +0^0, ^1ItemMagicOpt : a"},
+      {90, 0x0007FFFF, "r", "^8+-1 ==> +7^0, ^1ItemMagicOpt : r"},
+      {90, 0x80007FFF, "", "^8+32767 ==> +-32768^0, ^1ItemMagicOpt : "},
+      {10, 0x12345678, "left alone", "left alone"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.description);
+    std::string description = "before";
+    ASSERT_TRUE(FormatAttrChange(ItemRecord(c.operation, 0, c.data, 0, 0, c.text), nullptr, &description));
+    EXPECT_EQ(description, c.description);
+  }
+}
+
+TEST(ItemAttrChange, variance_from_data_or_text) {
+  const std::string weapon4 = "^2IVS_WEAPON_PHY_DMG^0 : ^8+";
+  struct Case {
+    uint8_t operation;
+    uint32_t item;  // 0: no reference
+    uint8_t slotTo;
+    uint32_t data;
+    const char* text;
+    std::string description;  // empty: the line is abandoned
+  } cases[] = {
+      {133, kBow, 4, 0, "opt#65546#131075", weapon4 + "10 ~ +1 ==> +3 ~ +2^0, ^1ItemMagicOpt : opt#65546#131075"},
+      {135, kBow, 4, 0, "#-1# 65536x", weapon4 + "-1 ~ +-1 ==> +0 ~ +1^0, ^1ItemMagicOpt : #-1# 65536x"},
+      {133, kBow, 3, 0, "a#-5#+7", "^2IVS_WEAPON_HIT_RATIO^0 : ^8+-5 ==> +7^0, ^1ItemMagicOpt : a#-5#+7"},
+      {133, kBow, 3, 0, "##", "^2IVS_WEAPON_HIT_RATIO^0 : ^8+0 ==> +0^0, ^1ItemMagicOpt : ##"},
+      {133, kBow, 4, 0, "opt", ""},
+      {133, kBow, 4, 0, "opt#5", ""},
+      {135, 0, 4, 0, "", ""},
+      {133, kBow, 4, 0xFFFE0003, "t", weapon4 + "-2 ==> +3^0, ^1ItemMagicOpt : t"},
+      {133, kMail, 6, 1, "t", "^2Unknown Variance Stat(6)^0 : ^8+0 ==> +1^0, ^1ItemMagicOpt : t"},
+      {133, kShield, 5, 0x00020001, "t", "^2IVS_SHIELD_MAG_DEFENSE^0 : ^8+2 ==> +1^0, ^1ItemMagicOpt : t"},
+      {135, kRing, 2, 0, "x#1#2", "^2Unknown Variance Stat(2)^0 : ^8+1 ==> +2^0, ^1ItemMagicOpt : x#1#2"},
+      {135, kPetScroll, 0, 1, "t", "^2^0 : ^8+0 ==> +1^0, ^1ItemMagicOpt : t"},
+      {133, kBow, 255, 0x00050102, "t", "^2IVS_WEAPON_MAG_DMG^0 : ^8+1 ==> +2^0, ^1ItemMagicOpt : t"},
+      {133, kBow, 255, 0x00070102, "t", "^2Unknown Variance Stat(7)^0 : ^8+1 ==> +2^0, ^1ItemMagicOpt : t"},
+      {133, kBow, 255, 0, "no hash", "^2IVS_WEAPON_DURABILITY^0 : ^8+0 ==> +0^0, ^1ItemMagicOpt : no hash"},
+      {135, 0, 4, 0, "x#1#2", "^2Unregistered Item Stat(4)^0 : ^8+1 ==> +2^0, ^1ItemMagicOpt : x#1#2"},
+      {133, 0, 255, 0x00090102, "", "^2Unregistered Item Stat(9)^0 : ^8+1 ==> +2^0, ^1ItemMagicOpt : "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << int(c.operation) << " " << c.item << " " << c.text);
+    const RefObjItem* item = c.item ? ItemTestRef().FindItem(c.item) : nullptr;
+    std::string description = "before";
+    bool kept = FormatAttrChange(ItemRecord(c.operation, c.item, c.data, 0, c.slotTo, c.text), item, &description);
+    EXPECT_EQ(kept, !c.description.empty());
+    if (kept) {
+      EXPECT_EQ(description, c.description);
+    }
+  }
+}
+
+TEST(ItemAttrParamKeeper, fourcc_after_the_text) {
+  EXPECT_EQ(ParamKeeperText("", 0x55494C31), ", ParamKeeper FourCC[^21430866993, UIL1^0]");
+  EXPECT_EQ(ParamKeeperText("%s", 0x80000041), std::string("%s, ParamKeeper FourCC[^2-2147483583, \x80  A^0]"));
+  EXPECT_EQ(ParamKeeperText("kept", 0), "kept");
+}
+
+TEST(ItemTextPieces, splits_numbers_and_shop_marks) {
+  struct Split {
+    const char* text;
+    char separator;
+    const char* before;
+    const char* after;
+  } splits[] = {
+      {"1000,250", ',', "1000", "250"}, {"a,b,c", ',', "a", "b,c"}, {"1000", ',', "", ""},
+      {",", ',', "", ""},               {"a/b", '/', "a", "b"},     {"a,b", '/', "", ""},
+  };
+  for (const Split& s : splits) {
+    TextSplit got = SplitAtFirst(s.text, s.separator);
+    EXPECT_EQ(got.before, s.before) << s.text;
+    EXPECT_EQ(got.after, s.after) << s.text;
+  }
+  struct Number {
+    const char* text;
+    int32_t value;
+  } numbers[] = {
+      {"42", 42},           {"  +12x", 12},       {"\t\n\v\f\r-7", -7},   {"", 0},
+      {"abc", 0},           {"- 5", 0},           {"+-5", 0},             {"2147483647", 2147483647},
+      {"2147483648", 2147483647}, {"99999999999999999999", 2147483647}, {"-2147483648", -2147483647 - 1},
+      {"-99999999999", -2147483647 - 1},
+  };
+  for (const Number& n : numbers) EXPECT_EQ(ReadDecimal(n.text), n.value) << n.text;
+  EXPECT_EQ(WithShopMark("P3", "[M]"), "P3[M]");
+  EXPECT_EQ(WithShopMark("", "[M]"), "[M]");
+  EXPECT_EQ(WithShopMark("aVar:b", "[M]"), "aVar:b");
+  EXPECT_EQ(WithShopMark("var:b", "[M]"), "var:b[M]");
+}
+
+}  // namespace
