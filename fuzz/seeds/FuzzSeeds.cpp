@@ -220,6 +220,25 @@ int main(int argc, char** argv) {
     event.text = item.text;
     WriteGameLogCharRecord(chars, event);
   }
+  // Console edits: an operation keyword in the position field, comma fields as text.
+  const char* edits[][2] = {{"MCP", "Thessaly,12,3400,5,1"}, {"MCG", "Kragmir,100000,250000"},
+                            {"MCK", "Sorrek,3,7,9"},        {"MCS", "Varnel,1,2,,4,5"},
+                            {"MCX", "no,layout"},           {"M", "short keyword"}};
+  for (const auto& edit : edits) {
+    GameLogCharRecord event;
+    event.time = TimeOf("2026-10-03 00:51:59");
+    event.eventId = 199;
+    event.position = edit[0];
+    event.text = edit[1];
+    WriteGameLogCharRecord(chars, event);
+    GameLogItemRecord item;
+    item.time = event.time;
+    item.refItemId = items.empty() ? 0 : static_cast<uint32_t>(atoi(items[0][0].c_str()));
+    item.operation = 99;
+    item.position = edit[0];
+    item.text = edit[1];
+    WriteGameLogItemRecord(itemsOut, item);
+  }
   seeds.Add("fuzz_gamelog_records", "char_records", Join(SplitHeader({}), charRecords));
   seeds.Add("fuzz_gamelog_records", "item_records", Join(SplitHeader({}), itemRecords));
   seeds.Add("fuzz_gamelog_records", "item_records_parts", Join(SplitHeader({3, 40, 41, 500}), itemRecords));
