@@ -186,11 +186,13 @@ int main(int argc, char** argv) {
   // Log texts and display texts carry the colour marks.
   int line = 0;
   for (const auto& r : logRows) {
-    if (r.size() >= 4) seeds.Add("fuzz_colour_markup", "log_" + std::to_string(line++), Bytes(r[3].begin(), r[3].end()));
+    if (r.size() < 4) continue;
+    seeds.Add("fuzz_colour_markup", "log_" + std::to_string(line++), Bytes(r[3].begin(), r[3].end()));
   }
   line = 0;
   for (const auto& r : texts) {
-    if (r.size() >= 2 && line < 40) seeds.Add("fuzz_colour_markup", "text_" + std::to_string(line++), Bytes(r[1].begin(), r[1].end()));
+    if (r.size() < 2 || line >= 40) continue;
+    seeds.Add("fuzz_colour_markup", "text_" + std::to_string(line++), Bytes(r[1].begin(), r[1].end()));
   }
 
   // Game log records naming sample items, with display texts as their text fields.
