@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Set-up, demo and tests of KV_UserLog on Debian (bookworm), as root.
 #   ./kv.sh demo   build, then run KalderaSim with the plug-in and the sample data
-#   ./kv.sh test   build every preset and run every test tier (native and under Wine)
+#   ./kv.sh test   build every preset, run every test tier (native and under Wine) and
+#                  each fuzz target for a short smoke run over its seeds
 #   ./kv.sh setup  only install what is missing
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -11,7 +12,7 @@ say() { printf '\n== %s\n' "$*"; }
 
 packages=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev
           g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386
-          xvfb xauth imagemagick locales)
+          xvfb xauth imagemagick locales clang libclang-rt-dev)
 locales_needed=(ko_KR zh_TW en_GB)
 
 setup() {
@@ -64,6 +65,15 @@ run_tests() {
   return $rc
 }
 
+# Every fuzz target for a few seconds over its seed corpus (fuzz/run.sh).
+fuzz_smoke() {
+  say "configure and build: fuzz"
+  cmake --preset fuzz >/dev/null
+  cmake --build build/fuzz --target fuzzers
+  say "fuzz smoke: ${KV_FUZZ_SECONDS:-10} s per target"
+  fuzz/run.sh "${KV_FUZZ_SECONDS:-10}"
+}
+
 case "${1:-}" in
   setup)
     setup ;;
@@ -72,8 +82,11 @@ case "${1:-}" in
     build native
     build native-asan
     build win32
+    rc=0
+    fuzz_smoke || rc=1
     start_display
-    run_tests ;;
+    run_tests || rc=1
+    exit $rc ;;
   demo)
     setup
     build native

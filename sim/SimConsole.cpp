@@ -84,7 +84,13 @@ bool CSimConsole::Start(const SimConsoleArgs& args, std::string* error) {
   info.hInstance = m_module.Instance();
   info.pName = m_name;
   info.pLogOutput = &CSimLog::Output;
-  if (!m_module.Entry()(&info) || !info.pPlugin) {
+  LARGE_INTEGER frequency, before, after;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&before);
+  const bool started = m_module.Entry()(&info);
+  QueryPerformanceCounter(&after);
+  m_entrySeconds = static_cast<double>(after.QuadPart - before.QuadPart) / static_cast<double>(frequency.QuadPart);
+  if (!started || !info.pPlugin) {
     *error = "CreatePlugin refused to start";
     Stop();
     return false;

@@ -59,6 +59,8 @@ class CSimConsole {
   HWND PluginWindow() const;
   IKDPlugin* Plugin() const { return m_plugin; }
   const char* PluginName() const { return m_name; }
+  // How long the plug-in's entry took in the last Start, in seconds.
+  double EntrySeconds() const { return m_entrySeconds; }
   CSimLog& Log() { return m_log; }
   CSimMessenger& Messenger() { return *m_messenger; }
   const SimConfig& Config() const { return m_config; }
@@ -94,6 +96,7 @@ class CSimConsole {
   IKDPlugin* m_plugin = nullptr;
   char m_name[260] = {};
   uint32_t m_third = 0;  // the third interface: only its address is handed out
+  double m_entrySeconds = 0;
   bool m_quitOnClose = false;
   std::vector<SimRequest> m_requests;
   AnswerSplits m_splits;
