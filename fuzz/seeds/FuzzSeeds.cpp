@@ -196,8 +196,9 @@ int main(int argc, char** argv) {
   }
 
   // Game log records naming sample items, with display texts as their text fields.
-  Bytes charRecords = {0}, itemRecords = {1};
+  Bytes charRecords, itemRecords;
   ByteWriter chars(&charRecords), itemsOut(&itemRecords);
+  uint16_t rows = 0;
   for (size_t i = 0; i < items.size() && i < 20; ++i) {
     GameLogItemRecord item;
     item.serial = 1000000007 + static_cast<int64_t>(i);
@@ -221,6 +222,7 @@ int main(int argc, char** argv) {
     event.position = item.position;
     event.text = item.text;
     WriteGameLogCharRecord(chars, event);
+    ++rows;
   }
   // Console edits: an operation keyword in the position field, comma fields as text.
   const char* edits[][2] = {{"MCP", "Thessaly,12,3400,5,1"}, {"MCG", "Kragmir,100000,250000"},
@@ -240,10 +242,23 @@ int main(int argc, char** argv) {
     item.position = edit[0];
     item.text = edit[1];
     WriteGameLogItemRecord(itemsOut, item);
+    ++rows;
   }
-  seeds.Add("fuzz_gamelog_records", "char_records", Join(SplitHeader({}), charRecords));
-  seeds.Add("fuzz_gamelog_records", "item_records", Join(SplitHeader({}), itemRecords));
-  seeds.Add("fuzz_gamelog_records", "item_records_parts", Join(SplitHeader({3, 40, 41, 500}), itemRecords));
+  // Whole 0x8001 answers: result, kind, a byte not used, the row count, the rows, the cursor.
+  auto gameLogAnswer = [rows](uint8_t kind, const Bytes& records) {
+    Bytes answer;
+    ByteWriter out(&answer);
+    out.U8(0);
+    out.U8(kind);
+    out.U8(0);
+    out.U16(rows);
+    out.Bytes(records.data(), records.size());
+    out.String("2026-10-03 00:51:59");
+    return answer;
+  };
+  seeds.Add("fuzz_gamelog_answer", "char_rows", Join(SplitHeader({}), gameLogAnswer(1, charRecords)));
+  seeds.Add("fuzz_gamelog_answer", "item_rows", Join(SplitHeader({}), gameLogAnswer(2, itemRecords)));
+  seeds.Add("fuzz_gamelog_answer", "history_parts", Join(SplitHeader({3, 40, 41, 500}), gameLogAnswer(4, itemRecords)));
   seeds.Add("fuzz_massive_msg", "item_records", Join(SplitHeader({5, 90}), itemRecords));
 
   if (!seeds.Ok()) {

@@ -135,37 +135,48 @@ TEST_F(GameRefData, clear_texts_keeps_records) {
   }
 }
 
-TEST_F(GameRefData, one_missing_file_among_thirteen) {
+// One step among thirteen fails: its file is missing, or it stops on an over-long line
+// or token. The load reports failure with the step's lines, and the steps after it
+// still run.
+TEST_F(GameRefData, one_failing_step_among_thirteen) {
+  const std::string longText(0x100000, 'z');
   struct Case {
     const char* file;
+    std::string content;  // empty: the file is missing
     LogLines messages;
   } cases[] = {
-      {"MagicOption.txt",
+      {"MagicOption.txt", "",
        {{0x01000000u, "RefData file : KV_GameRefData\\MagicOption.txt missing!"},
         {0x02000000u, "^2failed to load KV_GameRefData\\MagicOption.txt"}}},
-      {"TextUISystem.txt",
+      {"TextUISystem.txt", "",
        {{0x01000000u, "Text RefData file KV_GameRefData\\TextUISystem.txt missing!"},
         {0x02000000u, "^2failed to load KV_GameRefData\\TextUISystem.txt"}}},
-      {"CharacterData.txt",
+      {"CharacterData.txt", "",
        {{0x02000000u, "^2failed to load KV_GameRefData\\CharacterData.txt"},
         {0x02000000u, "^2failed to load KV_GameRefData\\CharacterData.txt"}}},
-      {"ItemData_2.txt",
+      {"ItemData_2.txt", "",
        {{0x01000000u, "RefData file : KV_GameRefData\\ItemData_2.txt missing!"},
         {0x02000000u, "^2failed to load KV_GameRefData\\ItemData_2.txt"},
         {0x02000000u, "^2failed to load KV_GameRefData\\ItemData.txt"}}},
+      {"TextQuest.txt", TextRow("SN_QNO_FIRST", "The first quest") + TextRow("SN_LONG", longText),
+       {{0x02000000u, "^2Text RefData file KV_GameRefData\\TextQuest.txt has a line longer than 1048575 bytes"},
+        {0x02000000u, "^2failed to load KV_GameRefData\\TextQuest.txt"}}},
+      {"SiegeFortress.txt", FortressRow(1, 3, "FORTRESS_B") + FortressRow(1, 4, longText),
+       {{0x02000000u, "^2RefData file : KV_GameRefData\\SiegeFortress.txt has a token longer than 1048575 bytes"},
+        {0x02000000u, "^2failed to load KV_GameRefData\\SiegeFortress.txt"}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.file);
     dir.WriteCompleteSet();
-    dir.Remove(c.file);
+    if (c.content.empty()) dir.Remove(c.file);
+    else dir.Write(c.file, c.content);
     CLogCapture::Lines().clear();
     CGameRefData data;
     EXPECT_FALSE(data.Load());
     EXPECT_EQ(CLogCapture::Lines(), c.messages);
-    // The steps after the failing one still ran.
     std::vector<const RefServerEventID*> events;
     data.GetServerEventList(events);
-    EXPECT_EQ(events.size(), 2u);
+    EXPECT_EQ(events.size(), 2u) << "the last step ran";
     EXPECT_NE(data.FindQuest(10), nullptr);
     EXPECT_TRUE(g_boxTexts.empty());
   }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -297,8 +298,22 @@ TEST(LineParser, columns_by_number) {
 TEST(LineParser, over_long_line_stops_the_file) {
   CScratchDir dir;
   CLogCapture log;
+  // A line with its CR LF of exactly 1048575 bytes fits; one byte more does not.
+  std::string fits = "k\t" + std::string(0xFFFFF - 4, 'y') + "\r\n";
+  dir.Write("Fits.txt", fits + fits + "next\r\n");
+  CRefDataParser2 fitting;
+  ASSERT_TRUE(fitting.Open("KV_GameRefData\\Fits.txt"));
+  for (int i = 0; i < 2; ++i) {
+    const CLineParser* line = fitting.ReadLine();
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(strlen(line->Find(1)), 0xFFFFFu - 4);
+  }
+  ASSERT_NE(fitting.ReadLine(), nullptr);
+  EXPECT_FALSE(fitting.LineTooLong());
+  EXPECT_TRUE(CLogCapture::Lines().empty());
+
   std::string half(0x80000, 'z');
-  dir.Write("Long.txt", "k\tv\r\n" + half + "\t" + half + "\r\nnext\r\n");
+  dir.Write("Long.txt", "k\tv\r\n" + half + "\t" + std::string(0x80000 - 3, 'z') + "\r\nnext\r\n");
   CRefDataParser2 parser;
   ASSERT_TRUE(parser.Open("KV_GameRefData\\Long.txt"));
   ASSERT_NE(parser.ReadLine(), nullptr);
