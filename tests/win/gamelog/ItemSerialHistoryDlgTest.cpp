@@ -16,6 +16,7 @@
 #include "win/gamelog/ModalDriver.h"
 #include "win/ui/ClipboardRead.h"
 #include "ui/Clipboard_win.h"
+#include "ui/GdiScope.h"
 
 namespace {
 
@@ -60,9 +61,22 @@ TEST_F(HistoryBox, lists_its_lines_in_order_with_the_serial_in_signed_decimal) {
   std::vector<std::vector<std::string>> rows;
   std::string columns;
   DWORD styles = 0;
+  COLORREF selectedFill = 0, otherFill = 0;
   EXPECT_EQ(Run([&](HWND b) {
               HWND list = GetDlgItem(b, IDC_HISTORY_LIST);
               rows = ListTexts(list, 9);
+              // Cells are drawn by the colour list drawing: a selected row on pale yellow.
+              ListView_SetItemState(list, 1, LVIS_SELECTED, LVIS_SELECTED);
+              RECT row1, row2;
+              ListView_GetItemRect(list, 1, &row1, LVIR_BOUNDS);
+              ListView_GetItemRect(list, 2, &row2, LVIR_BOUNDS);
+              WindowDC screen(nullptr);
+              MemoryDC dc(screen.Get());
+              GdiBitmap bitmap(CreateCompatibleBitmap(screen.Get(), 1000, 600));
+              GdiSelection selected(dc.Get(), bitmap.Get());
+              SendMessageA(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT | PRF_ERASEBKGND);
+              selectedFill = GetPixel(dc.Get(), 200, row1.top + 1);
+              otherFill = GetPixel(dc.Get(), 200, row2.top + 1);
               styles = ListView_GetExtendedListViewStyle(list);
               for (int c = 0; c < 9; ++c) {
                 char caption[64] = "";
@@ -81,6 +95,8 @@ TEST_F(HistoryBox, lists_its_lines_in_order_with_the_serial_in_signed_decimal) {
             "Serial 110R;Operation 100;Storage 80;Slot From 80;Slot To 80;ItemName 250;Description 350;Time 150;"
             "Position 200;");
   EXPECT_EQ(styles, 0x31u);
+  EXPECT_EQ(selectedFill, RGB(255, 255, 200));
+  EXPECT_EQ(otherFill, RGB(255, 255, 255));
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[0], (std::vector<std::string>{"-5", "first", "^6Inventory^0", " 1", "", "^2Sword^0", "^2red^0 text",
                                                "2026-11-03 23:59:58", "Velmora"}));
