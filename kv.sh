@@ -2,7 +2,8 @@
 # Set-up, demo and tests of KV_UserLog on Debian (bookworm), as root.
 #   ./kv.sh demo   build, then run KalderaSim with the plug-in and the sample data
 #   ./kv.sh demo --docs   the scripted demo, and its pictures refresh docs/img/
-#   ./kv.sh test   build every preset and run every test tier (native and under Wine)
+#   ./kv.sh test   build every preset, run every test tier (native and under Wine) and
+#                  each fuzz target for a short smoke run over its seeds
 #   ./kv.sh setup  only install what is missing
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -12,7 +13,7 @@ say() { printf '\n== %s\n' "$*"; }
 
 packages=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev
           g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386
-          xvfb xauth imagemagick locales)
+          xvfb xauth imagemagick locales clang libclang-rt-dev)
 locales_needed=(ko_KR zh_TW en_GB)
 
 setup() {
@@ -65,6 +66,15 @@ run_tests() {
   return $rc
 }
 
+# Every fuzz target for a few seconds over its seed corpus (fuzz/run.sh).
+fuzz_smoke() {
+  say "configure and build: fuzz"
+  cmake --preset fuzz >/dev/null
+  cmake --build build/fuzz --target fuzzers
+  say "fuzz smoke: ${KV_FUZZ_SECONDS:-10} s per target"
+  fuzz/run.sh "${KV_FUZZ_SECONDS:-10}"
+}
+
 case "${1:-}" in
   setup)
     setup ;;
@@ -73,8 +83,11 @@ case "${1:-}" in
     build native
     build native-asan
     build win32
+    rc=0
+    fuzz_smoke || rc=1
     start_display
-    run_tests ;;
+    run_tests || rc=1
+    exit $rc ;;
   demo)
     setup
     build native

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "GameLogRecords.h"
 #include "KDLogRecords.h"
 #include "ScriptRunner.h"
 #include "SimArgs.h"
@@ -67,8 +68,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   start.quitOnClose = true;
   std::string configPath = args.config.empty() ? BesideProgram("console.cfg") : args.config;
   std::string kdlogPath = args.kdlog.empty() ? BesideProgram("console_log.txt") : args.kdlog;
+  std::string gamelogPath = args.gamelog.empty() ? BesideProgram("game_log.txt") : args.gamelog;
+  std::string siegelogPath = args.siegelog.empty() ? BesideProgram("siege_log.txt") : args.siegelog;
+  std::string servereventPath = args.serverevent.empty() ? BesideProgram("server_event_log.txt") : args.serverevent;
   if (!LoadSimConfig(configPath.c_str(), &start.config, &error) ||
-      !LoadKDLogRecords(kdlogPath.c_str(), &start.kdlog, &error)) {
+      !LoadKDLogRecords(kdlogPath.c_str(), &start.kdlog, &error) ||
+      !LoadGameLogRecords(gamelogPath.c_str(), &start.gamelog, &error) ||
+      !LoadSiegeLog(siegelogPath.c_str(), &start.siegelog, &error) ||
+      !LoadServerEventLog(servereventPath.c_str(), &start.serverevent, &error)) {
     fprintf(stderr, "KalderaSim: %s\n", error.c_str());
     return 2;
   }
@@ -79,6 +86,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   size_t echoed = 0;
   console.Log().Note("console log service holds %u records from %s", static_cast<unsigned>(start.kdlog.size()),
                      kdlogPath.c_str());
+  console.Log().Note("shard managers hold %u game log records from %s", static_cast<unsigned>(start.gamelog.size()),
+                     gamelogPath.c_str());
+  console.Log().Note("shard managers hold %u siege log records from %s", static_cast<unsigned>(start.siegelog.size()),
+                     siegelogPath.c_str());
+  console.Log().Note("shard managers hold %u server event log records from %s",
+                     static_cast<unsigned>(start.serverevent.size()), servereventPath.c_str());
   if (!console.Start(start, &error)) {
     EchoLog(&console, &echoed);
     fprintf(stderr, "KalderaSim: %s\n", error.c_str());

@@ -151,3 +151,52 @@ std::vector<std::vector<std::string>> ListViewRows(HWND list, int columns) {
   }
   return rows;
 }
+
+bool SelectListRow(HWND page, int listId, int row) {
+  HWND list = GetDlgItem(page, listId);
+  if (!list || row < 0 || row >= ListView_GetItemCount(list)) return false;
+  ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+  ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  ListView_EnsureVisible(list, row, FALSE);
+  return true;
+}
+
+namespace {
+void CALLBACK EndMenuNow(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  EndMenu();
+}
+}  // namespace
+
+bool ChooseListMenuCommand(HWND page, int listId, WORD command) {
+  HWND list = GetDlgItem(page, listId);
+  if (!list) return false;
+  // The menu loop dispatches thread timers; this one ends the menu it runs.
+  UINT_PTR timer = SetTimer(nullptr, 0, 50, EndMenuNow);
+  NMITEMACTIVATE click{};
+  click.hdr.hwndFrom = list;
+  click.hdr.idFrom = static_cast<UINT_PTR>(listId);
+  click.hdr.code = NM_RCLICK;
+  click.iItem = ListView_GetNextItem(list, -1, LVNI_SELECTED);
+  SendMessageA(page, WM_NOTIFY, static_cast<WPARAM>(listId), reinterpret_cast<LPARAM>(&click));
+  KillTimer(nullptr, timer);
+  SendMessageA(page, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+  return true;
+}
+
+namespace {
+// A box opened over another disables it: the enabled one is on top.
+BOOL CALLBACK FindBox(HWND hwnd, LPARAM lp) {
+  if (!IsWindowVisible(hwnd) || !IsWindowEnabled(hwnd) || !ClassIs(hwnd, "#32770") ||
+      (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD))
+    return TRUE;
+  *reinterpret_cast<HWND*>(lp) = hwnd;
+  return FALSE;
+}
+}  // namespace
+
+HWND FindModalBox() {
+  HWND box = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
+  return box;
+}

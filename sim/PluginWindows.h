@@ -35,3 +35,16 @@ void PumpFor(DWORD ms);
 
 // Texts of a report list view, row by row, cell by cell (260 characters each).
 std::vector<std::vector<std::string>> ListViewRows(HWND list, int columns);
+
+// Selects row `row` of the page's list view `listId` (and only it); false when the list
+// has no such row.
+bool SelectListRow(HWND page, int listId, int row);
+
+// Right-clicks the page's list view `listId` as an operator would: the page gets its
+// right-click notification, and the popup menu it opens is closed again at once (as
+// with Escape); then the page receives menu command `command`.
+bool ChooseListMenuCommand(HWND page, int listId, WORD command);
+
+// The modal box the plug-in has open in this thread (a visible top-level dialog), or
+// null.
+HWND FindModalBox();

@@ -16,6 +16,8 @@ const DWORD kAnswerTimeoutMs = 10000;
 
 // The query button of each page, in tab order.
 const int kQueryButtons[4] = {1000, 1010, 1034, 1041};
+// The list view of the game log page, the one with a row menu.
+const int kRowMenuList = 1007;
 
 }  // namespace
 
@@ -80,18 +82,49 @@ UINT CScriptRunner::Run(const SimStep& step) {
         m_say(FormatString(kLineChars, "set control %d to \"%s\"", step.number, step.text.c_str()));
       return kPollMs;
     }
-    case SimStepKind::Query: {
+    case SimStepKind::Query:
+    case SimStepKind::Click: {
       HWND page = VisiblePage(Strip());
-      HWND button = page && m_tab >= 0 ? GetDlgItem(page, kQueryButtons[m_tab]) : nullptr;
+      int id = step.kind == SimStepKind::Click ? step.number : m_tab >= 0 ? kQueryButtons[m_tab] : 0;
+      HWND button = page && id ? GetDlgItem(page, id) : nullptr;
       if (!button) {
-        Fail("no page on show with a query button (click a tab first)");
+        Fail(FormatString(kLineChars, "no page on show with button %d (click a tab first)", id));
         return kPollMs;
       }
       SendMessageA(button, BM_CLICK, 0, 0);
-      m_say(FormatString(kLineChars, "pressed query button %d", kQueryButtons[m_tab]));
+      m_say(FormatString(kLineChars, "pressed button %d", id));
       m_waitingForAnswers = true;
       m_waitStart = GetTickCount();
       return kPollMs;
+    }
+    case SimStepKind::Row: {
+      HWND page = VisiblePage(Strip());
+      if (!page || !SelectListRow(page, kRowMenuList, step.number))
+        Fail(FormatString(kLineChars, "no row %d in the list of the page on show", step.number));
+      else
+        m_say(FormatString(kLineChars, "selected row %d", step.number));
+      return kPollMs;
+    }
+    case SimStepKind::Menu:
+    case SimStepKind::BoxClick: {
+      bool done = false;
+      if (step.kind == SimStepKind::Menu) {
+        HWND page = VisiblePage(Strip());
+        done = page && ChooseListMenuCommand(page, kRowMenuList, static_cast<WORD>(step.number));
+      } else if (HWND box = FindModalBox()) {
+        SendMessageA(box, WM_COMMAND, MAKEWPARAM(step.number, BN_CLICKED), 0);
+        done = true;
+      }
+      if (!done) {
+        Fail(FormatString(kLineChars, "no %s for command %d", step.kind == SimStepKind::Menu ? "list" : "modal box",
+                          step.number));
+        return kPollMs;
+      }
+      m_say(FormatString(kLineChars, "chose command %d of the %s", step.number,
+                         step.kind == SimStepKind::Menu ? "row menu" : "modal box"));
+      m_waitingForAnswers = true;
+      m_waitStart = GetTickCount();
+      return kSettleMs;
     }
     case SimStepKind::WaitMs:
       return static_cast<UINT>(step.number);

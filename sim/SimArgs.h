@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-enum class SimStepKind { Tab, Set, Query, WaitMs, Screenshot, Quit };
+enum class SimStepKind { Tab, Set, Query, Click, Row, Menu, BoxClick, WaitMs, Screenshot, Quit };
 
 struct SimStep {
   SimStepKind kind = SimStepKind::Quit;
-  int number = 0;    // tab index, control id or milliseconds
+  int number = 0;    // tab index, control id, row, menu command or milliseconds
   std::string text;  // control text or file name
 };
 
@@ -16,6 +16,9 @@ struct SimArgs {
   std::string dll;     // empty: KV_UserLog.dll beside the program
   std::string config;  // empty: console.cfg beside the program
   std::string kdlog;   // empty: console_log.txt beside the program
+  std::string gamelog; // empty: game_log.txt beside the program
+  std::string siegelog;     // empty: siege_log.txt beside the program
+  std::string serverevent;  // empty: server_event_log.txt beside the program
   int width = 1100, height = 860;
   bool help = false;
   std::vector<SimStep> steps;

@@ -41,6 +41,20 @@ bool CSimConsole::Start(const SimConsoleArgs& args, std::string* error) {
   });
   m_directory = std::make_unique<CSimDirectory>(m_config, &m_log);
   m_kdlog = std::make_unique<CKDLogService>(args.kdlog);
+  m_shards = std::make_unique<CShardManager>(m_directory.get(), &m_log);
+  m_gamelog = std::make_unique<CGameLogService>(args.gamelog, m_config);
+  // The simulated servers behind the shard managers, by inner request.
+  m_shards->Register(kMsgGameLogQuery, [this](CMsg* request, const RelayHead& head, MassiveMsgBuilder* answer) {
+    return m_gamelog->Serve(request, head, answer, &m_log);
+  });
+  m_siegelog = std::make_unique<CSiegeLogService>(args.siegelog, m_config);
+  m_shards->Register(kMsgSiegeLogQuery, [this](CMsg* request, const RelayHead& head, MassiveMsgBuilder* answer) {
+    return m_siegelog->Serve(request, head, answer, &m_log);
+  });
+  m_serverevent = std::make_unique<CServerEventLogService>(args.serverevent, m_config);
+  m_shards->Register(kMsgServerEventQuery, [this](CMsg* request, const RelayHead& head, MassiveMsgBuilder* answer) {
+    return m_serverevent->Serve(request, head, answer, &m_log);
+  });
 
   if (!RegisterConsoleClass(WndProc)) {
     *error = "cannot register the console window class";
@@ -70,7 +84,13 @@ bool CSimConsole::Start(const SimConsoleArgs& args, std::string* error) {
   info.hInstance = m_module.Instance();
   info.pName = m_name;
   info.pLogOutput = &CSimLog::Output;
-  if (!m_module.Entry()(&info) || !info.pPlugin) {
+  LARGE_INTEGER frequency, before, after;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&before);
+  const bool started = m_module.Entry()(&info);
+  QueryPerformanceCounter(&after);
+  m_entrySeconds = static_cast<double>(after.QuadPart - before.QuadPart) / static_cast<double>(frequency.QuadPart);
+  if (!started || !info.pPlugin) {
     *error = "CreatePlugin refused to start";
     Stop();
     return false;
@@ -96,6 +116,10 @@ void CSimConsole::Stop() {
   m_messenger.reset();
   m_directory.reset();
   m_kdlog.reset();
+  m_shards.reset();
+  m_gamelog.reset();
+  m_siegelog.reset();
+  m_serverevent.reset();
 }
 
 HWND CSimConsole::PluginWindow() const { return m_plugin ? m_plugin->GetWindow() : nullptr; }
@@ -169,6 +193,7 @@ void CSimConsole::Serve(CMsg* request) {
     void (CSimConsole::*serve)(CMsg* request);
   } kServices[] = {
       {kMsgKDLogQuery, &CSimConsole::ServeKDLog},
+      {kMsgRelay, &CSimConsole::ServeRelay},
   };
   for (const auto& service : kServices) {
     if (service.id == GetID(request)) {
@@ -193,6 +218,25 @@ void CSimConsole::ServeKDLog(CMsg* request) {
                query.category, query.beginTime.c_str(), query.endTime.c_str(), static_cast<unsigned>(n));
   }
   HandOver(&answer);
+}
+
+void CSimConsole::ServeRelay(CMsg* request) {
+  ShardReply reply;
+  if (!m_shards->Serve(request, &reply)) return;
+  HandOver(reply.relayAnswer.get());
+  if (reply.answer) HandOver(reply.answer.get());
+}
+
+void CSimConsole::HandOver(CMsg* answer) {
+  if (!m_plugin) return;
+  bool taken = false;
+  try {
+    taken = m_plugin->OnMessage(answer, nullptr);
+  } catch (...) {
+    m_log.Note("^2an exception left the plug-in's OnMessage (answer 0x%04X)", GetID(answer));
+    return;
+  }
+  if (!taken) m_log.Note("^3the plug-in did not take answer 0x%04X", GetID(answer));
 }
 
 void CSimConsole::HandOver(MassiveMsgBuilder* answer) {

@@ -12,11 +12,15 @@
 #include <vector>
 
 #include "AnswerSplits.h"
+#include "GameLogService.h"
 #include "KDLogService.h"
 #include "LogPane.h"
 #include "PluginModule.h"
+#include "ServerEventLogService.h"
+#include "ShardManager.h"
 #include "SimConfig.h"
 #include "SimDirectory.h"
+#include "SiegeLogService.h"
 #include "SimLog.h"
 #include "SimMessenger.h"
 
@@ -29,6 +33,9 @@ struct SimConsoleArgs {
   std::string dllPath;
   SimConfig config;
   std::vector<KDLogRecord> kdlog;
+  std::vector<GameLogEntry> gamelog;
+  std::vector<SiegeLogEntry> siegelog;
+  std::vector<ServerEventLogEntry> serverevent;
   int width = 1100;   // outer size of the console window
   int height = 860;
   bool show = true;
@@ -52,6 +59,8 @@ class CSimConsole {
   HWND PluginWindow() const;
   IKDPlugin* Plugin() const { return m_plugin; }
   const char* PluginName() const { return m_name; }
+  // How long the plug-in's entry took in the last Start, in seconds.
+  double EntrySeconds() const { return m_entrySeconds; }
   CSimLog& Log() { return m_log; }
   CSimMessenger& Messenger() { return *m_messenger; }
   const SimConfig& Config() const { return m_config; }
@@ -68,7 +77,9 @@ class CSimConsole {
   void DeliverOne();
   void Serve(CMsg* request);
   void ServeKDLog(CMsg* request);
+  void ServeRelay(CMsg* request);
   void HandOver(MassiveMsgBuilder* answer);
+  void HandOver(CMsg* answer);
 
   HWND m_hwnd = nullptr;
   SimConfig m_config;
@@ -77,10 +88,15 @@ class CSimConsole {
   std::unique_ptr<CSimMessenger> m_messenger;
   std::unique_ptr<CSimDirectory> m_directory;
   std::unique_ptr<CKDLogService> m_kdlog;
+  std::unique_ptr<CShardManager> m_shards;
+  std::unique_ptr<CGameLogService> m_gamelog;
+  std::unique_ptr<CSiegeLogService> m_siegelog;
+  std::unique_ptr<CServerEventLogService> m_serverevent;
   CPluginModule m_module;
   IKDPlugin* m_plugin = nullptr;
   char m_name[260] = {};
   uint32_t m_third = 0;  // the third interface: only its address is handed out
+  double m_entrySeconds = 0;
   bool m_quitOnClose = false;
   std::vector<SimRequest> m_requests;
   AnswerSplits m_splits;

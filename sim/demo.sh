@@ -6,7 +6,10 @@
 #
 # With a display a person can use, KalderaSim opens and runs until its window is closed.
 # Headless, it runs scripted instead: it clicks every tab, runs a query on the Kaldera
-# tab, saves a screenshot of each step as PNG under <top>/build/demo/ and ends.
+# tab, a character query and an item query on the game log tab, opens an item's serial
+# history from the row menu and then asks for all of it, runs a siege log query with
+# "Query More", a server event log query and one refused for a stopped manager service,
+# saves a screenshot of each step as PNG under <top>/build/demo/ and ends.
 #
 # Headless means any of: KV_DEMO_HEADLESS=1; no DISPLAY; standard output is not a
 # terminal; the display is served by Xvfb (as kv.sh starts one when there is no
@@ -28,7 +31,7 @@ out=$top/build/demo
 work=$out/work
 refdatagen=$native/tools/refdatagen/refdatagen
 
-for f in KalderaSim.exe KV_UserLog.dll console.cfg console_log.txt; do
+for f in KalderaSim.exe KV_UserLog.dll console.cfg console_log.txt game_log.txt siege_log.txt server_event_log.txt; do
   if [ ! -f "$sim_dir/$f" ]; then
     echo "demo: $sim_dir/$f is missing; build the win32 preset first" >&2
     exit 1
@@ -65,7 +68,10 @@ run_sim() {
   (cd "$work" && "$top/cmake/wine-run.sh" "$win32/wineprefix" "$exe" \
      --dll "$(winpath "$sim_dir/KV_UserLog.dll")" \
      --config "$(winpath "$sim_dir/console.cfg")" \
-     --kdlog "$(winpath "$sim_dir/console_log.txt")" "$@")
+     --kdlog "$(winpath "$sim_dir/console_log.txt")" \
+     --gamelog "$(winpath "$sim_dir/game_log.txt")" \
+     --siegelog "$(winpath "$sim_dir/siege_log.txt")" \
+     --serverevent "$(winpath "$sim_dir/server_event_log.txt")" "$@")
 }
 
 if [ "$headless" != 1 ]; then
@@ -74,7 +80,9 @@ if [ "$headless" != 1 ]; then
   exit 0
 fi
 
-shots=(tab0_kaldera tab1_game_log tab2_siege_log tab3_server_event_log kaldera_query)
+shots=(tab0_kaldera tab1_game_log tab2_siege_log tab3_server_event_log kaldera_query game_log_character
+       game_log_item game_log_history game_log_history_all siege_log_query siege_log_more server_event_query
+       server_event_stopped)
 steps=()
 for i in 0 1 2 3; do
   steps+=(--tab "$i" --screenshot "$(winpath "$out/${shots[$i]}.bmp")")
@@ -82,7 +90,28 @@ done
 # A query by category over the whole sample year: more than 100 GM commands, so the
 # plug-in lists 100 and warns of the limit.
 steps+=(--tab 0 --set 1015=Catagory --set "1016=GM Command" --set 1002=2026-1-1 --set 1003=00:00:00
-        --query --screenshot "$(winpath "$out/${shots[4]}.bmp")" --quit)
+        --query --screenshot "$(winpath "$out/${shots[4]}.bmp")")
+# Varnel on the first shard from 9 November on: every kind of character event (a first
+# page of 50, so "Query More" is on), then his items.
+steps+=(--tab 1 --set 1009=Character --set 1012=All --set 1001=Varnel --set 1002=2026-11-09
+        --set 1003=00:00:00 --set 1004=2026-11-30 --set 1005=23:59:59 --query
+        --screenshot "$(winpath "$out/${shots[5]}.bmp")"
+        --set 1009=Item --set 1012=All --query --screenshot "$(winpath "$out/${shots[6]}.bmp")")
+# The first item row's serial: its November history from the row menu, then all of it.
+steps+=(--row 0 --menu 1 --screenshot "$(winpath "$out/${shots[7]}.bmp")"
+        --box-click 1000 --screenshot "$(winpath "$out/${shots[8]}.bmp")" --box-click 1)
+# Northwatch on the first shard in November: a first page of 50 events, then "Query
+# More" appends the rest of the siege week.
+steps+=(--tab 2 --set 1028=Velmora-Ember --set 1029=FORTRESS_NORTHWATCH --set 1009=All --set 1030=2026-11-01
+        --set 1031=00:00:00 --set 1032=2026-11-30 --set 1033=23:59:59 --query
+        --screenshot "$(winpath "$out/${shots[9]}.bmp")"
+        --click 1036 --screenshot "$(winpath "$out/${shots[10]}.bmp")")
+# The Monster Invasion on the first shard; then the third shard, whose manager service
+# is stopped in console.cfg: the page refuses before it sends anything.
+steps+=(--tab 3 --set 1038=Velmora-Ember --set "1039=Monster Invasion" --set 1040=All --set 1002=2026-11-01
+        --set 1003=00:00:00 --set 1004=2026-11-30 --set 1005=23:59:59 --query
+        --screenshot "$(winpath "$out/${shots[11]}.bmp")"
+        --set 1038=Aschfeld-Gale --query --screenshot "$(winpath "$out/${shots[12]}.bmp")" --quit)
 
 echo "demo: running KalderaSim scripted (headless)"
 rc=0

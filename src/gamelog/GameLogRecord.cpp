@@ -52,7 +52,4 @@ void WriteGameLogItemRecord(ByteWriter& out, const GameLogItemRecord& r) {
   out.U64(static_cast<uint64_t>(r.amount));
 }
 
-std::string GameLogTimeText(const LogTime& t) {
-  return FormatString(kCaptionChars, "%d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
-                      t.second);
-}
+std::string GameLogTimeText(const LogTime& t) { return LogTimeText(t); }

@@ -1,24 +1,288 @@
 #include "gamelog/GameLogWindow.h"
 
+#include <commctrl.h>
+
+#include <cinttypes>
+#include <ctime>
+
+#include "base/Format.h"
+#include "base/LogOutput.h"
+#include "gamelog/GameLogKinds.h"
+#include "gamelog/ItemSerialHistoryDlg.h"
+#include "msg/Console.h"
+#include "msg/MsgIds.h"
 #include "resources/resource.h"
+#include "ui/Clipboard_win.h"
+#include "ui/ComboBox.h"
+#include "ui/DateTimePicker.h"
 #include "ui/Layout.h"
+#include "ui/ListColourDraw_win.h"
+#include "ui/ListView.h"
+#include "ui/PopupMenu.h"
+
+namespace {
+// Row menu commands.
+enum : WORD { kMenuShowHistory = 1, kMenuCopySerial = 2 };
+// The second Category entry is "Item": only its rows have a menu.
+const int kItemCategoryIndex = 1;
+// Extended list styles: grid lines, header drag-and-drop, full-row selection.
+const DWORD kListStyles = LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT;
+}  // namespace
+
+CGameLogWindow::CGameLogWindow() : m_session(m_refData) {}
 
 CGameLogWindow::~CGameLogWindow() = default;
 
 bool CGameLogWindow::Create(HINSTANCE instance, HWND parent) {
+  typedef LRESULT (CGameLogWindow::*Handler)(WPARAM, LPARAM);
+  static const struct {
+    WORD id, code;
+    Handler handler;
+  } kCommands[] = {
+      {IDC_GAMELOG_NEW_QUERY, BN_CLICKED, &CGameLogWindow::OnNewQuery},
+      {IDC_GAMELOG_QUERY_MORE, BN_CLICKED, &CGameLogWindow::OnQueryMore},
+      {IDC_GAMELOG_SET_DURATION, BN_CLICKED, &CGameLogWindow::OnSetDuration},
+      {IDC_GAMELOG_COPY, BN_CLICKED, &CGameLogWindow::OnCopyToClipboard},
+      {IDC_GAMELOG_CATEGORY, CBN_SELCHANGE, &CGameLogWindow::OnCategoryChanged},
+      {IDC_GAMELOG_QUERY_OPTION, CBN_SELCHANGE, &CGameLogWindow::OnQueryOptionChanged},
+      {kMenuShowHistory, 0, &CGameLogWindow::OnShowHistoryBySerial},
+      {kMenuCopySerial, 0, &CGameLogWindow::OnCopySerial},
+  };
+  static const struct {
+    UINT message;
+    Handler handler;
+  } kMessages[] = {
+      {WM_SIZE, &CGameLogWindow::OnSize},
+      {WM_NOTIFY, &CGameLogWindow::OnListNotify},
+  };
+  static const struct {
+    uint16_t id;
+    CAnswerTable<CGameLogWindow>::Handler handler;
+  } kAnswers[] = {
+      {kMsgGameLogAnswer, &CGameLogWindow::OnGameLogResult},
+      {kMsgRelayAnswer, &CGameLogWindow::OnRelayAnswer},
+  };
+  static const struct {
+    int id;
+    uint8_t anchors;
+  } kLayout[] = {
+      {IDC_GAMELOG_LIST, kAnchorAll},
+      {IDC_GAMELOG_QUERY_MORE, kAnchorBottomLeft},
+  };
+
   if (!CreateModeless(IDD_GAMELOG, parent, instance)) return false;
-  AddMessageHandler(WM_SIZE, &CGameLogWindow::OnSize);
-  AddLayout(this, GetItem(IDC_GAMELOG_LIST), kAnchorAll);
-  AddLayout(this, GetItem(IDC_GAMELOG_QUERY_MORE), kAnchorBottomLeft);
+  for (const auto& c : kCommands) AddCommandHandler(c.id, c.code, c.handler);
+  for (const auto& m : kMessages) AddMessageHandler(m.message, m.handler);
+  for (const auto& a : kAnswers) m_answers.Set(a.id, a.handler);
+  for (const auto& l : kLayout) AddLayout(this, GetItem(l.id), l.anchors);
+
+  m_hList = GetItem(IDC_GAMELOG_LIST);
+  m_hCategory = GetItem(IDC_GAMELOG_CATEGORY);
+  m_hOption = GetItem(IDC_GAMELOG_QUERY_OPTION);
+  m_hShard = GetItem(IDC_GAMELOG_SHARD);
+
+  SetUpList();
+  FillCategories();
+  EnableItem(IDC_GAMELOG_QUERY_OPTION, false);
+  ListView_SetExtendedListViewStyle(m_hList, kListStyles);
+  FillShards();
+  EnableItem(IDC_GAMELOG_QUERY_MORE, false);
+  EnableItem(IDC_GAMELOG_ITEM_CODENAME, false);
+  SetItemInt(IDC_GAMELOG_DAYS, 1, true);
+
+  // A page built again keeps the reference data it already holds.
+  if (!m_refDataLoaded) m_refDataLoaded = m_refData.Load();
+  if (!m_refDataLoaded) {
+    LogOutput(kLogDataError, "cannot load Game Ref Data!!");
+    return false;
+  }
   return true;
 }
 
 bool CGameLogWindow::Dispatch(CMsg* msg, CMassiveMsg* massive) { return m_answers.Dispatch(this, msg, massive); }
 
-// The page keeps nothing from answers until its queries are built.
-void CGameLogWindow::ClearGameLog() {}
+void CGameLogWindow::ClearGameLog() { m_session.ClearGameLog(); }
+
+void CGameLogWindow::SetUpList() { ListView_SetExtendedListViewStyle(m_hList, LVS_EX_FULLROWSELECT); }
+
+void CGameLogWindow::FillCategories() {
+  for (const GameLogChoice& kind : GameLogKinds()) ComboAdd(m_hCategory, kind.code, "%s", kind.text);
+}
+
+void CGameLogWindow::FillShards() {
+  for (const KDShardRecord* shard : ShardRecords()) {
+    // The name field holds at most 63 characters and its zero; read no further.
+    ComboAdd(m_hShard, shard->id, "%s", FieldText(shard->name, sizeof shard->name).c_str());
+  }
+  ComboSetCurSel(m_hShard, 0);
+}
 
 LRESULT CGameLogWindow::OnSize(WPARAM, LPARAM) {
   ApplyLayout(this);
+  return 0;
+}
+
+const KDShardRecord* CGameLogWindow::SelectedShard() {
+  uint16_t id = static_cast<uint16_t>(ComboGetSelData(m_hShard));
+  return id ? FindShardRecord(id) : nullptr;
+}
+
+GameLogQueryInput CGameLogWindow::ReadInput() {
+  GameLogQueryInput input;
+  input.shardId = static_cast<uint16_t>(ComboGetSelData(m_hShard));
+  input.kind = static_cast<uint8_t>(ComboGetSelData(m_hCategory));
+  input.option = static_cast<uint8_t>(ComboGetSelData(m_hOption));
+  input.charName = GetItemText(IDC_GAMELOG_CHARNAME);
+  input.beginText = GetDateTimeText(GetItem(IDC_GAMELOG_BEGIN_DATE), GetItem(IDC_GAMELOG_BEGIN_TIME));
+  input.endText = GetDateTimeText(GetItem(IDC_GAMELOG_END_DATE), GetItem(IDC_GAMELOG_END_TIME));
+  input.shard = input.shardId ? FindShardRecord(input.shardId) : nullptr;
+  input.codeName = GetItemText(IDC_GAMELOG_ITEM_CODENAME);
+  return input;
+}
+
+LRESULT CGameLogWindow::OnCategoryChanged(WPARAM, LPARAM) {
+  uint8_t kind = static_cast<uint8_t>(ComboGetSelData(m_hCategory));
+  if (kind != kGameLogKindChar && kind != kGameLogKindItem && kind != kGameLogKindQuest) return 0;
+  ::ComboReset(m_hOption);
+  for (const GameLogChoice& option : GameLogOptionsOf(kind)) ComboAdd(m_hOption, option.code, "%s", option.text);
+  // Selecting the first option here is no option change: the code name edit stays.
+  if (kind != kGameLogKindQuest) ComboSetCurSel(m_hOption, 0);
+  EnableItem(IDC_GAMELOG_QUERY_OPTION, kind != kGameLogKindQuest);
+  return 0;
+}
+
+LRESULT CGameLogWindow::OnQueryOptionChanged(WPARAM, LPARAM) {
+  bool byCodeName = ComboGetSelData(m_hCategory) == kGameLogKindItem &&
+                    ComboGetSelData(m_hOption) == kItemOptionByCodeName;
+  EnableItem(IDC_GAMELOG_ITEM_CODENAME, byCodeName);
+  return 0;
+}
+
+LRESULT CGameLogWindow::OnSetDuration(WPARAM, LPARAM) {
+  time_t now = time(nullptr);
+  int64_t begin = 0;
+  if (!DurationBegin(GetItemInt(IDC_GAMELOG_DAYS, true), now, &begin)) return 0;
+  // A start too far back for the calendar leaves the Begin pickers as they are.
+  SetDateTimePickers(m_hWnd, IDC_GAMELOG_BEGIN_DATE, IDC_GAMELOG_BEGIN_TIME, static_cast<time_t>(begin));
+  SetDateTimePickers(m_hWnd, IDC_GAMELOG_END_DATE, IDC_GAMELOG_END_TIME, now);
+  return 0;
+}
+
+LRESULT CGameLogWindow::OnNewQuery(WPARAM, LPARAM) {
+  GameLogQueryInput input = ReadInput();
+  if (m_session.NewQuery(input)) ApplyColumns(m_session.SetupColumns(input.kind));
+  return 0;
+}
+
+LRESULT CGameLogWindow::OnQueryMore(WPARAM, LPARAM) {
+  if (!m_session.QueryMore(ListView_GetItemCount(m_hList))) return 0;
+  EnableItem(IDC_GAMELOG_NEW_QUERY, false);
+  EnableItem(IDC_GAMELOG_QUERY_MORE, false);
+  return 0;
+}
+
+void CGameLogWindow::ApplyColumns(const GameLogColumnSteps& steps) {
+  if (steps.deleteRows) DeleteAllRows(m_hList);
+  if (!steps.replaceColumns) return;
+  DeleteAllColumns(m_hList);
+  int column = 0;
+  for (const GameLogColumn& c : steps.columns) InsertColumn(m_hList, column++, c.width, c.caption, c.rightAligned);
+}
+
+void CGameLogWindow::OnRelayAnswer(CMsg* msg, CMassiveMsg*) {
+  if (msg) SkipRest(msg);
+  EnableItem(IDC_GAMELOG_NEW_QUERY, true);
+}
+
+void CGameLogWindow::OnGameLogResult(CMsg*, CMassiveMsg* massive) {
+  EnableItem(IDC_GAMELOG_NEW_QUERY, true);
+  GameLogAnswerSteps steps = m_session.OnAnswer(massive);
+  AppendRows(steps.rows);
+  if (steps.queryMore != ButtonChange::kLeave)
+    EnableItem(IDC_GAMELOG_QUERY_MORE, steps.queryMore == ButtonChange::kEnable);
+  if (!steps.whole) return;
+  if (steps.queryKind == kGameLogKindSerial) {
+    ShowHistory(steps);
+    return;
+  }
+  ReportGameLogCount(steps.rowCount, ListView_GetItemCount(m_hList));
+}
+
+void CGameLogWindow::AppendRows(const std::vector<GameLogListRow>& rows) {
+  // Texts from the servers and the reference files are cell contents, never formats.
+  for (const GameLogListRow& row : rows) {
+    int at = AppendRow(m_hList, "", row.itemData);
+    if (at < 0) break;
+    for (size_t column = 0; column < row.cells.size(); ++column)
+      SetCellText(m_hList, at, static_cast<int>(column), "%s", row.cells[column].c_str());
+  }
+}
+
+void CGameLogWindow::ShowHistory(const GameLogAnswerSteps& steps) {
+  const KDShardRecord* shard = m_session.OpensHistory(steps) ? SelectedShard() : nullptr;
+  if (!shard) {
+    // No box opens: the pending request is over all the same.
+    m_session.EndHistory();
+    return;
+  }
+  CItemSerialHistoryDlg box;
+  for (const SerialHistoryEntry& entry : steps.history) box.AddEntry(entry);
+  box.SetQuery(shard, steps.lastSerial);
+  // The console keeps delivering while the box is open; an answer that arrives then is
+  // handled as ever (its rows listed, its own box opened over this one). Nothing here
+  // refers into the session's lists across the box.
+  box.Run(m_hInstance, m_hWnd);
+  m_session.EndHistory();
+  ReportGameLogCount(steps.rowCount, ListView_GetItemCount(m_hList));
+}
+
+LRESULT CGameLogWindow::OnCopyToClipboard(WPARAM, LPARAM) {
+  if (CopyListToClipboard(m_hList, m_session.ColumnCount()))
+    LogOutput(kLogResult, "log data copy to clipboard");
+  else
+    LogOutput(kLogRefusal, "clipboard is busy; log data not copied");
+  return 0;
+}
+
+LRESULT CGameLogWindow::OnListNotify(WPARAM, LPARAM lParam) {
+  const NMHDR* hdr = reinterpret_cast<const NMHDR*>(lParam);
+  if (!hdr || hdr->hwndFrom != m_hList) return 0;
+  switch (hdr->code) {
+    case NM_CUSTOMDRAW:
+      return DrawColourListCell(m_hWnd, lParam);
+    case NM_RCLICK:
+      ShowRowMenu();
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+void CGameLogWindow::ShowRowMenu() {
+  if (::ComboGetCurSel(m_hCategory) != kItemCategoryIndex) return;
+  int row = FirstSelectedRow(m_hList);
+  int64_t serial = 0;
+  if (row < 0 || !m_session.SerialOfRow(GetRowData(m_hList, row), &serial)) return;
+  m_menuSerial = serial;
+  m_menuShown = true;
+  CWin32Control_PopupMenu menu;
+  menu.AppendItem(MF_STRING, kMenuShowHistory, "%s", "Show History by Serial");
+  menu.AppendItem(MF_STRING, kMenuCopySerial, "%s", "Copy Serial To Clipboard");
+  menu.Track(this);
+}
+
+LRESULT CGameLogWindow::OnCopySerial(WPARAM, LPARAM) {
+  if (!m_menuShown) return 0;
+  m_menuShown = false;
+  CopyToClipboard(FormatString(kCaptionChars, "%" PRId64, m_menuSerial).c_str());
+  return 0;
+}
+
+LRESULT CGameLogWindow::OnShowHistoryBySerial(WPARAM, LPARAM) {
+  if (!m_menuShown) return 0;
+  m_menuShown = false;
+  m_session.RequestHistory(m_menuSerial, SelectedShard(),
+                           GetDateTimeText(GetItem(IDC_GAMELOG_BEGIN_DATE), GetItem(IDC_GAMELOG_BEGIN_TIME)),
+                           GetDateTimeText(GetItem(IDC_GAMELOG_END_DATE), GetItem(IDC_GAMELOG_END_TIME)));
   return 0;
 }

@@ -10,6 +10,19 @@ KDShardRecord* FindShardRecord(uint16_t shardId) {
   return dir ? dir->FindShard(shardId) : nullptr;
 }
 
+std::vector<const KDShardRecord*> ShardRecords() {
+  // A farm has a few dozen shards; the bound keeps a broken list from running forever.
+  const size_t kMostShards = 65536;
+  std::vector<const KDShardRecord*> shards;
+  IKDDirectory* dir = Console().directory;
+  KDList* list = dir ? dir->GetShardList() : nullptr;
+  if (!list || !list->sentinel) return shards;
+  for (KDListNode* n = list->sentinel->next; n && n != list->sentinel && shards.size() < kMostShards; n = n->next) {
+    if (n->element) shards.push_back(static_cast<const KDShardRecord*>(n->element));
+  }
+  return shards;
+}
+
 const char* FirstWorldName() {
   IKDDirectory* dir = Console().directory;
   KDList* list = dir ? dir->GetWorldList() : nullptr;

@@ -6,6 +6,7 @@
 // Portable: native tests supply their own console behind the same interfaces.
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "msg/Msg.h"
 
@@ -103,5 +104,7 @@ ConsoleLinks& Console();
 
 // The shard record by identifier, or null (no directory, or no such shard).
 KDShardRecord* FindShardRecord(uint16_t shardId);
+// The shard records of the directory's shard list, in the console's order.
+std::vector<const KDShardRecord*> ShardRecords();
 // The name of the first entry of the world list, or null when the list is empty.
 const char* FirstWorldName();

@@ -1,5 +1,7 @@
 #include "msg/LogTime.h"
 
+#include "base/Format.h"
+
 LogTime DecodeLogTime(const uint8_t* b) {
   LogTime t;
   t.year = static_cast<int16_t>(LoadLE16(b));
@@ -32,4 +34,9 @@ void WriteLogTime(ByteWriter& out, const LogTime& t) {
   uint8_t bytes[kLogTimeSize];
   EncodeLogTime(bytes, t);
   out.Bytes(bytes, kLogTimeSize);
+}
+
+std::string LogTimeText(const LogTime& t) {
+  return FormatString(kCaptionChars, "%d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
+                      t.second);
 }

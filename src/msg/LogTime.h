@@ -2,6 +2,7 @@
 // The 16-byte timestamp that log records carry (the layout of an ODBC timestamp):
 //   s16 year, u16 month, day, hour, minute, second, u32 fraction; little-endian.
 #include <cstdint>
+#include <string>
 
 #include "base/ByteOrder.h"
 #include "msg/MassiveMsg.h"
@@ -20,3 +21,7 @@ void EncodeLogTime(uint8_t* bytes, const LogTime& time);
 // Reads the 16 bytes from a multi-part answer; throws CMsgException when they are not there.
 LogTime ReadLogTime(CMassiveMsg* massive);
 void WriteLogTime(ByteWriter& out, const LogTime& time);
+
+// "%d-%02d-%02d %02d:%02d:%02d" (no fraction): the Time column of the game, siege and
+// server event logs.
+std::string LogTimeText(const LogTime& time);

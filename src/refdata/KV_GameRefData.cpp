@@ -60,6 +60,7 @@ void CGameRefData::CompactAll() {
   m_levels.Compact();
   m_fortresses.Compact();
   m_serverEvents.Compact();
+  m_texts.Compact();
 }
 
 void CGameRefData::SealAll() {
@@ -110,16 +111,17 @@ void CGameRefData::GetServerEventList(std::vector<const RefServerEventID*>& list
 
 std::vector<CGameRefData::RefDataMemory> CGameRefData::MemoryByKind() const {
   return {
-      {"items", m_items.Size(), m_items.Bytes()},
-      {"characters", m_chars.Size(), m_chars.Bytes()},
-      {"skills", m_skills.Size(), m_skills.Bytes()},
-      {"masteries", m_masteries.Size(), m_masteries.Bytes()},
-      {"quests", m_quests.Size(), m_quests.Bytes()},
-      {"magic options", m_magicOptions.Size(), m_magicOptions.Bytes()},
-      {"magic option assignments", m_magicOptAssigns.Size(), m_magicOptAssigns.Bytes()},
-      {"levels", m_levels.Size(), m_levels.Bytes()},
-      {"fortresses", m_fortresses.Size(), m_fortresses.Bytes()},
-      {"server events", m_serverEvents.Size(), m_serverEvents.Bytes()},
-      {"texts", m_texts.Size(), m_texts.Bytes()},
+      {"items", m_items.Size(), m_items.Bytes(), m_items.ContentBytes()},
+      {"characters", m_chars.Size(), m_chars.Bytes(), m_chars.ContentBytes()},
+      {"skills", m_skills.Size(), m_skills.Bytes(), m_skills.ContentBytes()},
+      {"masteries", m_masteries.Size(), m_masteries.Bytes(), m_masteries.ContentBytes()},
+      {"quests", m_quests.Size(), m_quests.Bytes(), m_quests.ContentBytes()},
+      {"magic options", m_magicOptions.Size(), m_magicOptions.Bytes(), m_magicOptions.ContentBytes()},
+      {"magic option assignments", m_magicOptAssigns.Size(), m_magicOptAssigns.Bytes(),
+       m_magicOptAssigns.ContentBytes()},
+      {"levels", m_levels.Size(), m_levels.Bytes(), m_levels.ContentBytes()},
+      {"fortresses", m_fortresses.Size(), m_fortresses.Bytes(), m_fortresses.ContentBytes()},
+      {"server events", m_serverEvents.Size(), m_serverEvents.Bytes(), m_serverEvents.ContentBytes()},
+      {"texts", m_texts.Size(), m_texts.Bytes(), m_texts.ContentBytes()},
   };
 }

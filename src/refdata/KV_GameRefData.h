@@ -58,6 +58,7 @@ class CGameRefData {
     const char* kind;
     size_t records;
     size_t bytes;  // heap held for the kind: records, texts, container overhead
+    size_t kept;   // content kept: number fields, and texts with their terminators
   };
   std::vector<RefDataMemory> MemoryByKind() const;
 

@@ -1,47 +1,49 @@
 #include "refdata/LineParser.h"
 
-#include <cstring>
-
 #include "refdata/RefToken.h"
 
-namespace {
-
-// Where the line that continues at p ends (behind its CR LF, or at the terminating
-// zero when it has none), and where the next line starts (null when none).
-char* FindLineEnd(char* p, char** next) {
-  for (char* q = p;; ++q) {
-    q = strchr(q, '\r');
-    if (!q) {
-      *next = nullptr;
-      return p + strlen(p);
-    }
-    if (q[1] == '\n') {
-      *next = q[2] ? q + 2 : nullptr;
-      return q + 2;
-    }
-  }
-}
-
-}  // namespace
-
-char* CLineParser::Split(char* line, const char* end, size_t maxColumns, bool* tooLong) {
+char* CLineParser::Split(RefScanCursor& scan, char* line, size_t maxColumns, bool* tooLong) {
   m_columns.clear();
-  char* p = line;
-  char* next = nullptr;
+  char* tokenStart = line;
   char* lineEnd = nullptr;
+  char* next = nullptr;
+  // A block at a time: the TABs before the line's end cut columns while there is room;
+  // the first CR LF or zero ends the line.
+  scan.MoveTo(line);
+  RefMask before = scan.Before(line);
   for (;;) {
-    if (m_columns.size() == maxColumns) {
-      lineEnd = FindLineEnd(p, &next);
-      break;
+    const RefBlockMasks m = scan.Masks();  // a copy: stores through char pointers may alias the cursor
+    char* block = scan.Block();
+    const RefMask stops = (m.lineEnds | m.zeros) & ~before;
+    RefMask tabs = m.tabs & ~before & BitsBelowLowest(stops);
+    while (tabs && m_columns.size() < maxColumns) {
+      char* at = block + LowBit(tabs);
+      tabs &= tabs - 1;
+      *at = '\0';
+      AddColumn(tokenStart, at);
+      tokenStart = at + 1;
     }
-    RefTokenCut cut = CutRefToken(p, end);
-    m_columns.push_back(p);
-    if (cut.endsLine || !cut.next) {
-      next = cut.next;
-      lineEnd = cut.after;
-      break;
+    if (!stops) {
+      scan.NextBlock();
+      before = 0;
+      continue;
     }
-    p = cut.next;
+    char* at = block + LowBit(stops);
+    const bool cutting = m_columns.size() < maxColumns;
+    if (*at == '\r') {
+      if (cutting) {
+        *at = '\0';
+        AddColumn(tokenStart, at);
+      }
+      lineEnd = at + 2;
+      next = *lineEnd ? lineEnd : nullptr;
+    } else {
+      // The terminating zero ends the last line and its unterminated token; right
+      // behind a TAB it ends the data with no further token.
+      if (cutting && at != tokenStart) AddColumn(tokenStart, at);
+      lineEnd = at;
+    }
+    break;
   }
   // The line with its CR LF and the buffer's terminating zero must fit 1 MiB.
   *tooLong = static_cast<size_t>(lineEnd - line) > kRefLineLimit;

@@ -5,23 +5,38 @@
 #include <cstdint>
 #include <vector>
 
+#include "refdata/RefScan.h"
+
 class CLineParser {
  public:
   CLineParser() = default;
   virtual ~CLineParser() = default;
 
-  // Splits the line starting at `line` (not at the terminating zero at end) into columns
-  // 0, 1, 2, ... up to maxColumns; the rest of the line is passed over unsplit. Returns
-  // where the next line starts, or null when the data ends. Sets *tooLong when the
-  // line exceeds its limit (a token never exceeds the line).
-  char* Split(char* line, const char* end, size_t maxColumns, bool* tooLong);
+  // Splits the line starting at `line` (not at the terminating zero) into columns 0, 1,
+  // 2, ... up to maxColumns; the rest of the line is passed over unsplit. scan walks the
+  // text the line lies in. Returns where the next line starts, or null when the data
+  // ends. Sets *tooLong when the line exceeds its limit (a token never exceeds the line).
+  char* Split(RefScanCursor& scan, char* line, size_t maxColumns, bool* tooLong);
 
   // The token of the column, or null when the line has no such column.
   const char* Find(uint32_t column) const {
-    return column < m_columns.size() ? m_columns[column] : nullptr;
+    return column < m_columns.size() ? m_columns[column].text : nullptr;
   }
+  // Bytes of the column's token; 0 when the line has no such column.
+  size_t Length(uint32_t column) const { return column < m_columns.size() ? m_columns[column].length : 0; }
   size_t Columns() const { return m_columns.size(); }
 
  private:
-  std::vector<const char*> m_columns;
+  struct Column {
+    const char* text;
+    size_t length;
+  };
+  std::vector<Column> m_columns;
+
+  // Field by field: a whole Column built aside and copied in stalls on its own stores.
+  void AddColumn(const char* text, const char* end) {
+    m_columns.emplace_back();
+    m_columns.back().text = text;
+    m_columns.back().length = static_cast<size_t>(end - text);
+  }
 };

@@ -1,6 +1,7 @@
 #include "refdata/RecordReader.h"
 
 const char* CRecordReader::Text() {
+  Flush();
   if (!m_ok) return "";
   const char* token = m_parser.GetString(m_ok);
   if (!m_ok) return "";

@@ -74,29 +74,35 @@ bool LoadTextFile(const char* path, CTextTable& table) {
     const char* key;
     const char* text;
     size_t keyLength;
+    size_t textLength;
     uint32_t hash;
   };
   enum { kAhead = 8 };
   Pending pending[kAhead];
   size_t lines = 0;
-  Pending current = {"", "", 0, CTextTable::Hash("", 0)};
+  Pending current = {"", "", 0, 0, CTextTable::Hash("", 0)};
   // Columns past 8 are never read: they are passed over unsplit.
   while (const CLineParser* line = parser.ReadLine(9)) {
     if (const char* column = line->Find(1)) {
       current.key = column;
-      current.keyLength = strlen(column);
+      current.keyLength = line->Length(1);
       current.hash = CTextTable::Hash(column, current.keyLength);
     }
-    if (const char* column = line->Find(8)) current.text = column;
+    if (const char* column = line->Find(8)) {
+      current.text = column;
+      current.textLength = line->Length(8);
+    }
     Pending& slot = pending[lines % kAhead];
-    if (lines >= kAhead && !table.Insert(slot.key, slot.keyLength, slot.hash, slot.text)) return false;
+    if (lines >= kAhead && !table.Insert(slot.key, slot.keyLength, slot.hash, slot.text, slot.textLength)) {
+      return false;
+    }
     slot = current;
     table.Prefetch(current.hash);
     ++lines;
   }
   for (size_t i = lines > kAhead ? lines - kAhead : 0; i < lines; ++i) {
     const Pending& slot = pending[i % kAhead];
-    if (!table.Insert(slot.key, slot.keyLength, slot.hash, slot.text)) return false;
+    if (!table.Insert(slot.key, slot.keyLength, slot.hash, slot.text, slot.textLength)) return false;
   }
   return !parser.LineTooLong();
 }

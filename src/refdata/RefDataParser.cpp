@@ -13,6 +13,7 @@ bool CRefDataParser::Open(const char* path) {
   // A text that starts with a zero (a U+0000 first character) holds no token.
   m_end = m_text.data.get() + m_text.size;
   if (m_text.data.get()[0] != '\0') m_cursor = m_text.data.get();
+  m_scan.Start(m_text.data.get(), m_end);
   return true;
 }
 
@@ -20,7 +21,7 @@ const char* CRefDataParser::GetString(bool& ok) {
   ok = m_cursor != nullptr;
   if (!ok) return "";
   char* token = m_cursor;
-  RefTokenCut cut = CutRefToken(token, m_end);
+  RefTokenCut cut = CutRefToken(m_scan, token);
   m_cursor = cut.next;
   if (cut.length > kRefTokenLimit) {
     FailTooLong();
@@ -40,7 +41,7 @@ void CRefDataParser::SkipTokens(int count, bool& ok) {
     return;
   }
   bool tooLong = false;
-  m_cursor = SkipRefTokens(m_cursor, m_end, &count, &tooLong);
+  m_cursor = SkipRefTokens(m_scan, m_cursor, &count, &tooLong);
   if (tooLong) FailTooLong();
   ok = !tooLong && count == 0;
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/HeapBuffer.h"
+#include "refdata/RefScan.h"
 
 class CRefDataParser {
  public:
@@ -37,6 +38,7 @@ class CRefDataParser {
   HeapBuffer m_text;
   char* m_cursor = nullptr;
   const char* m_end = nullptr;  // the terminating zero
+  RefScanCursor m_scan;
   bool m_tokenTooLong = false;
   std::string m_path;
 

@@ -11,13 +11,14 @@ bool CRefDataParser2::Open(const char* path) {
   if (!LoadRefDataText(path, &m_text)) return false;
   m_end = m_text.data.get() + m_text.size;
   if (m_text.data.get()[0] != '\0') m_readPos = m_text.data.get();
+  m_scan.Start(m_text.data.get(), m_end);
   return true;
 }
 
 const CLineParser* CRefDataParser2::ReadLine(size_t maxColumns) {
   if (!m_readPos) return nullptr;
   bool tooLong = false;
-  m_readPos = m_line.Split(m_readPos, m_end, maxColumns, &tooLong);
+  m_readPos = m_line.Split(m_scan, m_readPos, maxColumns, &tooLong);
   if (tooLong) {
     LogOutput(kLogDataError, "^2Text RefData file %s has a line longer than %u bytes", m_path.c_str(),
               static_cast<unsigned>(kRefLineLimit));

@@ -6,6 +6,7 @@
 
 #include "base/HeapBuffer.h"
 #include "refdata/LineParser.h"
+#include "refdata/RefScan.h"
 
 class CRefDataParser2 {
  public:
@@ -30,6 +31,7 @@ class CRefDataParser2 {
   HeapBuffer m_text;
   char* m_readPos = nullptr;
   const char* m_end = nullptr;  // the terminating zero
+  RefScanCursor m_scan;
   bool m_lineTooLong = false;
   std::string m_path;
 };

@@ -9,6 +9,7 @@
 class RefLevelExpOffset {
  public:
   uint8_t level = 0;  // column 0, the key
+  static constexpr size_t kKeptFieldBytes = sizeof(uint8_t);
 
   uint32_t Key() const { return level; }
   bool Read(CRefDataParser& parser, CStringPool& pool);

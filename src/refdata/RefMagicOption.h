@@ -9,6 +9,7 @@
 class RefMagicOption {
  public:
   int32_t id = 0;  // column 1, the key
+  static constexpr size_t kKeptFieldBytes = sizeof(int32_t);
 
   uint32_t Key() const { return static_cast<uint32_t>(id); }
   bool Read(CRefDataParser& parser, CStringPool& pool);
@@ -18,6 +19,7 @@ class RefMagicOptAssign {
  public:
   // Columns 1, 2 and 3 (8 bits each) in bits 0-7, 16-23 and 24-31; bits 8-15 are 0.
   uint32_t key = 0;
+  static constexpr size_t kKeptFieldBytes = sizeof(uint32_t);
 
   uint32_t Key() const { return key; }
   bool Read(CRefDataParser& parser, CStringPool& pool);

@@ -2,7 +2,7 @@
 
 #include "refdata/RecordReader.h"
 
-bool RefObjCommon::ReadCommon(CRecordReader& in) {
+void RefObjCommon::ReadCommon(CRecordReader& in) {
   in.Skip(1);  // enabled: not tested for characters and items
   id = in.Int();
   codeName = in.Text();
@@ -19,7 +19,6 @@ bool RefObjCommon::ReadCommon(CRecordReader& in) {
   in.Skip(2);
   rarity = in.Int();
   in.Skip(41);  // columns 16-56
-  return in.Ok();
 }
 
 bool RefObjChar::Read(CRefDataParser& parser, CStringPool& pool) {

@@ -1,6 +1,7 @@
 #pragma once
 // Object records: characters (104 columns) and items (160 columns), both starting
 // with the 57 common columns. Only what the log texts use is kept.
+#include <cstddef>
 #include <cstdint>
 
 #include "refdata/ObjTypeWord.h"
@@ -17,10 +18,14 @@ class RefObjCommon {
   int32_t rarity = 0;            // column 15: 2 marks a rare item
   uint16_t typeWord = 0;         // columns 7-12
 
+  // Bytes of the number fields kept (the texts are counted by their pool).
+  static constexpr size_t kKeptFieldBytes = sizeof(int32_t) * 2 + sizeof(uint16_t);
+
   uint32_t Key() const { return static_cast<uint32_t>(id); }
 
  protected:
-  bool ReadCommon(CRecordReader& in);
+  // Columns 0-56; the caller's reader tells whether they were all there.
+  void ReadCommon(CRecordReader& in);
 };
 
 class RefObjChar : public RefObjCommon {

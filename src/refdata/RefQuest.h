@@ -10,6 +10,7 @@ class RefQuest {
  public:
   int32_t id = 0;             // column 1, the key
   const char* codeName = "";  // column 2
+  static constexpr size_t kKeptFieldBytes = sizeof(int32_t);
 
   uint32_t Key() const { return static_cast<uint32_t>(id); }
   bool Read(CRefDataParser& parser, CStringPool& pool);

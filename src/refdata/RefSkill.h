@@ -1,5 +1,6 @@
 #pragma once
 // Skill records (118 columns) and skill mastery records (13 columns).
+#include <cstddef>
 #include <cstdint>
 
 #include "refdata/RefDataParser.h"
@@ -11,6 +12,7 @@ class RefSkill {
   int8_t level = 0;               // column 7
   const char* fallbackKey = "";   // column 4
   const char* nameKey62 = "";     // column 62
+  static constexpr size_t kKeptFieldBytes = sizeof(int32_t) + sizeof(int8_t);
 
   uint32_t Key() const { return static_cast<uint32_t>(id); }
   bool Read(CRefDataParser& parser, CStringPool& pool);
@@ -24,6 +26,7 @@ class RefSkillMastery {
  public:
   int32_t id = 0;            // column 0, the key
   const char* nameKey = "";  // column 2
+  static constexpr size_t kKeptFieldBytes = sizeof(int32_t);
 
   uint32_t Key() const { return static_cast<uint32_t>(id); }
   bool Read(CRefDataParser& parser, CStringPool& pool);

@@ -43,6 +43,8 @@ class CRefTable {
   size_t Size() const { return m_records.size(); }
   CStringPool& Pool() { return m_pool; }
   size_t Bytes() const { return m_records.capacity() * sizeof(T) + m_pool.Bytes(); }
+  // Bytes of what the records keep: their number fields and texts.
+  size_t ContentBytes() const { return m_records.size() * T::kKeptFieldBytes + m_pool.ContentBytes(); }
 
  private:
   std::vector<T> m_records;

@@ -6,13 +6,21 @@
 
 #include "base/Format.h"
 
-void InsertColumn(HWND list, int column, int width, const char* caption) {
+void InsertColumn(HWND list, int column, int width, const char* caption, bool rightAligned) {
   LVCOLUMNA col = {};
   col.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
-  col.fmt = LVCFMT_LEFT;
+  col.fmt = rightAligned ? LVCFMT_RIGHT : LVCFMT_LEFT;
   col.cx = width;
   col.pszText = const_cast<char*>(caption);
   SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&col));
+}
+
+void DeleteAllColumns(HWND list) {
+  // From the right, so that column 0 goes last.
+  HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+  int count = header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+  for (int column = count - 1; column >= 0; --column)
+    SendMessageA(list, LVM_DELETECOLUMN, static_cast<WPARAM>(column), 0);
 }
 
 int AppendRow(HWND list, const char* text, uint32_t data) {

@@ -7,7 +7,9 @@
 #include "base/Format.h"
 #include "base/Platform.h"
 
-void InsertColumn(HWND list, int column, int width, const char* caption);
+// Left-aligned unless asked otherwise (number columns).
+void InsertColumn(HWND list, int column, int width, const char* caption, bool rightAligned = false);
+void DeleteAllColumns(HWND list);
 // Inserts a row at the end; returns its index, or -1.
 int AppendRow(HWND list, const char* text, uint32_t data);
 // Formats into 4096 bytes (longer text is cut) and sets the cell.

@@ -114,33 +114,6 @@ TEST(KDLogService, unreadable_time_fails_the_query) {
   }
 }
 
-TEST(KDLogService, request_is_read_field_by_field_and_must_be_whole) {
-  CMsg msg;
-  msg.Init(kMsgKDLogQuery);
-  WriteString(&msg, "op_kesh");
-  WriteU8(&msg, 11);
-  WriteString(&msg, "2026-11-1 00:00:00");
-  WriteString(&msg, "2026-11-30 23:59:59");
-  KDLogRequest q;
-  ASSERT_TRUE(ReadKDLogRequest(&msg, &q));
-  EXPECT_EQ(q.userName, "op_kesh");
-  EXPECT_EQ(q.category, 11);
-  EXPECT_EQ(q.beginTime, "2026-11-1 00:00:00");
-  EXPECT_EQ(q.endTime, "2026-11-30 23:59:59");
-
-  msg.m_ReadPos = kMsgHeaderSize;
-  WriteU8(&msg, 0);
-  EXPECT_FALSE(ReadKDLogRequest(&msg, &q)) << "a byte after the end time";
-
-  CMsg cut;
-  cut.Init(kMsgKDLogQuery);
-  WriteString(&cut, "op_kesh");
-  WriteU8(&cut, 11);
-  WriteU16(&cut, 40);  // a begin time that claims more bytes than follow
-  WriteBytes(&cut, "2026", 4);
-  EXPECT_FALSE(ReadKDLogRequest(&cut, &q));
-}
-
 TEST(KDLogRecords, readable_lines_become_records) {
   std::vector<KDLogRecord> out;
   std::string error;

@@ -13,7 +13,9 @@ const char kFarm[] =
     "world Velmora\n"
     "world Aschfeld\n"
     "shard 1 101 Velmora-Ember\n"
-    "service 101 4\n";
+    "shard 7 107 Aschfeld-Gale\n"
+    "service 101 4\n"
+    "service 107 2\n";
 
 KDLogRecord Entry(const char* user, uint8_t category, const char* time, uint32_t fraction, const char* text) {
   KDLogRecord e;
@@ -42,9 +44,57 @@ std::vector<KDLogRecord> TestLog() {
   return log;
 }
 
+// The shards' game log the tests query: Varnel's creation, a quest, 60 logins for
+// paging, and a sword (serial 500) found in October, bought and worn in November and
+// handed to Brenna.
+std::string TestGameLog() {
+  std::string log =
+      "1 | Varnel | 2026-11-01 08:00:00 | char | 1 | 40211 | 0x0A01A8C0 |  | Varnel\n"
+      "1 | Varnel | 2026-11-01 08:30:00 | char | 200 | 1 | 0 | Velmora | \n"
+      "1 | Varnel | 2026-11-01 09:00:00 | item | 500 | 1001 | ITEM_WEAPON_SWORD_01 | 0x27120001 | 0 | 32 | 255 | 13 | "
+      "-1200 | Velmora | 1,247,700\n"
+      "1 | Varnel | 2026-11-01 09:01:00 | item | 500 | 1001 | ITEM_WEAPON_SWORD_01 | 0 | 0 | 10 | 13 | 6 | 0 | "
+      "Velmora | \n"
+      "1 | Brenna | 2026-11-03 12:00:00 | item | 500 | 1001 | ITEM_WEAPON_SWORD_01 | 80 | 0 | 58 | 0 | 14 | 0 | "
+      "Velmora | Varnel\n"
+      "1 | Varnel | 2026-10-15 12:00:00 | item | 500 | 1001 | ITEM_WEAPON_SWORD_01 | 0 | 0 | 30 | 255 | 13 | 0 | "
+      "Velmora | 1,2,found\n";
+  for (int i = 0; i < 60; ++i)
+    log += "1 | Varnel | 2026-11-02 10:" + std::string(i < 10 ? "0" : "") + std::to_string(i) +
+           ":00 | char | 4 | 40211 | 0x0A01A8C0 | Velmora (1204, 330) | \n";
+  return log;
+}
+
+// The shards' siege log: Northwatch (fortress 1) on the first shard with a siege start,
+// 55 gate repairs for paging and a result; Redcliff (2) one reward.
+std::string TestSiegeLog() {
+  std::string log = "1 | 1 | 2026-11-01 08:00:00 | 1 | 0 | \n";
+  for (int i = 0; i < 55; ++i)
+    log += "1 | 1 | 2026-11-02 10:" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ":00 | 7 | 0 | Gate " +
+           std::to_string(i) + "\n";
+  log += "1 | 1 | 2026-11-03 00:00:00 | 3 | 2 | ^6Ember^0 Wardens\n"
+         "1 | 2 | 2026-11-03 01:00:00 | 24 | 0 | reward failed: storage 100% full\n";
+  return log;
+}
+
+// The shards' server event log: Monster Invasion (7) on the first shard with a start,
+// 58 completions for paging and an end; the Harvest Festival (1) a start.
+std::string TestServerEventLog() {
+  std::string log = "1 | 900 | 2026-11-18 20:00:00 | 7 | 1 | ^2began^0 at the gate\n";
+  for (int i = 0; i < 58; ++i)
+    log += "1 | " + std::to_string(901 + i) + " | 2026-11-18 21:" + std::string(i < 10 ? "0" : "") +
+           std::to_string(i) + ":00 | 7 | 3 | hero " + std::to_string(i) + " cleared 100%\n";
+  log += "1 | 959 | 2026-11-18 23:00:00 | 7 | 2 | ended\n"
+         "1 | 960 | 2026-11-19 10:00:00 | 1 | 1 | Harvest Festival opened\n";
+  return log;
+}
+
 class HostEnvironment : public ::testing::Environment {
  public:
-  void TearDown() override { Host().console.Stop(); }
+  void TearDown() override {
+    Host().console.Stop();
+    Host().refData.reset();
+  }
 };
 
 const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new HostEnvironment);
@@ -58,7 +108,14 @@ HostedPlugin& Host() {
     args.dllPath = KV_USERLOG_DLL;
     args.kdlog = TestLog();
     std::string error;
-    if (!ParseSimConfig(kFarm, &args.config, &error) || !h->console.Start(args, &error)) {
+    h->refData = std::make_unique<CSampleRefDataDir>();
+    if (!h->refData->Error().empty()) {
+      h->startError = h->refData->Error();
+      return h;
+    }
+    if (!ParseSimConfig(kFarm, &args.config, &error) || !ParseGameLogRecords(TestGameLog(), &args.gamelog, &error) ||
+        !ParseSiegeLog(TestSiegeLog(), &args.siegelog, &error) ||
+        !ParseServerEventLog(TestServerEventLog(), &args.serverevent, &error) || !h->console.Start(args, &error)) {
       h->startError = error;
       return h;
     }

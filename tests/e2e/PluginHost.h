@@ -4,13 +4,16 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "SimConsole.h"
+#include "common/SampleRefData.h"
 
 struct HostedPlugin {
+  std::unique_ptr<CSampleRefDataDir> refData;  // the current directory while the plug-in runs
   CSimConsole console;
   std::string startError;
   HWND pageAtStart = nullptr;  // the page on show right after CreatePlugin

@@ -79,18 +79,18 @@ TEST(ConsoleDelivery, requests_are_answered_later_from_the_loop_and_unknown_ones
   ASSERT_EQ(h.startError, "");
   IKDMessenger* messenger = &h.console.Messenger();
   size_t requests = h.console.Requests().size(), lines = h.console.Log().Lines().size();
-  CMsg* msg = messenger->AllocMsg(0x7203);
+  CMsg* msg = messenger->AllocMsg(0x7001);
   WriteU16(msg, 101);
   WriteU16(msg, 0x4001);
   messenger->SendMsg(msg);
   EXPECT_EQ(h.console.Requests().size(), requests);
   ASSERT_TRUE(PumpUntil([&] { return h.console.Requests().size() > requests; }, 2000));
-  EXPECT_EQ(h.console.Requests().back().id, 0x7203);
+  EXPECT_EQ(h.console.Requests().back().id, 0x7001);
   EXPECT_EQ(h.console.Requests().back().payload, (std::vector<uint8_t>{101, 0, 0x01, 0x40}));
   ASSERT_EQ(h.console.Log().Lines().size(), lines + 1);
   const SimLogLine& note = h.console.Log().Lines().back();
   EXPECT_TRUE(note.fromConsole);
-  EXPECT_NE(note.text.find("0x7203"), std::string::npos) << note.text;
+  EXPECT_NE(note.text.find("0x7001"), std::string::npos) << note.text;
 }
 
 }  // namespace

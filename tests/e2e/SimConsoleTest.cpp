@@ -174,8 +174,20 @@ TEST(SimArgs, steps_keep_their_order_and_bad_values_are_refused) {
   EXPECT_EQ(a.steps[4].text, "a.bmp");
   EXPECT_EQ(a.steps[5].kind, SimStepKind::Quit);
 
-  for (std::vector<std::string> bad : {std::vector<std::string>{"--tab", "4"}, {"--tab"}, {"--set", "abc"},
-                                       {"--set", "0=x"}, {"--wait-ms", "-5"}, {"--size", "800"}, {"--bogus"}}) {
+  ASSERT_TRUE(ParseSimArgs({"--gamelog", "g.txt", "--click", "1006", "--row", "0", "--menu", "1", "--box-click", "1000"},
+                           &a, &error))
+      << error;
+  EXPECT_EQ(a.gamelog, "g.txt");
+  ASSERT_EQ(a.steps.size(), 4u);
+  EXPECT_EQ((std::vector<SimStepKind>{a.steps[0].kind, a.steps[1].kind, a.steps[2].kind, a.steps[3].kind}),
+            (std::vector<SimStepKind>{SimStepKind::Click, SimStepKind::Row, SimStepKind::Menu, SimStepKind::BoxClick}));
+  EXPECT_EQ((std::vector<int>{a.steps[0].number, a.steps[1].number, a.steps[2].number, a.steps[3].number}),
+            (std::vector<int>{1006, 0, 1, 1000}));
+
+  for (std::vector<std::string> bad :
+       {std::vector<std::string>{"--tab", "4"}, {"--tab"}, {"--set", "abc"}, {"--set", "0=x"}, {"--wait-ms", "-5"},
+        {"--size", "800"}, {"--bogus"}, {"--click", "0"}, {"--row", "-1"}, {"--menu", "0"}, {"--box-click", "x"},
+        {"--gamelog"}}) {
     SCOPED_TRACE(bad[0]);
     EXPECT_FALSE(ParseSimArgs(bad, &a, &error));
     EXPECT_FALSE(error.empty());

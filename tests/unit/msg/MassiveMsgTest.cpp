@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "msg/LogTime.h"
 #include "msg/MassiveMsg.h"
 #include "msg/MassiveMsgBuilder.h"
 
@@ -63,26 +64,57 @@ TEST(MassiveRead, empty_parts_are_stepped_over) {
   EXPECT_THROW(ReadU8(m), CMsgException);
 }
 
-TEST(MassiveRead, read_past_the_last_part_throws_and_moves_nothing) {
-  MassiveMsgBuilder b(0xB404);
-  b.AppendU16(0xCAFE);
-  b.AppendU8(0x01);
-  CMassiveMsg* m = b.BuildAt({2});
-  EXPECT_EQ(ReadU8(m), 0xFE);
-  CMsg* part = m->m_pCurrent;
-  uint16_t readPos = part->m_ReadPos;
-  uint8_t buf[4];
-  try {
-    ReadBytes(m, buf, 4);
-    FAIL() << "a read past the last part must throw";
-  } catch (const CMsgException& e) {
-    EXPECT_EQ(e.GetCode(), 1u);
-    EXPECT_EQ(e.GetCode2(), 1u);
+// Ten bytes, four of them read; the next read asks for the rest, or one byte more. A
+// read that fails while the part being read still holds some of the bytes (an answer cut
+// inside a record) throws and moves nothing, whatever parts follow.
+TEST(MassiveRead, read_of_the_rest_passes_and_one_byte_more_throws_and_moves_nothing) {
+  struct Case {
+    const char* name;
+    std::vector<size_t> splits;
+    uint16_t n;
+    bool whole;
+  } cases[] = {
+      {"one part, exactly the rest", {}, 6, true},
+      {"one part, one past the rest", {}, 7, false},
+      {"one part, a record past the rest", {}, 401, false},
+      {"rest of this part and the next", {6}, 6, true},
+      {"one past the last part", {6}, 7, false},
+      {"current part exhausted, one past", {4}, 7, false},
+      {"empty parts behind", {10, 10}, 7, false},
+      {"empty parts between", {6, 6, 6}, 6, true},
+      {"every byte a part", {1, 2, 3, 4, 5, 6, 7, 8, 9}, 7, false},
+  };
+  const std::vector<uint8_t> data = Pattern(10);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    MassiveMsgBuilder b(0xB404);
+    b.Append(data.data(), data.size());
+    CMassiveMsg* m = b.BuildAt(c.splits);
+    std::vector<uint8_t> got(4);
+    ReadBytes(m, got.data(), 4);
+    const int32_t index = m->m_nCurrentReadMsg;
+    CMsg* part = m->m_pCurrent;
+    const uint16_t readPos = part->m_ReadPos;
+    std::vector<uint8_t> rest(c.n);
+    if (c.whole) {
+      ReadBytes(m, rest.data(), c.n);
+      EXPECT_EQ(rest, std::vector<uint8_t>(data.begin() + 4, data.end()));
+      continue;
+    }
+    try {
+      ReadBytes(m, rest.data(), c.n);
+      ADD_FAILURE() << "a read past the end must throw";
+    } catch (const CMsgException& e) {
+      EXPECT_EQ(e.GetCode(), 1u);
+      EXPECT_EQ(e.GetCode2(), 1u);
+    }
+    EXPECT_EQ(m->m_nCurrentReadMsg, index);
+    EXPECT_EQ(m->m_pCurrent, part);
+    EXPECT_EQ(part->m_ReadPos, readPos);
+    rest.resize(6);
+    ReadBytes(m, rest.data(), 6);
+    EXPECT_EQ(rest, std::vector<uint8_t>(data.begin() + 4, data.end())) << "the stream is intact";
   }
-  EXPECT_EQ(m->m_nCurrentReadMsg, 0);
-  EXPECT_EQ(m->m_pCurrent, part);
-  EXPECT_EQ(part->m_ReadPos, readPos);
-  EXPECT_EQ(ReadU16(m), 0x01CA) << "the stream is intact after the failed read";
 }
 
 TEST(MassiveRead, message_without_parts_throws) {
@@ -94,6 +126,33 @@ TEST(MassiveRead, message_without_parts_throws) {
   uint8_t none;
   ReadBytes(m, &none, 0);  // an empty text field reads nothing, wherever the stream stands
   EXPECT_THROW(ReadU8(m), CMsgException);
+}
+
+// The 16-byte log time at its offsets (a year below zero and a fraction past 2^31
+// included), read across a part boundary and refused when the answer ends inside it.
+TEST(LogTime, layout_and_reading_across_parts) {
+  const LogTime time = {-2, 12, 31, 23, 59, 58, 0x89ABCDEFu};
+  std::vector<uint8_t> bytes;
+  ByteWriter out(&bytes);
+  WriteLogTime(out, time);
+  const std::vector<uint8_t> expected = {0xFE, 0xFF, 12, 0, 31, 0, 23, 0, 59, 0, 58, 0, 0xEF, 0xCD, 0xAB, 0x89};
+  EXPECT_EQ(bytes, expected);
+  for (size_t split = 0; split <= kLogTimeSize; ++split) {
+    SCOPED_TRACE(split);
+    MassiveMsgBuilder b(0x8001);
+    b.Append(bytes.data(), bytes.size());
+    LogTime read = ReadLogTime(b.BuildAt({split}));
+    EXPECT_EQ(read.year, -2);
+    EXPECT_EQ(read.month, 12);
+    EXPECT_EQ(read.day, 31);
+    EXPECT_EQ(read.hour, 23);
+    EXPECT_EQ(read.minute, 59);
+    EXPECT_EQ(read.second, 58);
+    EXPECT_EQ(read.fraction, 0x89ABCDEFu);
+  }
+  MassiveMsgBuilder cut(0x8001);
+  cut.Append(bytes.data(), kLogTimeSize - 1);
+  EXPECT_THROW(ReadLogTime(cut.BuildAt({8})), CMsgException);
 }
 
 TEST(MassiveBuild, default_parts_hold_at_most_the_record_payload) {

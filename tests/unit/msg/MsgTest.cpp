@@ -3,9 +3,12 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "base/ByteOrder.h"
 #include "msg/Msg.h"
+#include "msg/MsgIds.h"
+#include "msg/RelayRequest.h"
 
 namespace {
 
@@ -37,6 +40,15 @@ TEST(MsgWrite, size_word_counts_payload_and_keeps_flag_bit) {
   msg->m_Storage[1] = 0x00;
   WriteU16(msg.get(), 0xBEEF);
   EXPECT_EQ(SizeWord(*msg), 6) << "a clear flag bit stays clear";
+}
+
+TEST(MsgWrite, a_write_may_fill_the_record_exactly) {
+  auto msg = FreshMsg();
+  FillToRoom(msg.get(), 4);
+  WriteU32(msg.get(), 0x01020304);
+  EXPECT_EQ(Room(msg.get()), 0);
+  EXPECT_EQ(PayloadSize(msg.get()), kMsgCapacity - kMsgHeaderSize);
+  EXPECT_EQ(LoadLE32(msg->m_Storage + kMsgCapacity - 4), 0x01020304u);
 }
 
 TEST(MsgWrite, overrun_throws_before_copying) {
@@ -73,23 +85,30 @@ TEST(MsgWriteString, chains_and_encodes_length_then_bytes) {
   EXPECT_EQ(0, memcmp(msg->m_Storage + 6, expected, sizeof expected));
 }
 
+// A text longer than the room left is cut so that length word and bytes fill the
+// record exactly; the next write then overruns.
 TEST(MsgWriteString, too_long_is_cut_to_fill_the_record_exactly) {
-  auto msg = FreshMsg();
-  FillToRoom(msg.get(), 12);
-  std::string text(100, 'k');
-  WriteString(msg.get(), text.c_str());
-  EXPECT_EQ(Room(msg.get()), 0);
-  EXPECT_EQ(msg->m_Storage[kMsgCapacity - 12], 10) << "length word holds the cut length";
-  EXPECT_THROW(WriteU8(msg.get(), 1), CMsgException) << "the next write overruns";
-}
-
-TEST(MsgWriteString, text_of_exactly_the_room_fits_uncut) {
-  auto msg = FreshMsg();
-  FillToRoom(msg.get(), 7);
-  WriteString(msg.get(), "hello");
-  EXPECT_EQ(Room(msg.get()), 0);
-  EXPECT_EQ(msg->m_Storage[kMsgCapacity - 7], 5);
-  EXPECT_EQ(0, memcmp(msg->m_Storage + kMsgCapacity - 5, "hello", 5));
+  struct Case {
+    int room;
+    const char* text;
+    uint16_t written;
+  } cases[] = {
+      {12, "kkkkkkkkkkkkkkkkkkkk", 10},
+      {7, "hello", 5},  // exactly the room: uncut
+      {7, "hello!", 5},
+      {3, "abc", 1},
+      {2, "abc", 0},  // room for the length word only
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.room << " bytes of room, \"" << c.text << "\"");
+    auto msg = FreshMsg();
+    FillToRoom(msg.get(), c.room);
+    WriteString(msg.get(), c.text);
+    EXPECT_EQ(Room(msg.get()), 0);
+    EXPECT_EQ(LoadLE16(msg->m_Storage + kMsgCapacity - c.room), c.written) << "length word holds the cut length";
+    EXPECT_EQ(0, memcmp(msg->m_Storage + kMsgCapacity - c.room + 2, c.text, c.written));
+    EXPECT_THROW(WriteU8(msg.get(), 1), CMsgException) << "the next write overruns";
+  }
 }
 
 TEST(MsgWriteString, fewer_than_two_bytes_of_room_overruns_on_the_length_word) {
@@ -122,6 +141,63 @@ TEST(MsgRead, overrun_throws_and_leaves_the_read_position) {
   EXPECT_EQ(Remaining(msg.get()), 1);
   ReadBytes(msg.get(), two, 1);
   EXPECT_EQ(two[0], 7);
+}
+
+TEST(MsgRead, string_whose_bytes_end_the_data_or_pass_it) {
+  struct Case {
+    std::vector<uint8_t> payload;
+    bool whole;
+    std::string text;
+  } cases[] = {
+      {{3, 0, 'a', 'b', 'c'}, true, "abc"},
+      {{0, 0}, true, ""},
+      {{4, 0, 'a', 'b', 'c'}, false, ""},  // claims one byte more than follows
+      {{3}, false, ""},                    // the length word itself is cut
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.payload.size());
+    auto msg = FreshMsg();
+    WriteBytes(msg.get(), c.payload.data(), static_cast<uint16_t>(c.payload.size()));
+    if (c.whole) {
+      EXPECT_EQ(ReadString(msg.get()), c.text);
+      EXPECT_EQ(Remaining(msg.get()), 0);
+    } else {
+      EXPECT_THROW(ReadString(msg.get()), CMsgException);
+    }
+  }
+}
+
+TEST(RelayHead, service_and_inner_identifier_lead_the_payload) {
+  auto msg = FreshMsg(0x7203);
+  WriteRelayHead(msg.get(), RelayHead{0x0165, 0x400E});
+  WriteU8(msg.get(), 9);
+  const uint8_t expected[] = {0x65, 0x01, 0x0E, 0x40, 9};
+  ASSERT_EQ(PayloadSize(msg.get()), sizeof expected);
+  EXPECT_EQ(0, memcmp(msg->m_Storage + kMsgHeaderSize, expected, sizeof expected));
+  RelayHead head = ReadRelayHead(msg.get());
+  EXPECT_EQ(head.serviceId, 0x0165);
+  EXPECT_EQ(head.innerId, 0x400E);
+  EXPECT_EQ(Remaining(msg.get()), 1);
+
+  auto cut = FreshMsg(0x7203);
+  WriteBytes(cut.get(), expected, 3);
+  EXPECT_THROW(ReadRelayHead(cut.get()), CMsgException);
+  EXPECT_EQ(Remaining(cut.get()), 3) << "nothing read";
+}
+
+// The module's one table of message identifiers; each answer is its request plus 0x4000.
+TEST(MsgIds, the_whole_table) {
+  const struct {
+    uint16_t id;
+    uint16_t expected;
+  } ids[] = {
+      {kMsgKDLogQuery, 0x7404},    {kMsgRelay, 0x7203},          {kMsgGameLogQuery, 0x4001},
+      {kMsgSiegeLogQuery, 0x400E}, {kMsgServerEventQuery, 0x4018}, {kMsgKDLogAnswer, 0xB404},
+      {kMsgGameLogAnswer, 0x8001}, {kMsgRelayAnswer, 0xB203},     {kMsgSiegeLogAnswer, 0x800E},
+      {kMsgServerEventAnswer, 0x8018},
+  };
+  for (const auto& i : ids) EXPECT_EQ(i.id, i.expected);
+  EXPECT_EQ(AnswerIdOf(0x4018), 0x8018);
 }
 
 TEST(MsgRead, skip_rest_leaves_nothing) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,67 @@ TEST(KDLogQuery, request_fields_by_user_name_or_by_category) {
   EXPECT_EQ(sent.substr(sent.size() - kTimes.size() - 1), "\x01" + kTimes);
 }
 
+// The name takes what the record has left after the other fields: 4049 characters fit
+// whole, one more is cut off; the field and time texts are cut to their buffers first.
+TEST(KDLogQuery, fields_at_their_limits) {
+  struct Case {
+    size_t name;
+    size_t time;
+    size_t nameSent;
+    size_t timeSent;
+  } cases[] = {
+      {4049, 17, 4049, 17},
+      {4050, 17, 4049, 17},
+      {4095, 259, 3565, 259},
+      {4096, 260, 3565, 259},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.name << " name, " << c.time << " time");
+    KDLogQueryInput input = Input(kKDLogByUserName, std::string(c.name, 'n'), 1);
+    input.beginText = input.endText = std::string(c.time, '7');
+    KDLogQueryOutcome outcome = BuildKDLogRequest(input, false);
+    ASSERT_EQ(outcome.refusal, nullptr);
+    CMsg msg;
+    msg.Init(0x7404);
+    WriteKDLogRequest(&msg, outcome.request);
+    KDLogRequest sent;
+    ASSERT_TRUE(ReadKDLogRequest(&msg, &sent));
+    EXPECT_EQ(sent.userName.size(), c.nameSent);
+    EXPECT_EQ(sent.category, 1);
+    EXPECT_EQ(sent.beginTime.size(), c.timeSent);
+    EXPECT_EQ(sent.endTime.size(), c.timeSent);
+  }
+}
+
+// The log service's side of the request: the four fields, nothing short, nothing after.
+TEST(KDLogQuery, request_is_read_field_by_field_and_must_be_whole) {
+  struct Case {
+    const char* name;
+    std::string payload;
+    bool whole;
+  } cases[] = {
+      {"whole", std::string("\x07\x00op_kesh\x0B", 10) + kTimes, true},
+      {"a byte after the end time", std::string("\x07\x00op_kesh\x0B", 10) + kTimes + '\0', false},
+      {"end time one byte short", std::string("\x07\x00op_kesh\x0B", 10) + kTimes.substr(0, kTimes.size() - 1),
+       false},
+      {"begin time claims more than follows", std::string("\x07\x00op_kesh\x0B\x28\x00" "2026", 16), false},
+      {"no category", std::string("\x07\x00op_kesh", 9), false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    CMsg msg;
+    msg.Init(0x7404);
+    WriteBytes(&msg, c.payload.data(), static_cast<uint16_t>(c.payload.size()));
+    KDLogRequest q;
+    EXPECT_EQ(ReadKDLogRequest(&msg, &q), c.whole);
+    if (!c.whole) continue;
+    EXPECT_EQ(q.userName, "op_kesh");
+    EXPECT_EQ(q.category, 11);
+    EXPECT_EQ(q.beginTime, "2008-2-4 07:04:09");
+    EXPECT_EQ(q.endTime, "2008-3-5 07:04:09");
+  }
+}
+
 TEST(KDLogQuery, without_a_messenger_nothing_waits_for_an_answer) {
   KDLogConsole console;
   Console().messenger = nullptr;
@@ -79,29 +141,52 @@ TEST(KDLogQuery, without_a_messenger_nothing_waits_for_an_answer) {
   EXPECT_EQ(KDLogLines()[0].substr(0, 2), "2:");
 }
 
+// Only result 2 is a failure, and it drops what was held; every other result lists the
+// records. The limit warning comes at exactly 100 records.
 TEST(KDLogAnswer, counts_failure_and_the_limit) {
   struct Case {
     uint8_t result;
-    size_t records;
+    size_t sent;
+    size_t held;
     std::vector<std::string> log;
   } cases[] = {
-      {0, 0, {"0:^40^0 log found"}},
-      {0, 1, {"0:^41^0 log found"}},
-      {0, 99, {"0:^499^0 log found"}},
-      {0, 100, {"1:query KDLOG count is limited : ^2100", "0:^4100^0 log found"}},
-      {2, 0, {"1:query KDLog failed"}},
+      {0, 0, 0, {"0:^40^0 log found"}},
+      {0, 1, 1, {"0:^41^0 log found"}},
+      {1, 1, 1, {"0:^41^0 log found"}},
+      {3, 1, 1, {"0:^41^0 log found"}},
+      {255, 1, 1, {"0:^41^0 log found"}},
+      {0, 99, 99, {"0:^499^0 log found"}},
+      {0, 100, 100, {"1:query KDLOG count is limited : ^2100", "0:^4100^0 log found"}},
+      {0, 101, 101, {"0:^4101^0 log found"}},
+      {2, 0, 0, {"1:query KDLog failed"}},
+      {2, 3, 0, {"1:query KDLog failed"}},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.records);
+    SCOPED_TRACE(testing::Message() << "result " << int{c.result} << ", " << c.sent << " records");
     KDLogConsole console;
     KDLogSession s;
     MassiveMsgBuilder earlier(0xB404);
     s.OnAnswer(KDLogAnswerMsg(earlier, KDLogAnswerBytes(0, {kLogin, kLogin})));
     CLogCapture::Lines().clear();
     MassiveMsgBuilder b(0xB404);
-    s.OnAnswer(KDLogAnswerMsg(b, KDLogAnswerBytes(c.result, std::vector<KDLogRecord>(c.records, kPatch))));
-    EXPECT_EQ(s.Records().size(), c.records);
+    s.OnAnswer(KDLogAnswerMsg(b, KDLogAnswerBytes(c.result, std::vector<KDLogRecord>(c.sent, kPatch))));
+    EXPECT_EQ(s.Records().size(), c.held);
     EXPECT_EQ(KDLogLines(), c.log);
+  }
+}
+
+// Any nonzero "more" byte announces a record.
+TEST(KDLogAnswer, every_nonzero_more_byte_announces_a_record) {
+  for (uint8_t more : {1, 2, 0x80, 0xFF}) {
+    SCOPED_TRACE(int{more});
+    std::vector<uint8_t> bytes = KDLogAnswerBytes(0, {kLogin, kPatch});
+    bytes[1] = more;
+    bytes[1 + 1 + kKDLogRecordSize] = more;
+    MassiveMsgBuilder b(0xB404);
+    KDLogAnswer a = ReadKDLogAnswer(KDLogAnswerMsg(b, bytes));
+    EXPECT_FALSE(a.cutShort);
+    ASSERT_EQ(a.records.size(), 2u);
+    EXPECT_EQ(a.records[1].userName, "gm_orin");
   }
 }
 
@@ -140,6 +225,42 @@ TEST(KDLogAnswer, cut_short_keeps_whole_records_and_frees_the_page) {
   s.OnAnswer(nullptr);
   EXPECT_FALSE(s.InFlight());
   EXPECT_TRUE(s.Records().empty());
+}
+
+// The names shown for every category code, whole: the fifteen named codes and
+// "Unknown" for every other.
+TEST(KDLogCategories, name_of_every_code) {
+  const std::map<int, std::string> named = {
+      {1, "GM Command"},     {9, "Login/Logout"},       {10, "ModulePatch"}, {11, "Notice"},
+      {12, "Security"},      {13, "ServerControl"},     {14, "UserControl"}, {15, "UserStatstics"},
+      {16, "CAS"},           {17, "ConcurrentUserLog"}, {20, "KV_Notice"},   {21, "KV_UserData"},
+      {22, "KV_UserEdit"},   {23, "KV_UserLog"},        {24, "KV_UserPunishment"},
+  };
+  for (int code = 0; code < 256; ++code) {
+    auto it = named.find(code);
+    EXPECT_STREQ(KDLogCategoryName(static_cast<uint8_t>(code)), it == named.end() ? "Unknown" : it->second.c_str())
+        << code;
+  }
+}
+
+// The operator's choices, whole and in the order they are added.
+TEST(KDLogCategories, query_by_and_filter_entries) {
+  auto pairs = [](const KDLogChoice* entries, size_t n) {
+    std::vector<std::pair<std::string, uint32_t>> out;
+    for (size_t i = 0; i < n; ++i) out.emplace_back(entries[i].text, entries[i].data);
+    return out;
+  };
+  EXPECT_EQ(pairs(kKDLogQueryByEntries, 2),
+            (std::vector<std::pair<std::string, uint32_t>>{{"User Name", 0}, {"Catagory", 1}}));
+  EXPECT_EQ(pairs(kKDLogFilterEntries, 14), (std::vector<std::pair<std::string, uint32_t>>{
+                                                {"All", 0},           {"GM Command", 1},
+                                                {"LoginLogout", 9},   {"ModulePatch", 10},
+                                                {"Notice", 11},       {"Security", 12},
+                                                {"ServerControl", 13}, {"UserControl", 14},
+                                                {"UserStatstics", 15}, {"KV_Notice", 20},
+                                                {"KV_UserData", 21},  {"KV_UserEdit", 22},
+                                                {"KV_UserLog", 23},   {"KV_UserPunishment", 24},
+                                            }));
 }
 
 TEST(KDLogCopy, header_and_tab_separated_records_or_a_refusal) {

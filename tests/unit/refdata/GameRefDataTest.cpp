@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -118,6 +119,27 @@ TEST_F(GameRefData, long_text_file_keeps_line_order) {
   EXPECT_EQ(table.Find("KEY_12"), nullptr);
 }
 
+// The table grows when it would be more than half full: 512 keys fill the first size
+// class (1024 slots), 1024 the second. At and just past each point every key is found
+// and an absent key ends its probe on a free slot.
+TEST(TextTable, lookups_at_the_growth_points) {
+  for (size_t count : {1u, 511u, 512u, 513u, 1024u, 1025u}) {
+    SCOPED_TRACE(count);
+    CTextTable table;
+    std::vector<std::string> keys;
+    for (size_t i = 0; i < count; ++i) keys.push_back("KEY_" + std::to_string(i));
+    for (const std::string& key : keys)
+      ASSERT_TRUE(table.Insert(key.c_str(), key.size(), CTextTable::Hash(key.c_str(), key.size()), key.c_str() + 4));
+    EXPECT_EQ(table.Size(), count);
+    for (const std::string& key : keys) ASSERT_STREQ(table.Find(key.c_str()), key.c_str() + 4);
+    for (size_t i = 0; i < 2 * count; ++i) {
+      std::string absent = "ABSENT_" + std::to_string(i);
+      ASSERT_EQ(table.Find(absent.c_str()), nullptr) << absent;
+    }
+    EXPECT_EQ(table.Find(""), nullptr);
+  }
+}
+
 TEST_F(GameRefData, clear_texts_keeps_records) {
   CGameRefData data;
   ASSERT_TRUE(data.Load());
@@ -134,37 +156,48 @@ TEST_F(GameRefData, clear_texts_keeps_records) {
   }
 }
 
-TEST_F(GameRefData, one_missing_file_among_thirteen) {
+// One step among thirteen fails: its file is missing, or it stops on an over-long line
+// or token. The load reports failure with the step's lines, and the steps after it
+// still run.
+TEST_F(GameRefData, one_failing_step_among_thirteen) {
+  const std::string longText(0x100000, 'z');
   struct Case {
     const char* file;
+    std::string content;  // empty: the file is missing
     LogLines messages;
   } cases[] = {
-      {"MagicOption.txt",
+      {"MagicOption.txt", "",
        {{0x01000000u, "RefData file : KV_GameRefData\\MagicOption.txt missing!"},
         {0x02000000u, "^2failed to load KV_GameRefData\\MagicOption.txt"}}},
-      {"TextUISystem.txt",
+      {"TextUISystem.txt", "",
        {{0x01000000u, "Text RefData file KV_GameRefData\\TextUISystem.txt missing!"},
         {0x02000000u, "^2failed to load KV_GameRefData\\TextUISystem.txt"}}},
-      {"CharacterData.txt",
+      {"CharacterData.txt", "",
        {{0x02000000u, "^2failed to load KV_GameRefData\\CharacterData.txt"},
         {0x02000000u, "^2failed to load KV_GameRefData\\CharacterData.txt"}}},
-      {"ItemData_2.txt",
+      {"ItemData_2.txt", "",
        {{0x01000000u, "RefData file : KV_GameRefData\\ItemData_2.txt missing!"},
         {0x02000000u, "^2failed to load KV_GameRefData\\ItemData_2.txt"},
         {0x02000000u, "^2failed to load KV_GameRefData\\ItemData.txt"}}},
+      {"TextQuest.txt", TextRow("SN_QNO_FIRST", "The first quest") + TextRow("SN_LONG", longText),
+       {{0x02000000u, "^2Text RefData file KV_GameRefData\\TextQuest.txt has a line longer than 1048575 bytes"},
+        {0x02000000u, "^2failed to load KV_GameRefData\\TextQuest.txt"}}},
+      {"SiegeFortress.txt", FortressRow(1, 3, "FORTRESS_B") + FortressRow(1, 4, longText),
+       {{0x02000000u, "^2RefData file : KV_GameRefData\\SiegeFortress.txt has a token longer than 1048575 bytes"},
+        {0x02000000u, "^2failed to load KV_GameRefData\\SiegeFortress.txt"}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.file);
     dir.WriteCompleteSet();
-    dir.Remove(c.file);
+    if (c.content.empty()) dir.Remove(c.file);
+    else dir.Write(c.file, c.content);
     CLogCapture::Lines().clear();
     CGameRefData data;
     EXPECT_FALSE(data.Load());
     EXPECT_EQ(CLogCapture::Lines(), c.messages);
-    // The steps after the failing one still ran.
     std::vector<const RefServerEventID*> events;
     data.GetServerEventList(events);
-    EXPECT_EQ(events.size(), 2u);
+    EXPECT_EQ(events.size(), 2u) << "the last step ran";
     EXPECT_NE(data.FindQuest(10), nullptr);
     EXPECT_TRUE(g_boxTexts.empty());
   }
@@ -213,12 +246,22 @@ TEST_F(GameRefData, memory_by_kind_names_every_kind) {
   CGameRefData data;
   ASSERT_TRUE(data.Load());
   std::vector<std::pair<std::string, size_t>> counts;
+  std::map<std::string, size_t> kept;
   for (const CGameRefData::RefDataMemory& kind : data.MemoryByKind()) {
     counts.emplace_back(kind.kind, kind.records);
+    kept[kind.kind] = kind.kept;
     if (kind.records) {
-      EXPECT_GT(kind.bytes, 0u) << kind.kind;
+      EXPECT_GE(kind.bytes, kind.kept) << kind.kind;
     }
   }
+  // Number fields, and texts with their terminators: two quests (identifier and code
+  // name), three fortresses (flag, identifier, code name), three levels (the level
+  // byte), four texts (key and text).
+  EXPECT_EQ(kept["quests"], 2 * 4 + sizeof "QNO_FIRST" + sizeof "QNO_SECOND");
+  EXPECT_EQ(kept["fortresses"], 3 * 5 + sizeof "FORTRESS_B" + sizeof "FORTRESS_OFF" + sizeof "FORTRESS_A");
+  EXPECT_EQ(kept["levels"], 3u);
+  EXPECT_EQ(kept["texts"], sizeof "SN_ITEM_SWORD" + sizeof "Sword" + sizeof "SN_MOB_WOLF" + sizeof "Wolf" +
+                               sizeof "UI_OK" + sizeof "OK" + sizeof "SN_QNO_FIRST" + sizeof "The first quest");
   std::vector<std::pair<std::string, size_t>> expected = {
       {"items", 3},  {"characters", 2},    {"skills", 2},     {"masteries", 1},
       {"quests", 2}, {"magic options", 2}, {"magic option assignments", 1},

@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "refdata/RefDataParser.h"
 #include "refdata/RefDataParser2.h"
 #include "refdata/RefNumber.h"
-#include "refdata/RefToken.h"
 #include "unit/refdata/RefDataFiles.h"
 
 namespace {
@@ -53,12 +54,6 @@ TEST(RefDataParser, token_syntax) {
     EXPECT_EQ(Tokens(dir, c.text), c.tokens);
   }
 }
-
-// The skipping tests below must run the 16-byte path wherever the product runs: on
-// x86-64 and in the i686 DLL alike.
-#if (defined(__i386__) || defined(__x86_64__)) && !KV_REF_SSE2
-#error "the reference token skipping's 16-byte path is not built"
-#endif
 
 // Skipping reads whole words at a time; it must land exactly where reading token by
 // token lands, whatever the token lengths, line ends and stray CR or LF bytes.
@@ -114,6 +109,70 @@ TEST(RefDataParser, skipping_counts_an_unterminated_last_token) {
       parser.SkipTokens(columns, ok);
       EXPECT_TRUE(ok);
       EXPECT_TRUE(parser.Exhausted());
+    }
+  }
+}
+
+// The scanners test 64 bytes at a time. Each separator (and a lone CR or LF, which is
+// none) is put at every offset across the first block boundaries, a CR LF among them
+// straddling two blocks; reading, skipping and line splitting must all see the
+// tokens and lines written.
+TEST(RefDataParser, separators_at_every_offset) {
+  CScratchDir dir;
+  struct Pattern {
+    const char* name;
+    const char* bytes;
+    bool split;      // the pattern separates the padding from "tail"
+    bool newLine;    // "tail" starts a new line
+    bool emptyToken; // an empty token between them
+  } patterns[] = {
+      {"tab", "\t", true, false, false},
+      {"cr lf", "\r\n", true, true, false},
+      {"tab cr lf", "\t\r\n", true, true, true},
+      {"lone cr", "\r", false, false, false},
+      {"lone lf", "\n", false, false, false},
+  };
+  for (const Pattern& pattern : patterns) {
+    for (size_t offset = 0; offset <= 140; ++offset) {
+      SCOPED_TRACE(testing::Message() << pattern.name << " at " << offset);
+      const std::string pad(offset, 'x');
+      std::vector<Strings> lines;
+      if (!pattern.split) lines = {{pad + pattern.bytes + "tail", "end"}};
+      else if (!pattern.newLine) lines = {{pad, "tail", "end"}};
+      else if (pattern.emptyToken) lines = {{pad, ""}, {"tail", "end"}};
+      else lines = {{pad}, {"tail", "end"}};
+      Strings tokens;
+      for (const Strings& line : lines) tokens.insert(tokens.end(), line.begin(), line.end());
+
+      ASSERT_EQ(Tokens(dir, pad + pattern.bytes + "tail\tend\r\n"), tokens);
+      for (size_t skip = 0; skip <= tokens.size(); ++skip) {
+        CRefDataParser parser;
+        ASSERT_TRUE(parser.Open("KV_GameRefData\\Tokens.txt"));
+        bool ok = false;
+        parser.SkipTokens(static_cast<int>(skip), ok);
+        ASSERT_TRUE(ok) << skip;
+        const char* next = parser.GetString(ok);
+        ASSERT_EQ(ok, skip < tokens.size()) << skip;
+        if (ok) {
+          EXPECT_EQ(next, tokens[skip]) << skip;
+        }
+      }
+      for (size_t most : {size_t(1), size_t(2), ~size_t(0)}) {
+        CRefDataParser2 parser;
+        ASSERT_TRUE(parser.Open("KV_GameRefData\\Tokens.txt"));
+        for (const Strings& expected : lines) {
+          const CLineParser* line = parser.ReadLine(most);
+          ASSERT_NE(line, nullptr);
+          Strings columns;
+          for (uint32_t c = 0; line->Find(c); ++c) {
+            columns.push_back(line->Find(c));
+            EXPECT_EQ(line->Length(c), columns.back().size());
+          }
+          Strings cut(expected.begin(), expected.begin() + std::min(most, expected.size()));
+          EXPECT_EQ(columns, cut) << "at most " << most << " columns";
+        }
+        EXPECT_EQ(parser.ReadLine(most), nullptr);
+      }
     }
   }
 }
@@ -239,8 +298,22 @@ TEST(LineParser, columns_by_number) {
 TEST(LineParser, over_long_line_stops_the_file) {
   CScratchDir dir;
   CLogCapture log;
+  // A line with its CR LF of exactly 1048575 bytes fits; one byte more does not.
+  std::string fits = "k\t" + std::string(0xFFFFF - 4, 'y') + "\r\n";
+  dir.Write("Fits.txt", fits + fits + "next\r\n");
+  CRefDataParser2 fitting;
+  ASSERT_TRUE(fitting.Open("KV_GameRefData\\Fits.txt"));
+  for (int i = 0; i < 2; ++i) {
+    const CLineParser* line = fitting.ReadLine();
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(strlen(line->Find(1)), 0xFFFFFu - 4);
+  }
+  ASSERT_NE(fitting.ReadLine(), nullptr);
+  EXPECT_FALSE(fitting.LineTooLong());
+  EXPECT_TRUE(CLogCapture::Lines().empty());
+
   std::string half(0x80000, 'z');
-  dir.Write("Long.txt", "k\tv\r\n" + half + "\t" + half + "\r\nnext\r\n");
+  dir.Write("Long.txt", "k\tv\r\n" + half + "\t" + std::string(0x80000 - 3, 'z') + "\r\nnext\r\n");
   CRefDataParser2 parser;
   ASSERT_TRUE(parser.Open("KV_GameRefData\\Long.txt"));
   ASSERT_NE(parser.ReadLine(), nullptr);

@@ -54,6 +54,36 @@ TEST(ColourMarkup, runs_and_stripped_text) {
   }
 }
 
+// Every digit selects its own colour, "^0" and "^9" included, in drawing and in
+// stripping alike.
+TEST(ColourMarkup, every_digit_is_a_mark) {
+  for (char digit = '0'; digit <= '9'; ++digit) {
+    SCOPED_TRACE(digit);
+    const std::string text = std::string("a^") + digit + "b";
+    EXPECT_EQ(RunsOf(text.c_str(), SingleByteStep), "0:a|" + std::to_string(digit - '0') + ":b");
+    EXPECT_EQ(StripColourMarks(text.c_str()), "ab");
+    EXPECT_EQ(MarkColour(digit), digit - '0');
+  }
+  EXPECT_EQ(RunsOf("^9x^0y", SingleByteStep), "9:x|0:y");
+  EXPECT_EQ(MarkColour('/'), -1) << "the character below '0'";
+  EXPECT_EQ(MarkColour(':'), 0) << "the character above '9' wraps";
+}
+
+// The colour table, whole: text colours in Windows order (0x00BBGGRR) on a transparent
+// white background. Indexes outside the table draw in colour 0.
+TEST(ColourMarkup, colour_table) {
+  const uint32_t text[kColourCount] = {0x000000, 0xB400B4, 0x0000FF, 0x808080, 0xFF0000,
+                                       0xFFFFFF, 0xFF00FF, 0x00FFFF, 0x008000, 0x058086};
+  for (int i = 0; i < kColourCount; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(ColourAt(i).text, text[i]);
+    EXPECT_EQ(ColourAt(i).background, 0xFFFFFFu);
+    EXPECT_TRUE(ColourAt(i).transparent);
+  }
+  EXPECT_EQ(&ColourAt(-1), &ColourAt(0));
+  EXPECT_EQ(&ColourAt(kColourCount), &ColourAt(0));
+}
+
 TEST(ClipboardText, tab_only_after_something_on_the_line) {
   ClipboardText t;
   const char* cells[][3] = {{"UserName", "Log", ""}, {"", "b", ""}, {"", "", ""}};

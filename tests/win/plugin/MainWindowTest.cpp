@@ -8,6 +8,7 @@
 
 #include "SimDirectory.h"
 #include "common/LogCapture.h"
+#include "common/SampleRefData.h"
 #include "msg/Console.h"
 #include "msg/MassiveMsgBuilder.h"
 #include "plugin/MainWindow.h"
@@ -16,6 +17,8 @@
 #include "ui/AnswerTable.h"
 
 namespace {
+
+const auto* const g_refData = ::testing::AddGlobalTestEnvironment(new CSampleRefDataEnvironment);
 
 class MainWindowTest : public ::testing::Test {
  protected:
@@ -129,6 +132,24 @@ TEST_F(MainWindowTest, destroying_the_object_takes_every_window_with_it) {
   // The class went with its last window: a new main window registers it again.
   CMainWindow again;
   EXPECT_TRUE(again.Create(ModuleInstance(), host));
+}
+
+TEST_F(MainWindowTest, game_log_page_without_reference_data_stops_the_build_before_any_tab) {
+  CSampleRefDataDir empty(false);
+  ASSERT_EQ(empty.Error(), "");
+  CMainWindow main;
+  {
+    CLogCapture log;
+    EXPECT_FALSE(main.Create(ModuleInstance(), host));
+  }
+  EXPECT_TRUE(main.Tabs().Tabs().empty());
+  EXPECT_TRUE(IsWindow(main.KDLog().GetHwnd()));
+  EXPECT_EQ(nullptr, main.SiegeLog().GetHwnd());
+  EXPECT_EQ(nullptr, main.ServerEventLog().GetHwnd());
+  const auto& lines = CLogCapture::Lines();
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ("^2failed to load KV_GameRefData\\RefServerEventID.txt", lines[lines.size() - 2].second);
+  EXPECT_EQ(CLogCapture::Line(0x02000000u, "cannot load Game Ref Data!!"), lines.back());
 }
 
 TEST_F(MainWindowTest, route_answers_false_for_an_identifier_no_page_handles) {

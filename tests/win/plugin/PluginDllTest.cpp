@@ -8,10 +8,13 @@
 #include "SimDirectory.h"
 #include "common/LogCapture.h"
 #include "common/RecordingMessenger.h"
+#include "common/SampleRefData.h"
 #include "plugin/ConsoleInterfaces.h"
 #include "support/WinTest.h"
 
 namespace {
+
+const auto* const g_refData = ::testing::AddGlobalTestEnvironment(new CSampleRefDataEnvironment);
 
 class PluginDllTest : public ::testing::Test {
  protected:
@@ -91,6 +94,23 @@ TEST_F(PluginDllTest, start_names_itself_and_hands_out_the_plugin_with_its_windo
   FreeLibrary(module);
   module = nullptr;
   EXPECT_FALSE(IsWindow(window));
+}
+
+TEST_F(PluginDllTest, start_without_reference_data_still_succeeds_with_no_tabs_and_says_why) {
+  CSampleRefDataDir empty(false);
+  ASSERT_EQ(empty.Error(), "");
+  CLogCapture log;
+  EXPECT_TRUE(create(&info));
+  ASSERT_NE(nullptr, info.pPlugin);
+  EXPECT_TRUE(IsWindow(info.pPlugin->GetWindow()));
+  ASSERT_FALSE(CLogCapture::Lines().empty());
+  EXPECT_EQ("cannot load Game Ref Data!!", CLogCapture::Lines().back().second);
+  // The build stopped after the game log page: two pages under the strip, not four.
+  HWND strip = FindWindowExA(info.pPlugin->GetWindow(), nullptr, "KDCTabWindow", nullptr);
+  ASSERT_NE(nullptr, strip);
+  int pages = 0;
+  for (HWND child = GetWindow(strip, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) ++pages;
+  EXPECT_EQ(2, pages);
 }
 
 TEST_F(PluginDllTest, deleting_destructor_closes_the_windows_and_unload_stays_clean) {

@@ -1,0 +1,5 @@
+#include "base/TickCount.h"
+
+#include <windows.h>
+
+uint32_t PlatformTickCount() { return GetTickCount(); }

@@ -1,0 +1,92 @@
+#include "gamelog/GameLogAnswer.h"
+
+#include "base/LogOutput.h"
+#include "gamelog/GameLogKinds.h"
+#include "msg/MsgIds.h"
+
+namespace {
+
+struct ErrorText {
+  uint8_t code;
+  const char* text;
+};
+
+const ErrorText kErrorTexts[] = {
+    {2, "query error : ^2unknown"},
+    {3, "query error : ^2invalid operation"},
+    {4, "query error : ^2cannot find target"},
+    {5, "query error : ^2invalid req msg"},
+    {6, "query error : ^2cannot find character"},
+    {7, "query error : ^2db query failed"},
+    {8, "query error : ^2invalid session id"},
+    {9, "query error : ^2invalid overlap id"},
+};
+
+void ReadRows(CMassiveMsg* massive, GameLogAnswer* answer) {
+  for (uint16_t i = 0; i < answer->rowCount; ++i) {
+    switch (answer->queryKind) {
+      case kGameLogKindChar:
+      case kGameLogKindQuest:
+        answer->charRows.push_back(ReadGameLogCharRecord(massive));
+        break;
+      case kGameLogKindItem:
+      case kGameLogKindSerial:
+        answer->itemRows.push_back(ReadGameLogItemRecord(massive));
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+}  // namespace
+
+GameLogAnswer ReadGameLogAnswer(CMassiveMsg* massive) {
+  GameLogAnswer answer;
+  // The answer always comes in parts; one handed over as a single record has no parts
+  // to read and counts as cut short.
+  if (!massive) {
+    answer.cutShort = true;
+    return answer;
+  }
+  try {
+    if (ReadU8(massive) == kGameLogResultFailed) {
+      answer.failed = true;
+      answer.errorCode = ReadU8(massive);
+      answer.hasErrorCode = true;
+      return answer;
+    }
+    answer.queryKind = ReadU8(massive);
+    ReadU8(massive);
+    answer.rowCount = ReadU16(massive);
+    ReadRows(massive, &answer);
+    if (answer.rowCount > 0) {
+      answer.nextBegin = ReadString(massive);
+      answer.hasNextBegin = true;
+    }
+  } catch (const CMsgException&) {
+    answer.cutShort = true;
+  }
+  return answer;
+}
+
+const char* GameLogErrorText(uint8_t errorCode) {
+  for (const ErrorText& e : kErrorTexts) {
+    if (e.code == errorCode) return e.text;
+  }
+  return nullptr;
+}
+
+void ReportGameLogFailure(const GameLogAnswer& answer) {
+  if (answer.cutShort) {
+    int kept = static_cast<int>(answer.charRows.size() + answer.itemRows.size());
+    LogOutput(kLogDataError, "^2answer 0x%04X ended early; %d rows kept", kMsgGameLogAnswer, kept);
+    return;
+  }
+  if (!answer.failed) return;
+  if (const char* text = GameLogErrorText(answer.errorCode)) LogOutput(kLogDataError, "%s", text);
+}
+
+void ReportGameLogCount(uint16_t rowCount, int listRows) {
+  LogOutput(kLogResult, "^4%d^0 records are queried, current log : ^4%d", rowCount, listRows);
+}

@@ -1,0 +1,195 @@
+// Game log queries from the real plug-in's second page, over the simulated shard
+// manager: what the page sends, what it lists and what it tells the console.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "PluginHost.h"
+#include "PluginWindows.h"
+#include "base/ByteOrder.h"
+#include "win/gamelog/ModalDriver.h"
+
+namespace {
+
+using Lines = std::vector<std::pair<uint32_t, std::string>>;
+using Rows = std::vector<std::vector<std::string>>;
+
+const uint32_t kResult = 0, kDataError = 0x02000000;
+const char kBegin[] = "2026-11-1 00:00:00";
+const char kEnd[] = "2026-11-30 23:59:59";
+
+std::vector<uint8_t> Request(uint16_t service, uint8_t kind, uint8_t option, const std::string& name,
+                             const std::string& begin, const std::string& end, const std::string& code) {
+  std::vector<uint8_t> b;
+  ByteWriter w(&b);
+  w.U16(service);
+  w.U16(0x4001);
+  w.U8(kind);
+  w.U8(option);
+  for (const std::string* s : {&name, &begin, &end, &code}) w.String(*s);
+  return b;
+}
+
+class GameLogQuery : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(Host().startError, "");
+    page = ShowTab(1);
+    if (!page) page = VisiblePage(FindTabStrip(Host().console.PluginWindow()));
+    ASSERT_NE(page, nullptr);
+    ASSERT_NE(GetDlgItem(page, 1013), nullptr) << "the game log page is on show";
+    ASSERT_TRUE(SetPageControl(page, 1008, "Velmora-Ember"));
+    ASSERT_TRUE(SetPageControl(page, 1002, "2026-11-01"));
+    ASSERT_TRUE(SetPageControl(page, 1003, "00:00:00"));
+    ASSERT_TRUE(SetPageControl(page, 1004, "2026-11-30"));
+    ASSERT_TRUE(SetPageControl(page, 1005, "23:59:59"));
+    Host().console.SetSplitter([](size_t size) { return AnswerSplits(5).Next(size, 40); });
+  }
+
+  // Presses a button and runs the loop until the plug-in has said something, or the
+  // console has noted the request it could not pass on.
+  void Press(int button) {
+    firstLine = Host().console.Log().Lines().size();
+    firstRequest = Host().console.Requests().size();
+    SendMessageA(GetDlgItem(page, button), BM_CLICK, 0, 0);
+    bool done = PumpUntil([&] { return Host().console.Log().Lines().size() > firstLine + 1; }, 5000);
+    EXPECT_TRUE(done) << "nothing came back within 5 seconds";
+    PumpFor(50);
+  }
+  std::vector<SimRequest> Sent() const {
+    const auto& all = Host().console.Requests();
+    return std::vector<SimRequest>(all.begin() + firstRequest, all.end());
+  }
+  Rows Listed(int columns) const { return ListViewRows(GetDlgItem(page, 1007), columns); }
+  bool Enabled(int id) const { return IsWindowEnabled(GetDlgItem(page, id)) != FALSE; }
+
+  HWND page = nullptr;
+  size_t firstLine = 0, firstRequest = 0;
+};
+
+TEST_F(GameLogQuery, a_character_query_lists_fifty_rows_and_query_more_the_rest) {
+  ASSERT_TRUE(SetPageControl(page, 1009, "Character"));
+  ASSERT_TRUE(SetPageControl(page, 1012, "Login_n_Out"));
+  ASSERT_TRUE(SetPageControl(page, 1001, "Varnel"));
+  Press(1010);
+  auto sent = Sent();
+  ASSERT_EQ(sent.size(), 1u);
+  EXPECT_EQ(sent[0].id, 0x7203);
+  EXPECT_EQ(sent[0].payload, Request(101, 1, 1, "Varnel", kBegin, kEnd, ""));
+  Rows rows = Listed(4);
+  ASSERT_EQ(rows.size(), 50u);
+  EXPECT_EQ(rows[0][0], "^2Logged in Successfully^0");
+  EXPECT_EQ(rows[0][1], "IP: ^4^4192^0.^4168^0.^41^0.^410^0^0");
+  EXPECT_EQ(rows[0][2], "Velmora (1204, 330)");
+  EXPECT_EQ(rows[0][3], "2026-11-02 10:00:00");
+  EXPECT_EQ(rows[49][3], "2026-11-02 10:49:00");
+  EXPECT_EQ(PluginLines(firstLine), (Lines{{kResult, "^450^0 records are queried, current log : ^450"}}));
+  EXPECT_TRUE(Enabled(1006));
+
+  Press(1006);
+  sent = Sent();
+  ASSERT_EQ(sent.size(), 1u);
+  EXPECT_EQ(sent[0].payload, Request(101, 1, 1, "Varnel", "2026-11-2 10:50:00#55", kEnd, ""));
+  rows = Listed(4);
+  ASSERT_EQ(rows.size(), 60u);
+  EXPECT_EQ(rows[59][3], "2026-11-02 10:59:00");
+  EXPECT_EQ(PluginLines(firstLine), (Lines{{kResult, "^410^0 records are queried, current log : ^460"}}));
+  EXPECT_FALSE(Enabled(1006));
+  EXPECT_TRUE(Enabled(1010));
+  EXPECT_EQ(Host().console.Messenger().Unsent(), 0u);
+}
+
+TEST_F(GameLogQuery, an_unknown_character_is_reported_and_the_list_stays) {
+  ASSERT_TRUE(SetPageControl(page, 1009, "Quest"));
+  ASSERT_TRUE(SetPageControl(page, 1001, "Varnel"));
+  Press(1010);
+  ASSERT_EQ(Listed(4).size(), 1u);
+  ASSERT_TRUE(SetPageControl(page, 1001, "Nobody"));
+  Press(1010);
+  EXPECT_EQ(PluginLines(firstLine), (Lines{{kDataError, "query error : ^2cannot find character"}}));
+  EXPECT_TRUE(Listed(4).empty()) << "the new query emptied the list; the failure adds nothing";
+  EXPECT_TRUE(Enabled(1006)) << "a failed query leaves Query More usable";
+}
+
+TEST_F(GameLogQuery, item_rows_name_their_serial_and_item) {
+  ASSERT_TRUE(SetPageControl(page, 1009, "Item"));
+  ASSERT_TRUE(SetPageControl(page, 1012, "All"));
+  ASSERT_TRUE(SetPageControl(page, 1001, "Varnel"));
+  Press(1010);
+  Rows rows = Listed(9);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0][0], "500");
+  EXPECT_EQ(rows[1][1], "^2Wearing^0 Equipment");
+  EXPECT_NE(rows[0][5].find("ITEM_WEAPON_SWORD_01"), std::string::npos) << rows[0][5];
+  EXPECT_EQ(rows[0][7], "2026-11-01 09:00:00");
+  EXPECT_EQ(PluginLines(firstLine), (Lines{{kResult, "^42^0 records are queried, current log : ^42"}}));
+}
+
+TEST_F(GameLogQuery, the_row_menu_asks_for_a_serial_history_and_the_box_for_all_of_it) {
+  ASSERT_TRUE(SetPageControl(page, 1009, "Item"));
+  ASSERT_TRUE(SetPageControl(page, 1012, "All"));
+  ASSERT_TRUE(SetPageControl(page, 1001, "Varnel"));
+  Press(1010);
+  HWND list = GetDlgItem(page, 1007);
+  ASSERT_EQ(Listed(9).size(), 2u);
+  ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
+
+  firstLine = Host().console.Log().Lines().size();
+  firstRequest = Host().console.Requests().size();
+  std::vector<std::vector<std::string>> menuBox, allBox;
+  std::unique_ptr<CModalDriver> second;
+  CModalDriver first([&](HWND box) {
+    menuBox = ListTexts(GetDlgItem(box, 1007), 9);
+    second = std::make_unique<CModalDriver>([&](HWND again) {
+      allBox = ListTexts(GetDlgItem(again, 1007), 9);
+      PostMessageA(again, WM_COMMAND, IDOK, 0);
+    });
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(1000, BN_CLICKED), 0);
+  });
+  {
+    CMenuCloser closer;
+    NMITEMACTIVATE click = {};
+    click.hdr.hwndFrom = list;
+    click.hdr.idFrom = 1007;
+    click.hdr.code = NM_RCLICK;
+    SendMessageA(page, WM_NOTIFY, 1007, reinterpret_cast<LPARAM>(&click));
+  }
+  SendMessageA(page, WM_COMMAND, MAKEWPARAM(1, 0), 0);
+  ASSERT_TRUE(PumpUntil([&] { return second && second->Ran() && CModalDriver::Boxes().empty(); }, 10000));
+  PumpFor(100);
+
+  auto sent = Sent();
+  ASSERT_EQ(sent.size(), 2u);
+  std::vector<uint8_t> menu = Request(101, 4, 0, "KDC", kBegin, kEnd, "500");
+  menu.insert(menu.end(), {30, 0, 0, 0});
+  EXPECT_EQ(sent[0].payload, menu);
+  std::vector<uint8_t> all = Request(101, 4, 0, "KDC", "", "", "500");
+  all.insert(all.end(), {0, 0, 0, 0});
+  EXPECT_EQ(sent[1].payload, all);
+  ASSERT_EQ(menuBox.size(), 3u) << "November's lines of the serial";
+  EXPECT_EQ(menuBox[2][7], "2026-11-03 12:00:00");
+  ASSERT_EQ(allBox.size(), 4u) << "every line of the serial";
+  EXPECT_EQ(allBox[0][0], "500");
+  EXPECT_EQ(allBox[0][7], "2026-10-15 12:00:00");
+  EXPECT_EQ(PluginLines(firstLine), (Lines{{kResult, "^43^0 records are queried, current log : ^42"},
+                                           {kResult, "^44^0 records are queried, current log : ^42"}}));
+  EXPECT_EQ(Listed(9).size(), 2u) << "history lines stay out of the list";
+}
+
+TEST_F(GameLogQuery, a_stopped_manager_answers_nothing_and_the_console_says_so) {
+  ASSERT_TRUE(SetPageControl(page, 1008, "Aschfeld-Gale"));
+  ASSERT_TRUE(SetPageControl(page, 1009, "Character"));
+  ASSERT_TRUE(SetPageControl(page, 1001, "Varnel"));
+  firstLine = Host().console.Log().Lines().size();
+  SendMessageA(GetDlgItem(page, 1010), BM_CLICK, 0, 0);
+  ASSERT_TRUE(PumpUntil([&] { return Host().console.Log().Lines().size() > firstLine; }, 5000));
+  PumpFor(100);
+  const SimLogLine& note = Host().console.Log().Lines().back();
+  EXPECT_TRUE(note.fromConsole);
+  EXPECT_NE(note.text.find("manager service 107: service is not running"), std::string::npos) << note.text;
+  EXPECT_TRUE(PluginLines(firstLine).empty());
+  EXPECT_TRUE(Enabled(1010)) << "New Query never waits";
+}
+
+}  // namespace

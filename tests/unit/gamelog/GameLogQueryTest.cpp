@@ -1,0 +1,216 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "gamelog/GameLogKinds.h"
+#include "gamelog/GameLogQuery.h"
+#include "gamelog/GameLogSession.h"
+#include "msg/RelayRequest.h"
+#include "unit/gamelog/GameLogTestSupport.h"
+
+namespace {
+
+const char kBegin[] = "2026-11-1 00:00:00";
+const char kEnd[] = "2026-11-30 23:59:59";
+
+class GameLogQueryTest : public ::testing::Test {
+ protected:
+  GameLogQueryInput Input(uint8_t kind, uint8_t option, std::string name, std::string code = "") {
+    GameLogQueryInput in;
+    in.shardId = 7;
+    in.kind = kind;
+    in.option = option;
+    in.charName = std::move(name);
+    in.beginText = kBegin;
+    in.endText = kEnd;
+    in.codeName = std::move(code);
+    in.shard = &shard;
+    return in;
+  }
+  GameLogQueryInput WithShard(uint16_t id, const KDShardRecord* record) {
+    GameLogQueryInput in = Input(1, 0, "Varnel");
+    in.shardId = id;
+    in.shard = record;
+    return in;
+  }
+  GameLogQueryInput WithSpan(const char* begin, const char* end) {
+    GameLogQueryInput in = Input(3, 0, "Varnel");
+    in.beginText = begin;
+    in.endText = end;
+    return in;
+  }
+
+  KDShardRecord shard = ShardRecord(7, 107);
+  GameLogConsole console;
+  CGameRefData refData;
+  GameLogSession session{refData};
+};
+
+TEST_F(GameLogQueryTest, every_refusal_has_its_text_and_sends_nothing) {
+  struct Case {
+    const char* what;
+    GameLogQueryInput input;
+    const char* refusal;
+  } cases[] = {
+      {"no shard", WithShard(0, &shard), "some input fields are wrong"},
+      {"no record", WithShard(7, nullptr), "some input fields are wrong"},
+      {"no kind", Input(0, 0, "Varnel"), "some input fields are wrong"},
+      {"no name", Input(1, 0, ""), "some input fields are wrong"},
+      {"no serial", Input(4, 0, ""), "some input fields are wrong"},
+      {"no begin", WithSpan("", kEnd), "some input fields are wrong"},
+      {"no end", WithSpan(kBegin, ""), "some input fields are wrong"},
+      {"33 bytes kind 1", Input(1, 0, std::string(33, 'n')), "character name is under 32 bytes"},
+      {"33 bytes kind 2", Input(2, 0, std::string(33, 'n')), "character name is under 32 bytes"},
+      {"33 bytes kind 3", Input(3, 0, std::string(33, 'n')), "character name is under 32 bytes"},
+      {"empty code name", Input(2, 16, "Varnel", ""), "invalid codename specified"},
+      {"129-byte code name", Input(2, 16, "Varnel", std::string(129, 'c')), "invalid codename specified"},
+      {"letter in serial", Input(4, 0, "12a"), "invalid serial number"},
+      {"signed serial", Input(4, 0, "-12"), "invalid serial number"},
+      {"blank in serial", Input(4, 0, "12 "), "invalid serial number"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    CLogCapture::Lines().clear();
+    EXPECT_FALSE(session.NewQuery(c.input));
+    EXPECT_EQ(console.Lines(), (LogLines{{0x01000000u, c.refusal}}));
+  }
+  EXPECT_TRUE(console.messenger.sent.empty());
+}
+
+TEST_F(GameLogQueryTest, request_bytes_of_every_kind_and_option) {
+  struct Case {
+    const char* what;
+    GameLogQueryInput input;
+    std::string payload;
+  } cases[] = {
+      {"character", Input(1, 255, "Varnel", "left over"),
+       RequestBytes(107, 1, 255, "Varnel", kBegin, kEnd, "left over")},
+      {"32-byte name", Input(1, 0, std::string(32, 'n')),
+       RequestBytes(107, 1, 0, std::string(32, 'n'), kBegin, kEnd, "")},
+      {"console operations ignore the name", Input(1, 9, ""), RequestBytes(107, 1, 9, "KDC", kBegin, kEnd, "")},
+      {"item console operations", Input(2, 17, "Varnel"), RequestBytes(107, 2, 17, "KDC", kBegin, kEnd, "")},
+      {"item by code name", Input(2, 16, "Varnel", std::string(128, 'c')),
+       RequestBytes(107, 2, 16, "Varnel", kBegin, kEnd, std::string(128, 'c'))},
+      {"other item options carry the code name edit", Input(2, 5, "Varnel", std::string(200, 'c')),
+       RequestBytes(107, 2, 5, "Varnel", kBegin, kEnd, std::string(200, 'c'))},
+      {"quest", Input(3, 0, "Varnel", "x"), RequestBytes(107, 3, 0, "Varnel", kBegin, kEnd, "x")},
+      {"serial", Input(4, 0, "123", "ignored"), RequestBytes(107, 4, 0, "KDC", kBegin, kEnd, "123", 50)},
+      {"33-digit serial", Input(4, 6, std::string(33, '9')),
+       RequestBytes(107, 4, 6, "KDC", kBegin, kEnd, std::string(33, '9'), 50)},
+  };
+  for (size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i) {
+    SCOPED_TRACE(cases[i].what);
+    ASSERT_TRUE(session.NewQuery(cases[i].input));
+    ASSERT_EQ(console.messenger.sent.size(), i + 1);
+    EXPECT_EQ(GetID(console.messenger.sent[i]), 0x7203);
+    EXPECT_EQ(console.messenger.Payload(i), cases[i].payload);
+  }
+  EXPECT_TRUE(console.Lines().empty());
+}
+
+TEST_F(GameLogQueryTest, texts_too_long_for_the_record_give_way_to_the_fields_after_them) {
+  // The code name edit holds up to 4095 characters; maxRows must still end the record.
+  ASSERT_TRUE(session.NewQuery(Input(4, 0, std::string(4095, '7'))));
+  std::string sent = console.messenger.Payload(0);
+  EXPECT_EQ(sent.size(), 4090u);
+  EXPECT_EQ(sent.substr(sent.size() - 4), std::string("\x32\0\0\0", 4));
+  std::string head = RequestBytes(107, 4, 0, "KDC", kBegin, kEnd, "");
+  size_t codeLength = 4090 - head.size() - 4;
+  EXPECT_EQ(sent.substr(head.size() - 2, 2), (std::string{char(codeLength & 0xFF), char(codeLength >> 8)}));
+
+  ASSERT_TRUE(session.NewQuery(Input(2, 0, "Varnel", std::string(4095, 'c'))));
+  EXPECT_EQ(console.messenger.Payload(1).size(), 4090u);
+}
+
+TEST_F(GameLogQueryTest, history_request_carries_the_serial_in_signed_decimal) {
+  struct Case {
+    int64_t serial;
+    uint32_t rows;
+    const char* text;
+  } cases[] = {
+      {1, 30, "1"},
+      {-42, 0, "-42"},
+      {INT64_MIN, 30, "-9223372036854775808"},
+      {INT64_MAX, 0, "9223372036854775807"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    CMsg msg;
+    msg.Init(0x7203);
+    WriteGameLogRequest(&msg, SerialHistoryRequest(107, c.serial, "", kEnd, c.rows));
+    std::string payload(reinterpret_cast<const char*>(msg.m_Storage) + 6, msg.m_WritePos - 6);
+    EXPECT_EQ(payload, RequestBytes(107, 4, 0, "KDC", "", kEnd, c.text, c.rows));
+  }
+}
+
+TEST(GameLogRequestReader, reads_back_what_the_page_writes_and_refuses_the_rest) {
+  GameLogRequest plain;
+  plain.kind = 2;
+  plain.option = 16;
+  plain.charName = "Varnel";
+  plain.beginTime = kBegin;
+  plain.endTime = "";
+  plain.itemCodeName = "ITEM_WEAPON_SWORD_01";
+  for (const GameLogRequest& sent : {plain, SerialHistoryRequest(107, -42, kBegin, kEnd, 30)}) {
+    SCOPED_TRACE(sent.kind);
+    CMsg msg;
+    msg.Init(0x7203);
+    WriteGameLogRequest(&msg, sent);
+    ReadRelayHead(&msg);
+    GameLogRequest got;
+    ASSERT_TRUE(ReadGameLogRequest(&msg, &got));
+    EXPECT_EQ(std::vector<std::string>({std::to_string(got.kind), std::to_string(got.option), got.charName,
+                                        got.beginTime, got.endTime, got.itemCodeName}),
+              std::vector<std::string>({std::to_string(sent.kind), std::to_string(sent.option), sent.charName,
+                                        sent.beginTime, sent.endTime, sent.itemCodeName}));
+    EXPECT_EQ(got.hasMaxRows, sent.hasMaxRows);
+    EXPECT_EQ(got.maxRows, sent.maxRows);
+  }
+  // Cut inside a field, or with bytes that are neither nothing nor maxRows after it.
+  std::string whole = RequestBytes(107, 1, 0, "Varnel", kBegin, kEnd, "").substr(4);
+  for (const std::string& bytes : {whole.substr(0, whole.size() - 1), whole + "xy", std::string(1, '\x01')}) {
+    CMsg msg;
+    msg.Init(0x7203);
+    WriteBytes(&msg, bytes.data(), static_cast<uint16_t>(bytes.size()));
+    GameLogRequest got;
+    EXPECT_FALSE(ReadGameLogRequest(&msg, &got)) << bytes.size();
+  }
+}
+
+TEST(GameLogKinds, tables_in_list_order) {
+  auto texts = [](GameLogChoices choices) {
+    std::string s;
+    for (const GameLogChoice& c : choices) s += std::string(c.text) + "=" + std::to_string(c.code) + ";";
+    return s;
+  };
+  EXPECT_EQ(texts(GameLogKinds()), "Character=1;Item=2;Quest=3;Item by Serial=4;");
+  EXPECT_EQ(texts(GameLogOptionsOf(1)),
+            "Create_n_Delete=0;Login_n_Out=1;Dead_or_Alive=2;Level_or_EXP=3;State Change=4;Triangle JOB=6;"
+            "Guild=7;Skill=8;TrainingCamp=13;SiegeFortress=14;KDC Operation=9;Event Skill Point=18;All=255;");
+  EXPECT_EQ(texts(GameLogOptionsOf(2)),
+            "Inventory=0;Avatar Inventory=23;Drop_n_Pick=1;Shop=2;FleaMarket=3;FleaMarket Network=13;Exchange=4;"
+            "Gold=5;Chest=6;Cos=7;Alchemy=8;Premium Exp=9;Query By Codename=16;KDC Operation=17;Guild Chest=12;"
+            "Gacha=18;CompositeItem=19;RestoredSoldItem=20;ParamKeeperItem=24;AvatarSpecialItem=25;Socket=26;"
+            "All=255;");
+  for (uint8_t kind : {0, 3, 4, 5}) EXPECT_EQ(GameLogOptionsOf(kind).count, 0u) << int(kind);
+
+  auto columns = [](GameLogColumns cols) {
+    std::string s;
+    for (const GameLogColumn& c : cols)
+      s += std::string(c.caption) + " " + std::to_string(c.width) + (c.rightAligned ? "R" : "") + ";";
+    return s;
+  };
+  const std::string character = "Event 200;Description 400;Position 200;Time 150;";
+  EXPECT_EQ(columns(GameLogColumnsOf(1)), character);
+  EXPECT_EQ(columns(GameLogColumnsOf(3)), character);
+  EXPECT_EQ(columns(GameLogColumnsOf(2)),
+            "Serial 110R;Operation 100;Storage 120;Slot From 80;Slot To 80;ItemName 250;Description 350;"
+            "Time 150;Position 200;");
+  EXPECT_EQ(columns(SerialHistoryColumns()),
+            "Serial 110R;Operation 100;Storage 80;Slot From 80;Slot To 80;ItemName 250;Description 350;"
+            "Time 150;Position 200;");
+  EXPECT_EQ(GameLogColumnsOf(4).count, 0u);
+}
+
+}  // namespace

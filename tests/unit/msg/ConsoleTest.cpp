@@ -1,0 +1,47 @@
+// The directory look-ups every page goes through, with the stand-in console's directory
+// behind the console's interface.
+#include <gtest/gtest.h>
+
+#include "SimDirectory.h"
+#include "msg/Console.h"
+
+namespace {
+
+class ConsoleTest : public ::testing::Test {
+ protected:
+  void TearDown() override { Console().directory = nullptr; }
+};
+
+TEST_F(ConsoleTest, shard_and_first_world_with_and_without_a_directory) {
+  Console().directory = nullptr;
+  EXPECT_EQ(FindShardRecord(1), nullptr);
+  EXPECT_EQ(FirstWorldName(), nullptr);
+
+  CSimDirectory empty(SimConfig{}, nullptr);
+  Console().directory = &empty;
+  EXPECT_EQ(FindShardRecord(1), nullptr);
+  // The sentinel is no entry, whatever its element word holds.
+  char stray[] = "\0Stray";
+  empty.GetWorldList()->sentinel->element = stray;
+  EXPECT_EQ(FirstWorldName(), nullptr) << "an empty world list";
+
+  SimConfig config;
+  config.worlds = {"Aster", "Morrow"};
+  config.shards = {{1, 101, "Aster-Ember"}, {7, 107, "Aster-Frost"}};
+  CSimDirectory directory(config, nullptr);
+  Console().directory = &directory;
+  EXPECT_STREQ(FirstWorldName(), "Aster");
+  for (const SimShard& shard : config.shards) {
+    KDShardRecord* record = FindShardRecord(shard.id);
+    ASSERT_NE(record, nullptr);
+    EXPECT_STREQ(record->name, shard.name.c_str());
+    EXPECT_EQ(record->managerServiceId, shard.managerServiceId);
+  }
+  EXPECT_EQ(FindShardRecord(2), nullptr);
+
+  // A first node that carries no entry names no world.
+  directory.GetWorldList()->sentinel->next->element = nullptr;
+  EXPECT_EQ(FirstWorldName(), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,100 @@
+#pragma once
+// Test doubles for the siege and server event logs: a console with a messenger, a farm
+// of shards and manager services, a log sink that keeps each line with its class word,
+// a clock the test sets, and answers built with the answers' own writers.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "base/ByteOrder.h"
+#include "base/TickCount.h"
+#include "common/LogCapture.h"
+#include "common/RecordingMessenger.h"
+#include "common/ShardDirectory.h"
+#include "msg/Console.h"
+#include "msg/MassiveMsgBuilder.h"
+#include "opslog/ServerEventLogAnswer.h"
+#include "opslog/SiegeLogAnswer.h"
+
+// Every operator line of the capture as "class word in hex:text": the missing-entry
+// word 0x02000001 is told apart from the data-error word 0x02000000.
+inline std::vector<std::string> RelayLogLines() {
+  std::vector<std::string> lines;
+  for (const CLogCapture::Line& line : CLogCapture::Lines()) {
+    char word[16];
+    snprintf(word, sizeof word, "%08X:", line.first);
+    lines.push_back(word + line.second);
+  }
+  return lines;
+}
+inline void ClearRelayLog() { CLogCapture::Lines().clear(); }
+
+inline uint32_t& TestNow() {
+  static uint32_t now = 0;
+  return now;
+}
+inline uint32_t TestTicks() { return TestNow(); }
+
+// The farm: shard 1 (service 101, running), 2 (102, running in state 5), 7 (107,
+// stopped in state 3), 8 (108, not in the directory). Shard names sort 2, 8, 1, 7.
+struct RelayLogConsole {
+  RelayLogConsole() {
+    directory.AddShard(1, 101, "Velmora-Ember");
+    directory.AddShard(2, 102, "Aschfeld-Tide");
+    directory.AddShard(7, 107, "Velmora-Gale");
+    directory.AddShard(8, 108, "Korrin-Deep");
+    directory.AddService(101, 4);
+    directory.AddService(102, 5);
+    directory.AddService(107, 3);
+    Console().messenger = &messenger;
+    Console().directory = &directory;
+    TestNow() = 1000;
+    SetTickCountFunc(TestTicks);
+  }
+  ~RelayLogConsole() {
+    Console().messenger = nullptr;
+    Console().directory = nullptr;
+    SetTickCountFunc(nullptr);
+  }
+  CLogCapture log;
+  RecordingMessenger messenger;
+  ShardDirectory directory;
+};
+
+// Wire strings and fields, for expected request bytes.
+inline std::string WireU16(uint16_t v) { return std::string{static_cast<char>(v), static_cast<char>(v >> 8)}; }
+inline std::string WireU32(uint32_t v) { return WireU16(static_cast<uint16_t>(v)) + WireU16(static_cast<uint16_t>(v >> 16)); }
+inline std::string WireString(const std::string& s) { return WireU16(static_cast<uint16_t>(s.size())) + s; }
+
+inline LogTime TimeOf(int16_t year, uint16_t month, uint16_t day, uint16_t hour, uint16_t minute, uint16_t second) {
+  LogTime t;
+  t.year = year;
+  t.month = month;
+  t.day = day;
+  t.hour = hour;
+  t.minute = minute;
+  t.second = second;
+  t.fraction = 123456789;
+  return t;
+}
+
+inline std::vector<uint8_t> SiegeAnswerBytes(uint8_t result, const std::vector<SiegeLogRow>& rows,
+                                             const std::string& nextBegin) {
+  std::vector<uint8_t> bytes;
+  ByteWriter out(&bytes);
+  WriteSiegeLogAnswer(out, result, rows, nextBegin);
+  return bytes;
+}
+
+inline std::vector<uint8_t> ServerEventAnswerBytes(uint8_t result, const std::vector<ServerEventLogRow>& rows,
+                                                   const std::string& nextBegin) {
+  std::vector<uint8_t> bytes;
+  ByteWriter out(&bytes);
+  WriteServerEventLogAnswer(out, result, rows, nextBegin);
+  return bytes;
+}
+
+inline CMassiveMsg* AnswerMsg(MassiveMsgBuilder& b, const std::vector<uint8_t>& bytes, size_t partBytes = 4090) {
+  b.Append(bytes.data(), bytes.size());
+  return b.Build(partBytes);
+}

@@ -1,0 +1,206 @@
+// The server event log page on real controls: set-up, the refusals with the manager
+// service check and the 5-second wait on a stepped tick count, paging at the 50-row
+// boundary, a failed answer, copy, and a start without reference data.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "opslog/ServerEventLogWindow.h"
+#include "refdata/KV_GameRefData.h"
+#include "resources/resource.h"
+#include "ui/CommonControls.h"
+#include "ui/DateTimePicker.h"
+#include "unit/opslog/RelayLogTestSupport.h"
+#include "unit/refdata/RefDataFiles.h"
+#include "win/opslog/PageControls.h"
+#include "win/ui/ClipboardRead.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+using Rows = std::vector<std::vector<std::string>>;
+
+ServerEventLogRow Row(uint32_t logId, uint8_t logType, const std::string& description) {
+  ServerEventLogRow r;
+  r.logId = logId;
+  r.time = TimeOf(2026, 11, 2, 7, static_cast<uint16_t>(logId % 60), 9);
+  r.serverEventId = 7;
+  r.logType = logType;
+  r.description = description;
+  return r;
+}
+
+std::vector<ServerEventLogRow> Page(size_t n, uint32_t firstId) {
+  std::vector<ServerEventLogRow> rows;
+  for (size_t i = 0; i < n; ++i) rows.push_back(Row(firstId + static_cast<uint32_t>(i), 3, "player " + std::to_string(i)));
+  return rows;
+}
+
+std::string Request(uint16_t service, uint32_t startLog, uint32_t event, uint8_t category, const std::string& begin,
+                    const std::string& end) {
+  return WireU16(service) + WireU16(0x4018) + WireU32(startLog) + WireU32(event) +
+         std::string(1, static_cast<char>(category)) + WireString(begin) + WireString(end);
+}
+
+class ServerEventPageBase : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    CGameRefData::DestroyInstance();
+    InitCommonControlClasses();
+    m_parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1100, 650, nullptr, nullptr, nullptr, nullptr);
+  }
+  void TearDown() override {
+    DestroyWindow(m_parent);
+    CGameRefData::DestroyInstance();
+  }
+  PageControls Controls() const { return PageControls(m_page.GetHwnd()); }
+
+  CScratchDir m_dir;
+  RelayLogConsole m_console;
+  CServerEventLogWindow m_page;
+  HWND m_parent = nullptr;
+};
+
+class ServerEventPage : public ServerEventPageBase {
+ protected:
+  void SetUp() override {
+    ServerEventPageBase::SetUp();
+    m_dir.WriteCompleteSet();
+    m_dir.Write("RefServerEventID.txt", "12\r\n7\r\n1000000000\r\n3\r\n");
+    m_dir.Write("TextUISystem.txt", TextRow("SN_SERVER_EVENT_MISSION_7", "Monster Invasion") +
+                                        TextRow("SN_SERVER_EVENT_MISSION_12", "Fishing Contest"));
+    ASSERT_TRUE(m_page.Create(GetModuleHandleA(nullptr), m_parent));
+    ClearRelayLog();
+  }
+  std::string Span(int dateId, int timeId) const {
+    return GetDateTimeText(Controls().Item(dateId), Controls().Item(timeId));
+  }
+  std::string Begin() const { return Span(IDC_EVENT_BEGIN_DATE, IDC_EVENT_BEGIN_TIME); }
+  std::string End() const { return Span(IDC_EVENT_END_DATE, IDC_EVENT_END_TIME); }
+  void Answer(const std::vector<uint8_t>& bytes) {
+    MassiveMsgBuilder b(0x8018);
+    EXPECT_TRUE(m_page.Dispatch(nullptr, AnswerMsg(b, bytes, 200)));
+  }
+};
+
+TEST_F(ServerEventPage, starts_with_sorted_choices_five_columns_and_query_more_disabled) {
+  PageControls c = Controls();
+  EXPECT_EQ(c.Entries(IDC_EVENT_SHARD), (Lines{"*Aschfeld-Tide=2", "Korrin-Deep=8", "Velmora-Ember=1", "Velmora-Gale=7"}));
+  // Events without a text, or with an id too long to key, are listed with the empty name.
+  Lines events = c.Entries(IDC_EVENT_NAME);
+  ASSERT_EQ(events.size(), 4u);
+  EXPECT_EQ(Lines(events.begin() + 2, events.end()), (Lines{"Fishing Contest=12", "Monster Invasion=7"}));
+  EXPECT_EQ(events[0].substr(0, 2), "*=");
+  EXPECT_EQ(events[1].substr(0, 1), "=");
+  EXPECT_EQ(c.Entries(IDC_EVENT_CATEGORY), (Lines{"*All=255", "Completion=1", "Reward=2", "Start And End=0"}));
+  EXPECT_EQ(c.Columns(IDC_EVENT_LIST), "ID 100;Time 200;ServerEventID 200;LogType 200;Description 400;");
+  EXPECT_EQ(ListView_GetExtendedListViewStyle(c.Item(IDC_EVENT_LIST)) & 0x31u, 0x31u);
+  EXPECT_TRUE(c.Visible(IDC_EVENT_QUERY_MORE));
+  EXPECT_FALSE(c.Enabled(IDC_EVENT_QUERY_MORE));
+  ASSERT_EQ(m_page.Layouts().size(), 1u);
+  EXPECT_EQ(m_page.Layouts()[0].child, c.Item(IDC_EVENT_LIST));
+  EXPECT_EQ(m_page.Layouts()[0].flags, 0x0F);
+  // Both pickers keep the moment the page was made.
+  EXPECT_EQ(Begin(), End());
+}
+
+TEST_F(ServerEventPage, the_wait_refuses_with_the_time_left_and_runs_out_after_five_seconds) {
+  PageControls c = Controls();
+  c.Select(IDC_EVENT_SHARD, "Velmora-Ember");
+  c.Select(IDC_EVENT_NAME, "Monster Invasion");
+  c.Select(IDC_EVENT_CATEGORY, "Reward");
+  TestNow() = 50000;
+  c.Click(IDC_EVENT_QUERY);
+  ASSERT_EQ(m_console.messenger.sent.size(), 1u);
+  EXPECT_EQ(m_console.messenger.Payload(0), Request(101, 0, 7, 2, Begin(), End()));
+
+  TestNow() = 51200;
+  c.Click(IDC_EVENT_QUERY);
+  TestNow() = 54999;
+  c.Click(IDC_EVENT_QUERY_MORE);
+  EXPECT_EQ(RelayLogLines(), (Lines{"01000000:blocked. wait for response or timeout[3800]",
+                                    "01000000:blocked. wait for response or timeout[1]"}));
+  EXPECT_EQ(m_console.messenger.sent.size(), 1u);
+
+  TestNow() = 56000;
+  c.Click(IDC_EVENT_QUERY);
+  ASSERT_EQ(m_console.messenger.sent.size(), 2u);
+  EXPECT_EQ(m_console.messenger.Payload(1), Request(101, 0, 7, 2, Begin(), End()));
+}
+
+TEST_F(ServerEventPage, fifty_rows_enable_query_more_from_the_last_log_id_and_forty_nine_end_it) {
+  PageControls c = Controls();
+  c.Select(IDC_EVENT_SHARD, "Aschfeld-Tide");
+  c.Select(IDC_EVENT_NAME, "Fishing Contest");
+  c.Click(IDC_EVENT_QUERY);
+  Answer(ServerEventAnswerBytes(0, Page(50, 9001), "2026-11-2 08:00:00"));
+  EXPECT_EQ(c.RowCount(IDC_EVENT_LIST), 50);
+  EXPECT_EQ(c.Rows(IDC_EVENT_LIST, 5)[0],
+            (std::vector<std::string>{"9001", "2026-11-02 07:01:09", "7", "Completion", "player 0"}));
+  EXPECT_TRUE(c.Enabled(IDC_EVENT_QUERY_MORE));
+
+  // "Query More" reads no control: it continues what "Query" kept.
+  c.Select(IDC_EVENT_SHARD, "Velmora-Gale");
+  c.Select(IDC_EVENT_CATEGORY, "Reward");
+  c.Click(IDC_EVENT_QUERY_MORE);
+  EXPECT_FALSE(c.Enabled(IDC_EVENT_QUERY_MORE));
+  ASSERT_EQ(m_console.messenger.sent.size(), 2u);
+  EXPECT_EQ(m_console.messenger.Payload(1), Request(102, 9050, 12, 255, "2026-11-2 08:00:00", End()));
+  Answer(ServerEventAnswerBytes(0, Page(49, 9051), "2026-11-2 09:00:00"));
+  EXPECT_EQ(c.RowCount(IDC_EVENT_LIST), 99);
+  EXPECT_FALSE(c.Enabled(IDC_EVENT_QUERY_MORE));
+  EXPECT_EQ(RelayLogLines(), (Lines{"00000000:^250^0 log found", "00000000:^249^0 log found"}));
+}
+
+TEST_F(ServerEventPage, refusals_a_failed_answer_and_copy_of_five_columns) {
+  PageControls c = Controls();
+  c.Select(IDC_EVENT_SHARD, "Velmora-Gale");
+  c.Select(IDC_EVENT_NAME, "Monster Invasion");
+  c.Click(IDC_EVENT_QUERY);
+  c.Select(IDC_EVENT_SHARD, "Korrin-Deep");
+  c.Click(IDC_EVENT_QUERY);
+  c.Select(IDC_EVENT_NAME, "no such event");
+  c.Click(IDC_EVENT_QUERY);
+  EXPECT_EQ(RelayLogLines(), (Lines{"01000000:plz launch Realmwarden[107]", "02000001:Not found Shard[8]",
+                                    "01000000:please type Server Event Name or select shard"}));
+  EXPECT_TRUE(m_console.messenger.sent.empty());
+
+  c.Select(IDC_EVENT_SHARD, "Aschfeld-Tide");
+  c.Select(IDC_EVENT_NAME, "Monster Invasion");
+  c.Click(IDC_EVENT_QUERY);
+  Answer(ServerEventAnswerBytes(0, {Row(17, 1, "^2opened %s"), Row(18, 9, "")}, "c"));
+  c.Click(IDC_EVENT_QUERY);
+  Answer(ServerEventAnswerBytes(0, {Row(17, 1, "^2opened %s"), Row(18, 9, "")}, "c"));
+  Answer(ServerEventAnswerBytes(2, {}, ""));
+  EXPECT_EQ(RelayLogLines().back(), "01000000:query ServerEventLog failed");
+  EXPECT_EQ(c.Rows(IDC_EVENT_LIST, 5), (Rows{{"17", "2026-11-02 07:17:09", "7", "Start!", "^2opened %s"},
+                                             {"18", "2026-11-02 07:18:09", "7", "UnknownLogType", ""}}));
+
+  ClearRelayLog();
+  c.Click(IDC_EVENT_COPY);
+  EXPECT_EQ(RelayLogLines(), Lines{"00000000:log data copy to clipboard"});
+  EXPECT_EQ(ClipboardTextNow(),
+            "ID\tTime\tServerEventID\tLogType\tDescription\r\n"
+            "17\t2026-11-02 07:17:09\t7\tStart!\topened %s\r\n"
+            "18\t2026-11-02 07:18:09\t7\tUnknownLogType\t\r\n");
+}
+
+TEST_F(ServerEventPageBase, without_reference_data_the_page_is_not_built) {
+  EXPECT_FALSE(m_page.Create(GetModuleHandleA(nullptr), m_parent));
+  ASSERT_FALSE(RelayLogLines().empty());
+  EXPECT_EQ(RelayLogLines().back(), "02000001:CGameRefData::GetInstance NULL!!! at the ServerEventLog");
+  EXPECT_EQ(m_page.GetHwnd(), nullptr);
+  EXPECT_EQ(GetWindow(m_parent, GW_CHILD), nullptr) << "no half-built page is left";
+  MassiveMsgBuilder answer(0x8018);
+  EXPECT_FALSE(m_page.Dispatch(nullptr, AnswerMsg(answer, ServerEventAnswerBytes(0, {}, "")))) << "no answer handler";
+
+  // Once the data is there, the page can be built.
+  m_dir.WriteCompleteSet();
+  EXPECT_TRUE(m_page.Create(GetModuleHandleA(nullptr), m_parent));
+}
+
+}  // namespace
