@@ -47,7 +47,7 @@ if [ -d "$top/docs/img" ]; then
   for png in "$top"/docs/img/*.png; do
     [ -e "$png" ] || continue
     path=$(realpath -m "$png")
-    printf '%s\n' "${shown[@]}" | grep -qxF -- "$path" || fail "docs/img/$(basename "$png") is shown nowhere"
+    grep -qxF -- "$path" <<< "$(printf '%s\n' "${shown[@]}")" || fail "docs/img/$(basename "$png") is shown nowhere"
   done
 fi
 
@@ -66,7 +66,8 @@ count=0
 while IFS= read -r message; do
   [ -n "$message" ] || continue
   count=$((count + 1))
-  printf '%s\n' "$literals" | grep -qF -- "$message" || fail "the guide lists \"$message\", which the source never writes"
+  # A here-string, not a pipe: grep -q stops reading early, which would break the pipe.
+  grep -qF -- "$message" <<< "$literals" || fail "the guide lists \"$message\", which the source never writes"
 done <<< "$messages"
 [ "$count" -gt 0 ] || fail "the messages section lists no message"
 
