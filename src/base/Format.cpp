@@ -44,7 +44,8 @@ std::string FormatString(size_t limit, const char* format, ...) {
 void CopyBounded(char* dst, size_t size, const char* src) {
   if (size == 0) return;
   size_t n = src ? strnlen(src, size - 1) : 0;
-  memcpy(dst, src, n);
+  // A null text copies nothing: memcpy may not be handed a null source, even for 0 bytes.
+  if (n) memcpy(dst, src, n);
   dst[n] = '\0';
 }
 

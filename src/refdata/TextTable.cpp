@@ -14,7 +14,7 @@ uint8_t Tag(uint32_t hash) { return static_cast<uint8_t>(0x80 | hash >> 25); }
 
 uint32_t CTextTable::Hash(const char* key, size_t length) {
   // Eight bytes per step with a multiply-and-fold mix; the values only live in memory.
-  uint64_t h = 0x9E3779B97F4A7C15ull ^ length;
+  uint64_t h = 0x9E3779B97F4A7C15ull;
   size_t i = 0;
   for (; i + 8 <= length; i += 8) {
     uint64_t word;
@@ -23,7 +23,7 @@ uint32_t CTextTable::Hash(const char* key, size_t length) {
     h ^= h >> 32;
   }
   // The last bytes are read in fixed sizes, overlapping what was mixed in already; the
-  // length mixed in first keeps such keys apart.
+  // length, mixed in below, keeps such keys apart.
   uint64_t tail = 0;
   if (length >= 8) {
     memcpy(&tail, key + length - 8, 8);
@@ -41,6 +41,9 @@ uint32_t CTextTable::Hash(const char* key, size_t length) {
   h ^= tail;
   h ^= h >> 32;
   h *= 0xC4CEB9FE1A85EC53ull;
+  // Only after a multiplication: next to the tail's bytes, a length one apart could
+  // cancel a last byte one apart ("ab" and "abc").
+  h ^= length;
   h ^= h >> 29;
   h *= 0xFF51AFD7ED558CCDull;
   h ^= h >> 32;

@@ -119,27 +119,6 @@ TEST_F(GameRefData, long_text_file_keeps_line_order) {
   EXPECT_EQ(table.Find("KEY_12"), nullptr);
 }
 
-// The table grows when it would be more than half full: 512 keys fill the first size
-// class (1024 slots), 1024 the second. At and just past each point every key is found
-// and an absent key ends its probe on a free slot.
-TEST(TextTable, lookups_at_the_growth_points) {
-  for (size_t count : {1u, 511u, 512u, 513u, 1024u, 1025u}) {
-    SCOPED_TRACE(count);
-    CTextTable table;
-    std::vector<std::string> keys;
-    for (size_t i = 0; i < count; ++i) keys.push_back("KEY_" + std::to_string(i));
-    for (const std::string& key : keys)
-      ASSERT_TRUE(table.Insert(key.c_str(), key.size(), CTextTable::Hash(key.c_str(), key.size()), key.c_str() + 4));
-    EXPECT_EQ(table.Size(), count);
-    for (const std::string& key : keys) ASSERT_STREQ(table.Find(key.c_str()), key.c_str() + 4);
-    for (size_t i = 0; i < 2 * count; ++i) {
-      std::string absent = "ABSENT_" + std::to_string(i);
-      ASSERT_EQ(table.Find(absent.c_str()), nullptr) << absent;
-    }
-    EXPECT_EQ(table.Find(""), nullptr);
-  }
-}
-
 TEST_F(GameRefData, clear_texts_keeps_records) {
   CGameRefData data;
   ASSERT_TRUE(data.Load());

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -129,6 +130,26 @@ TEST(TextTable, long_texts_and_many_blocks) {
     ASSERT_EQ(text, Text(i) + std::string(60, '.')) << Key(i);
   }
   EXPECT_GE(table.Bytes(), table.ContentBytes());
+}
+
+// The hash reads short and odd-length keys in pieces of fixed size: every byte must
+// count, and nothing past the key may be read (each key below fills its heap block
+// exactly, so the sanitizer build sees any overread).
+TEST(TextTable, hash_sees_every_key_byte_and_no_more) {
+  for (size_t length = 0; length <= 17; ++length) {
+    SCOPED_TRACE(testing::Message() << length << " bytes");
+    std::unique_ptr<char[]> key(new char[length ? length : 1]);
+    for (size_t i = 0; i < length; ++i) key[i] = static_cast<char>('a' + i);
+    const uint32_t hash = CTextTable::Hash(key.get(), length);
+    for (size_t i = 0; i < length; ++i) {
+      key[i] ^= 0x20;
+      EXPECT_NE(CTextTable::Hash(key.get(), length), hash) << "byte " << i;
+      key[i] ^= 0x20;
+    }
+    if (length > 0) {
+      EXPECT_NE(CTextTable::Hash(key.get(), length - 1), hash) << "the length counts";
+    }
+  }
 }
 
 TEST(TextTable, clear_empties_and_allows_refilling) {

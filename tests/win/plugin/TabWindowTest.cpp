@@ -133,6 +133,11 @@ TEST_F(TabStripTest, painting_fills_tabs_and_every_row) {
   // Above the tabs and on the second row beyond its tabs: the face colour.
   EXPECT_EQ(face, GetPixel(dc, narrow - 2, 1));
   EXPECT_EQ(face, GetPixel(dc, narrow - 2, 30));
+  // The caption is black, inside the outline.
+  bool blackCaption = false;
+  for (int y = other.top + 1; y < other.bottom - 1; ++y)
+    for (int x = other.left + 2; x < other.right - 10; ++x) blackCaption |= GetPixel(dc, x, y) == RGB(0, 0, 0);
+  EXPECT_TRUE(blackCaption);
 }
 
 }  // namespace
