@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Set-up, demo and tests of KV_UserLog on Debian (bookworm), as root.
 #   ./kv.sh demo   build, then run KalderaSim with the plug-in and the sample data
+#   ./kv.sh demo --docs   the scripted demo, and its pictures refresh docs/img/
 #   ./kv.sh test   build every preset, run every test tier (native and under Wine) and
 #                  each fuzz target for a short smoke run over its seeds
 #   ./kv.sh setup  only install what is missing
@@ -93,8 +94,8 @@ case "${1:-}" in
     build win32
     start_display
     say "demo"
-    bash "$top/sim/demo.sh" "$top" ;;
+    bash "$top/sim/demo.sh" "$top" "${@:2}" ;;
   *)
-    echo "usage: $0 demo|test|setup" >&2
+    echo "usage: $0 demo [--docs]|test|setup" >&2
     exit 2 ;;
 esac

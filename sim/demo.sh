@@ -2,7 +2,7 @@
 # Runs KalderaSim with the KV_UserLog plug-in, the sample console directory, the sample
 # operator log and (when the generator is built) the sample reference data.
 #
-#   sim/demo.sh <repo top>
+#   sim/demo.sh <repo top> [--docs]
 #
 # With a display a person can use, KalderaSim opens and runs until its window is closed.
 # Headless, it runs scripted instead: it clicks every tab, runs a query on the Kaldera
@@ -15,6 +15,9 @@
 # terminal; the display is served by Xvfb (as kv.sh starts one when there is no
 # display). KV_DEMO_HEADLESS=0 forces the interactive run.
 #
+# --docs runs scripted whatever the display, and when every step succeeded it also
+# refreshes the operator's guide's copies of seven screenshots under <top>/docs/img/.
+#
 # The builds used are <top>/build/win32 and <top>/build/native (the presets' folders);
 # KV_DEMO_WIN32_BUILD and KV_DEMO_NATIVE_BUILD name others.
 #
@@ -22,7 +25,14 @@
 # WINEDEBUG=-all, and xvfb-run when DISPLAY is unset (cmake/wine-run.sh).
 set -euo pipefail
 
-top=$(cd "${1:?usage: demo.sh <repo top>}" && pwd)
+top=$(cd "${1:?usage: demo.sh <repo top> [--docs]}" && pwd)
+docs=0
+for a in "${@:2}"; do
+  case $a in
+    --docs) docs=1 ;;
+    *) echo "usage: demo.sh <repo top> [--docs]" >&2; exit 2 ;;
+  esac
+done
 win32=${KV_DEMO_WIN32_BUILD:-$top/build/win32}
 native=${KV_DEMO_NATIVE_BUILD:-$top/build/native}
 sim_dir=$win32/sim
@@ -74,6 +84,7 @@ run_sim() {
      --serverevent "$(winpath "$sim_dir/server_event_log.txt")" "$@")
 }
 
+[ "$docs" = 1 ] && headless=1
 if [ "$headless" != 1 ]; then
   echo "demo: starting KalderaSim on $DISPLAY; close its window to end"
   run_sim
@@ -88,9 +99,10 @@ for i in 0 1 2 3; do
   steps+=(--tab "$i" --screenshot "$(winpath "$out/${shots[$i]}.bmp")")
 done
 # A query by category over the whole sample year: more than 100 GM commands, so the
-# plug-in lists 100 and warns of the limit.
+# plug-in lists 100 and warns of the limit. The span ends at a fixed time, so that the
+# guide's picture does not change with the day the demo runs.
 steps+=(--tab 0 --set 1015=Catagory --set "1016=GM Command" --set 1002=2026-1-1 --set 1003=00:00:00
-        --query --screenshot "$(winpath "$out/${shots[4]}.bmp")")
+        --set 1004=2026-12-31 --set 1005=23:59:59 --query --screenshot "$(winpath "$out/${shots[4]}.bmp")")
 # Varnel on the first shard from 9 November on: every kind of character event (a first
 # page of 50, so "Query More" is on), then his items.
 steps+=(--tab 1 --set 1009=Character --set 1012=All --set 1001=Varnel --set 1002=2026-11-09
@@ -125,4 +137,15 @@ for s in "${shots[@]}"; do
     rc=1
   fi
 done
+# The guide shows a step at the full client area (the plug-in above, the log pane
+# below), except the refusal: there the tab's controls (the top 92 rows) and the log
+# pane (the bottom 168 rows, at KalderaSim's default size) are enough.
+if [ "$docs" = 1 ] && [ "$rc" = 0 ]; then
+  bash "$top/sim/demo_docs.sh" "$out" "$top/docs/img" \
+    kaldera_query:kaldera game_log_character:game_log_character game_log_item:game_log_item \
+    game_log_history:item_history siege_log_more:siege_log server_event_query:server_event_log \
+    "server_event_stopped:refusal_stopped_service:1092x92+0+0,1092x168+0+665" || rc=1
+elif [ "$docs" = 1 ]; then
+  echo "demo: a step failed; the guide's pictures stay as they were" >&2
+fi
 exit $rc
