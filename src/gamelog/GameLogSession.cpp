@@ -13,8 +13,6 @@ bool GameLogSession::NewQuery(const GameLogQueryInput& input) {
   m_saved = outcome.request;
   m_hasSaved = true;
   m_rowSerials.clear();
-  // A history request whose answer never came would otherwise lock the row menu for good.
-  m_historyPending = false;
   return true;
 }
 
