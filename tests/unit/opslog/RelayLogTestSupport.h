@@ -1,16 +1,16 @@
 #pragma once
-// Test doubles for the siege and server event logs: a console with a messenger, a farm
-// of shards and manager services, a log sink that keeps each line with its class word,
+// Test doubles for the siege and server event logs: a console with a messenger, the
+// stand-in console's directory with a farm of shards and manager services, a log sink that keeps each line with its class word,
 // a clock the test sets, and answers built with the answers' own writers.
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "base/ByteOrder.h"
+#include "SimDirectory.h"
 #include "base/TickCount.h"
 #include "common/LogCapture.h"
 #include "common/RecordingMessenger.h"
-#include "common/ShardDirectory.h"
 #include "msg/Console.h"
 #include "msg/MassiveMsgBuilder.h"
 #include "opslog/ServerEventLogAnswer.h"
@@ -39,13 +39,6 @@ inline uint32_t TestTicks() { return TestNow(); }
 // stopped in state 3), 8 (108, not in the directory). Shard names sort 2, 8, 1, 7.
 struct RelayLogConsole {
   RelayLogConsole() {
-    directory.AddShard(1, 101, "Velmora-Ember");
-    directory.AddShard(2, 102, "Aschfeld-Tide");
-    directory.AddShard(7, 107, "Velmora-Gale");
-    directory.AddShard(8, 108, "Korrin-Deep");
-    directory.AddService(101, 4);
-    directory.AddService(102, 5);
-    directory.AddService(107, 3);
     Console().messenger = &messenger;
     Console().directory = &directory;
     TestNow() = 1000;
@@ -58,7 +51,13 @@ struct RelayLogConsole {
   }
   CLogCapture log;
   RecordingMessenger messenger;
-  ShardDirectory directory;
+  CSimDirectory directory{SimConfig{{},
+                                    {{1, 101, "Velmora-Ember"},
+                                     {2, 102, "Aschfeld-Tide"},
+                                     {7, 107, "Velmora-Gale"},
+                                     {8, 108, "Korrin-Deep"}},
+                                    {{101, 4}, {102, 5}, {107, 3}}},
+                          nullptr};
 };
 
 // Wire strings and fields, for expected request bytes.

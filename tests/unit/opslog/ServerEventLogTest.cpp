@@ -236,7 +236,7 @@ TEST(ServerEventQuery, service_checks_and_refusals) {
   for (uint32_t state : {0u, 1u, 2u, 3u, 4u, 5u, 6u, 0x80000004u}) {
     SCOPED_TRACE(state);
     RelayLogConsole console;
-    console.directory.Service(107)->state = state;
+    console.directory.FindService(107)->state = state;
     ServerEventLogSession s;
     s.Query(Input(7, 7, 255));
     bool running = state == 4 || state == 5;

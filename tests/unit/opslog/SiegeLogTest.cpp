@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -118,9 +119,11 @@ TEST(SiegeLogChoices, categories_in_list_order) {
 
 TEST(SiegeLogChoices, shards_in_the_console_s_order_and_enabled_fortresses_by_id) {
   RelayLogConsole console;
-  console.directory.AddShard(40, 140, std::string(64, 'N').c_str());
-  EXPECT_EQ(EntryTexts(ShardEntries()), (std::vector<std::string>{"Velmora-Ember=1", "Aschfeld-Tide=2", "Velmora-Gale=7",
-                                                                   "Korrin-Deep=8", std::string(64, 'N') + "=40"}));
+  EXPECT_EQ(EntryTexts(ShardEntries()),
+            (std::vector<std::string>{"Velmora-Ember=1", "Aschfeld-Tide=2", "Velmora-Gale=7", "Korrin-Deep=8"}));
+  // A name that fills its 64 bytes holds no zero: it is read within them.
+  memset(console.directory.FindShard(8)->name, 'N', sizeof(KDShardRecord::name));
+  EXPECT_EQ(EntryTexts(ShardEntries()).back(), std::string(64, 'N') + "=8");
   Console().directory = nullptr;
   EXPECT_TRUE(ShardEntries().empty());
 
