@@ -124,14 +124,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fwrite(file.data(), 1, file.size(), out);
   fclose(out);
 
-  HeapBuffer text;
-  if (!LoadRefDataText(path.c_str(), &text)) {
+  CRefText text;
+  if (!text.Load(path.c_str())) {
     CRefDataParser parser;
     Check(!parser.Open(path.c_str()), "a text that converts to nothing is missing");
     remove(posixPath.c_str());
     return 0;
   }
-  const Strings tokens = ModelTokens(text.data.get());
+  const Strings tokens = ModelTokens(text.Data());
 
   {
     CRefDataParser parser;

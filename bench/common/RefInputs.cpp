@@ -1,5 +1,6 @@
 #include "RefInputs.h"
 
+#include "base/AnsiText.h"
 #include "base/FileRead.h"
 #include "base/HeapBuffer.h"
 #include "refdata/RefDataParser.h"
@@ -37,9 +38,21 @@ bool ReadRefInputs(const std::vector<std::string>& paths, uint64_t& rawBytes) {
 bool ReadAndConvertRefInputs(const std::vector<std::string>& paths, uint64_t& convertedBytes) {
   convertedBytes = 0;
   for (const std::string& path : paths) {
-    HeapBuffer text;
-    if (!LoadRefDataText(path.c_str(), &text)) return false;
+    HeapBuffer raw, text;
+    // The mark is skipped; an odd last byte is dropped, as the loader does.
+    if (!FileReadWhole(path.c_str(), &raw) || raw.size < 2) return false;
+    if (!ConvertUtf16ToAnsi(raw.data.get() + 2, raw.size / 2 - 1, &text)) return false;
     convertedBytes += text.size;
+  }
+  return true;
+}
+
+bool ReadAndConvertAsLoaderRefInputs(const std::vector<std::string>& paths, uint64_t& convertedBytes) {
+  convertedBytes = 0;
+  CRefText text;
+  for (const std::string& path : paths) {
+    if (!text.Load(path.c_str())) return false;
+    convertedBytes += text.Size();
   }
   return true;
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The reference files CGameRefData::Load reads, and the work any loader of them pays:
-// the whole-file read and the conversion from UTF-16, exactly as the loader does them
-// (the Windows build reads and converts with the system's calls).
+// each file read whole and converted from UTF-16 in one piece, with the module's own
+// read and conversion (the Windows build reads and converts with the system's calls).
+// The loader itself reads and converts a slice at a time into a buffer it keeps; the
+// floor stays the plain whole-file way, and the loader's way is timed beside it.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -13,6 +15,10 @@ bool CollectRefInputs(std::vector<std::string>& paths);
 // Reads every file whole, without converting; false when one cannot be read.
 bool ReadRefInputs(const std::vector<std::string>& paths, uint64_t& rawBytes);
 
-// Reads and converts every file as the loader does before it parses; false when one
+// Reads every file whole and converts it in one piece (the floor); false when one
 // cannot be read or converted.
 bool ReadAndConvertRefInputs(const std::vector<std::string>& paths, uint64_t& convertedBytes);
+
+// Reads and converts every file the way the loader does before it parses, a slice at a
+// time into one kept buffer; false when one cannot be read or converted.
+bool ReadAndConvertAsLoaderRefInputs(const std::vector<std::string>& paths, uint64_t& convertedBytes);

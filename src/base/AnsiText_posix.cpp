@@ -4,14 +4,13 @@
 
 #include "base/ByteOrder.h"
 
-bool ConvertUtf16ToAnsi(const char* src, size_t units, HeapBuffer* out) {
-  out->data.reset();
-  out->size = 0;
-  // Three bytes per unit covers every case: a surrogate pair is two units, four bytes.
-  if (!out->Allocate(units * 3 + 1)) return false;
+// A surrogate pair is two units and four bytes; anything else is at most three.
+size_t AnsiBytesPerUnit() { return 3; }
+
+bool ConvertUtf16ToAnsiInto(const char* src, size_t units, char* out, size_t* written) {
   const unsigned char* in = reinterpret_cast<const unsigned char*>(src);
   const unsigned char* end = in + units * 2;
-  unsigned char* dst = reinterpret_cast<unsigned char*>(out->data.get());
+  unsigned char* dst = reinterpret_cast<unsigned char*>(out);
   while (in < end) {
     uint32_t c = LoadLE16(in);
     in += 2;
@@ -38,9 +37,6 @@ bool ConvertUtf16ToAnsi(const char* src, size_t units, HeapBuffer* out) {
       *dst++ = static_cast<unsigned char>(0x80 | (c & 0x3F));
     }
   }
-  size_t written = static_cast<size_t>(dst - reinterpret_cast<unsigned char*>(out->data.get()));
-  *dst = '\0';
-  out->Shrink(written + 1);
-  out->size = written;
+  *written = static_cast<size_t>(dst - reinterpret_cast<unsigned char*>(out));
   return true;
 }

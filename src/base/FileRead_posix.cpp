@@ -7,30 +7,35 @@
 #include <cerrno>
 #include <string>
 
-bool FileReadWhole(const char* path, HeapBuffer* out) {
-  out->data.reset();
-  out->size = 0;
+bool CFileReader::Open(const char* path) {
+  Close();
   std::string posixPath(path);
   for (char& c : posixPath) {
     if (c == '\\') c = '/';
   }
-  int fd = open(posixPath.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = open(posixPath.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
   struct stat info;
-  bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-            out->Allocate(static_cast<size_t>(info.st_size));
-  size_t done = 0;
-  // read() may return less than asked for large files; keep filling the one buffer.
-  while (ok && done < out->size) {
-    ssize_t n = read(fd, out->data.get() + done, out->size - done);
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(fd);
+    return false;
+  }
+  m_handle = fd;
+  m_size = static_cast<uint64_t>(info.st_size);
+  return true;
+}
+
+void CFileReader::Close() {
+  if (m_handle >= 0) close(static_cast<int>(m_handle));
+  m_handle = -1;
+  m_size = 0;
+}
+
+ptrdiff_t CFileReader::Read(char* buf, size_t bytes) {
+  if (m_handle < 0) return -1;
+  for (;;) {
+    const ssize_t n = read(static_cast<int>(m_handle), buf, bytes);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) ok = false;
-    else done += static_cast<size_t>(n);
+    return n;
   }
-  close(fd);
-  if (!ok) {
-    out->data.reset();
-    out->size = 0;
-  }
-  return ok;
 }

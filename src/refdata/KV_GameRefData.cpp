@@ -11,31 +11,49 @@ CGameRefData* g_sharedInstance = nullptr;
 }  // namespace
 
 bool CGameRefData::Load() {
-  typedef bool (*StepFn)(CGameRefData&, const char*);
+  struct Parsers {
+    CRefDataParser records;
+    CRefDataParser2 lines;
+  };
+  typedef bool (*StepFn)(CGameRefData&, const char*, Parsers&);
   struct Step {
     const char* path;
     StepFn load;
   };
   static const Step kSteps[] = {
-      {"KV_GameRefData\\QuestData.txt", [](CGameRefData& d, const char* p) { return LoadRefDataFile(p, d.m_quests); }},
-      {"KV_GameRefData\\ItemData.txt", [](CGameRefData& d, const char* p) { return LoadRefDataList(p, d.m_items); }},
-      {"KV_GameRefData\\CharacterData.txt", [](CGameRefData& d, const char* p) { return LoadRefDataList(p, d.m_chars); }},
-      {"KV_GameRefData\\SkillData.txt", [](CGameRefData& d, const char* p) { return LoadRefDataList(p, d.m_skills); }},
-      {"KV_GameRefData\\SkillMasteryData.txt", [](CGameRefData& d, const char* p) { return LoadRefDataFile(p, d.m_masteries); }},
-      {"KV_GameRefData\\MagicOption.txt", [](CGameRefData& d, const char* p) { return LoadRefDataFile(p, d.m_magicOptions); }},
-      {"KV_GameRefData\\MagicOptionAssign.txt", [](CGameRefData& d, const char* p) { return LoadRefDataFile(p, d.m_magicOptAssigns); }},
-      {"KV_GameRefData\\LevelData.txt", [](CGameRefData& d, const char* p) { return LoadRefDataFile(p, d.m_levels); }},
-      {"KV_GameRefData\\SiegeFortress.txt", [](CGameRefData& d, const char* p) { return LoadRefDataFile(p, d.m_fortresses); }},
-      {"KV_GameRefData\\TextDataName.txt", [](CGameRefData& d, const char* p) { return LoadTextFile(p, d.m_texts); }},
-      {"KV_GameRefData\\TextUISystem.txt", [](CGameRefData& d, const char* p) { return LoadTextFile(p, d.m_texts); }},
-      {"KV_GameRefData\\TextQuest.txt", [](CGameRefData& d, const char* p) { return LoadTextFile(p, d.m_texts); }},
-      {"KV_GameRefData\\RefServerEventID.txt", [](CGameRefData& d, const char* p) { return LoadRefDataFile(p, d.m_serverEvents); }},
+      {"KV_GameRefData\\QuestData.txt",
+       [](CGameRefData& d, const char* p, Parsers& w) { return LoadRefDataFile(p, d.m_quests, w.records); }},
+      {"KV_GameRefData\\ItemData.txt",
+       [](CGameRefData& d, const char* p, Parsers& w) { return LoadRefDataList(p, d.m_items, w.records); }},
+      {"KV_GameRefData\\CharacterData.txt",
+       [](CGameRefData& d, const char* p, Parsers& w) { return LoadRefDataList(p, d.m_chars, w.records); }},
+      {"KV_GameRefData\\SkillData.txt",
+       [](CGameRefData& d, const char* p, Parsers& w) { return LoadRefDataList(p, d.m_skills, w.records); }},
+      {"KV_GameRefData\\SkillMasteryData.txt",
+       [](CGameRefData& d, const char* p, Parsers& w) { return LoadRefDataFile(p, d.m_masteries, w.records); }},
+      {"KV_GameRefData\\MagicOption.txt",
+       [](CGameRefData& d, const char* p, Parsers& w) { return LoadRefDataFile(p, d.m_magicOptions, w.records); }},
+      {"KV_GameRefData\\MagicOptionAssign.txt",
+       [](CGameRefData& d, const char* p, Parsers& w) { return LoadRefDataFile(p, d.m_magicOptAssigns, w.records); }},
+      {"KV_GameRefData\\LevelData.txt",
+       [](CGameRefData& d, const char* p, Parsers& w) { return LoadRefDataFile(p, d.m_levels, w.records); }},
+      {"KV_GameRefData\\SiegeFortress.txt",
+       [](CGameRefData& d, const char* p, Parsers& w) { return LoadRefDataFile(p, d.m_fortresses, w.records); }},
+      {"KV_GameRefData\\TextDataName.txt",
+       [](CGameRefData& d, const char* p, Parsers& w) { return LoadTextFile(p, d.m_texts, w.lines); }},
+      {"KV_GameRefData\\TextUISystem.txt",
+       [](CGameRefData& d, const char* p, Parsers& w) { return LoadTextFile(p, d.m_texts, w.lines); }},
+      {"KV_GameRefData\\TextQuest.txt",
+       [](CGameRefData& d, const char* p, Parsers& w) { return LoadTextFile(p, d.m_texts, w.lines); }},
+      {"KV_GameRefData\\RefServerEventID.txt",
+       [](CGameRefData& d, const char* p, Parsers& w) { return LoadRefDataFile(p, d.m_serverEvents, w.records); }},
   };
+  Parsers with;
   bool all = true;
   for (const Step& step : kSteps) {
     bool loaded = false;
     try {
-      loaded = step.load(*this, step.path);
+      loaded = step.load(*this, step.path, with);
     } catch (const std::bad_alloc&) {
       // Out of memory counts as a failed step; the tables stay searchable.
       SealAll();

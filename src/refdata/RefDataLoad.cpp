@@ -5,8 +5,6 @@
 
 #include "base/AssertReport.h"
 #include "base/LogOutput.h"
-#include "refdata/RefDataParser.h"
-#include "refdata/RefDataParser2.h"
 #include "refdata/RefLevelExpOffset.h"
 #include "refdata/RefMagicOption.h"
 #include "refdata/RefObj.h"
@@ -16,8 +14,7 @@
 #include "refdata/RefSkill.h"
 
 template <class T>
-bool LoadRefDataFile(const char* path, CRefTable<T>& table) {
-  CRefDataParser parser;
+bool LoadRefDataFile(const char* path, CRefTable<T>& table, CRefDataParser& parser) {
   if (!parser.Open(path)) {
     LogOutput(kLogRefusal, "RefData file : %s missing!", path);
     return false;
@@ -40,7 +37,7 @@ bool LoadRefDataFile(const char* path, CRefTable<T>& table) {
 }
 
 template <class T>
-bool LoadRefDataList(const char* path, CRefTable<T>& table) {
+bool LoadRefDataList(const char* path, CRefTable<T>& table, CRefDataParser& parser) {
   CRefDataParser list;
   if (!list.Open(path)) {
     LogOutput(kLogDataError, "^2failed to load %s", path);
@@ -54,7 +51,7 @@ bool LoadRefDataList(const char* path, CRefTable<T>& table) {
     const char* name = list.GetString(ok);
     if (!ok) return false;  // an over-long name, reported by the parser
     std::string recordPath = folder + name;
-    if (!LoadRefDataFile(recordPath.c_str(), table)) {
+    if (!LoadRefDataFile(recordPath.c_str(), table, parser)) {
       LogOutput(kLogDataError, "^2failed to load %s", recordPath.c_str());
       return false;
     }
@@ -62,8 +59,7 @@ bool LoadRefDataList(const char* path, CRefTable<T>& table) {
   return true;
 }
 
-bool LoadTextFile(const char* path, CTextTable& table) {
-  CRefDataParser2 parser;
+bool LoadTextFile(const char* path, CTextTable& table, CRefDataParser2& parser) {
   if (!parser.Open(path)) {
     LogOutput(kLogRefusal, "Text RefData file %s missing!", path);
     return false;
@@ -107,16 +103,16 @@ bool LoadTextFile(const char* path, CTextTable& table) {
   return !parser.LineTooLong();
 }
 
-template bool LoadRefDataFile(const char*, CRefTable<RefObjItem>&);
-template bool LoadRefDataFile(const char*, CRefTable<RefObjChar>&);
-template bool LoadRefDataFile(const char*, CRefTable<RefSkill>&);
-template bool LoadRefDataFile(const char*, CRefTable<RefSkillMastery>&);
-template bool LoadRefDataFile(const char*, CRefTable<RefQuest>&);
-template bool LoadRefDataFile(const char*, CRefTable<RefMagicOption>&);
-template bool LoadRefDataFile(const char*, CRefTable<RefMagicOptAssign>&);
-template bool LoadRefDataFile(const char*, CRefTable<RefLevelExpOffset>&);
-template bool LoadRefDataFile(const char*, CRefTable<RefSiegeFortress>&);
-template bool LoadRefDataFile(const char*, CRefTable<RefServerEventID>&);
-template bool LoadRefDataList(const char*, CRefTable<RefObjItem>&);
-template bool LoadRefDataList(const char*, CRefTable<RefObjChar>&);
-template bool LoadRefDataList(const char*, CRefTable<RefSkill>&);
+template bool LoadRefDataFile(const char*, CRefTable<RefObjItem>&, CRefDataParser&);
+template bool LoadRefDataFile(const char*, CRefTable<RefObjChar>&, CRefDataParser&);
+template bool LoadRefDataFile(const char*, CRefTable<RefSkill>&, CRefDataParser&);
+template bool LoadRefDataFile(const char*, CRefTable<RefSkillMastery>&, CRefDataParser&);
+template bool LoadRefDataFile(const char*, CRefTable<RefQuest>&, CRefDataParser&);
+template bool LoadRefDataFile(const char*, CRefTable<RefMagicOption>&, CRefDataParser&);
+template bool LoadRefDataFile(const char*, CRefTable<RefMagicOptAssign>&, CRefDataParser&);
+template bool LoadRefDataFile(const char*, CRefTable<RefLevelExpOffset>&, CRefDataParser&);
+template bool LoadRefDataFile(const char*, CRefTable<RefSiegeFortress>&, CRefDataParser&);
+template bool LoadRefDataFile(const char*, CRefTable<RefServerEventID>&, CRefDataParser&);
+template bool LoadRefDataList(const char*, CRefTable<RefObjItem>&, CRefDataParser&);
+template bool LoadRefDataList(const char*, CRefTable<RefObjChar>&, CRefDataParser&);
+template bool LoadRefDataList(const char*, CRefTable<RefSkill>&, CRefDataParser&);

@@ -9,11 +9,11 @@ bool CRefDataParser::Open(const char* path) {
   m_path = path;
   m_tokenTooLong = false;
   m_cursor = nullptr;
-  if (!LoadRefDataText(path, &m_text)) return false;
+  if (!m_text.Load(path)) return false;
   // A text that starts with a zero (a U+0000 first character) holds no token.
-  m_end = m_text.data.get() + m_text.size;
-  if (m_text.data.get()[0] != '\0') m_cursor = m_text.data.get();
-  m_scan.Start(m_text.data.get(), m_end);
+  m_end = m_text.Data() + m_text.Size();
+  if (m_text.Data()[0] != '\0') m_cursor = m_text.Data();
+  m_scan.Start(m_text.Data(), m_end);
   return true;
 }
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "base/HeapBuffer.h"
+#include "refdata/RefDataText.h"
 #include "refdata/RefScan.h"
 
 class CRefDataParser {
@@ -19,7 +19,7 @@ class CRefDataParser {
   // file is missing.
   bool Open(const char* path);
 
-  // The next token (valid as long as the parser), ok true; when no token is left, the
+  // The next token (valid until the next Open), ok true; when no token is left, the
   // empty text and ok false.
   const char* GetString(bool& ok);
   // The next token as atoi reads it (saturated to the 32-bit range); 0 and ok false
@@ -35,7 +35,7 @@ class CRefDataParser {
   bool TokenTooLong() const { return m_tokenTooLong; }
 
  private:
-  HeapBuffer m_text;
+  CRefText m_text;
   char* m_cursor = nullptr;
   const char* m_end = nullptr;  // the terminating zero
   RefScanCursor m_scan;

@@ -8,10 +8,10 @@ bool CRefDataParser2::Open(const char* path) {
   m_path = path;
   m_lineTooLong = false;
   m_readPos = nullptr;
-  if (!LoadRefDataText(path, &m_text)) return false;
-  m_end = m_text.data.get() + m_text.size;
-  if (m_text.data.get()[0] != '\0') m_readPos = m_text.data.get();
-  m_scan.Start(m_text.data.get(), m_end);
+  if (!m_text.Load(path)) return false;
+  m_end = m_text.Data() + m_text.Size();
+  if (m_text.Data()[0] != '\0') m_readPos = m_text.Data();
+  m_scan.Start(m_text.Data(), m_end);
   return true;
 }
 

@@ -4,8 +4,8 @@
 // files, columns here are found by number, so a short line only lacks columns.
 #include <string>
 
-#include "base/HeapBuffer.h"
 #include "refdata/LineParser.h"
+#include "refdata/RefDataText.h"
 #include "refdata/RefScan.h"
 
 class CRefDataParser2 {
@@ -20,15 +20,15 @@ class CRefDataParser2 {
 
   // The next line's columns (valid until the next call), or null when the data is
   // exhausted or a line was too long (LineTooLong tells which). Only the first
-  // maxColumns columns are split. Tokens of earlier lines stay valid as long as the
-  // parser.
+  // maxColumns columns are split. Tokens of earlier lines stay valid until the
+  // parser's next Open.
   const CLineParser* ReadLine(size_t maxColumns = ~size_t(0));
 
   bool LineTooLong() const { return m_lineTooLong; }
 
  private:
   CLineParser m_line;
-  HeapBuffer m_text;
+  CRefText m_text;
   char* m_readPos = nullptr;
   const char* m_end = nullptr;  // the terminating zero
   RefScanCursor m_scan;
