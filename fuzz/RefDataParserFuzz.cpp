@@ -177,7 +177,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   {
     size_t maxColumns = (mode >> 1) % 12;
     if (maxColumns == 11) maxColumns = ~size_t(0);
-    const std::vector<Strings> lines = ModelLines(text.data.get(), maxColumns);
+    const std::vector<Strings> lines = ModelLines(text.Data(), maxColumns);
     CRefDataParser2 parser;
     Check(parser.Open(path.c_str()), "open");
     std::vector<const char*> firstColumns;
@@ -203,7 +203,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     case 5: {
       std::map<std::string, std::string> model;
       std::string key, value;
-      for (const Strings& columns : ModelLines(text.data.get(), 9)) {
+      for (const Strings& columns : ModelLines(text.Data(), 9)) {
         if (columns.size() > 1) key = columns[1];
         if (columns.size() > 8) value = columns[8];
         model.emplace(key, value);
