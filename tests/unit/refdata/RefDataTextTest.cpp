@@ -48,6 +48,12 @@ TEST(RefText, slices_convert_as_one_piece) {
       EXPECT_EQ(Loaded(text), Whole(units)) << "an odd last byte is dropped";
     }
   }
+  // Every unit at its widest fills the buffer to its last byte, the terminating zero.
+  CRefText widest;
+  dir.Write("Text.txt", "\xed\x95\x9c\xea\xb5\xad");
+  ASSERT_TRUE(widest.Load(kPath));
+  EXPECT_EQ(Loaded(widest), "\xed\x95\x9c\xea\xb5\xad");
+
   // A pair cut by the file's end stays a lone half.
   dir.WriteBytes("Text.txt", std::string("\xff\xfe" "a\0\x3d\xd8", 6));
   CRefText text;
