@@ -11,13 +11,6 @@
 
 namespace {
 
-std::string Trim(const std::string& s) {
-  size_t b = s.find_first_not_of(" \t\r");
-  if (b == std::string::npos) return std::string();
-  size_t e = s.find_last_not_of(" \t\r");
-  return s.substr(b, e - b + 1);
-}
-
 // Splits at " | " into at most `count` fields; the last one takes the rest of the line.
 std::vector<std::string> Fields(const std::string& line, size_t count) {
   std::vector<std::string> fields;
@@ -31,25 +24,13 @@ std::vector<std::string> Fields(const std::string& line, size_t count) {
     }
     size_t bar = line.find(" | ", at);
     if (bar == std::string::npos) break;
-    fields.push_back(Trim(line.substr(at, bar - at)));
+    fields.push_back(TrimField(line.substr(at, bar - at)));
     at = bar + 3;
   }
   std::string rest = line.substr(at);
   if (!rest.empty() && rest.back() == '\r') rest.pop_back();
   fields.push_back(rest);
   return fields;
-}
-
-// Decimal, or hexadecimal after "0x" (a leading zero does not make it octal).
-bool Unsigned(const std::string& s, uint32_t max, uint32_t* value) {
-  if (s.empty() || s[0] == '-' || s[0] == '+' || s[0] == ' ') return false;
-  bool hex = s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X');
-  char* end = nullptr;
-  errno = 0;
-  unsigned long long v = strtoull(s.c_str(), &end, hex ? 16 : 10);
-  if (errno || *end || v > max) return false;
-  *value = static_cast<uint32_t>(v);
-  return true;
 }
 
 bool Signed(const std::string& s, int64_t* value) {
@@ -71,7 +52,7 @@ bool FileTime(std::string text, LogTime* time) {
   }
   if (!ParseKDLogTime(text.c_str(), time)) return false;
   return fraction.empty() || (fraction.size() <= 9 && fraction.find_first_not_of("0123456789") == std::string::npos &&
-                              Unsigned(fraction, 999999999, &time->fraction));
+                              ReadUnsignedField(fraction, 999999999, &time->fraction));
 }
 
 const char* ReadChar(const std::vector<std::string>& f, GameLogEntry* e) {
@@ -79,8 +60,8 @@ const char* ReadChar(const std::vector<std::string>& f, GameLogEntry* e) {
   GameLogCharRecord& r = e->charRecord;
   if (f.size() != 9)
     return "a char record has 9 fields: shard | character | time | char | event | data1 | data2 | position | text";
-  if (!Unsigned(f[4], 255, &event)) return "event is not a number from 0 to 255";
-  if (!Unsigned(f[5], 0xFFFFFFFF, &r.data1) || !Unsigned(f[6], 0xFFFFFFFF, &r.data2))
+  if (!ReadUnsignedField(f[4], 255, &event)) return "event is not a number from 0 to 255";
+  if (!ReadUnsignedField(f[5], 0xFFFFFFFF, &r.data1) || !ReadUnsignedField(f[6], 0xFFFFFFFF, &r.data2))
     return "data1 or data2 is not a 32-bit number";
   r.eventId = static_cast<uint8_t>(event);
   r.position = f[7];
@@ -95,11 +76,11 @@ const char* ReadItem(const std::vector<std::string>& f, GameLogEntry* e) {
     return "an item record has 15 fields: shard | character | time | item | serial | item id | code name | data | "
            "storage | operation | slot from | slot to | amount | position | text";
   if (!Signed(f[4], &r.serial)) return "serial is not a signed 64-bit number";
-  if (!Unsigned(f[5], 0xFFFFFFFF, &r.refItemId)) return "item id is not a 32-bit number";
+  if (!ReadUnsignedField(f[5], 0xFFFFFFFF, &r.refItemId)) return "item id is not a 32-bit number";
   if (f[6].empty()) return "code name is empty (write - for none)";
-  if (!Unsigned(f[7], 0xFFFFFFFF, &r.data)) return "data is not a 32-bit number";
-  if (!Unsigned(f[8], 255, &storage) || !Unsigned(f[9], 255, &operation) || !Unsigned(f[10], 255, &from) ||
-      !Unsigned(f[11], 255, &to))
+  if (!ReadUnsignedField(f[7], 0xFFFFFFFF, &r.data)) return "data is not a 32-bit number";
+  if (!ReadUnsignedField(f[8], 255, &storage) || !ReadUnsignedField(f[9], 255, &operation) ||
+      !ReadUnsignedField(f[10], 255, &from) || !ReadUnsignedField(f[11], 255, &to))
     return "storage, operation or a slot is not a number from 0 to 255";
   if (!Signed(f[12], &r.amount)) return "amount is not a signed 64-bit number";
   e->codeName = f[6] == "-" ? std::string() : f[6];
@@ -123,7 +104,7 @@ bool ParseGameLogRecords(const std::string& text, std::vector<GameLogEntry>* ent
   std::istringstream lines(text);
   std::string line;
   for (int number = 1; std::getline(lines, line); ++number) {
-    std::string trimmed = Trim(line);
+    std::string trimmed = TrimField(line);
     if (trimmed.empty() || trimmed[0] == '#') continue;
     std::vector<std::string> f = Fields(line, 15);
     GameLogEntry e;
@@ -131,7 +112,7 @@ bool ParseGameLogRecords(const std::string& text, std::vector<GameLogEntry>* ent
     const char* why = nullptr;
     if (f.size() < 4) {
       why = "expected shard | character | time | char or item | ...";
-    } else if (!Unsigned(f[0], 0xFFFF, &shard) || shard == 0) {
+    } else if (!ReadUnsignedField(f[0], 0xFFFF, &shard) || shard == 0) {
       why = "shard is not a number from 1 to 65535";
     } else if (f[1].empty() || f[1].size() > 32) {
       why = "character name empty or longer than 32 characters";

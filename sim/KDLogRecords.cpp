@@ -20,13 +20,6 @@ bool ParseUnsigned(const std::string& s, uint32_t max, uint32_t* value) {
   return true;
 }
 
-std::string Trim(const std::string& s) {
-  size_t b = s.find_first_not_of(" \t\r");
-  if (b == std::string::npos) return std::string();
-  size_t e = s.find_last_not_of(" \t\r");
-  return s.substr(b, e - b + 1);
-}
-
 }  // namespace
 
 int64_t KDLogTimeKey(const LogTime& t) {
@@ -51,7 +44,7 @@ bool ParseKDLogRecords(const std::string& text, std::vector<KDLogRecord>* record
   std::istringstream lines(text);
   std::string line;
   for (int number = 1; std::getline(lines, line); ++number) {
-    std::string trimmed = Trim(line);
+    std::string trimmed = TrimField(line);
     if (trimmed.empty() || trimmed[0] == '#') continue;
     const char* why = nullptr;
     KDLogRecord record;
@@ -62,8 +55,8 @@ bool ParseKDLogRecords(const std::string& text, std::vector<KDLogRecord>* record
     if (c == std::string::npos) {
       why = "expected user | category | time | text";
     } else {
-      record.userName = Trim(line.substr(0, a));
-      std::string time = Trim(line.substr(b + 3, c - b - 3));
+      record.userName = TrimField(line.substr(0, a));
+      std::string time = TrimField(line.substr(b + 3, c - b - 3));
       record.logText = line.substr(c + 3);
       if (!record.logText.empty() && record.logText.back() == '\r') record.logText.pop_back();
       std::string fraction;
@@ -74,7 +67,7 @@ bool ParseKDLogRecords(const std::string& text, std::vector<KDLogRecord>* record
       }
       if (record.userName.empty() || record.userName.size() >= kKDLogUserNameWidth) {
         why = "user name empty or longer than 127 characters";
-      } else if (!ParseUnsigned(Trim(line.substr(a + 3, b - a - 3)), 255, &category)) {
+      } else if (!ParseUnsigned(TrimField(line.substr(a + 3, b - a - 3)), 255, &category)) {
         why = "category is not a number from 0 to 255";
       } else if (!ParseKDLogTime(time.c_str(), &record.time) ||
                  (!fraction.empty() && !ParseUnsigned(fraction, 999999999, &record.time.fraction))) {

@@ -1,32 +1,12 @@
 #include "SampleLogLines.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <sstream>
 
 #include "KDLogRecords.h"
+#include "SimTextFile.h"
 #include "base/Format.h"
 
 namespace {
-
-std::string Trim(const std::string& s) {
-  size_t b = s.find_first_not_of(" \t\r");
-  if (b == std::string::npos) return std::string();
-  size_t e = s.find_last_not_of(" \t\r");
-  return s.substr(b, e - b + 1);
-}
-
-// Decimal, or hexadecimal after "0x" (a leading zero does not make it octal).
-bool Unsigned(const std::string& s, uint32_t max, uint32_t* value) {
-  if (s.empty() || s[0] == '-' || s[0] == '+' || s[0] == ' ') return false;
-  bool hex = s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X');
-  char* end = nullptr;
-  errno = 0;
-  unsigned long long v = strtoull(s.c_str(), &end, hex ? 16 : 10);
-  if (errno || *end || v > max) return false;
-  *value = static_cast<uint32_t>(v);
-  return true;
-}
 
 const char* ReadLine(const std::string& line, SampleLogLine* out) {
   std::vector<std::string> fields;
@@ -38,15 +18,15 @@ const char* ReadLine(const std::string& line, SampleLogLine* out) {
   for (int i = 0; i < 5; ++i) {
     size_t bar = rest.find(" | ", at);
     if (bar == std::string::npos) return "expected shard | number | time | number | number | text";
-    fields.push_back(Trim(rest.substr(at, bar - at)));
+    fields.push_back(TrimField(rest.substr(at, bar - at)));
     at = bar + 3;
   }
   out->text = rest.substr(at);
   uint32_t shard = 0;
-  if (!Unsigned(fields[0], 0xFFFF, &shard) || shard == 0) return "shard is not a number from 1 to 65535";
+  if (!ReadUnsignedField(fields[0], 0xFFFF, &shard) || shard == 0) return "shard is not a number from 1 to 65535";
   out->shardId = static_cast<uint16_t>(shard);
-  if (!Unsigned(fields[1], 0xFFFFFFFF, &out->first) || !Unsigned(fields[3], 0xFFFFFFFF, &out->second) ||
-      !Unsigned(fields[4], 0xFFFFFFFF, &out->third))
+  if (!ReadUnsignedField(fields[1], 0xFFFFFFFF, &out->first) ||
+      !ReadUnsignedField(fields[3], 0xFFFFFFFF, &out->second) || !ReadUnsignedField(fields[4], 0xFFFFFFFF, &out->third))
     return "fields 2, 4 and 5 are 32-bit numbers";
   if (!ParseKDLogTime(fields[2].c_str(), &out->time)) return "time is not YYYY-MM-DD hh:mm:ss";
   if (out->text.size() > 1000) return "text longer than 1000 characters";
@@ -60,7 +40,7 @@ bool ParseSampleLogLines(const std::string& text, std::vector<SampleLogLine>* li
   std::istringstream in(text);
   std::string line;
   for (int number = 1; std::getline(in, line); ++number) {
-    std::string trimmed = Trim(line);
+    std::string trimmed = TrimField(line);
     if (trimmed.empty() || trimmed[0] == '#') continue;
     SampleLogLine parsed;
     parsed.number = number;

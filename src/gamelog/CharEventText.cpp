@@ -6,6 +6,7 @@
 
 #include "base/Format.h"
 #include "gamelog/ConsoleOpText.h"
+#include "gamelog/ItemTextPieces.h"
 #include "refdata/KV_GameRefData.h"
 
 namespace {
@@ -496,8 +497,8 @@ std::string MercenaryFlagsText(uint8_t flags) {
 }
 
 std::string SPPairText(const std::string& text) {
-  std::pair<std::string, std::string> sp = SplitAtComma(text);
-  return Line("Used SP: ^4%s^0 (Remained SP: ^4%s^0)", sp.first.c_str(), sp.second.c_str());
+  TextSplit sp = SplitAtFirst(text, ',');
+  return Line("Used SP: ^4%s^0 (Remained SP: ^4%s^0)", sp.before.c_str(), sp.after.c_str());
 }
 
 std::pair<double, double> ExpPercentPair(uint32_t d1, uint32_t d2) {

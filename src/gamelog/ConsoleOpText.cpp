@@ -76,13 +76,6 @@ std::string ConsoleOpTitle(const std::string& keyword) {
   return std::string();
 }
 
-std::pair<std::string, std::string> SplitAtComma(const std::string& text) {
-  const char* t = text.c_str();
-  const char* comma = strchr(t, ',');
-  if (!comma) return {};
-  return {std::string(t, comma), std::string(comma + 1)};
-}
-
 std::vector<std::string> CommaFields(const std::string& text) {
   std::vector<std::string> fields;
   const char* start = text.c_str();

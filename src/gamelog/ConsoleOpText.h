@@ -10,7 +10,6 @@
 // after a zero byte take no part in matching or splitting.
 #include <cstdint>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "gamelog/GameLogRecord.h"
@@ -32,9 +31,6 @@ std::string SubObjectNameKey(const CGameRefData& ref, uint32_t id, uint32_t four
 
 // The value's four bytes from the most significant one down, each zero byte as a blank.
 std::string FourCCText(uint32_t value);
-
-// The text before its first comma and the text after it; both empty when it holds none.
-std::pair<std::string, std::string> SplitAtComma(const std::string& text);
 
 // The text cut at every comma: F0 up to the first comma, F1 up to the second, ...,
 // the last field to the end. A text without a comma is one field.

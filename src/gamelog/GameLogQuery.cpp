@@ -130,15 +130,7 @@ bool ReadGameLogRequest(CMsg* msg, GameLogRequest* r) {
   return Remaining(msg) == 0;
 }
 
-bool SendGameLogRequest(const GameLogRequest& request) {
-  IKDMessenger* messenger = Console().messenger;
-  if (!messenger) return false;
-  CMsg* msg = messenger->AllocMsg(kMsgRelay);
-  if (!msg) return false;
-  WriteGameLogRequest(msg, request);
-  messenger->SendMsg(msg);
-  return true;
-}
+bool SendGameLogRequest(const GameLogRequest& request) { return SendConsoleMsg(kMsgRelay, WriteGameLogRequest, request); }
 
 bool SendGameLogQuery(const GameLogRequest& request) {
   if (SendGameLogRequest(request)) return true;

@@ -1,14 +1,13 @@
 #include "gamelog/ItemTextPieces.h"
 
+#include <cstring>
 #include <limits>
 
 TextSplit SplitAtFirst(const std::string& text, char separator) {
-  TextSplit split;
-  size_t at = text.find(separator);
-  if (at == std::string::npos) return split;
-  split.before = text.substr(0, at);
-  split.after = text.substr(at + 1);
-  return split;
+  const char* t = text.c_str();
+  const char* at = strchr(t, separator);
+  if (!at) return {};
+  return {std::string(t, at), std::string(at + 1)};
 }
 
 int32_t ReadDecimal(const char* p) {

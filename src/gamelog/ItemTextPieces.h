@@ -1,6 +1,7 @@
 #pragma once
-// Pieces of an item record's free text: several operations pack numbers and names into
-// it, separated by "," "/" or "#", and mark texts that came from a shop with "Var:".
+// Pieces of a game log record's free text: several item operations, and the skill
+// events' SP pair, pack numbers and names into it, separated by "," "/" or "#"; item
+// texts that came from a shop are marked with "Var:".
 #include <cstdint>
 #include <string>
 
@@ -9,7 +10,8 @@ struct TextSplit {
   std::string after;  // to the end of the text
 };
 
-// Splits at the first separator; without one both pieces are empty.
+// Splits at the first separator of the text as "%s" shows it, up to its first zero
+// byte; without one there both pieces are empty.
 TextSplit SplitAtFirst(const std::string& text, char separator);
 
 // A decimal integer as the C library reads one: leading white space, an optional sign,

@@ -102,6 +102,19 @@ struct ConsoleLinks {
 
 ConsoleLinks& Console();
 
+// Allocates record id from the console's messenger, has write fill it from request and
+// sends it. False when there is no messenger or it hands out no record.
+template <class Request>
+bool SendConsoleMsg(uint32_t id, void (*write)(CMsg*, const Request&), const Request& request) {
+  IKDMessenger* messenger = Console().messenger;
+  if (!messenger) return false;
+  CMsg* msg = messenger->AllocMsg(id);
+  if (!msg) return false;
+  write(msg, request);
+  messenger->SendMsg(msg);
+  return true;
+}
+
 // The shard record by identifier, or null (no directory, or no such shard).
 KDShardRecord* FindShardRecord(uint16_t shardId);
 // The shard records of the directory's shard list, in the console's order.

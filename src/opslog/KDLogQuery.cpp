@@ -42,12 +42,4 @@ bool ReadKDLogRequest(CMsg* msg, KDLogRequest* request) {
   return Remaining(msg) == 0;
 }
 
-bool SendKDLogRequest(const KDLogRequest& request) {
-  IKDMessenger* messenger = Console().messenger;
-  if (!messenger) return false;
-  CMsg* msg = messenger->AllocMsg(kMsgKDLogQuery);
-  if (!msg) return false;
-  WriteKDLogRequest(msg, request);
-  messenger->SendMsg(msg);
-  return true;
-}
+bool SendKDLogRequest(const KDLogRequest& request) { return SendConsoleMsg(kMsgKDLogQuery, WriteKDLogRequest, request); }

@@ -37,12 +37,4 @@ bool ReadServerEventLogRequest(CMsg* msg, ServerEventLogRequest* r) {
   return Remaining(msg) == 0;
 }
 
-bool SendServerEventLogRequest(const ServerEventLogRequest& request) {
-  IKDMessenger* messenger = Console().messenger;
-  if (!messenger) return false;
-  CMsg* msg = messenger->AllocMsg(kMsgRelay);
-  if (!msg) return false;
-  WriteServerEventLogRequest(msg, request);
-  messenger->SendMsg(msg);
-  return true;
-}
+bool SendServerEventLogRequest(const ServerEventLogRequest& request) { return SendConsoleMsg(kMsgRelay, WriteServerEventLogRequest, request); }

@@ -49,12 +49,4 @@ bool ReadSiegeLogRequest(CMsg* msg, SiegeLogRequest* r) {
   return Remaining(msg) == 0;
 }
 
-bool SendSiegeLogRequest(const SiegeLogRequest& request) {
-  IKDMessenger* messenger = Console().messenger;
-  if (!messenger) return false;
-  CMsg* msg = messenger->AllocMsg(kMsgRelay);
-  if (!msg) return false;
-  WriteSiegeLogRequest(msg, request);
-  messenger->SendMsg(msg);
-  return true;
-}
+bool SendSiegeLogRequest(const SiegeLogRequest& request) { return SendConsoleMsg(kMsgRelay, WriteSiegeLogRequest, request); }

@@ -6,14 +6,12 @@
 #include <vector>
 
 #include "PluginHost.h"
+#include "PluginPageTest.h"
 #include "PluginWindows.h"
 #include "base/ByteOrder.h"
 #include "win/gamelog/ModalDriver.h"
 
 namespace {
-
-using Lines = std::vector<std::pair<uint32_t, std::string>>;
-using Rows = std::vector<std::vector<std::string>>;
 
 const uint32_t kResult = 0, kDataError = 0x02000000;
 const char kBegin[] = "2026-11-1 00:00:00";
@@ -31,14 +29,10 @@ std::vector<uint8_t> Request(uint16_t service, uint8_t kind, uint8_t option, con
   return b;
 }
 
-class GameLogQuery : public ::testing::Test {
+class GameLogQuery : public PluginPageTest {
  protected:
   void SetUp() override {
-    ASSERT_EQ(Host().startError, "");
-    page = ShowTab(1);
-    if (!page) page = VisiblePage(FindTabStrip(Host().console.PluginWindow()));
-    ASSERT_NE(page, nullptr);
-    ASSERT_NE(GetDlgItem(page, 1013), nullptr) << "the game log page is on show";
+    ASSERT_NO_FATAL_FAILURE(ShowPage(1, 1013, "the game log page is on show"));
     ASSERT_TRUE(SetPageControl(page, 1008, "Velmora-Ember"));
     ASSERT_TRUE(SetPageControl(page, 1002, "2026-11-01"));
     ASSERT_TRUE(SetPageControl(page, 1003, "00:00:00"));
@@ -50,22 +44,13 @@ class GameLogQuery : public ::testing::Test {
   // Presses a button and runs the loop until the plug-in has said something, or the
   // console has noted the request it could not pass on.
   void Press(int button) {
-    firstLine = Host().console.Log().Lines().size();
-    firstRequest = Host().console.Requests().size();
-    SendMessageA(GetDlgItem(page, button), BM_CLICK, 0, 0);
+    Mark();
+    Click(button);
     bool done = PumpUntil([&] { return Host().console.Log().Lines().size() > firstLine + 1; }, 5000);
     EXPECT_TRUE(done) << "nothing came back within 5 seconds";
     PumpFor(50);
   }
-  std::vector<SimRequest> Sent() const {
-    const auto& all = Host().console.Requests();
-    return std::vector<SimRequest>(all.begin() + firstRequest, all.end());
-  }
   Rows Listed(int columns) const { return ListViewRows(GetDlgItem(page, 1007), columns); }
-  bool Enabled(int id) const { return IsWindowEnabled(GetDlgItem(page, id)) != FALSE; }
-
-  HWND page = nullptr;
-  size_t firstLine = 0, firstRequest = 0;
 };
 
 TEST_F(GameLogQuery, a_character_query_lists_fifty_rows_and_query_more_the_rest) {
@@ -135,8 +120,7 @@ TEST_F(GameLogQuery, the_row_menu_asks_for_a_serial_history_and_the_box_for_all_
   ASSERT_EQ(Listed(9).size(), 2u);
   ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
 
-  firstLine = Host().console.Log().Lines().size();
-  firstRequest = Host().console.Requests().size();
+  Mark();
   std::vector<std::vector<std::string>> menuBox, allBox;
   std::unique_ptr<CModalDriver> second;
   CModalDriver first([&](HWND box) {
@@ -181,8 +165,8 @@ TEST_F(GameLogQuery, a_stopped_manager_answers_nothing_and_the_console_says_so) 
   ASSERT_TRUE(SetPageControl(page, 1008, "Aschfeld-Gale"));
   ASSERT_TRUE(SetPageControl(page, 1009, "Character"));
   ASSERT_TRUE(SetPageControl(page, 1001, "Varnel"));
-  firstLine = Host().console.Log().Lines().size();
-  SendMessageA(GetDlgItem(page, 1010), BM_CLICK, 0, 0);
+  Mark();
+  Click(1010);
   ASSERT_TRUE(PumpUntil([&] { return Host().console.Log().Lines().size() > firstLine; }, 5000));
   PumpFor(100);
   const SimLogLine& note = Host().console.Log().Lines().back();

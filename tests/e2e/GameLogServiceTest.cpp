@@ -8,15 +8,11 @@
 
 #include "GameLogRecords.h"
 #include "GameLogService.h"
+#include "ServedShardLog.h"
 #include "gamelog/GameLogAnswer.h"
 #include "msg/MsgIds.h"
 
 namespace {
-
-const char kFarm[] =
-    "world Velmora\n"
-    "shard 1 101 Velmora-Ember\n"
-    "shard 2 102 Velmora-Tide\n";
 
 // Three characters on shard 1, one on shard 2; 60 logins of Varnel for paging.
 std::string TestLog() {
@@ -43,7 +39,7 @@ class GameLogServiceTest : public ::testing::Test {
  protected:
   void SetUp() override {
     std::string error;
-    ASSERT_TRUE(ParseSimConfig(kFarm, &config, &error)) << error;
+    ASSERT_TRUE(ParseSimConfig(kTwoShardFarm, &config, &error)) << error;
     std::vector<GameLogEntry> entries;
     ASSERT_TRUE(ParseGameLogRecords(TestLog(), &entries, &error)) << error;
     service = std::make_unique<CGameLogService>(entries, config);
@@ -250,7 +246,7 @@ int AllRows(const CGameLogService& service, uint8_t kind, uint8_t option) {
 TEST(GameLogSample, every_query_option_finds_rows_and_the_options_split_the_log) {
   SimConfig config;
   std::string error;
-  ASSERT_TRUE(ParseSimConfig(kFarm, &config, &error));
+  ASSERT_TRUE(ParseSimConfig(kTwoShardFarm, &config, &error));
   std::vector<GameLogEntry> entries;
   ASSERT_TRUE(LoadGameLogRecords(KV_SAMPLE_GAMELOG, &entries, &error)) << error;
   CGameLogService service(entries, config);

@@ -6,13 +6,11 @@
 #include <vector>
 
 #include "PluginHost.h"
+#include "PluginPageTest.h"
 #include "PluginWindows.h"
 #include "base/ByteOrder.h"
 
 namespace {
-
-using Lines = std::vector<std::pair<uint32_t, std::string>>;
-using Rows = std::vector<std::vector<std::string>>;
 
 const uint32_t kResult = 0, kRefusal = 0x01000000;
 
@@ -27,14 +25,10 @@ std::vector<uint8_t> Request(const std::string& user, uint8_t category, const st
   return v;
 }
 
-class KDLogQuery : public ::testing::Test {
+class KDLogQuery : public PluginPageTest {
  protected:
   void SetUp() override {
-    ASSERT_EQ(Host().startError, "");
-    page = ShowTab(0);
-    if (!page) page = VisiblePage(FindTabStrip(Host().console.PluginWindow()));
-    ASSERT_NE(page, nullptr);
-    ASSERT_NE(GetDlgItem(page, 1015), nullptr) << "the Kaldera page is on show";
+    ASSERT_NO_FATAL_FAILURE(ShowPage(0, 1015, "the Kaldera page is on show"));
     ASSERT_TRUE(SetPageControl(page, 1002, "2026-1-1"));
     ASSERT_TRUE(SetPageControl(page, 1003, "00:00:00"));
     ASSERT_TRUE(SetPageControl(page, 1004, "2026-12-31"));
@@ -44,28 +38,9 @@ class KDLogQuery : public ::testing::Test {
   }
 
   // Presses "Query" and runs the loop until the plug-in has reported on the answer.
-  void Query() {
-    firstLine = Host().console.Log().Lines().size();
-    firstRequest = Host().console.Requests().size();
-    SendMessageA(GetDlgItem(page, 1000), BM_CLICK, 0, 0);
-    bool answered = PumpUntil(
-        [&] {
-          for (auto& l : PluginLines(firstLine))
-            if (l.second.find("log found") != std::string::npos || l.second == "query KDLog failed") return true;
-          return false;
-        },
-        5000);
-    EXPECT_TRUE(answered) << "no answer reported within 5 seconds";
-  }
+  void Query() { PressForAnswer(1000, "query KDLog failed"); }
 
-  std::vector<SimRequest> Sent() const {
-    const auto& all = Host().console.Requests();
-    return std::vector<SimRequest>(all.begin() + firstRequest, all.end());
-  }
   Rows Listed() const { return ListViewRows(GetDlgItem(page, 1007), 4); }
-
-  HWND page = nullptr;
-  size_t firstLine = 0, firstRequest = 0;
 };
 
 TEST_F(KDLogQuery, by_user_name_sends_the_name_and_lists_that_user_s_records) {
@@ -117,12 +92,11 @@ TEST_F(KDLogQuery, one_hundred_records_over_small_parts_warn_of_the_limit) {
 TEST_F(KDLogQuery, a_second_press_while_waiting_is_refused_and_nothing_more_is_sent) {
   ASSERT_TRUE(SetPageControl(page, 1015, "User Name"));
   ASSERT_TRUE(SetPageControl(page, 1001, "op_kesh"));
-  firstLine = Host().console.Log().Lines().size();
   // The console answers from its message loop, so the first request is still open
   // when the button is pressed again without the loop running.
-  firstRequest = Host().console.Requests().size();
-  SendMessageA(GetDlgItem(page, 1000), BM_CLICK, 0, 0);
-  SendMessageA(GetDlgItem(page, 1000), BM_CLICK, 0, 0);
+  Mark();
+  Click(1000);
+  Click(1000);
   PumpUntil([&] { return PluginLines(firstLine).size() >= 2; }, 5000);
   PumpFor(100);
   EXPECT_EQ(PluginLines(firstLine),

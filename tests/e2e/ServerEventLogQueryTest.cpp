@@ -7,13 +7,11 @@
 #include <vector>
 
 #include "PluginHost.h"
+#include "PluginPageTest.h"
 #include "PluginWindows.h"
 #include "base/ByteOrder.h"
 
 namespace {
-
-using Lines = std::vector<std::pair<uint32_t, std::string>>;
-using Rows = std::vector<std::vector<std::string>>;
 
 const uint32_t kResult = 0, kRefusal = 0x01000000;
 const char kBegin[] = "2026-11-1 00:00:00";
@@ -33,14 +31,10 @@ std::vector<uint8_t> Request(uint16_t service, uint32_t startLog, uint32_t event
   return b;
 }
 
-class ServerEventLogQuery : public ::testing::Test {
+class ServerEventLogQuery : public PluginPageTest {
  protected:
   void SetUp() override {
-    ASSERT_EQ(Host().startError, "");
-    page = ShowTab(3);
-    if (!page) page = VisiblePage(FindTabStrip(Host().console.PluginWindow()));
-    ASSERT_NE(page, nullptr);
-    ASSERT_NE(GetDlgItem(page, 1039), nullptr) << "the server event log page is on show";
+    ASSERT_NO_FATAL_FAILURE(ShowPage(3, 1039, "the server event log page is on show"));
     ASSERT_TRUE(SetPageControl(page, 1038, "Velmora-Ember"));
     ASSERT_TRUE(SetPageControl(page, 1039, "Monster Invasion"));
     ASSERT_TRUE(SetPageControl(page, 1040, "All"));
@@ -53,22 +47,13 @@ class ServerEventLogQuery : public ::testing::Test {
 
   // Presses a button and runs the loop until the plug-in has said something about it.
   void Press(int button) {
-    firstLine = Host().console.Log().Lines().size();
-    firstRequest = Host().console.Requests().size();
-    SendMessageA(GetDlgItem(page, button), BM_CLICK, 0, 0);
+    Mark();
+    Click(button);
     bool said = PumpUntil([&] { return !PluginLines(firstLine).empty(); }, 5000);
     EXPECT_TRUE(said) << "nothing reported within 5 seconds";
     PumpFor(50);
   }
-  std::vector<SimRequest> Sent() const {
-    const auto& all = Host().console.Requests();
-    return std::vector<SimRequest>(all.begin() + firstRequest, all.end());
-  }
   Rows Listed() const { return ListViewRows(GetDlgItem(page, 1007), 5); }
-  bool Enabled(int id) const { return IsWindowEnabled(GetDlgItem(page, id)) != FALSE; }
-
-  HWND page = nullptr;
-  size_t firstLine = 0, firstRequest = 0;
 };
 
 TEST_F(ServerEventLogQuery, a_query_lists_fifty_rows_and_query_more_goes_on_after_the_last_log_id) {

@@ -6,16 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "ServedShardLog.h"
 #include "ServerEventLogService.h"
 #include "msg/MsgIds.h"
 #include "opslog/ServerEventLogAnswer.h"
 
 namespace {
-
-const char kFarm[] =
-    "world Velmora\n"
-    "shard 1 101 Velmora-Ember\n"
-    "shard 2 102 Velmora-Tide\n";
 
 // Event 7 on shard 1: a start, 60 completions and rewards, an end, all in one minute
 // so that only the log id tells them apart; event 3 and shard 2 a row each.
@@ -30,16 +26,8 @@ std::string TestLog() {
   return log;
 }
 
-struct Served {
-  SimConfig config;
-  std::vector<ServerEventLogEntry> entries;
-  std::unique_ptr<CServerEventLogService> service;
-  Served() {
-    std::string error;
-    EXPECT_TRUE(ParseSimConfig(kFarm, &config, &error)) << error;
-    EXPECT_TRUE(ParseServerEventLog(TestLog(), &entries, &error)) << error;
-    service = std::make_unique<CServerEventLogService>(entries, config);
-  }
+struct Served : ServedShardLog<ServerEventLogEntry, CServerEventLogService> {
+  Served() : ServedShardLog(ParseServerEventLog, TestLog()) {}
   ServerEventLogAnswer Ask(uint16_t serviceId, uint32_t startLog, uint32_t event, uint8_t category,
                            const std::string& begin, const std::string& end = "2026-12-31 23:59:59") {
     ServerEventLogRequest q;
@@ -48,9 +36,7 @@ struct Served {
     q.category = category;
     q.begin = begin;
     q.end = end;
-    MassiveMsgBuilder out(kMsgServerEventAnswer);
-    service->Answer(serviceId, q, &out);
-    return ReadServerEventLogAnswer(out.Build(61));
+    return Answered(serviceId, q, kMsgServerEventAnswer, 61, ReadServerEventLogAnswer);
   }
 };
 
@@ -128,11 +114,7 @@ TEST(ServerEventLogService, filters_by_shard_event_category_and_span) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    ServerEventLogAnswer a = s.Ask(c.service, 0, c.event, c.category, c.begin, c.end);
-    EXPECT_EQ(a.failed, c.rows < 0);
-    if (c.rows >= 0) {
-      EXPECT_EQ(a.rowCount, c.rows);
-    }
+    ExpectRowsOrFailed(s.Ask(c.service, 0, c.event, c.category, c.begin, c.end), c.rows);
   }
 }
 

@@ -6,13 +6,11 @@
 #include <vector>
 
 #include "PluginHost.h"
+#include "PluginPageTest.h"
 #include "PluginWindows.h"
 #include "base/ByteOrder.h"
 
 namespace {
-
-using Lines = std::vector<std::pair<uint32_t, std::string>>;
-using Rows = std::vector<std::vector<std::string>>;
 
 const uint32_t kResult = 0;
 const char kBegin[] = "2026-11-1 00:00:00";
@@ -31,14 +29,10 @@ std::vector<uint8_t> Request(uint16_t service, uint32_t fortress, uint8_t catego
   return b;
 }
 
-class SiegeLogQuery : public ::testing::Test {
+class SiegeLogQuery : public PluginPageTest {
  protected:
   void SetUp() override {
-    ASSERT_EQ(Host().startError, "");
-    page = ShowTab(2);
-    if (!page) page = VisiblePage(FindTabStrip(Host().console.PluginWindow()));
-    ASSERT_NE(page, nullptr);
-    ASSERT_NE(GetDlgItem(page, 1029), nullptr) << "the siege log page is on show";
+    ASSERT_NO_FATAL_FAILURE(ShowPage(2, 1029, "the siege log page is on show"));
     ASSERT_TRUE(SetPageControl(page, 1028, "Velmora-Ember"));
     ASSERT_TRUE(SetPageControl(page, 1029, "FORTRESS_NORTHWATCH"));
     ASSERT_TRUE(SetPageControl(page, 1009, "All"));
@@ -50,28 +44,8 @@ class SiegeLogQuery : public ::testing::Test {
   }
 
   // Presses a button and runs the loop until the plug-in has reported on the answer.
-  void Press(int button) {
-    firstLine = Host().console.Log().Lines().size();
-    firstRequest = Host().console.Requests().size();
-    SendMessageA(GetDlgItem(page, button), BM_CLICK, 0, 0);
-    bool answered = PumpUntil(
-        [&] {
-          for (auto& l : PluginLines(firstLine))
-            if (l.second.find("log found") != std::string::npos || l.second == "query SiegeLog failed") return true;
-          return false;
-        },
-        5000);
-    EXPECT_TRUE(answered) << "no answer reported within 5 seconds";
-  }
-  std::vector<SimRequest> Sent() const {
-    const auto& all = Host().console.Requests();
-    return std::vector<SimRequest>(all.begin() + firstRequest, all.end());
-  }
+  void Press(int button) { PressForAnswer(button, "query SiegeLog failed"); }
   Rows Listed() const { return ListViewRows(GetDlgItem(page, 1027), 3); }
-  bool Enabled(int id) const { return IsWindowEnabled(GetDlgItem(page, id)) != FALSE; }
-
-  HWND page = nullptr;
-  size_t firstLine = 0, firstRequest = 0;
 };
 
 TEST_F(SiegeLogQuery, a_query_lists_fifty_rows_and_query_more_appends_the_rest) {

@@ -6,17 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "ServedShardLog.h"
 #include "SiegeLogService.h"
 #include "msg/MsgIds.h"
 #include "opslog/SiegeLogAnswer.h"
 #include "opslog/SiegeLogTexts.h"
 
 namespace {
-
-const char kFarm[] =
-    "world Velmora\n"
-    "shard 1 101 Velmora-Ember\n"
-    "shard 2 102 Velmora-Tide\n";
 
 // Fortress 1 on shard 1: 55 structure repairs, a siege start and a result; fortress 2
 // and shard 2 one row each.
@@ -31,16 +27,8 @@ std::string TestLog() {
   return log;
 }
 
-struct Served {
-  SimConfig config;
-  std::vector<SiegeLogEntry> entries;
-  std::unique_ptr<CSiegeLogService> service;
-  Served() {
-    std::string error;
-    EXPECT_TRUE(ParseSimConfig(kFarm, &config, &error)) << error;
-    EXPECT_TRUE(ParseSiegeLog(TestLog(), &entries, &error)) << error;
-    service = std::make_unique<CSiegeLogService>(entries, config);
-  }
+struct Served : ServedShardLog<SiegeLogEntry, CSiegeLogService> {
+  Served() : ServedShardLog(ParseSiegeLog, TestLog()) {}
   SiegeLogAnswer Ask(uint16_t serviceId, uint32_t fortress, uint8_t category, const std::string& begin,
                      const std::string& end = "2026-12-31 23:59:59") {
     SiegeLogRequest q;
@@ -48,9 +36,7 @@ struct Served {
     q.category = category;
     q.begin = begin;
     q.end = end;
-    MassiveMsgBuilder out(kMsgSiegeLogAnswer);
-    service->Answer(serviceId, q, &out);
-    return ReadSiegeLogAnswer(out.Build(97));
+    return Answered(serviceId, q, kMsgSiegeLogAnswer, 97, ReadSiegeLogAnswer);
   }
 };
 
@@ -138,11 +124,7 @@ TEST(SiegeLogService, filters_by_shard_fortress_category_and_span) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    SiegeLogAnswer a = s.Ask(c.service, c.fortress, c.category, c.begin, c.end);
-    EXPECT_EQ(a.failed, c.rows < 0);
-    if (c.rows >= 0) {
-      EXPECT_EQ(a.rowCount, c.rows);
-    }
+    ExpectRowsOrFailed(s.Ask(c.service, c.fortress, c.category, c.begin, c.end), c.rows);
   }
 }
 

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "gamelog/ItemTextPieces.h"
 #include "unit/gamelog/GameLogRefData.h"
 
 namespace {
@@ -123,7 +124,8 @@ TEST(CommaSplit, first_comma_pair_and_all_fields) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
-    EXPECT_EQ(SplitAtComma(c.text), c.split);
+    TextSplit split = SplitAtFirst(c.text, ',');
+    EXPECT_EQ(std::make_pair(split.before, split.after), c.split);
     EXPECT_EQ(CommaFields(c.text), c.fields);
   }
 }

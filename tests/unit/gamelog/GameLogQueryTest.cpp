@@ -11,22 +11,10 @@
 
 namespace {
 
-const char kBegin[] = "2026-11-1 00:00:00";
-const char kEnd[] = "2026-11-30 23:59:59";
-
 class GameLogQueryTest : public ::testing::Test {
  protected:
   GameLogQueryInput Input(uint8_t kind, uint8_t option, std::string name, std::string code = "") {
-    GameLogQueryInput in;
-    in.shardId = 7;
-    in.kind = kind;
-    in.option = option;
-    in.charName = std::move(name);
-    in.beginText = kBegin;
-    in.endText = kEnd;
-    in.codeName = std::move(code);
-    in.shard = &shard;
-    return in;
+    return QueryInput(&shard, kind, option, std::move(name), std::move(code));
   }
   GameLogQueryInput WithShard(uint16_t id, const KDShardRecord* record) {
     GameLogQueryInput in = Input(1, 0, "Varnel");

@@ -34,6 +34,25 @@ inline KDShardRecord ShardRecord(uint16_t id, uint16_t service) {
   return r;
 }
 
+// The span the query tests ask for.
+inline const char kBegin[] = "2026-11-1 00:00:00";
+inline const char kEnd[] = "2026-11-30 23:59:59";
+
+// The page's input for a query of shard 7, with its record, over that span.
+inline GameLogQueryInput QueryInput(const KDShardRecord* shard, uint8_t kind, uint8_t option, std::string name,
+                                    std::string code = "") {
+  GameLogQueryInput in;
+  in.shardId = 7;
+  in.kind = kind;
+  in.option = option;
+  in.charName = std::move(name);
+  in.beginText = kBegin;
+  in.endText = kEnd;
+  in.codeName = std::move(code);
+  in.shard = shard;
+  return in;
+}
+
 // The inner request bytes as the page must send them, relay head first.
 inline std::string RequestBytes(uint16_t service, uint8_t kind, uint8_t option, const std::string& charName,
                                 const std::string& begin, const std::string& end, const std::string& codeName,

@@ -59,6 +59,18 @@ class PageControls {
     }
     return rows;
   }
+  // Each row's item data, in list order.
+  std::vector<LPARAM> RowData(int listId) const {
+    std::vector<LPARAM> data;
+    for (int r = 0; r < RowCount(listId); ++r) {
+      LVITEMA item = {};
+      item.mask = LVIF_PARAM;
+      item.iItem = r;
+      ListView_GetItem(Item(listId), &item);
+      data.push_back(item.lParam);
+    }
+    return data;
+  }
   int RowCount(int listId) const { return ListView_GetItemCount(Item(listId)); }
   bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
   bool Visible(int id) const { return (GetWindowLongA(Item(id), GWL_STYLE) & WS_VISIBLE) != 0; }

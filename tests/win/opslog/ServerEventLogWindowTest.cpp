@@ -179,13 +179,7 @@ TEST_F(ServerEventPage, refusals_a_failed_answer_and_copy_of_five_columns) {
   EXPECT_EQ(RelayLogLines().back(), "01000000:query ServerEventLog failed");
   EXPECT_EQ(c.Rows(IDC_EVENT_LIST, 5), (Rows{{"17", "2026-11-02 07:17:09", "7", "Start!", "^2opened %s"},
                                              {"18", "2026-11-02 07:18:09", "7", "UnknownLogType", ""}}));
-  for (int row = 0; row < 2; ++row) {
-    LVITEMA item = {};
-    item.mask = LVIF_PARAM;
-    item.iItem = row;
-    ListView_GetItem(c.Item(IDC_EVENT_LIST), &item);
-    EXPECT_EQ(item.lParam, 0) << "rows carry item data 0";
-  }
+  EXPECT_EQ(c.RowData(IDC_EVENT_LIST), (std::vector<LPARAM>{0, 0})) << "rows carry item data 0";
 
   ClearRelayLog();
   c.Click(IDC_EVENT_COPY);

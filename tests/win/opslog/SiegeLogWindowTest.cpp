@@ -189,13 +189,7 @@ TEST_F(SiegePage, rows_draw_as_a_colour_list_and_copy_as_three_plain_columns) {
             (Rows{{"Result Change Owner!", "Defense Success! Guild Name : ^2^6Dawn %s Riders^0", "2026-04-12 20:01:05"},
                   {"Failed to add reward", "reward 100% of ^4gold", "2026-04-12 20:02:05"},
                   {"Unknown Event Log [^212^0]", "", "2026-04-12 20:03:05"}}));
-  for (int row = 0; row < 3; ++row) {
-    LVITEMA item = {};
-    item.mask = LVIF_PARAM;
-    item.iItem = row;
-    ListView_GetItem(c.Item(IDC_SIEGE_LIST), &item);
-    EXPECT_EQ(item.lParam, 0) << "row colour 0";
-  }
+  EXPECT_EQ(c.RowData(IDC_SIEGE_LIST), (std::vector<LPARAM>{0, 0, 0})) << "row colour 0";
   ClearRelayLog();
   c.Click(IDC_SIEGE_COPY);
   EXPECT_EQ(RelayLogLines(), Lines{"00000000:log data copy to clipboard"});
