@@ -130,7 +130,9 @@ bool ReadGameLogRequest(CMsg* msg, GameLogRequest* r) {
   return Remaining(msg) == 0;
 }
 
-bool SendGameLogRequest(const GameLogRequest& request) { return SendConsoleMsg(kMsgRelay, WriteGameLogRequest, request); }
+bool SendGameLogRequest(const GameLogRequest& request) {
+  return SendConsoleMsg(kMsgRelay, WriteGameLogRequest, request);
+}
 
 bool SendGameLogQuery(const GameLogRequest& request) {
   if (SendGameLogRequest(request)) return true;

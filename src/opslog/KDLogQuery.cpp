@@ -42,4 +42,6 @@ bool ReadKDLogRequest(CMsg* msg, KDLogRequest* request) {
   return Remaining(msg) == 0;
 }
 
-bool SendKDLogRequest(const KDLogRequest& request) { return SendConsoleMsg(kMsgKDLogQuery, WriteKDLogRequest, request); }
+bool SendKDLogRequest(const KDLogRequest& request) {
+  return SendConsoleMsg(kMsgKDLogQuery, WriteKDLogRequest, request);
+}

@@ -37,4 +37,6 @@ bool ReadServerEventLogRequest(CMsg* msg, ServerEventLogRequest* r) {
   return Remaining(msg) == 0;
 }
 
-bool SendServerEventLogRequest(const ServerEventLogRequest& request) { return SendConsoleMsg(kMsgRelay, WriteServerEventLogRequest, request); }
+bool SendServerEventLogRequest(const ServerEventLogRequest& request) {
+  return SendConsoleMsg(kMsgRelay, WriteServerEventLogRequest, request);
+}

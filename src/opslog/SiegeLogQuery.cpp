@@ -49,4 +49,6 @@ bool ReadSiegeLogRequest(CMsg* msg, SiegeLogRequest* r) {
   return Remaining(msg) == 0;
 }
 
-bool SendSiegeLogRequest(const SiegeLogRequest& request) { return SendConsoleMsg(kMsgRelay, WriteSiegeLogRequest, request); }
+bool SendSiegeLogRequest(const SiegeLogRequest& request) {
+  return SendConsoleMsg(kMsgRelay, WriteSiegeLogRequest, request);
+}
