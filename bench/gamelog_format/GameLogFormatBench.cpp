@@ -13,11 +13,11 @@
 #include <cinttypes>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "BenchArgs.h"
 #include "base/ByteOrder.h"
 #include "base/LogOutput.h"
 #include "gamelog/CharEventText.h"
@@ -25,9 +25,6 @@
 #include "gamelog/ItemEventText.h"
 #include "msg/MassiveMsgBuilder.h"
 #include "refdata/KV_GameRefData.h"
-#include "refdatagen/BenchVolumes.h"
-
-namespace fs = std::filesystem;
 
 // The wrapped lookup and the real one, as the linker's symbol wrapping names them.
 extern "C" const char* __real__ZNK12CGameRefData7GetTextEPKc(const CGameRefData* self, const char* key);
@@ -233,39 +230,17 @@ extern "C" const char* __wrap__ZNK12CGameRefData7GetTextEPKc(const CGameRefData*
 }
 
 int main(int argc, char** argv) {
-  fs::path dir = KV_BENCH_DEFAULT_DIR;
-  int runs = 7;
-  for (int i = 1; i < argc; ++i) {
-    if (strcmp(argv[i], "--dir") == 0 && i + 1 < argc) {
-      dir = argv[++i];
-    } else if (strcmp(argv[i], "--runs") == 0 && i + 1 < argc && atoi(argv[i + 1]) > 0) {
-      runs = atoi(argv[++i]);
-    } else {
-      fprintf(stderr, "usage: bench_gamelog_format [--dir <folder holding KV_GameRefData>] [--runs N]\n");
-      return 2;
-    }
-  }
-
-  if (!fs::exists(dir / "KV_GameRefData" / "ItemData.txt")) {
-    printf("generating benchmark volumes in %s\n", dir.string().c_str());
-    BenchTotals totals;
-    std::string error;
-    if (!WriteBenchVolumes((dir / "KV_GameRefData").string(), BenchScale(), totals, error)) {
-      fprintf(stderr, "bench_gamelog_format: %s\n", error.c_str());
-      return 1;
-    }
-  }
-  std::error_code ec;
-  fs::current_path(dir, ec);
-  if (ec) {
-    fprintf(stderr, "bench_gamelog_format: %s: %s\n", dir.string().c_str(), ec.message().c_str());
-    return 1;
-  }
+  BenchArgs args;
+  args.dir = KV_BENCH_DEFAULT_DIR;
+  args.runs = 7;
+  if (!ParseBenchArgs(argc, argv, "bench_gamelog_format", &args)) return 2;
+  if (!EnterBenchVolumes(args.dir, "bench_gamelog_format")) return 1;
+  const int runs = args.runs;
   // Unregistered items would be logged; the console's log is not what is measured.
   SetLogOutputFunc(DropMessage);
   CGameRefData ref;
   if (!ref.Load()) {
-    fprintf(stderr, "bench_gamelog_format: the reference data in %s did not load\n", dir.string().c_str());
+    fprintf(stderr, "bench_gamelog_format: the reference data in %s did not load\n", args.dir.c_str());
     return 1;
   }
 

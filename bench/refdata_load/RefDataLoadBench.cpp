@@ -14,18 +14,14 @@
 #include <chrono>
 #include <cinttypes>
 #include <cstdio>
-#include <cstring>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "base/LogOutput.h"
 #include "refdata/KV_GameRefData.h"
+#include "BenchArgs.h"
 #include "RefInputs.h"
-#include "refdatagen/BenchVolumes.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -79,42 +75,21 @@ void PrintMemory(const CGameRefData& data) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  fs::path dir = KV_BENCH_DEFAULT_DIR;
-  int runs = 5;
-  for (int i = 1; i < argc; ++i) {
-    if (strcmp(argv[i], "--dir") == 0 && i + 1 < argc) {
-      dir = argv[++i];
-    } else if (strcmp(argv[i], "--runs") == 0 && i + 1 < argc && atoi(argv[i + 1]) > 0) {
-      runs = atoi(argv[++i]);
-    } else {
-      fprintf(stderr, "usage: bench_refdata_load [--dir <folder holding KV_GameRefData>] [--runs N]\n");
-      return 2;
-    }
-  }
-
-  if (!fs::exists(dir / "KV_GameRefData" / "ItemData.txt")) {
-    printf("generating benchmark volumes in %s\n", dir.string().c_str());
-    BenchTotals totals;
-    std::string error;
-    if (!WriteBenchVolumes((dir / "KV_GameRefData").string(), BenchScale(), totals, error)) {
-      fprintf(stderr, "bench_refdata_load: %s\n", error.c_str());
-      return 1;
-    }
-  }
-  std::error_code ec;
-  fs::current_path(dir, ec);
-  if (ec) {
-    fprintf(stderr, "bench_refdata_load: %s: %s\n", dir.string().c_str(), ec.message().c_str());
-    return 1;
-  }
+  BenchArgs args;
+  args.dir = KV_BENCH_DEFAULT_DIR;
+  args.runs = 5;
+  if (!ParseBenchArgs(argc, argv, "bench_refdata_load", &args)) return 2;
+  if (!EnterBenchVolumes(args.dir, "bench_refdata_load")) return 1;
+  const std::string& dir = args.dir;
+  const int runs = args.runs;
 
   std::vector<std::string> paths;
   uint64_t inputBytes = 0;
   if (!CollectRefInputs(paths) || !ReadRefInputs(paths, inputBytes)) {
-    fprintf(stderr, "bench_refdata_load: the reference files in %s are incomplete\n", dir.string().c_str());
+    fprintf(stderr, "bench_refdata_load: the reference files in %s are incomplete\n", dir.c_str());
     return 1;
   }
-  printf("input: %zu files, %.1f MB of UTF-16 in %s\n", paths.size(), inputBytes / 1e6, dir.string().c_str());
+  printf("input: %zu files, %.1f MB of UTF-16 in %s\n", paths.size(), inputBytes / 1e6, dir.c_str());
 
   SetLogOutputFunc(CollectMessage);
   Best bestRead, bestBaseline, bestSliced, bestLoad;

@@ -14,12 +14,11 @@
 #include <algorithm>
 #include <cinttypes>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "BenchArgs.h"
 #include "RefInputs.h"
 #include "SimConfig.h"
 #include "SimConsole.h"
@@ -86,18 +85,12 @@ bool StartOnce(const SimConsoleArgs& args, double* entrySeconds, PROCESS_MEMORY_
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string dir = KV_BENCH_VOLUMES;
-  int runs = 5;
-  for (int i = 1; i < argc; ++i) {
-    if (strcmp(argv[i], "--dir") == 0 && i + 1 < argc) {
-      dir = argv[++i];
-    } else if (strcmp(argv[i], "--runs") == 0 && i + 1 < argc && atoi(argv[i + 1]) > 0) {
-      runs = atoi(argv[++i]);
-    } else {
-      fprintf(stderr, "usage: bench_startup [--dir <folder holding KV_GameRefData>] [--runs N]\n");
-      return 2;
-    }
-  }
+  BenchArgs bench;
+  bench.dir = KV_BENCH_VOLUMES;
+  bench.runs = 5;
+  if (!ParseBenchArgs(argc, argv, "bench_startup", &bench)) return 2;
+  const std::string& dir = bench.dir;
+  const int runs = bench.runs;
   const std::string dll = BesideThisProgram("KV_UserLog.dll");
   if (!SetCurrentDirectoryA(dir.c_str())) {
     fprintf(stderr,
