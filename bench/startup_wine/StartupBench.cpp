@@ -43,14 +43,6 @@ double Now() {
   return static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-std::string BesideThisProgram(const char* name) {
-  char path[MAX_PATH];
-  DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string dir(path, n < MAX_PATH ? n : 0);
-  dir.resize(dir.find_last_of("\\/") + 1);
-  return dir + name;
-}
-
 PROCESS_MEMORY_COUNTERS Memory() {
   PROCESS_MEMORY_COUNTERS counters = {};
   counters.cb = sizeof counters;
@@ -91,7 +83,7 @@ int main(int argc, char** argv) {
   if (!ParseBenchArgs(argc, argv, "bench_startup", &bench)) return 2;
   const std::string& dir = bench.dir;
   const int runs = bench.runs;
-  const std::string dll = BesideThisProgram("KV_UserLog.dll");
+  const std::string dll = KV_BENCH_MODULE;
   if (!SetCurrentDirectoryA(dir.c_str())) {
     fprintf(stderr,
             "bench_startup: no folder %s; run build/native/bench/bench_refdata_load once (it generates the "
