@@ -6,8 +6,7 @@ bool ConvertUtf16ToAnsi(const char* src, size_t units, HeapBuffer* out) {
   out->data.reset();
   out->size = 0;
   const size_t perUnit = AnsiBytesPerUnit();
-  // One call into a worst-case buffer instead of a measuring pass over the
-  // whole text.
+  // One call into a worst-case buffer instead of a measuring pass over the whole text.
   if (units > (SIZE_MAX - 1) / perUnit || !out->Allocate(units * perUnit + 1)) return false;
   size_t written = 0;
   if (!ConvertUtf16ToAnsiInto(src, units, out->data.get(), &written)) {

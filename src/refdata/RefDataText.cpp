@@ -24,12 +24,11 @@ bool CRefText::Load(const char* path) {
   if (!file.Open(path) || file.Size() < 2) return false;
   const size_t perUnit = AnsiBytesPerUnit();
   if (file.Size() / 2 > (SIZE_MAX - 1) / perUnit) return false;
-  // Only the size the file had when opened is read, so the worst case stays
-  // known.
+  // Only the size the file had when opened is read, so the worst case stays known.
   uint64_t left = file.Size();
   if (!Reserve(static_cast<size_t>(left / 2) * perUnit + 1)) return false;
-  // A slice keeps up to three bytes back for the next: half a code unit, or the
-  // first half of a surrogate pair whose second half is not read yet.
+  // A slice keeps up to three bytes back for the next: half a code unit, or the first
+  // half of a surrogate pair whose second half is not read yet.
   if (!m_slice.data && !m_slice.Allocate(kSliceBytes + 4)) return false;
   char* slice = m_slice.data.get();
   size_t held = 0;
