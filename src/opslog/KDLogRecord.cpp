@@ -1,7 +1,6 @@
 #include "opslog/KDLogRecord.h"
 
 #include <algorithm>
-#include <cinttypes>
 #include <cstring>
 
 #include "base/Format.h"
@@ -37,10 +36,10 @@ void WriteKDLogRecord(ByteWriter& out, const KDLogRecord& record) {
 }
 
 std::string KDLogTimeText(const LogTime& t) {
-  // The fraction is unsigned on the wire; printed signed, a value past 2^31 would show
-  // as a negative number.
-  return FormatString(kCaptionChars, "%d-%d-%d %02d:%02d:%02d %" PRIu32, t.year, t.month, t.day, t.hour, t.minute,
-                      t.second, t.fraction);
+  // The fraction prints as a signed number, as every %d of the log texts does; a real
+  // fraction (below 10^9 nanoseconds) never reaches the sign bit.
+  return FormatString(kCaptionChars, "%d-%d-%d %02d:%02d:%02d %d", t.year, t.month, t.day, t.hour, t.minute,
+                      t.second, static_cast<int32_t>(t.fraction));
 }
 
 KDLogCells KDLogRowCells(const KDLogRecord& record) {

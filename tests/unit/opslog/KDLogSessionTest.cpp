@@ -202,7 +202,7 @@ TEST(KDLogAnswer, records_split_anywhere_read_within_their_fields) {
     EXPECT_EQ(KDLogRowCells(a.records[0]),
               (KDLogCells{"gm_orin", "ModulePatch", "^2patch %s applied to %n", "2008-3-6 23:00:01 500"}));
     EXPECT_EQ(KDLogRowCells(a.records[1]),
-              (KDLogCells{std::string(128, 'N'), "Unknown", std::string(256, 'L'), "2012-12-31 23:59:58 3000000000"}));
+              (KDLogCells{std::string(128, 'N'), "Unknown", std::string(256, 'L'), "2012-12-31 23:59:58 -1294967296"}));
   }
 }
 
