@@ -53,6 +53,8 @@ class TemplatesTest : public ::testing::Test {
     return (GetWindowLongA(item, GWL_STYLE) & WS_BORDER) || (GetWindowLongA(item, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
   }
   LONG Style(int id) { return GetWindowLongA(page.GetItem(id), GWL_STYLE); }
+  // Edits: child, visible, tab stop and horizontal auto-scroll, nothing else.
+  static constexpr LONG kEditStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
 };
 
 void ExpectPageWindow(HWND hwnd, int width, int height) {
@@ -77,6 +79,7 @@ TEST_F(TemplatesTest, console_log_page) {
   EXPECT_TRUE(Bordered(IDC_KDLOG_LIST));
   EXPECT_EQ(LVS_REPORT, Style(IDC_KDLOG_LIST) & LVS_TYPEMASK);
   EXPECT_EQ(DTS_TIMEFORMAT, Style(IDC_KDLOG_BEGIN_TIME) & DTS_TIMEFORMAT);
+  EXPECT_EQ(kEditStyle, Style(IDC_KDLOG_USERNAME)) << "no border";
 
   HWND queryBy = page.GetItem(IDC_KDLOG_QUERY_BY);
   ComboAdd(queryBy, 0, "%s", "User Name");
@@ -97,7 +100,9 @@ TEST_F(TemplatesTest, game_log_page) {
   ExpectPlaced(IDC_GAMELOG_LIST, 7, 54, 612, 235);
   ExpectPlaced(IDC_GAMELOG_QUERY_MORE, 7, 292, 50, 14);
   EXPECT_FALSE(Bordered(IDC_GAMELOG_LIST));
-  EXPECT_TRUE(Style(IDC_GAMELOG_DAYS) & ES_NUMBER);
+  EXPECT_EQ(kEditStyle, Style(IDC_GAMELOG_CHARNAME));
+  EXPECT_EQ(kEditStyle | ES_NUMBER, Style(IDC_GAMELOG_DAYS));
+  EXPECT_EQ(kEditStyle, Style(IDC_GAMELOG_ITEM_CODENAME));
 
   HWND kind = page.GetItem(IDC_GAMELOG_CATEGORY);
   EXPECT_EQ(CBS_DROPDOWNLIST, Style(IDC_GAMELOG_CATEGORY) & 3);
