@@ -38,10 +38,10 @@ bool CMainWindow::Create(HINSTANCE instance, HWND parent) {
   if (!m_tabs.Create(instance, m_hWnd)) return false;
   m_tabs.SetColors(GetSysColor(COLOR_3DFACE));
 
-  const std::vector<std::string> captions = TabCaptions(FirstWorldName());
   HWND strip = m_tabs.GetHwnd();
   if (!m_kdLog.Create(instance, strip)) return false;
   if (!m_gameLog.Create(instance, strip)) return false;
+  const std::vector<std::string> captions = TabCaptions(FirstWorldName());
   m_tabs.AddTab(captions[0].c_str(), m_kdLog.GetHwnd());
   m_tabs.AddTab(captions[1].c_str(), m_gameLog.GetHwnd());
 

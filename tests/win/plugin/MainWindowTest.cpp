@@ -85,6 +85,60 @@ TEST_F(MainWindowTest, creates_strip_and_four_pages_in_tab_order) {
   EXPECT_EQ(1, SendMessageA(hwnd, WM_ERASEBKGND, 0, 0));
 }
 
+// The console's directory, noting the order in which the module asks for its lists.
+class CListOrderDirectory final : public IKDDirectory {
+ public:
+  explicit CListOrderDirectory(IKDDirectory* inner) : m_inner(inner) {}
+  KDServiceRecord* FindService(uint32_t id) override { return m_inner->FindService(id); }
+  KDShardRecord* FindShard(uint32_t id) override { return m_inner->FindShard(id); }
+  KDList* GetWorldList() override {
+    calls.push_back("worlds");
+    return m_inner->GetWorldList();
+  }
+  KDList* GetShardList() override {
+    calls.push_back("shards");
+    return m_inner->GetShardList();
+  }
+  void Reserved0() override {}
+  void Reserved1() override {}
+  void Reserved2() override {}
+  void Reserved4() override {}
+  void Reserved5() override {}
+  void Reserved6() override {}
+  void Reserved7() override {}
+  void Reserved8() override {}
+  void Reserved10() override {}
+  void Reserved11() override {}
+  void Reserved12() override {}
+  void Reserved14() override {}
+  void Reserved15() override {}
+
+  std::vector<std::string> calls;
+
+ private:
+  IKDDirectory* m_inner;
+};
+
+// The world's name is read for the second caption, once the game log page stands.
+TEST_F(MainWindowTest, world_list_is_read_after_the_game_log_page_and_only_when_it_stands) {
+  UseWorlds({"Aster"});
+  CListOrderDirectory recorder(directory.get());
+  Console().directory = &recorder;
+  {
+    CMainWindow main;
+    ASSERT_TRUE(main.Create(ModuleInstance(), host));
+  }
+  EXPECT_EQ((std::vector<std::string>{"shards", "worlds", "shards", "shards"}), recorder.calls);
+
+  recorder.calls.clear();
+  CSampleRefDataDir empty(false);
+  ASSERT_EQ(empty.Error(), "");
+  CMainWindow main;
+  CLogCapture log;
+  EXPECT_FALSE(main.Create(ModuleInstance(), host));
+  EXPECT_EQ((std::vector<std::string>{"shards"}), recorder.calls);
+}
+
 TEST_F(MainWindowTest, empty_world_list_leaves_the_name_out) {
   CMainWindow main;
   ASSERT_TRUE(main.Create(ModuleInstance(), host));
