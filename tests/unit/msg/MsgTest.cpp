@@ -143,6 +143,17 @@ TEST(MsgRead, overrun_throws_and_leaves_the_read_position) {
   EXPECT_EQ(two[0], 7);
 }
 
+TEST(MsgException, names_and_codes) {
+  const CInternalException plain(5);
+  const CMsgException overrun(kMsgReadOverrun, kMsgReadOverrun);
+  const CInternalException& asBase = overrun;
+  EXPECT_STREQ(plain.GetName(), "CInternalException");
+  EXPECT_EQ(plain.GetCode(), 5u);
+  EXPECT_STREQ(asBase.GetName(), "CMsgException");
+  EXPECT_EQ(asBase.GetCode(), 1u);
+  EXPECT_EQ(overrun.GetCode2(), 1u);
+}
+
 TEST(MsgRead, string_whose_bytes_end_the_data_or_pass_it) {
   struct Case {
     std::vector<uint8_t> payload;

@@ -104,10 +104,11 @@ TEST(ColourListCells, selected_row_filled_pale_yellow_cells_in_row_colour_descri
     ListView_SetItemText(list, row, 1, const_cast<char*>(row ? "MMM" : "^8MMM"));
   }
   ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
-  RECT time0 = {}, time1 = {}, description0 = {};
+  RECT time0 = {}, time1 = {}, description0 = {}, description1 = {};
   ListView_GetSubItemRect(list, 0, 0, LVIR_LABEL, &time0);
   ListView_GetSubItemRect(list, 1, 0, LVIR_LABEL, &time1);
   ListView_GetSubItemRect(list, 0, 1, LVIR_BOUNDS, &description0);
+  ListView_GetSubItemRect(list, 1, 1, LVIR_BOUNDS, &description1);
 
   SendMessageA(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(s.dc), PRF_CLIENT | PRF_ERASEBKGND);
   const COLORREF pale = RGB(255, 255, 200);
@@ -117,6 +118,7 @@ TEST(ColourListCells, selected_row_filled_pale_yellow_cells_in_row_colour_descri
   EXPECT_EQ(s.Ink(time0, pale), std::set<COLORREF>{RGB(255, 0, 0)});
   EXPECT_EQ(s.Ink(time1), std::set<COLORREF>{RGB(0, 0, 255)});
   EXPECT_EQ(s.Ink(description0, pale), std::set<COLORREF>{RGB(0, 128, 0)});
+  EXPECT_EQ(s.Ink(description1), std::set<COLORREF>{RGB(0, 0, 0)}) << "the row colour stays out of the description";
   EXPECT_EQ(GetWindowLongPtrA(dialog, DWLP_MSGRESULT), CDRF_SKIPDEFAULT);
   DestroyWindow(dialog);
 }

@@ -46,6 +46,18 @@ BOOL CALLBACK CheckChild(HWND child, LPARAM param) {
   return TRUE;
 }
 
+// The face table, whole, whatever the locale the test runs under.
+TEST(LanguageFont, face_by_language_identifier) {
+  const struct {
+    WORD langId;
+    const char* face;
+  } cases[] = {
+      {0x0404, "PMingliu"}, {0x0411, "MS Gothic"}, {0x0419, "Tahoma"}, {0x041E, "Microsoft Sans Serif"},
+      {0x0804, "SimSun"},   {0x0412, "Gulim"},     {0x0809, "Gulim"},  {0x0000, "Gulim"},
+  };
+  for (const auto& c : cases) EXPECT_STREQ(c.face, FontForLanguage(c.langId)) << std::hex << c.langId;
+}
+
 TEST(LanguageFont, wine_reports_the_language_of_the_locale) {
   const char* expected = getenv("KV_EXPECT_LANGID");
   ASSERT_NE(nullptr, expected) << "the test needs KV_EXPECT_LANGID";
