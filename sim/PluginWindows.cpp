@@ -162,8 +162,13 @@ bool SelectListRow(HWND page, int listId, int row) {
 }
 
 namespace {
-void CALLBACK EndMenuNow(HWND, UINT, UINT_PTR id, DWORD) {
+HWND g_menuOwner = nullptr;
+WORD g_menuChoice = 0;
+
+// Chooses the command as the menu itself would: posted to its owner as the menu ends.
+void CALLBACK ChooseAndEndMenu(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
+  PostMessageA(g_menuOwner, WM_COMMAND, MAKEWPARAM(g_menuChoice, 0), 0);
   EndMenu();
 }
 }  // namespace
@@ -171,8 +176,10 @@ void CALLBACK EndMenuNow(HWND, UINT, UINT_PTR id, DWORD) {
 bool ChooseListMenuCommand(HWND page, int listId, WORD command) {
   HWND list = GetDlgItem(page, listId);
   if (!list) return false;
-  // The menu loop dispatches thread timers; this one ends the menu it runs.
-  UINT_PTR timer = SetTimer(nullptr, 0, 50, EndMenuNow);
+  g_menuOwner = page;
+  g_menuChoice = command;
+  // The menu loop dispatches thread timers; this one picks the command and ends the menu.
+  UINT_PTR timer = SetTimer(nullptr, 0, 50, ChooseAndEndMenu);
   NMITEMACTIVATE click{};
   click.hdr.hwndFrom = list;
   click.hdr.idFrom = static_cast<UINT_PTR>(listId);
@@ -180,7 +187,8 @@ bool ChooseListMenuCommand(HWND page, int listId, WORD command) {
   click.iItem = ListView_GetNextItem(list, -1, LVNI_SELECTED);
   SendMessageA(page, WM_NOTIFY, static_cast<WPARAM>(listId), reinterpret_cast<LPARAM>(&click));
   KillTimer(nullptr, timer);
-  SendMessageA(page, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+  MSG chosen;
+  while (PeekMessageA(&chosen, page, WM_COMMAND, WM_COMMAND, PM_REMOVE)) DispatchMessageA(&chosen);
   return true;
 }
 

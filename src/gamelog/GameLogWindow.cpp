@@ -269,6 +269,10 @@ void CGameLogWindow::ShowRowMenu() {
   menu.AppendItem(MF_STRING, kMenuShowHistory, "%s", "Show History by Serial");
   menu.AppendItem(MF_STRING, kMenuCopySerial, "%s", "Copy Serial To Clipboard");
   menu.Track(this);
+  // A chosen command is posted to the page as the menu closes; with none queued the menu
+  // was dismissed, and a later OK or Cancel (the same ids) must not act on its serial.
+  MSG queued;
+  if (!PeekMessageA(&queued, m_hWnd, WM_COMMAND, WM_COMMAND, PM_NOREMOVE)) m_menuShown = false;
 }
 
 LRESULT CGameLogWindow::OnCopySerial(WPARAM, LPARAM) {

@@ -106,14 +106,17 @@ class GameLogPage : public ::testing::Test {
     return items;
   }
 
-  // A right click on the list (the menu, if any, closes at once), then a menu command.
-  void RightClick() {
-    CMenuCloser closer;
+  // A right click on the list; the menu, if one comes up, closes at once, with the
+  // command given chosen (0: dismissed), which then reaches the page.
+  void RightClick(WORD choice = 0) {
+    CMenuCloser closer(page.GetHwnd(), choice);
     NMITEMACTIVATE click = {};
     click.hdr.hwndFrom = List();
     click.hdr.idFrom = IDC_GAMELOG_LIST;
     click.hdr.code = NM_RCLICK;
     SendMessageA(page.GetHwnd(), WM_NOTIFY, IDC_GAMELOG_LIST, reinterpret_cast<LPARAM>(&click));
+    MSG chosen;
+    while (PeekMessageA(&chosen, page.GetHwnd(), WM_COMMAND, WM_COMMAND, PM_REMOVE)) DispatchMessageA(&chosen);
   }
   void MenuCommand(WORD id) { SendMessageA(page.GetHwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
   void SelectRow(int row) {
@@ -123,8 +126,7 @@ class GameLogPage : public ::testing::Test {
   // The serial the row menu puts on the clipboard, or "none" when no menu came up.
   std::string MenuSerial() {
     CopyToClipboard("none");
-    RightClick();
-    MenuCommand(2);
+    RightClick(2);
     return ClipboardTextNow();
   }
   // Lists item rows with these serials under "Item".
@@ -135,8 +137,7 @@ class GameLogPage : public ::testing::Test {
   // Asks for the history of the first row's serial from the row menu.
   void AskHistory(int row = 0) {
     SelectRow(row);
-    RightClick();
-    MenuCommand(1);
+    RightClick(1);
   }
 
   // Two shards, not in the order of their identifiers.
@@ -509,11 +510,21 @@ TEST_F(GameLogPage, row_menu_serves_only_a_selected_item_row_under_the_item_cate
   page.ClearGameLog();
   SelectRow(0);
   EXPECT_EQ(MenuSerial(), "none") << "the serials went with ClearGameLog";
-  // Commands 1 and 2 are also OK and Cancel: without a menu they do nothing.
+  // Commands 1 and 2 are also OK and Cancel: without a menu, or after a menu dismissed
+  // without a choice, they do nothing.
   Lines().clear();
   MenuCommand(1);
   EXPECT_EQ(console.messenger.sent.size(), 1u);
+  ListItems({77});
+  SelectRow(0);
+  CopyToClipboard("none");
+  Lines().clear();
+  RightClick();
+  MenuCommand(1);
+  MenuCommand(2);
+  EXPECT_EQ(console.messenger.sent.size(), 2u) << "only the listing query";
   EXPECT_TRUE(Lines().empty());
+  EXPECT_EQ(ClipboardTextNow(), "none");
 }
 
 TEST_F(GameLogPage, history_request_from_the_menu_and_its_refusals) {

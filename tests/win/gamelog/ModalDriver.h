@@ -64,14 +64,26 @@ class CModalDriver {
   bool m_ran = false;
 };
 
-// Ends whatever popup menu this thread opens next, as an operator pressing Escape would.
+// Ends whatever popup menu this thread opens next, as an operator pressing Escape would;
+// or, given an owner and a command, as one choosing that command would: the command is
+// posted to the owner as the menu ends.
 class CMenuCloser {
  public:
-  CMenuCloser() { m_timer = SetTimer(nullptr, 0, 30, &CMenuCloser::OnTimer); }
+  explicit CMenuCloser(HWND owner = nullptr, WORD choice = 0) {
+    s_owner = owner;
+    s_choice = choice;
+    m_timer = SetTimer(nullptr, 0, 30, &CMenuCloser::OnTimer);
+  }
   ~CMenuCloser() { KillTimer(nullptr, m_timer); }
 
  private:
-  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) { EndMenu(); }
+  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (s_choice) PostMessageA(s_owner, WM_COMMAND, MAKEWPARAM(s_choice, 0), 0);
+    s_choice = 0;
+    EndMenu();
+  }
+  static inline HWND s_owner = nullptr;
+  static inline WORD s_choice = 0;
   UINT_PTR m_timer;
 };
 
