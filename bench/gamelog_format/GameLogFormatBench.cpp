@@ -21,6 +21,7 @@
 #include "base/ByteOrder.h"
 #include "base/LogOutput.h"
 #include "gamelog/CharEventText.h"
+#include "gamelog/GameLogAnswer.h"
 #include "gamelog/GameLogRecord.h"
 #include "gamelog/ItemEventText.h"
 #include "msg/MassiveMsgBuilder.h"
@@ -154,31 +155,18 @@ void BuildAnswer(MassiveMsgBuilder& builder, uint8_t kind, const std::vector<Rec
   builder.Append(bytes.data(), bytes.size());
 }
 
-// Reads the answer and formats every row; returns a checksum so nothing is left out.
-size_t ReadItemAnswer(CMassiveMsg* massive, const CGameRefData& ref) {
-  size_t sum = 0;
-  ReadU8(massive);
-  ReadU8(massive);
-  ReadU8(massive);
-  uint16_t count = ReadU16(massive);
-  for (uint16_t i = 0; i < count; ++i) {
-    ItemEventCells cells = FormatItemEvent(ReadGameLogItemRecord(massive), ref);
-    for (const std::string& cell : cells) sum += cell.size();
+// Reads the answer with the page's own reader and formats every row; returns a checksum
+// so nothing is left out.
+size_t ReadAndFormatAnswer(CMassiveMsg* massive, const CGameRefData& ref) {
+  const GameLogAnswer answer = ReadGameLogAnswer(massive);
+  size_t sum = answer.nextBegin.size();
+  for (const GameLogItemRecord& row : answer.itemRows) {
+    for (const std::string& cell : FormatItemEvent(row, ref)) sum += cell.size();
   }
-  return sum + ReadString(massive).size();
-}
-
-size_t ReadCharAnswer(CMassiveMsg* massive, const CGameRefData& ref) {
-  size_t sum = 0;
-  ReadU8(massive);
-  ReadU8(massive);
-  ReadU8(massive);
-  uint16_t count = ReadU16(massive);
-  for (uint16_t i = 0; i < count; ++i) {
-    CharEventCells cells = FormatCharEvent(ReadGameLogCharRecord(massive), ref);
-    for (const std::string& cell : cells) sum += cell.size();
+  for (const GameLogCharRecord& row : answer.charRows) {
+    for (const std::string& cell : FormatCharEvent(row, ref)) sum += cell.size();
   }
-  return sum + ReadString(massive).size();
+  return sum;
 }
 
 struct Figures {
@@ -187,12 +175,11 @@ struct Figures {
   size_t lookupsPerAnswer = 0;
 };
 
-template <typename ReadAnswer>
-Figures Measure(MassiveMsgBuilder& builder, const CGameRefData& ref, int runs, ReadAnswer read, size_t& sink) {
+Figures Measure(MassiveMsgBuilder& builder, const CGameRefData& ref, int runs, size_t& sink) {
   Figures f;
   std::vector<std::string> keys;
   g_recordedKeys = &keys;
-  sink += read(builder.Build(), ref);
+  sink += ReadAndFormatAnswer(builder.Build(), ref);
   g_recordedKeys = nullptr;
   f.lookupsPerAnswer = keys.size();
 
@@ -201,7 +188,7 @@ Figures Measure(MassiveMsgBuilder& builder, const CGameRefData& ref, int runs, R
     for (int rep = 0; rep < kRepeats; ++rep) {
       CMassiveMsg* answer = builder.Build();  // fresh read positions, untimed
       Clock::time_point t0 = Clock::now();
-      sink += read(answer, ref);
+      sink += ReadAndFormatAnswer(answer, ref);
       total += std::chrono::duration<double>(Clock::now() - t0).count();
     }
     f.formatSeconds = std::min(f.formatSeconds, total);
@@ -249,8 +236,8 @@ int main(int argc, char** argv) {
   BuildAnswer(chars, 1, CharRows(), WriteGameLogCharRecord);
 
   size_t sink = 0;
-  Figures item = Measure(items, ref, runs, ReadItemAnswer, sink);
-  Figures character = Measure(chars, ref, runs, ReadCharAnswer, sink);
+  Figures item = Measure(items, ref, runs, sink);
+  Figures character = Measure(chars, ref, runs, sink);
   printf("read and format a %d-row answer, best of %d runs of %d answers\n", kRows, runs, kRepeats);
   Print("item rows", item);
   Print("character rows", character);
