@@ -91,7 +91,8 @@ const std::string& FilePath() {
 template <class T>
 void LoadRecords(const char* path, const Strings& tokens, size_t columns) {
   CRefTable<T> table;
-  bool loaded = LoadRefDataFile(path, table);
+  CRefDataParser parser;
+  bool loaded = LoadRefDataFile(path, table, parser);
   Check(loaded == (tokens.size() % columns == 0), "a file loads exactly when its tokens fill whole records");
   Check(table.Size() <= tokens.size() / columns, "no more records than complete ones");
   const std::vector<T>& records = table.Records();
@@ -209,7 +210,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         model.emplace(key, value);
       }
       CTextTable table;
-      Check(LoadTextFile(path.c_str(), table), "text file loads");
+      CRefDataParser2 lines;
+      Check(LoadTextFile(path.c_str(), table, lines), "text file loads");
       Check(table.Size() == model.size(), "one entry per key");
       for (const auto& entry : model) {
         const char* found = table.Find(entry.first.c_str());

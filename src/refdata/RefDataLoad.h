@@ -23,19 +23,3 @@ bool LoadRefDataList(const char* path, CRefTable<T>& table, CRefDataParser& pars
 // Reads a text file: column 1 of a line is the key, column 8 the text; a line without
 // one of them reuses the previous line's value.
 bool LoadTextFile(const char* path, CTextTable& table, CRefDataParser2& parser);
-
-// The same, each with a parser of its own.
-template <class T>
-bool LoadRefDataFile(const char* path, CRefTable<T>& table) {
-  CRefDataParser parser;
-  return LoadRefDataFile(path, table, parser);
-}
-template <class T>
-bool LoadRefDataList(const char* path, CRefTable<T>& table) {
-  CRefDataParser parser;
-  return LoadRefDataList(path, table, parser);
-}
-inline bool LoadTextFile(const char* path, CTextTable& table) {
-  CRefDataParser2 parser;
-  return LoadTextFile(path, table, parser);
-}

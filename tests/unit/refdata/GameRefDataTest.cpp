@@ -109,7 +109,8 @@ TEST_F(GameRefData, long_text_file_keeps_line_order) {
   }
   dir.Write("Long.txt", lines);
   CTextTable table;
-  ASSERT_TRUE(LoadTextFile("KV_GameRefData\\Long.txt", table));
+  CRefDataParser2 parser;
+  ASSERT_TRUE(LoadTextFile("KV_GameRefData\\Long.txt", table, parser));
   EXPECT_EQ(table.Size(), 28u);
   EXPECT_STREQ(table.Find("KEY_3"), "text 3");
   EXPECT_STREQ(table.Find("KEY_SHORT"), "text 19");

@@ -14,6 +14,18 @@
 
 namespace {
 
+// Each load with a parser of its own, as a load of one file alone would.
+template <class T>
+bool LoadFile(const char* path, CRefTable<T>& table) {
+  CRefDataParser parser;
+  return LoadRefDataFile(path, table, parser);
+}
+template <class T>
+bool LoadList(const char* path, CRefTable<T>& table) {
+  CRefDataParser parser;
+  return LoadRefDataList(path, table, parser);
+}
+
 int g_boxes = 0;
 bool CountBox(const char*) {
   ++g_boxes;
@@ -41,7 +53,7 @@ TEST_F(RecordFiles, type_word_parts_are_cut_to_their_widths) {
   // flag 3 -> 1, category 2 -> 0, class 9 -> 1, group 5 -> 1, subgroup 17 -> 1, detail 33 -> 1
   dir.Write("Items.txt", ItemRow(7, "ITEM_CUT", "SN_CUT", {3, 2, 9, 5, 17, 33}));
   CRefTable<RefObjItem> items;
-  ASSERT_TRUE(LoadRefDataFile("KV_GameRefData\\Items.txt", items));
+  ASSERT_TRUE(LoadFile("KV_GameRefData\\Items.txt", items));
   const RefObjItem* item = items.Find(7);
   ASSERT_NE(item, nullptr);
   EXPECT_EQ(item->typeWord, 0x0001 | 0x0004 | 0x0020 | 0x0080 | 0x0800);
@@ -54,7 +66,7 @@ TEST_F(RecordFiles, item_line_one_column_short_shifts_the_next_record) {
   std::vector<std::string> shortLine = ObjColumns(159, 1, "ITEM_SHORT", "SN_SHORT", {0, 0, 3, 1, 1, 0});
   dir.Write("Items.txt", Row(shortLine) + ItemRow(2, "ITEM_NEXT", "SN_NEXT") + ItemRow(3, "ITEM_LAST", "SN_LAST"));
   CRefTable<RefObjItem> items;
-  EXPECT_FALSE(LoadRefDataFile("KV_GameRefData\\Items.txt", items)) << "the stream ends one token short";
+  EXPECT_FALSE(LoadFile("KV_GameRefData\\Items.txt", items)) << "the stream ends one token short";
   EXPECT_EQ(g_boxes, 1);
   const RefObjItem* first = items.Find(1);
   ASSERT_NE(first, nullptr);
@@ -72,7 +84,7 @@ TEST_F(RecordFiles, trailing_empty_line) {
   // A record of several columns cannot be completed from one empty token.
   dir.Write("Quests.txt", QuestRow(1, "Q_ONE") + QuestRow(2, "Q_TWO") + "\r\n");
   CRefTable<RefQuest> quests;
-  EXPECT_FALSE(LoadRefDataFile("KV_GameRefData\\Quests.txt", quests));
+  EXPECT_FALSE(LoadFile("KV_GameRefData\\Quests.txt", quests));
   EXPECT_EQ(g_boxes, 1);
   EXPECT_EQ(quests.Size(), 2u) << "records before the broken one stay";
   ASSERT_NE(quests.Find(2), nullptr);
@@ -80,7 +92,7 @@ TEST_F(RecordFiles, trailing_empty_line) {
   // A one-column kind gains a record with identifier 0.
   dir.Write("Events.txt", "7\r\n9\r\n\r\n");
   CRefTable<RefServerEventID> events;
-  EXPECT_TRUE(LoadRefDataFile("KV_GameRefData\\Events.txt", events));
+  EXPECT_TRUE(LoadFile("KV_GameRefData\\Events.txt", events));
   ASSERT_EQ(events.Size(), 3u);
   EXPECT_EQ(events.Records()[0].id, 0);
   EXPECT_EQ(events.Records()[1].id, 7);
@@ -92,7 +104,7 @@ TEST_F(RecordFiles, last_record_without_final_crlf_counts) {
   std::string last = QuestRow(4, "Q_LAST");
   dir.Write("Quests.txt", QuestRow(3, "Q_THREE") + last.substr(0, last.size() - 2));
   CRefTable<RefQuest> quests;
-  EXPECT_TRUE(LoadRefDataFile("KV_GameRefData\\Quests.txt", quests));
+  EXPECT_TRUE(LoadFile("KV_GameRefData\\Quests.txt", quests));
   ASSERT_NE(quests.Find(4), nullptr);
   EXPECT_EQ(quests.Find(4)->GetNameKey(), "SN_Q_LAST");
 }
@@ -100,7 +112,7 @@ TEST_F(RecordFiles, last_record_without_final_crlf_counts) {
 TEST_F(RecordFiles, duplicate_identifier_keeps_the_first_record) {
   dir.Write("Quests.txt", QuestRow(5, "Q_FIRST") + QuestRow(1, "Q_OTHER") + QuestRow(5, "Q_SECOND"));
   CRefTable<RefQuest> quests;
-  ASSERT_TRUE(LoadRefDataFile("KV_GameRefData\\Quests.txt", quests));
+  ASSERT_TRUE(LoadFile("KV_GameRefData\\Quests.txt", quests));
   EXPECT_EQ(quests.Size(), 2u);
   EXPECT_STREQ(quests.Find(5)->codeName, "Q_FIRST");
   EXPECT_EQ(quests.Records()[0].id, 1) << "ordered by key";
@@ -109,7 +121,7 @@ TEST_F(RecordFiles, duplicate_identifier_keeps_the_first_record) {
 TEST_F(RecordFiles, keys_order_as_unsigned) {
   dir.Write("Events.txt", "-1\r\n1\r\n");
   CRefTable<RefServerEventID> events;
-  ASSERT_TRUE(LoadRefDataFile("KV_GameRefData\\Events.txt", events));
+  ASSERT_TRUE(LoadFile("KV_GameRefData\\Events.txt", events));
   EXPECT_EQ(events.Records()[0].id, 1);
   EXPECT_EQ(events.Records()[1].id, -1);
   EXPECT_NE(events.Find(0xFFFFFFFFu), nullptr);
@@ -119,7 +131,7 @@ TEST_F(RecordFiles, skill_name_key_falls_back_only_for_exactly_xxx) {
   dir.Write("Skills.txt", SkillRow(1, "SN_COL4_A", "xxx", 12) + SkillRow(2, "SN_COL4_B", "xxxx") +
                               SkillRow(3, "SN_COL4_C", "XXX") + SkillRow(4, "SN_COL4_D", "SN_COL62_D"));
   CRefTable<RefSkill> skills;
-  ASSERT_TRUE(LoadRefDataFile("KV_GameRefData\\Skills.txt", skills));
+  ASSERT_TRUE(LoadFile("KV_GameRefData\\Skills.txt", skills));
   EXPECT_STREQ(skills.Find(1)->GetNameKey(), "SN_COL4_A");
   EXPECT_EQ(skills.Find(1)->level, 12);
   EXPECT_STREQ(skills.Find(2)->GetNameKey(), "xxxx");
@@ -130,12 +142,12 @@ TEST_F(RecordFiles, skill_name_key_falls_back_only_for_exactly_xxx) {
 TEST_F(RecordFiles, composite_and_narrow_keys) {
   dir.Write("Assign.txt", MagicOptAssignRow(0x101, 2, 3));
   CRefTable<RefMagicOptAssign> assigns;
-  ASSERT_TRUE(LoadRefDataFile("KV_GameRefData\\Assign.txt", assigns));
+  ASSERT_TRUE(LoadFile("KV_GameRefData\\Assign.txt", assigns));
   EXPECT_NE(assigns.Find(0x03020001u), nullptr) << "parts cut to 8 bits at bits 0, 16 and 24";
 
   dir.Write("Levels.txt", KindRow(9, {{0, "300"}}) + KindRow(9, {{0, "44"}}));
   CRefTable<RefLevelExpOffset> levels;
-  ASSERT_TRUE(LoadRefDataFile("KV_GameRefData\\Levels.txt", levels));
+  ASSERT_TRUE(LoadFile("KV_GameRefData\\Levels.txt", levels));
   EXPECT_NE(levels.Find(44), nullptr);
   EXPECT_NE(levels.Find(300 & 0xFF), nullptr);
 }
@@ -145,7 +157,7 @@ TEST_F(RecordFiles, list_file_loads_each_named_file) {
   dir.Write("A.txt", ItemRow(1, "ITEM_A", "SN_A"));
   dir.Write("B.txt", ItemRow(1, "ITEM_B", "SN_B") + ItemRow(2, "ITEM_B2", "SN_B2"));
   CRefTable<RefObjItem> items;
-  ASSERT_TRUE(LoadRefDataList("KV_GameRefData\\Items.txt", items));
+  ASSERT_TRUE(LoadList("KV_GameRefData\\Items.txt", items));
   EXPECT_EQ(items.Size(), 2u);
   EXPECT_STREQ(items.Find(1)->codeName, "ITEM_A") << "first file wins for a shared key";
   EXPECT_TRUE(CLogCapture::Lines().empty());
@@ -155,7 +167,7 @@ TEST_F(RecordFiles, list_file_with_trailing_empty_line_names_the_folder) {
   dir.Write("Items.txt", "A.txt\r\n\r\n");
   dir.Write("A.txt", ItemRow(1, "ITEM_A", "SN_A"));
   CRefTable<RefObjItem> items;
-  EXPECT_FALSE(LoadRefDataList("KV_GameRefData\\Items.txt", items));
+  EXPECT_FALSE(LoadList("KV_GameRefData\\Items.txt", items));
   EXPECT_NE(items.Find(1), nullptr);
   std::vector<std::pair<uint32_t, std::string>> expected = {
       {0x01000000u, "RefData file : KV_GameRefData\\ missing!"},
@@ -169,7 +181,7 @@ TEST_F(RecordFiles, list_stops_at_the_first_failing_file) {
   dir.Write("A.txt", ItemRow(1, "ITEM_A", "SN_A"));
   dir.Write("C.txt", ItemRow(3, "ITEM_C", "SN_C"));
   CRefTable<RefObjItem> items;
-  EXPECT_FALSE(LoadRefDataList("KV_GameRefData\\Items.txt", items));
+  EXPECT_FALSE(LoadList("KV_GameRefData\\Items.txt", items));
   EXPECT_NE(items.Find(1), nullptr);
   EXPECT_EQ(items.Find(3), nullptr) << "files listed after the failure are not read";
   std::vector<std::pair<uint32_t, std::string>> expected = {
@@ -182,7 +194,7 @@ TEST_F(RecordFiles, list_stops_at_the_first_failing_file) {
 TEST_F(RecordFiles, over_long_token_fails_the_file_without_a_report) {
   dir.Write("Quests.txt", QuestRow(1, "Q_ONE") + "0\t2\t" + std::string(0x100000, 'q') + "\r\n");
   CRefTable<RefQuest> quests;
-  EXPECT_FALSE(LoadRefDataFile("KV_GameRefData\\Quests.txt", quests));
+  EXPECT_FALSE(LoadFile("KV_GameRefData\\Quests.txt", quests));
   EXPECT_EQ(g_boxes, 0);
   EXPECT_EQ(quests.Size(), 1u);
   ASSERT_EQ(CLogCapture::Lines().size(), 1u);
