@@ -268,11 +268,8 @@ void CGameLogWindow::ShowRowMenu() {
   CWin32Control_PopupMenu menu;
   menu.AppendItem(MF_STRING, kMenuShowHistory, "%s", "Show History by Serial");
   menu.AppendItem(MF_STRING, kMenuCopySerial, "%s", "Copy Serial To Clipboard");
-  menu.Track(this);
-  // A chosen command is posted to the page as the menu closes; with none queued the menu
-  // was dismissed, and a later OK or Cancel (the same ids) must not act on its serial.
-  MSG queued;
-  if (!PeekMessageA(&queued, m_hWnd, WM_COMMAND, WM_COMMAND, PM_NOREMOVE)) m_menuShown = false;
+  // A dismissed menu leaves no serial for a later OK or Cancel (the same ids).
+  if (!menu.Track(this)) m_menuShown = false;
 }
 
 LRESULT CGameLogWindow::OnCopySerial(WPARAM, LPARAM) {

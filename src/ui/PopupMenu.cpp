@@ -23,9 +23,11 @@ bool CWin32Control_PopupMenu::AppendItem(UINT flags, UINT_PTR commandId, const c
 
 bool CWin32Control_PopupMenu::AppendSeparator() { return AppendMenuA(m_hMenu, MF_SEPARATOR, 0, nullptr) != FALSE; }
 
-void CWin32Control_PopupMenu::Track(CWindowBase* owner) {
-  if (!owner || !owner->GetHwnd()) return;
+bool CWin32Control_PopupMenu::Track(CWindowBase* owner) {
+  if (!owner || !owner->GetHwnd()) return false;
   POINT pt;
   GetCursorPos(&pt);
   TrackPopupMenu(m_hMenu, TPM_RIGHTBUTTON, pt.x, pt.y, 0, owner->GetHwnd(), nullptr);
+  MSG chosen;
+  return PeekMessageA(&chosen, owner->GetHwnd(), WM_COMMAND, WM_COMMAND, PM_NOREMOVE) != FALSE;
 }

@@ -16,8 +16,10 @@ class CWin32Control_PopupMenu {
   // Formats the caption into 260 characters.
   bool AppendItem(UINT flags, UINT_PTR commandId, const char* format, ...) KV_PRINTF(4, 5);
   bool AppendSeparator();
-  // Opens the menu at the cursor, tracking the right button.
-  void Track(CWindowBase* owner);
+  // Opens the menu at the cursor, tracking the right button. The chosen command is
+  // posted to the owner as the menu closes; true when one was chosen, false when the
+  // menu was dismissed (or had no owner to open for).
+  bool Track(CWindowBase* owner);
 
   HMENU GetHandle() const { return m_hMenu; }
 

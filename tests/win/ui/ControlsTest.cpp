@@ -209,8 +209,8 @@ TEST_F(ControlsTest, popup_menu_items_and_the_chosen_command_reach_the_owner) {
   GetMenuStringA(menu.GetHandle(), 2, caption, sizeof caption, MF_BYPOSITION);
   EXPECT_EQ(std::string(259, 'm'), caption) << "captions are cut to 259 characters";
 
-  menu.Track(nullptr);  // no owner: nothing opens
-  menu.Track(&owner);
+  EXPECT_FALSE(menu.Track(nullptr)) << "no owner: nothing opens";
+  EXPECT_TRUE(menu.Track(&owner));
   TakeQuitMessage();
   EXPECT_EQ(std::vector<int>{4002}, owner.chosen) << "down, down past the separator, enter";
 }
