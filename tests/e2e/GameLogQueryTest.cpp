@@ -131,14 +131,7 @@ TEST_F(GameLogQuery, the_row_menu_asks_for_a_serial_history_and_the_box_for_all_
     });
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(1000, BN_CLICKED), 0);
   });
-  {
-    CMenuCloser chooseShowHistory(page, 1);
-    NMITEMACTIVATE click = {};
-    click.hdr.hwndFrom = list;
-    click.hdr.idFrom = 1007;
-    click.hdr.code = NM_RCLICK;
-    SendMessageA(page, WM_NOTIFY, 1007, reinterpret_cast<LPARAM>(&click));
-  }
+  ASSERT_TRUE(ChooseListMenuCommand(page, 1007, 1));
   ASSERT_TRUE(PumpUntil([&] { return second && second->Ran() && CModalDriver::Boxes().empty(); }, 10000));
   PumpFor(100);
 
