@@ -7,7 +7,7 @@ GameLogChoices ChoicesOf(const GameLogChoice (&table)[N]) {
   return {table, N};
 }
 template <size_t N>
-GameLogColumns ColumnsOf(const GameLogColumn (&table)[N]) {
+GameLogColumns ColumnsOf(const ListColumn (&table)[N]) {
   return {table, N};
 }
 
@@ -34,20 +34,20 @@ const GameLogChoice kItemOptions[] = {
     {26, "Socket"},            {255, "All"},
 };
 
-const GameLogColumn kCharColumns[] = {
+const ListColumn kCharColumns[] = {
     {"Event", 200, false},
     {"Description", 400, false},
     {"Position", 200, false},
     {"Time", 150, false},
 };
 
-const GameLogColumn kItemColumns[] = {
+const ListColumn kItemColumns[] = {
     {"Serial", 110, true},    {"Operation", 100, false}, {"Storage", 120, false},
     {"Slot From", 80, false}, {"Slot To", 80, false},    {"ItemName", 250, false},
     {"Description", 350, false}, {"Time", 150, false},   {"Position", 200, false},
 };
 
-const GameLogColumn kHistoryColumns[] = {
+const ListColumn kHistoryColumns[] = {
     {"Serial", 110, true},    {"Operation", 100, false}, {"Storage", 80, false},
     {"Slot From", 80, false}, {"Slot To", 80, false},    {"ItemName", 250, false},
     {"Description", 350, false}, {"Time", 150, false},   {"Position", 200, false},

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "ui/ListColumn.h"
+
 enum GameLogKind : uint8_t {
   kGameLogKindNone = 0,
   kGameLogKindChar = 1,
@@ -37,17 +39,11 @@ GameLogChoices GameLogKinds();
 // The options of kind 1 or 2; none for the other kinds.
 GameLogChoices GameLogOptionsOf(uint8_t kind);
 
-struct GameLogColumn {
-  const char* caption;
-  int width;
-  bool rightAligned;
-};
-
 struct GameLogColumns {
-  const GameLogColumn* entries;
+  const ListColumn* entries;
   size_t count;
-  const GameLogColumn* begin() const { return entries; }
-  const GameLogColumn* end() const { return entries + count; }
+  const ListColumn* begin() const { return entries; }
+  const ListColumn* end() const { return entries + count; }
 };
 
 // The list columns of an answer of kind 1 or 3 (character rows) or 2 (item rows); none

@@ -185,8 +185,7 @@ void CGameLogWindow::ApplyColumns(const GameLogColumnSteps& steps) {
   if (steps.deleteRows) DeleteAllRows(m_hList);
   if (!steps.replaceColumns) return;
   DeleteAllColumns(m_hList);
-  int column = 0;
-  for (const GameLogColumn& c : steps.columns) InsertColumn(m_hList, column++, c.width, c.caption, c.rightAligned);
+  InsertColumns(m_hList, steps.columns.entries, steps.columns.count);
 }
 
 void CGameLogWindow::OnRelayAnswer(CMsg* msg, CMassiveMsg*) {

@@ -59,9 +59,7 @@ LRESULT CItemSerialHistoryDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   for (const auto& m : kMessages) AddMessageHandler(m.message, m.handler);
   AddLayout(this, m_hList, kAnchorAll);
 
-  int column = 0;
-  for (const GameLogColumn& c : SerialHistoryColumns())
-    InsertColumn(m_hList, column++, c.width, c.caption, c.rightAligned);
+  InsertColumns(m_hList, SerialHistoryColumns().entries, SerialHistoryColumns().count);
   ListView_SetExtendedListViewStyle(m_hList, kListStyles);
 
   DeleteAllRows(m_hList);
@@ -72,7 +70,6 @@ LRESULT CItemSerialHistoryDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     for (size_t i = 0; i < entry.texts.size(); ++i)
       SetCellText(m_hList, row, static_cast<int>(i + 1), "%s", entry.texts[i].c_str());
   }
-  m_columns = column;
   return TRUE;
 }
 
@@ -93,7 +90,7 @@ LRESULT CItemSerialHistoryDlg::OnSize(WPARAM, LPARAM) {
 }
 
 LRESULT CItemSerialHistoryDlg::OnCopyToClipboard(WPARAM, LPARAM) {
-  if (CopyListToClipboard(m_hList, m_columns))
+  if (CopyListToClipboard(m_hList, static_cast<int>(SerialHistoryColumns().count)))
     LogOutput(kLogResult, "log data copy to clipboard");
   else
     LogOutput(kLogRefusal, "clipboard is busy; log data not copied");

@@ -42,6 +42,5 @@ class CItemSerialHistoryDlg : public CWin32Dialog {
   uint16_t m_serviceId = 0;
   int64_t m_serial = 0;
   HWND m_hList = nullptr;
-  int m_columns = 0;
   std::vector<SerialHistoryEntry> m_entries;
 };

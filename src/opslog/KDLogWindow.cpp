@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <ctime>
+#include <iterator>
 
 #include "base/LogOutput.h"
 #include "msg/MsgIds.h"
@@ -18,11 +19,7 @@
 namespace {
 const int kBeginDaysBack = 30;
 
-struct ColumnSpec {
-  const char* caption;
-  int width;
-};
-const ColumnSpec kColumns[] = {{"UserName", 100}, {"Catagory", 100}, {"Log", 600}, {"Time", 200}};
+const ListColumn kColumns[] = {{"UserName", 100}, {"Catagory", 100}, {"Log", 600}, {"Time", 200}};
 }  // namespace
 
 CKDLogWindow::~CKDLogWindow() = default;
@@ -75,8 +72,7 @@ bool CKDLogWindow::Dispatch(CMsg* msg, CMassiveMsg* massive) { return m_answers.
 void CKDLogWindow::SetUpList() {
   ListView_SetExtendedListViewStyle(m_hList, LVS_EX_FULLROWSELECT);
   AddLayout(this, m_hList, kAnchorAll);
-  int column = 0;
-  for (const ColumnSpec& c : kColumns) InsertColumn(m_hList, column++, c.width, c.caption);
+  InsertColumns(m_hList, kColumns, std::size(kColumns));
 }
 
 void CKDLogWindow::FillCombos() {

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <iterator>
+
 #include "base/LogOutput.h"
 #include "msg/MsgIds.h"
 #include "opslog/ServerEventTexts.h"
@@ -16,11 +18,7 @@
 namespace {
 const int kCopyColumns = 5;
 
-struct ColumnSpec {
-  const char* caption;
-  int width;
-};
-const ColumnSpec kColumns[kCopyColumns] = {
+const ListColumn kColumns[kCopyColumns] = {
     {"ID", 100}, {"Time", 200}, {"ServerEventID", 200}, {"LogType", 200}, {"Description", 400}};
 }  // namespace
 
@@ -90,8 +88,7 @@ bool CServerEventLogWindow::Dispatch(CMsg* msg, CMassiveMsg* massive) {
 
 void CServerEventLogWindow::SetUpList() {
   ListView_SetExtendedListViewStyle(m_hList, LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT);
-  int column = 0;
-  for (const ColumnSpec& c : kColumns) InsertColumn(m_hList, column++, c.width, c.caption);
+  InsertColumns(m_hList, kColumns, std::size(kColumns));
   for (const LogChoice& category : kServerEventCategories) ComboAdd(m_hCategory, category.data, "%s", category.text);
   ComboSetCurSel(m_hCategory, 0);
 }

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <ctime>
+#include <iterator>
 
 #include "base/LogOutput.h"
 #include "msg/MsgIds.h"
@@ -20,11 +21,7 @@ namespace {
 const int kBeginDaysBack = 30;
 const int kCopyColumns = 3;
 
-struct ColumnSpec {
-  const char* caption;
-  int width;
-};
-const ColumnSpec kColumns[kCopyColumns] = {{"Event", 200}, {"Description", 400}, {"Time", 150}};
+const ListColumn kColumns[kCopyColumns] = {{"Event", 200}, {"Description", 400}, {"Time", 150}};
 }  // namespace
 
 CSiegeLogWindow::~CSiegeLogWindow() = default;
@@ -94,8 +91,7 @@ void CSiegeLogWindow::FillChoices() {
 
 void CSiegeLogWindow::SetUpList() {
   ListView_SetExtendedListViewStyle(m_hList, LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT);
-  int column = 0;
-  for (const ColumnSpec& c : kColumns) InsertColumn(m_hList, column++, c.width, c.caption);
+  InsertColumns(m_hList, kColumns, std::size(kColumns));
   int all = -1;
   for (const LogChoice& category : kSiegeLogCategories) {
     int at = ComboAdd(m_hCategory, category.data, "%s", category.text);

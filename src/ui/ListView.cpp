@@ -15,6 +15,12 @@ void InsertColumn(HWND list, int column, int width, const char* caption, bool ri
   SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&col));
 }
 
+void InsertColumns(HWND list, const ListColumn* columns, size_t count) {
+  for (size_t i = 0; i < count; ++i) {
+    InsertColumn(list, static_cast<int>(i), columns[i].width, columns[i].caption, columns[i].rightAligned);
+  }
+}
+
 void DeleteAllColumns(HWND list) {
   // From the right, so that column 0 goes last.
   HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));

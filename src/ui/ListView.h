@@ -6,9 +6,12 @@
 
 #include "base/Format.h"
 #include "base/Platform.h"
+#include "ui/ListColumn.h"
 
 // Left-aligned unless asked otherwise (number columns).
 void InsertColumn(HWND list, int column, int width, const char* caption, bool rightAligned = false);
+// Inserts the columns from the left, in order.
+void InsertColumns(HWND list, const ListColumn* columns, size_t count);
 void DeleteAllColumns(HWND list);
 // Inserts a row at the end; returns its index, or -1.
 int AppendRow(HWND list, const char* text, uint32_t data);

@@ -185,7 +185,7 @@ TEST(GameLogKinds, tables_in_list_order) {
 
   auto columns = [](GameLogColumns cols) {
     std::string s;
-    for (const GameLogColumn& c : cols)
+    for (const ListColumn& c : cols)
       s += std::string(c.caption) + " " + std::to_string(c.width) + (c.rightAligned ? "R" : "") + ";";
     return s;
   };
