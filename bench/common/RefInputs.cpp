@@ -51,8 +51,13 @@ bool ReadAndConvertAsLoaderRefInputs(const std::vector<std::string>& paths, uint
   convertedBytes = 0;
   CRefText text;
   for (const std::string& path : paths) {
-    if (!text.Load(path.c_str())) return false;
-    convertedBytes += text.Size();
+    if (!text.Open(path.c_str())) return false;
+    for (;;) {
+      convertedBytes += text.Size();
+      if (text.Complete()) break;
+      text.Refill(text.Ready());
+    }
+    if (text.ReadFailed()) return false;
   }
   return true;
 }

@@ -19,6 +19,6 @@ bool ReadRefInputs(const std::vector<std::string>& paths, uint64_t& rawBytes);
 // cannot be read or converted.
 bool ReadAndConvertRefInputs(const std::vector<std::string>& paths, uint64_t& convertedBytes);
 
-// Reads and converts every file the way the loader does before it parses, a slice at a
-// time into one kept buffer; false when one cannot be read or converted.
+// Reads and converts every file the way the loader does as it parses, a slice at a time
+// into the window it scans, keeping nothing; false when one cannot be read or converted.
 bool ReadAndConvertAsLoaderRefInputs(const std::vector<std::string>& paths, uint64_t& convertedBytes);

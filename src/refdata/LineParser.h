@@ -12,11 +12,15 @@ class CLineParser {
   CLineParser() = default;
   virtual ~CLineParser() = default;
 
+  struct SplitResult {
+    char* next;      // where the next line starts; null when the data ends
+    bool tooLong;    // the line exceeds its limit (a token never exceeds the line)
+    bool needsMore;  // the line runs past the text converted so far: split it again
+  };
   // Splits the line starting at `line` (not at the terminating zero) into columns 0, 1,
   // 2, ... up to maxColumns; the rest of the line is passed over unsplit. scan walks the
-  // text the line lies in. Returns where the next line starts, or null when the data
-  // ends. Sets *tooLong when the line exceeds its limit (a token never exceeds the line).
-  char* Split(RefScanCursor& scan, char* line, size_t maxColumns, bool* tooLong);
+  // text the line lies in.
+  SplitResult Split(RefScanCursor& scan, char* line, size_t maxColumns);
 
   // The token of the column, or null when the line has no such column.
   const char* Find(uint32_t column) const {
@@ -28,13 +32,13 @@ class CLineParser {
 
  private:
   struct Column {
-    const char* text;
+    char* text;
     size_t length;
   };
   std::vector<Column> m_columns;
 
   // Field by field: a whole Column built aside and copied in stalls on its own stores.
-  void AddColumn(const char* text, const char* end) {
+  void AddColumn(char* text, const char* end) {
     m_columns.emplace_back();
     m_columns.back().text = text;
     m_columns.back().length = static_cast<size_t>(end - text);

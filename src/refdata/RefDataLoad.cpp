@@ -1,5 +1,6 @@
 #include "refdata/RefDataLoad.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -24,8 +25,9 @@ bool LoadRefDataFile(const char* path, CRefTable<T>& table, CRefDataParser& pars
     T& record = table.Append();
     if (!record.Read(parser, table.Pool())) {
       table.DropLast();
-      // An over-long token has its own message; the report is for data that ends early.
-      if (!parser.TokenTooLong() && !ReportAssertion(894, "KV_GameRefData", "false")) {
+      // An over-long token and a failed read have their own messages; the report is for
+      // data that ends early.
+      if (!parser.TokenTooLong() && !parser.ReadFailed() && !ReportAssertion(894, "KV_GameRefData", "false")) {
         BreakIntoDebuggerIfAttached();
       }
       complete = false;
@@ -33,6 +35,11 @@ bool LoadRefDataFile(const char* path, CRefTable<T>& table, CRefDataParser& pars
     }
   }
   table.Seal();
+  // A file that could not be read to its end is missing its rest.
+  if (parser.ReadFailed()) {
+    LogOutput(kLogRefusal, "RefData file : %s missing!", path);
+    return false;
+  }
   return complete;
 }
 
@@ -56,6 +63,10 @@ bool LoadRefDataList(const char* path, CRefTable<T>& table, CRefDataParser& pars
       return false;
     }
   }
+  if (list.ReadFailed()) {
+    LogOutput(kLogDataError, "^2failed to load %s", path);
+    return false;
+  }
   return true;
 }
 
@@ -65,40 +76,60 @@ bool LoadTextFile(const char* path, CTextTable& table, CRefDataParser2& parser) 
     return false;
   }
   // Lines are inserted a few lines behind reading, so that the table slot of each key
-  // can be fetched from memory while the lines in between are read.
+  // can be fetched from memory while the lines in between are read. Until then their
+  // key and text stay in the parser's text, found by offset: the text moves as it is
+  // read on.
+  const size_t kEmpty = CRefDataParser2::kKeepNothing;  // the empty text, before any line has the column
   struct Pending {
-    const char* key;
-    const char* text;
-    size_t keyLength;
-    size_t textLength;
+    size_t key, text;  // offsets into the parser's text, or kEmpty
+    size_t keyLength, textLength;
     uint32_t hash;
   };
   enum { kAhead = 8 };
   Pending pending[kAhead];
   size_t lines = 0;
-  Pending current = {"", "", 0, 0, CTextTable::Hash("", 0)};
+  Pending current = {kEmpty, kEmpty, 0, 0, CTextTable::Hash("", 0)};
+  auto at = [&parser, kEmpty](size_t offset) { return offset == kEmpty ? "" : parser.Text() + offset; };
+  auto insert = [&](const Pending& p) {
+    return table.Insert(at(p.key), p.keyLength, p.hash, at(p.text), p.textLength);
+  };
   // Columns past 8 are never read: they are passed over unsplit.
-  while (const CLineParser* line = parser.ReadLine(9)) {
+  for (;;) {
+    // The oldest line not inserted yet holds the oldest text still needed: a line
+    // without a column takes it from the lines before.
+    const Pending& oldest = pending[lines >= kAhead ? lines % kAhead : 0];
+    const size_t keep = lines == 0 ? kEmpty : std::min(oldest.key, oldest.text);
+    const CLineParser* line = parser.ReadLine(9, keep);
+    if (!line) break;
+    if (const size_t dropped = parser.Dropped()) {
+      for (size_t i = 0; i < kAhead && i < lines; ++i) {
+        if (pending[i].key != kEmpty) pending[i].key -= dropped;
+        if (pending[i].text != kEmpty) pending[i].text -= dropped;
+      }
+      if (current.key != kEmpty) current.key -= dropped;
+      if (current.text != kEmpty) current.text -= dropped;
+    }
     if (const char* column = line->Find(1)) {
-      current.key = column;
+      current.key = static_cast<size_t>(column - parser.Text());
       current.keyLength = line->Length(1);
       current.hash = CTextTable::Hash(column, current.keyLength);
     }
     if (const char* column = line->Find(8)) {
-      current.text = column;
+      current.text = static_cast<size_t>(column - parser.Text());
       current.textLength = line->Length(8);
     }
     Pending& slot = pending[lines % kAhead];
-    if (lines >= kAhead && !table.Insert(slot.key, slot.keyLength, slot.hash, slot.text, slot.textLength)) {
-      return false;
-    }
+    if (lines >= kAhead && !insert(slot)) return false;
     slot = current;
     table.Prefetch(current.hash);
     ++lines;
   }
   for (size_t i = lines > kAhead ? lines - kAhead : 0; i < lines; ++i) {
-    const Pending& slot = pending[i % kAhead];
-    if (!table.Insert(slot.key, slot.keyLength, slot.hash, slot.text, slot.textLength)) return false;
+    if (!insert(pending[i % kAhead])) return false;
+  }
+  if (parser.ReadFailed()) {
+    LogOutput(kLogRefusal, "Text RefData file %s missing!", path);
+    return false;
   }
   return !parser.LineTooLong();
 }

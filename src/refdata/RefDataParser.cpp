@@ -1,7 +1,6 @@
 #include "refdata/RefDataParser.h"
 
 #include "base/LogOutput.h"
-#include "refdata/RefDataText.h"
 #include "refdata/RefNumber.h"
 #include "refdata/RefToken.h"
 
@@ -9,12 +8,17 @@ bool CRefDataParser::Open(const char* path) {
   m_path = path;
   m_tokenTooLong = false;
   m_cursor = nullptr;
-  if (!m_text.Load(path)) return false;
+  if (!m_text.Open(path)) return false;
   // A text that starts with a zero (a U+0000 first character) holds no token.
-  m_end = m_text.Data() + m_text.Size();
   if (m_text.Data()[0] != '\0') m_cursor = m_text.Data();
-  m_scan.Start(m_text.Data(), m_end);
+  m_scan.Start(m_text.Data(), m_text.Ready(), m_text.Complete());
   return true;
+}
+
+char* CRefDataParser::Refill(char* keep) {
+  m_text.Refill(keep);
+  m_scan.Start(m_text.Data(), m_text.Ready(), m_text.Complete());
+  return m_text.Data();
 }
 
 const char* CRefDataParser::GetString(bool& ok) {
@@ -22,6 +26,10 @@ const char* CRefDataParser::GetString(bool& ok) {
   if (!ok) return "";
   char* token = m_cursor;
   RefTokenCut cut = CutRefToken(m_scan, token);
+  while (cut.needsMore && cut.length <= kRefTokenLimit) {
+    token = Refill(token);
+    cut = CutRefToken(m_scan, token);
+  }
   m_cursor = cut.next;
   if (cut.length > kRefTokenLimit) {
     FailTooLong();
@@ -40,10 +48,11 @@ void CRefDataParser::SkipTokens(int count, bool& ok) {
     ok = false;
     return;
   }
-  bool tooLong = false;
-  m_cursor = SkipRefTokens(m_scan, m_cursor, &count, &tooLong);
-  if (tooLong) FailTooLong();
-  ok = !tooLong && count == 0;
+  RefTokenSkip skip = SkipRefTokens(m_scan, m_cursor, &count);
+  while (skip.needsMore) skip = SkipRefTokens(m_scan, Refill(skip.next), &count);
+  m_cursor = skip.next;
+  if (skip.tooLong) FailTooLong();
+  ok = !skip.tooLong && count == 0;
 }
 
 void CRefDataParser::FailTooLong() {

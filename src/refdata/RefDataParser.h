@@ -19,7 +19,7 @@ class CRefDataParser {
   // file is missing.
   bool Open(const char* path);
 
-  // The next token (valid until the next Open), ok true; when no token is left, the
+  // The next token (valid until the next read), ok true; when no token is left, the
   // empty text and ok false.
   const char* GetString(bool& ok);
   // The next token as atoi reads it (saturated to the 32-bit range); 0 and ok false
@@ -33,6 +33,8 @@ class CRefDataParser {
   bool Exhausted() const { return m_cursor == nullptr; }
   // A token was longer than the token limit; the rest of the file is not read.
   bool TokenTooLong() const { return m_tokenTooLong; }
+  // The file could not be read to its end after it was opened: the data ends there.
+  bool ReadFailed() const { return m_text.ReadFailed(); }
 
  private:
   CRefText m_text;
@@ -43,4 +45,6 @@ class CRefDataParser {
   std::string m_path;
 
   void FailTooLong();
+  // Converts more text, keeping the text from keep on; returns where keep moved to.
+  char* Refill(char* keep);
 };

@@ -1,30 +1,40 @@
 #include "refdata/RefDataParser2.h"
 
 #include "base/LogOutput.h"
-#include "refdata/RefDataText.h"
 #include "refdata/RefToken.h"
 
 bool CRefDataParser2::Open(const char* path) {
   m_path = path;
   m_lineTooLong = false;
   m_readPos = nullptr;
-  if (!m_text.Load(path)) return false;
-  m_end = m_text.Data() + m_text.Size();
+  m_dropped = 0;
+  if (!m_text.Open(path)) return false;
   if (m_text.Data()[0] != '\0') m_readPos = m_text.Data();
-  m_scan.Start(m_text.Data(), m_end);
+  m_scan.Start(m_text.Data(), m_text.Ready(), m_text.Complete());
   return true;
 }
 
-const CLineParser* CRefDataParser2::ReadLine(size_t maxColumns) {
+const CLineParser* CRefDataParser2::ReadLine(size_t maxColumns, size_t keep) {
+  m_dropped = 0;
   if (!m_readPos) return nullptr;
-  bool tooLong = false;
-  m_readPos = m_line.Split(m_scan, m_readPos, maxColumns, &tooLong);
-  if (tooLong) {
+  CLineParser::SplitResult split = m_line.Split(m_scan, m_readPos, maxColumns);
+  while (split.needsMore && !split.tooLong) {
+    // The kept text lies before the line, or is nothing.
+    const size_t line = static_cast<size_t>(m_readPos - m_text.Data());
+    const size_t dropped = m_text.Refill(m_text.Data() + (keep < line ? keep : line));
+    m_dropped += dropped;
+    keep = keep < line ? 0 : kKeepNothing;
+    m_readPos = m_text.Data() + (line - dropped);
+    m_scan.Start(m_readPos, m_text.Ready(), m_text.Complete());
+    split = m_line.Split(m_scan, m_readPos, maxColumns);
+  }
+  if (split.tooLong) {
     LogOutput(kLogDataError, "^2Text RefData file %s has a line longer than %u bytes", m_path.c_str(),
               static_cast<unsigned>(kRefLineLimit));
     m_lineTooLong = true;
     m_readPos = nullptr;
     return nullptr;
   }
+  m_readPos = split.next;
   return &m_line;
 }

@@ -18,19 +18,29 @@ class CRefDataParser2 {
   // Loads and converts the file. False when the file is missing.
   bool Open(const char* path);
 
+  static constexpr size_t kKeepNothing = ~size_t(0);
+
   // The next line's columns (valid until the next call), or null when the data is
   // exhausted or a line was too long (LineTooLong tells which). Only the first
-  // maxColumns columns are split. Tokens of earlier lines stay valid until the
-  // parser's next Open.
-  const CLineParser* ReadLine(size_t maxColumns = ~size_t(0));
+  // maxColumns columns are split. Earlier lines are dropped as the text moves on,
+  // except from `keep` on: an offset into Text() whose text stays, at the offsets
+  // Dropped() lowers them by.
+  const CLineParser* ReadLine(size_t maxColumns = ~size_t(0), size_t keep = kKeepNothing);
+
+  // The text the lines lie in; the offset of a column is its distance from here.
+  const char* Text() { return m_text.Data(); }
+  // How far the last ReadLine moved the kept text toward the start of Text().
+  size_t Dropped() const { return m_dropped; }
 
   bool LineTooLong() const { return m_lineTooLong; }
+  // The file could not be read to its end after it was opened: the data ends there.
+  bool ReadFailed() const { return m_text.ReadFailed(); }
 
  private:
   CLineParser m_line;
   CRefText m_text;
   char* m_readPos = nullptr;
-  const char* m_end = nullptr;  // the terminating zero
+  size_t m_dropped = 0;
   RefScanCursor m_scan;
   bool m_lineTooLong = false;
   std::string m_path;

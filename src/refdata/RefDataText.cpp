@@ -1,59 +1,102 @@
 #include "refdata/RefDataText.h"
 
-#include <cstdint>
 #include <cstring>
 
 #include "base/AnsiText.h"
-#include "base/FileRead.h"
 
 namespace {
 
 bool IsHighSurrogate(const unsigned char* unit) { return unit[1] >= 0xD8 && unit[1] <= 0xDB; }
 
+// Room for text kept from one piece to the next before the window has to grow: a token
+// or line rarely comes near it.
+const size_t kKeepRoom = 64 * 1024;
+
 }  // namespace
 
-bool CRefText::Reserve(size_t bytes) {
-  if (m_text.size >= bytes) return true;
-  m_text.data.reset();  // the old text is not kept: no copy, and no two buffers at once
-  return m_text.Allocate(bytes);
-}
-
-bool CRefText::Load(const char* path) {
+bool CRefText::Open(const char* path) {
   m_size = 0;
-  CFileReader file;
-  if (!file.Open(path) || file.Size() < 2) return false;
-  const size_t perUnit = AnsiBytesPerUnit();
-  if (file.Size() / 2 > (SIZE_MAX - 1) / perUnit) return false;
-  // Only the size the file had when opened is read, so the worst case stays known.
-  uint64_t left = file.Size();
-  if (!Reserve(static_cast<size_t>(left / 2) * perUnit + 1)) return false;
+  m_reading = false;
+  m_readFailed = false;
+  m_file.Close();
+  if (!m_file.Open(path) || m_file.Size() < 2) return false;
   // A slice keeps up to three bytes back for the next: half a code unit, or the first
   // half of a surrogate pair whose second half is not read yet.
-  if (!m_slice.data && !m_slice.Allocate(kSliceBytes + 4)) return false;
-  char* slice = m_slice.data.get();
-  size_t held = 0;
-  size_t skip = 2;  // the mark, skipped unread
-  size_t written = 0;
-  while (left > 0) {
-    const size_t ask = left < kSliceBytes ? static_cast<size_t>(left) : kSliceBytes;
-    const ptrdiff_t got = file.Read(slice + held, ask);
-    if (got <= 0) return false;
-    left -= static_cast<uint64_t>(got);
-    size_t have = held + static_cast<size_t>(got);
-    const size_t from = skip < have ? skip : have;
-    skip -= from;
-    size_t units = (have - from) / 2;
-    if (left > 0 && units > 0 && IsHighSurrogate(reinterpret_cast<unsigned char*>(slice + from + units * 2 - 2))) {
-      --units;
-    }
-    size_t n = 0;
-    if (!ConvertUtf16ToAnsiInto(slice + from, units, m_text.data.get() + written, &n)) return false;
-    written += n;
-    held = have - from - units * 2;
-    memmove(slice, slice + from + units * 2, held);
+  m_pieceMax = (kSliceBytes + 4) / 2 * AnsiBytesPerUnit();
+  const size_t window = m_pieceMax + kKeepRoom + 1;
+  if (m_text.size < window) {
+    m_text.data.reset();
+    if (!m_text.Allocate(window)) return false;
   }
+  if (!m_slice.data && !m_slice.Allocate(kSliceBytes + 4)) return false;
+  m_left = m_file.Size();  // only the size the file had when opened is read
+  m_held = 0;
+  m_skip = 2;  // the mark, skipped unread
+  m_reading = true;
+  ConvertAtLeast(3);
+  return !m_readFailed && m_size > 0;
+}
+
+size_t CRefText::Refill(const char* keep) {
+  const size_t dropped = static_cast<size_t>(keep - Data());
+  const size_t kept = m_size - dropped;
+  if (m_reading && m_text.size < kept + m_pieceMax + 3) {
+    // Kept text too long for the window: a larger one takes it over.
+    HeapBuffer larger;
+    if (!larger.Allocate(2 * (kept + m_pieceMax + 3))) {
+      m_readFailed = true;
+      Finish();
+      return 0;
+    }
+    memcpy(larger.data.get(), keep, kept);
+    m_text = std::move(larger);
+  } else {
+    memmove(Data(), keep, kept);
+  }
+  m_size = kept;
+  if (m_reading) {
+    ConvertAtLeast(3);
+  } else {
+    Data()[m_size] = '\0';
+  }
+  return dropped;
+}
+
+void CRefText::ConvertAtLeast(size_t bytes) {
+  const size_t target = m_size + bytes;
+  while (m_reading && m_size < target) {
+    if (!ConvertPiece()) {
+      m_readFailed = true;
+      Finish();
+    }
+  }
+}
+
+bool CRefText::ConvertPiece() {
+  char* slice = m_slice.data.get();
+  const size_t ask = m_left < kSliceBytes ? static_cast<size_t>(m_left) : kSliceBytes;
+  const ptrdiff_t got = m_file.Read(slice + m_held, ask);
+  if (got <= 0) return false;
+  m_left -= static_cast<uint64_t>(got);
+  const size_t have = m_held + static_cast<size_t>(got);
+  const size_t from = m_skip < have ? m_skip : have;
+  m_skip -= from;
+  size_t units = (have - from) / 2;
+  if (m_left > 0 && units > 0 && IsHighSurrogate(reinterpret_cast<unsigned char*>(slice + from + units * 2 - 2))) {
+    --units;
+  }
+  size_t n = 0;
+  if (!ConvertUtf16ToAnsiInto(slice + from, units, Ready(), &n)) return false;
+  m_size += n;
+  m_held = have - from - units * 2;
+  memmove(slice, slice + from + units * 2, m_held);
   // An odd last byte is no code unit and is dropped.
-  m_text.data.get()[written] = '\0';
-  m_size = written;
-  return written > 0;
+  if (m_left == 0) Finish();
+  return true;
+}
+
+void CRefText::Finish() {
+  Data()[m_size] = '\0';
+  m_reading = false;
+  m_file.Close();
 }

@@ -3,12 +3,15 @@
 // once to 8-bit text (the ANSI code page; UTF-8 in native builds), which is what the
 // parsers scan.
 //
-// The file is read a slice at a time into a small buffer that stays in the processor's
-// cache and is converted from there, and one text buffer serves file after file: the
-// files run to hundreds of megabytes, and fresh memory for each whole file, read once
-// and converted once, costs more than the conversion itself.
+// The files run to hundreds of megabytes, and fresh memory for each whole text costs
+// more than converting it. So the text lives in a window that serves file after file:
+// the file is read a slice at a time and converted piece by piece as the parser reaches
+// the end of what is there, and only the text the parser still holds (the token or line
+// it is in, and what its caller keeps) moves to the window's start to make room.
 #include <cstddef>
+#include <cstdint>
 
+#include "base/FileRead.h"
 #include "base/HeapBuffer.h"
 
 class CRefText {
@@ -17,22 +20,43 @@ class CRefText {
   CRefText(const CRefText&) = delete;
   CRefText& operator=(const CRefText&) = delete;
 
-  // Reads and converts the file; the bytes after the mark become zero-terminated text,
-  // replacing the text read before. False (the file counts as missing) when it cannot
-  // be read, is shorter than the mark, or converts to no text.
-  bool Load(const char* path);
+  // Opens the file and converts its first piece, replacing the text before. False (the
+  // file counts as missing) when it cannot be read, is shorter than the mark, or
+  // converts to no text.
+  bool Open(const char* path);
 
-  // The text of the last successful Load, writable in place, with its terminating zero.
+  // Keeps the text from `keep` (at most Ready()) on, moved to the window's start, and
+  // converts more behind it: at least three bytes unless the file ends first. Returns
+  // how far the kept text moved toward the start: an offset into the window lowers by
+  // that much; pointers into the window are void.
+  size_t Refill(const char* keep);
+
+  // The window: the text converted so far, writable in place, from its first byte kept.
   char* Data() { return m_text.data.get(); }
+  // The end of the converted text; once Complete() it holds the terminating zero.
+  char* Ready() { return m_text.data.get() + m_size; }
   size_t Size() const { return m_size; }
+  // The whole file is converted, or a read failed.
+  bool Complete() const { return !m_reading; }
+  // A read failed after Open: the text ends where the file could no longer be read.
+  bool ReadFailed() const { return m_readFailed; }
 
   // Bytes read from the file at a time.
   enum : size_t { kSliceBytes = 256 * 1024 };
 
  private:
+  CFileReader m_file;
   HeapBuffer m_slice;
-  HeapBuffer m_text;  // m_text.size is its capacity
-  size_t m_size = 0;
+  HeapBuffer m_text;    // m_text.size is its capacity
+  size_t m_size = 0;    // bytes of text in the window
+  size_t m_pieceMax = 0;  // the most text one slice converts to
+  uint64_t m_left = 0;  // bytes of the file not read yet
+  size_t m_held = 0;    // bytes at the slice's start kept back for the next piece
+  size_t m_skip = 0;    // bytes of the mark not skipped yet
+  bool m_reading = false;
+  bool m_readFailed = false;
 
-  bool Reserve(size_t bytes);
+  void ConvertAtLeast(size_t bytes);
+  bool ConvertPiece();
+  void Finish();
 };

@@ -166,24 +166,28 @@ inline bool AnyStop(const Block& b) {
 
 }  // namespace ref_scan
 
-// The separators of the bytes from p up to and including the terminating zero at end,
-// when fewer than a block are left.
+// The separators of the bytes from p up to end, when at most a block is left. The byte
+// at end counts as a zero whatever it holds: it is the terminating zero, or the point
+// where the converted text stops for now. A CR right before end is no line end: its LF
+// would be at end, and the next token behind it.
 inline RefBlockMasks ScanRefTail(const char* p, const char* end) {
   RefBlockMasks m = {0, 0, 0};
-  for (unsigned i = 0; i < kRefBlock && p + i <= end; ++i) {
+  const unsigned n = static_cast<unsigned>(end - p);
+  for (unsigned i = 0; i < n; ++i) {
     const char c = p[i];
     if (c == '\t') m.tabs |= RefMask(1) << i;
-    else if (c == '\r' && p[i + 1] == '\n') m.lineEnds |= RefMask(1) << i;
+    else if (c == '\r' && i + 1 < n && p[i + 1] == '\n') m.lineEnds |= RefMask(1) << i;
     else if (c == '\0') m.zeros |= RefMask(1) << i;
   }
+  if (n < kRefBlock) m.zeros |= RefMask(1) << n;
   return m;
 }
 
-// The separators of the block at p, or of the rest up to the terminating zero at end
-// when less than a block is left. A CR in the last byte of a block looks one byte ahead
-// for its LF, which is there to read: the zero at end comes after it.
+// The separators of the block at p, or of the rest up to end when no more than a block
+// is left. A CR in the last byte of a block looks one byte ahead for its LF, which is
+// there to read before end.
 KV_REF_ALWAYS_INLINE inline RefBlockMasks ScanRefBlock(const char* p, const char* end) {
-  if (end - p < static_cast<ptrdiff_t>(kRefBlock)) return ScanRefTail(p, end);
+  if (end - p <= static_cast<ptrdiff_t>(kRefBlock)) return ScanRefTail(p, end);
   using namespace ref_scan;
   RefBlockMasks m = {0, 0, 0};
   const Block b = Load(p);
@@ -204,13 +208,20 @@ KV_REF_ALWAYS_INLINE inline RefBlockMasks ScanRefBlock(const char* p, const char
 // the text is taken: token by token, many tokens at a time, or line by line. Positions
 // only move forward. Separators cut later (overwritten with a zero) stay in the masks
 // of their block, which lie behind the position by then.
+//
+// While the text is still being converted, the scan ends two bytes before what is
+// there, so a separator that counts has the bytes behind it (the start of the next
+// token, and the byte that tells whether the data ends there) to read. A zero found at
+// the end while the text is not complete means the scan needs more text, not that the
+// data ends.
 class RefScanCursor {
  public:
-  // end points at the text's terminating zero.
-  void Start(char* text, const char* end) {
-    m_end = end;
-    m_block = text;
-    m_masks = ScanRefBlock(text, end);
+  // Scans from p (not past the end) of a text converted up to `ready`.
+  void Start(char* p, char* ready, bool complete) {
+    m_complete = complete;
+    m_end = complete ? ready : ready - 2;
+    m_block = p;
+    m_masks = ScanRefBlock(p, m_end);
   }
   // Makes the block holding p current; p lies in it or in one of the next.
   void MoveTo(const char* p) {
@@ -224,9 +235,12 @@ class RefScanCursor {
   const RefBlockMasks& Masks() const { return m_masks; }
   // Bits of the current block before p.
   RefMask Before(const char* p) const { return BitsBelow(static_cast<size_t>(p - m_block)); }
+  // Whether a zero found at p stands for text not converted yet.
+  bool NeedsMore(const char* p) const { return p == m_end && !m_complete; }
 
  private:
   char* m_block = nullptr;
   const char* m_end = nullptr;
+  bool m_complete = true;
   RefBlockMasks m_masks = {0, 0, 0};
 };

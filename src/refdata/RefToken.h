@@ -9,7 +9,8 @@
 //
 // Tokens are cut in place: the separator's first byte is overwritten with a zero, so a
 // token is a C string inside the file text and nothing is copied. The separators are
-// found with a RefScanCursor, which scans each byte of the text once.
+// found with a RefScanCursor, which scans each byte of the text once (the token or line
+// that runs past the converted text is scanned again once more text is there).
 #include <cstddef>
 #include <cstdint>
 
@@ -20,7 +21,8 @@ enum : size_t { kRefTokenLimit = 0x100000 - 1, kRefLineLimit = 0x100000 - 1 };
 
 struct RefTokenCut {
   char* next;     // where the next token starts; null when the data is exhausted
-  size_t length;  // bytes of the token
+  size_t length;  // bytes of the token; when needsMore, the bytes seen so far
+  bool needsMore; // the token runs past the text converted so far: nothing was cut
 };
 
 // Cuts the token that starts at p (not at the terminating zero): its separator's first
@@ -33,9 +35,9 @@ inline RefTokenCut CutRefToken(RefScanCursor& scan, char* p) {
     const RefMask stops = (m.tabs | m.lineEnds | m.zeros) & ~before;
     if (stops) {
       char* at = scan.Block() + LowBit(stops);
-      RefTokenCut cut = {nullptr, static_cast<size_t>(at - p)};
+      RefTokenCut cut = {nullptr, static_cast<size_t>(at - p), scan.NeedsMore(at)};
       const char c = *at;
-      if (c == '\0') return cut;  // the data ends inside this last token
+      if (cut.needsMore || c == '\0') return cut;  // or the data ends inside this last token
       *at = '\0';
       char* next = at + (c == '\t' ? 1 : 2);
       if (*next) cut.next = next;
@@ -46,12 +48,15 @@ inline RefTokenCut CutRefToken(RefScanCursor& scan, char* p) {
   }
 }
 
-// Steps over `count` tokens from p. Returns where the next token starts (null when the
-// data is exhausted), lowers *count by the tokens passed, and sets *tooLong when one of
-// them is longer than kRefTokenLimit (then stops there).
-inline char* SkipRefTokens(RefScanCursor& scan, char* p, int* count, bool* tooLong) {
+struct RefTokenSkip {
+  char* next;      // where the next token starts; null when the data is exhausted
+  bool tooLong;    // a token was longer than kRefTokenLimit: stopped there
+  bool needsMore;  // the text converted so far ended: next is the token to go on from
+};
+
+// Steps over `count` tokens from p and lowers *count by the tokens passed.
+inline RefTokenSkip SkipRefTokens(RefScanCursor& scan, char* p, int* count) {
   char* tokenStart = p;
-  *tooLong = false;
   scan.MoveTo(p);
   RefMask before = scan.Before(p);
   for (;;) {
@@ -62,8 +67,7 @@ inline char* SkipRefTokens(RefScanCursor& scan, char* p, int* count, bool* tooLo
     if (separators) {
       // Only the token that runs into this block can be long.
       if (block + LowBit(separators) - tokenStart > static_cast<ptrdiff_t>(kRefTokenLimit)) {
-        *tooLong = true;
-        return nullptr;
+        return {nullptr, true, false};
       }
       const unsigned n = CountBits(separators);
       if (n >= static_cast<unsigned>(*count)) {
@@ -72,21 +76,22 @@ inline char* SkipRefTokens(RefScanCursor& scan, char* p, int* count, bool* tooLo
         const unsigned at = LowBit(s);
         char* next = block + at + 1 + BitAt(m.lineEnds, at);
         *count = 0;
-        return *next ? next : nullptr;
+        return {*next ? next : nullptr, false, false};
       }
       *count -= static_cast<int>(n);
       const unsigned last = HighBit(separators);
       tokenStart = block + last + 1 + BitAt(m.lineEnds, last);
     }
     if (m.zeros) {
+      char* zero = block + LowBit(m.zeros);
+      if (scan.NeedsMore(zero)) return {tokenStart, false, true};
       // Data that ends inside a token ends that last, unterminated token.
-      if (block + LowBit(m.zeros) != tokenStart) --*count;
-      return nullptr;
+      if (zero != tokenStart) --*count;
+      return {nullptr, false, false};
     }
     // Signed: behind a CR LF split over two blocks the next token starts past this one.
     if (block + kRefBlock - tokenStart > static_cast<ptrdiff_t>(kRefTokenLimit)) {
-      *tooLong = true;
-      return nullptr;
+      return {nullptr, true, false};
     }
     scan.NextBlock();
     before = 0;

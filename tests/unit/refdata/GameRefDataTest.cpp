@@ -8,6 +8,7 @@
 #include "base/AssertReport.h"
 #include "refdata/KV_GameRefData.h"
 #include "refdata/RefDataLoad.h"
+#include "refdata/RefDataText.h"
 #include "unit/refdata/RefDataFiles.h"
 
 namespace {
@@ -118,6 +119,40 @@ TEST_F(GameRefData, long_text_file_keeps_line_order) {
   EXPECT_STREQ(table.Find("KEY_29"), "text 29");
   EXPECT_STREQ(table.Find("KEY_0"), "text 0");
   EXPECT_EQ(table.Find("KEY_12"), nullptr);
+}
+
+// A text file of many pieces: keys and texts are still taken from lines read before
+// the parser moved on, near each piece's end and across a run of lines without a key
+// longer than a piece, with what the file says, line by line.
+TEST_F(GameRefData, text_file_of_many_pieces) {
+  std::string lines;
+  std::map<std::string, std::string> expected;
+  std::string key, text;
+  auto add = [&](const std::string& row, const char* newKey, const char* newText) {
+    lines += row;
+    if (newKey) key = newKey;
+    if (newText) text = newText;
+    expected.emplace(key, text);
+  };
+  for (int i = 0; lines.size() < 5 * CRefText::kSliceBytes; ++i) {
+    const std::string k = "KEY_" + std::to_string(i), t = "text " + std::to_string(i);
+    if (i % 97 == 5) add("1\r\n", nullptr, nullptr);  // neither: both from the line before
+    else if (i % 89 == 7) add("1\t" + k + "\r\n", k.c_str(), nullptr);  // a key without a text
+    else if (i % 83 == 9) add(Row({"1", "", "", "", "", "", "", "", t}), "", t.c_str());
+    else if (i == 3000) {
+      // A key, then more than a piece of lines with neither.
+      add(TextRow(k, t), k.c_str(), t.c_str());
+      for (int j = 0; j < 20000; ++j) add("1 column only, " + std::to_string(j) + "\r\n", nullptr, nullptr);
+    } else add(TextRow(k, t), k.c_str(), t.c_str());
+  }
+  lines.resize(lines.size() - 2);  // the last line without its CR LF
+  dir.Write("Many.txt", lines);
+  CTextTable table;
+  CRefDataParser2 parser;
+  ASSERT_TRUE(LoadTextFile("KV_GameRefData\\Many.txt", table, parser));
+  EXPECT_EQ(table.Size(), expected.size());
+  for (const auto& entry : expected) ASSERT_STREQ(table.Find(entry.first.c_str()), entry.second.c_str()) << entry.first;
+  EXPECT_TRUE(CLogCapture::Lines().empty());
 }
 
 TEST_F(GameRefData, clear_texts_keeps_records) {

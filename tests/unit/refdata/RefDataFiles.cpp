@@ -8,8 +8,21 @@
 
 #include "base/ByteOrder.h"
 #include "base/LogOutput.h"
+#include "refdata/RefDataText.h"
 
 namespace fs = std::filesystem;
+
+bool ReadWholeRefText(const char* path, std::string* text) {
+  CRefText window;
+  text->clear();
+  if (!window.Open(path)) return false;
+  for (;;) {
+    text->append(window.Data(), window.Size());
+    if (window.Complete()) break;
+    window.Refill(window.Ready());
+  }
+  return !window.ReadFailed();
+}
 
 std::string Utf16Le(const std::string& utf8, bool bom) {
   std::string out;

@@ -12,6 +12,10 @@
 // UTF-16LE bytes of a UTF-8 text, with the byte-order mark in front when asked.
 std::string Utf16Le(const std::string& utf8, bool bom = true);
 
+// The whole text of a reference file, converted piece by piece as the parsers take it;
+// false when the file counts as missing or cannot be read to its end.
+bool ReadWholeRefText(const char* path, std::string* text);
+
 // TAB-joined columns ending in CR LF.
 std::string Row(const std::vector<std::string>& columns);
 
