@@ -1,9 +1,10 @@
 // Reference file parsing over arbitrary text. The input becomes a UTF-16 file (each
-// byte one code unit, or the bytes taken as code units directly), behind a filler of
-// short tokens when asked, so that the end of the first piece the parsers take falls
-// inside the input; the converted text is then read token by token, by skips and reads
-// mixed, line by line, as records and as a text table. Every result is checked against a plain model of the token and line
+// byte one code unit, or the bytes taken as code units directly); the converted text
+// is then read token by token, by skips and reads mixed, line by line, as records and
+// as a text table. Every result is checked against a plain model of the token and line
 // syntax, so a fast path that counts or cuts differently shows up, not only crashes.
+// The fuzz build reads files in small slices, so that the parsers go on from one piece
+// of converted text to the next many times an input.
 #include <unistd.h>
 
 #include <algorithm>
@@ -115,21 +116,13 @@ void LoadRecords(const char* path, const Strings& tokens, size_t columns) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  if (size < 3) return 0;
+  if (size < 2) return 0;
   const std::string& path = FilePath();
   const uint8_t mode = data[0];
-  // Odd: the filler goes first, and the first piece ends this many units into the input.
-  const uint8_t placement = data[1];
-  const uint8_t* body = data + 2;
-  size_t bodySize = size - 2;
+  const uint8_t* body = data + 1;
+  size_t bodySize = size - 1;
 
   std::string file = "\xFF\xFE";
-  size_t fillerTokens = 0;
-  if (placement & 1) {
-    const size_t units = (CRefText::kSliceBytes - 2) / 2 - (placement >> 1);
-    for (size_t i = 0; i < units; ++i) file.append(i % 2 ? "\t\0" : "F\0", 2);
-    fillerTokens = units / 2;
-  }
   if (mode & 1) {
     file.append(reinterpret_cast<const char*>(body), bodySize);
   } else {
@@ -172,11 +165,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Skips of input-chosen lengths between single reads.
     CRefDataParser parser;
     Check(parser.Open(path.c_str()), "open");
-    // Most of the filler in one step, up to a few tokens before the input.
-    size_t at = fillerTokens > 2 ? fillerTokens - 2 : 0;
-    bool skipped = false;
-    parser.SkipTokens(static_cast<int>(at), skipped);
-    Check(skipped, "skipping the filler");
+    size_t at = 0;
     for (size_t i = 0; i < bodySize && at <= tokens.size(); ++i) {
       int count = body[i] % 24;
       bool ok = false;

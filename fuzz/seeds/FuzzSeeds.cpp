@@ -74,10 +74,10 @@ Bytes SplitHeader(const std::vector<uint16_t>& splits) {
 enum : size_t { kRefSeedBytes = 8192 };
 
 template <class Text>
-Bytes Head(uint8_t mode, uint8_t placement, const Text& file, size_t from, size_t unit) {
+Bytes Head(uint8_t mode, const Text& file, size_t from, size_t unit) {
   size_t n = file.size() - from;
   if (n > kRefSeedBytes) n = kRefSeedBytes - kRefSeedBytes % unit;
-  Bytes seed = {mode, placement};
+  Bytes seed = {mode};
   seed.insert(seed.end(), file.begin() + static_cast<std::ptrdiff_t>(from),
               file.begin() + static_cast<std::ptrdiff_t>(from + n));
   return seed;
@@ -154,22 +154,19 @@ int main(int argc, char** argv) {
   fs::remove_all(out, ec);
   SeedWriter seeds(out);
 
-  // Reference files: the generated sample as raw UTF-16 (mode byte 1), the readable
-  // source with each byte taken as one code unit (mode byte 0); each also behind the
-  // filler, with the parsers' first piece ending 40 units into it (placement byte 81).
+    // Reference files: the generated sample as raw UTF-16 (mode byte 1), the readable
+  // source with each byte taken as one code unit (mode byte 0).
   for (const auto& entry : fs::directory_iterator(refdata, ec)) {
     std::string file = ReadFile(entry.path());
     if (file.size() < 2) continue;
-    seeds.Add("fuzz_refdata_parser", entry.path().filename().string(), Head(1, 0, file, 2, 2));
-    seeds.Add("fuzz_refdata_parser", "piece_end_" + entry.path().filename().string(), Head(1, 81, file, 2, 2));
+    seeds.Add("fuzz_refdata_parser", entry.path().filename().string(), Head(1, file, 2, 2));
   }
   std::vector<std::vector<std::string>> items, texts;
   for (const auto& entry : fs::directory_iterator(data / "refdata", ec)) {
     std::string file = ReadFile(entry.path());
     seeds.AddCommon(entry.path().filename().string(), file);
     if (entry.path().extension() != ".tsv") continue;
-    seeds.Add("fuzz_refdata_parser", entry.path().filename().string(), Head(0, 0, file, 0, 1));
-    seeds.Add("fuzz_refdata_parser", "piece_end_" + entry.path().filename().string(), Head(0, 81, file, 0, 1));
+    seeds.Add("fuzz_refdata_parser", entry.path().filename().string(), Head(0, file, 0, 1));
     const std::string name = entry.path().filename().string();
     auto rows = DataRows(file, "\t");
     if (name.rfind("ItemData", 0) == 0) items.insert(items.end(), rows.begin(), rows.end());

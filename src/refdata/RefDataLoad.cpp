@@ -79,7 +79,7 @@ bool LoadTextFile(const char* path, CTextTable& table, CRefDataParser2& parser) 
   // can be fetched from memory while the lines in between are read. Until then their
   // key and text stay in the parser's text, found by offset: the text moves as it is
   // read on.
-  const size_t kEmpty = CRefDataParser2::kKeepNothing;  // the empty text, before any line has the column
+  constexpr size_t kEmpty = CRefDataParser2::kKeepNothing;  // the empty text, before any line has the column
   struct Pending {
     size_t key, text;  // offsets into the parser's text, or kEmpty
     size_t keyLength, textLength;
@@ -89,7 +89,7 @@ bool LoadTextFile(const char* path, CTextTable& table, CRefDataParser2& parser) 
   Pending pending[kAhead];
   size_t lines = 0;
   Pending current = {kEmpty, kEmpty, 0, 0, CTextTable::Hash("", 0)};
-  auto at = [&parser, kEmpty](size_t offset) { return offset == kEmpty ? "" : parser.Text() + offset; };
+  auto at = [&parser](size_t offset) { return offset == kEmpty ? "" : parser.Text() + offset; };
   auto insert = [&](const Pending& p) {
     return table.Insert(at(p.key), p.keyLength, p.hash, at(p.text), p.textLength);
   };

@@ -39,7 +39,6 @@ class CRefDataParser {
  private:
   CRefText m_text;
   char* m_cursor = nullptr;
-  const char* m_end = nullptr;  // the terminating zero
   RefScanCursor m_scan;
   bool m_tokenTooLong = false;
   std::string m_path;

@@ -10,7 +10,7 @@ bool IsHighSurrogate(const unsigned char* unit) { return unit[1] >= 0xD8 && unit
 
 // Room for text kept from one piece to the next before the window has to grow: a token
 // or line rarely comes near it.
-const size_t kKeepRoom = 64 * 1024;
+const size_t kKeepRoom = CRefText::kSliceBytes / 4;
 
 }  // namespace
 

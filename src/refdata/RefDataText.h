@@ -41,8 +41,11 @@ class CRefText {
   // A read failed after Open: the text ends where the file could no longer be read.
   bool ReadFailed() const { return m_readFailed; }
 
-  // Bytes read from the file at a time.
-  enum : size_t { kSliceBytes = 256 * 1024 };
+  // Bytes read from the file at a time (at least 8: a slice keeps up to three back).
+#ifndef KV_REF_SLICE_BYTES
+#define KV_REF_SLICE_BYTES (256 * 1024)
+#endif
+  enum : size_t { kSliceBytes = KV_REF_SLICE_BYTES };
 
  private:
   CFileReader m_file;
