@@ -42,9 +42,9 @@ TEST(RefText, slices_convert_as_one_piece) {
       units += *special;
       units += std::string("z\0\r\0\n\0", 6);
       dir.WriteBytes("Text.txt", "\xff\xfe" + units);
-      EXPECT_EQ(Loaded(), Whole(units));
+      EXPECT_TRUE(Loaded() == Whole(units));
       dir.WriteBytes("Text.txt", "\xff\xfe" + units + "x");
-      EXPECT_EQ(Loaded(), Whole(units)) << "an odd last byte is dropped";
+      EXPECT_TRUE(Loaded() == Whole(units)) << "an odd last byte is dropped";
     }
   }
   // Every unit at its widest fills the window to its last byte, the terminating zero.
@@ -55,7 +55,7 @@ TEST(RefText, slices_convert_as_one_piece) {
   ASSERT_TRUE(text.Open(kPath));
   while (!text.Complete()) text.Refill(text.Ready());
   EXPECT_EQ(text.Data()[text.Size()], '\0');
-  EXPECT_EQ(Loaded(), widest);
+  EXPECT_TRUE(Loaded() == Whole(Utf16Le(widest, false))) << "compared whole";
 
   // A pair cut by the file's end stays a lone half.
   dir.WriteBytes("Text.txt", std::string("\xff\xfe" "a\0\x3d\xd8", 6));
@@ -75,7 +75,7 @@ TEST(RefText, one_window_serves_file_after_file) {
   ASSERT_TRUE(text.Open(kPath));
   EXPECT_FALSE(text.Complete());
   while (!text.Complete()) EXPECT_EQ(text.Refill(text.Data()), 0u);
-  EXPECT_EQ(std::string(text.Data(), text.Size()), large);
+  EXPECT_TRUE(std::string(text.Data(), text.Size()) == large) << "compared whole";
   EXPECT_EQ(text.Data()[text.Size()], '\0');
 
   // Part kept: the offset moves down by what was dropped before it.
@@ -86,13 +86,14 @@ TEST(RefText, one_window_serves_file_after_file) {
   EXPECT_EQ(std::string(text.Data(), 10), kept);
   EXPECT_GT(text.Size(), 10u + 3) << "more text behind the kept";
   EXPECT_EQ(large.compare(keep, text.Size(), text.Data(), text.Size()), 0);
+  while (!text.Complete()) text.Refill(text.Ready());  // the file stays open until then
 
   dir.Write("Text.txt", "small");
   ASSERT_TRUE(text.Open(kPath));
   EXPECT_TRUE(text.Complete());
   EXPECT_EQ(std::string(text.Data(), text.Size() + 1), std::string("small", 6));
   dir.Write("Text.txt", large + "!");
-  EXPECT_EQ(Loaded(), large + "!");
+  EXPECT_TRUE(Loaded() == large + "!") << "compared whole";
 
   // A file that fails leaves no text, and the next one reads normally.
   struct Case {
@@ -141,7 +142,7 @@ TEST(RefText, file_cut_short_while_read_ends_the_text) {
   std::filesystem::resize_file("KV_GameRefData/Text.txt", CRefText::kSliceBytes);
   while (!window.Complete()) window.Refill(window.Data());
   EXPECT_TRUE(window.ReadFailed());
-  EXPECT_EQ(std::string(window.Data(), window.Size() + 1), std::string(CRefText::kSliceBytes / 2 - 1, 'a') + '\0');
+  EXPECT_TRUE(std::string(window.Data(), window.Size() + 1) == std::string(CRefText::kSliceBytes / 2 - 1, 'a') + '\0');
 }
 #endif
 

@@ -7,7 +7,7 @@
 
 #include "base/AnsiText.h"
 #include "base/FileRead.h"
-#include "refdata/RefDataText.h"
+#include "unit/refdata/RefDataFiles.h"
 
 namespace fs = std::filesystem;
 
@@ -39,9 +39,9 @@ TEST_F(KoreanCodePage, reference_text_file_reads_as_949) {
   fs::path path = fs::temp_directory_path() / "kv_ansi_win_test.txt";
   std::string bytes = std::string("\xff\xfe") + kKoreanUtf16 + std::string("\t\x00\r\x00\n\x00", 6);
   std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  CRefText text;
-  ASSERT_TRUE(text.Load(path.string().c_str()));
-  EXPECT_EQ(std::string(text.Data(), text.Size()), std::string(kKorean949) + "\t\r\n");
+  std::string text;
+  ASSERT_TRUE(ReadWholeRefText(path.string().c_str(), &text));
+  EXPECT_EQ(text, std::string(kKorean949) + "\t\r\n");
   fs::remove(path);
 }
 
