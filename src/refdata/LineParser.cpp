@@ -11,7 +11,8 @@ CLineParser::SplitResult CLineParser::Split(RefScanCursor& scan, char* line, siz
   scan.MoveTo(line);
   RefMask before = scan.Before(line);
   for (;;) {
-    const RefBlockMasks m = scan.Masks();  // a copy: stores through char pointers may alias the cursor
+    RefBlockMasks m;
+    scan.CopyMasks(&m);  // stores through char pointers may alias the cursor
     char* block = scan.Block();
     const RefMask stops = (m.lineEnds | m.zeros) & ~before;
     RefMask tabs = m.tabs & ~before & BitsBelowLowest(stops);

@@ -232,7 +232,13 @@ class RefScanCursor {
     m_masks = ScanRefBlock(m_block, m_end);
   }
   char* Block() const { return m_block; }
-  const RefBlockMasks& Masks() const { return m_masks; }
+  // The current block's masks, field by field: one wide copy of them would wait for the
+  // narrow stores that made them.
+  void CopyMasks(RefBlockMasks* to) const {
+    to->tabs = m_masks.tabs;
+    to->lineEnds = m_masks.lineEnds;
+    to->zeros = m_masks.zeros;
+  }
   // Bits of the current block before p.
   RefMask Before(const char* p) const { return BitsBelow(static_cast<size_t>(p - m_block)); }
   // Whether a zero found at p stands for text not converted yet.

@@ -31,7 +31,8 @@ inline RefTokenCut CutRefToken(RefScanCursor& scan, char* p) {
   scan.MoveTo(p);
   RefMask before = scan.Before(p);
   for (;;) {
-    const RefBlockMasks m = scan.Masks();  // a copy: stores through char pointers may alias the cursor
+    RefBlockMasks m;
+    scan.CopyMasks(&m);  // stores through char pointers may alias the cursor
     const RefMask stops = (m.tabs | m.lineEnds | m.zeros) & ~before;
     if (stops) {
       char* at = scan.Block() + LowBit(stops);
@@ -60,7 +61,8 @@ inline RefTokenSkip SkipRefTokens(RefScanCursor& scan, char* p, int* count) {
   scan.MoveTo(p);
   RefMask before = scan.Before(p);
   for (;;) {
-    const RefBlockMasks m = scan.Masks();  // a copy: stores through char pointers may alias the cursor
+    RefBlockMasks m;
+    scan.CopyMasks(&m);  // stores through char pointers may alias the cursor
     char* block = scan.Block();
     // Separators count only before the end of the data; a CR LF is one separator.
     const RefMask separators = (m.tabs | m.lineEnds) & ~before & BitsBelowLowest(m.zeros);
