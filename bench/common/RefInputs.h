@@ -2,7 +2,7 @@
 // The reference files CGameRefData::Load reads, and the work any loader of them pays:
 // each file read whole and converted from UTF-16 in one piece, with the module's own
 // read and conversion (the Windows build reads and converts with the system's calls).
-// The loader itself reads and converts a slice at a time into a buffer it keeps; the
+// The loader itself reads and converts a slice at a time into the window it parses; the
 // floor stays the plain whole-file way, and the loader's way is timed beside it.
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 // Load time of the reference data at live-game volume, against the floor any loader
 // pays: reading every file the load reads and converting it from UTF-16, nothing else.
-// The loader's own read and conversion (a slice at a time into a buffer it keeps) is
+// The loader's own read and conversion (a slice at a time into the window it parses) is
 // timed too, so the parsing's share stays visible.
 // The plain read is timed too, so that a slower conversion cannot flatter the ratio.
 // Best of several runs of each, interleaved so that all see the same cache state; the

@@ -1,5 +1,6 @@
 #include "refdata/RefDataText.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "base/AnsiText.h"
@@ -39,27 +40,27 @@ bool CRefText::Open(const char* path) {
 
 size_t CRefText::Refill(const char* keep) {
   const size_t dropped = static_cast<size_t>(keep - Data());
-  const size_t kept = m_size - dropped;
-  if (m_reading && m_text.size < kept + m_pieceMax + 3) {
-    // Kept text too long for the window: a larger one takes it over.
-    HeapBuffer larger;
-    if (!larger.Allocate(2 * (kept + m_pieceMax + 3))) {
-      m_readFailed = true;
-      Finish();
-      return 0;
-    }
-    memcpy(larger.data.get(), keep, kept);
-    m_text = std::move(larger);
-  } else {
-    memmove(Data(), keep, kept);
+  m_size -= dropped;
+  memmove(Data(), keep, m_size);
+  if (m_reading && m_text.size < m_size + m_pieceMax + 3 && !Grow(m_size + m_pieceMax + 3)) {
+    m_readFailed = true;  // no memory for more: the text ends here
+    Finish();
   }
-  m_size = kept;
   if (m_reading) {
     ConvertAtLeast(3);
   } else {
     Data()[m_size] = '\0';
   }
   return dropped;
+}
+
+bool CRefText::Grow(size_t bytes) {
+  if (bytes > SIZE_MAX / 2) return false;
+  HeapBuffer larger;
+  if (!larger.Allocate(2 * bytes)) return false;
+  memcpy(larger.data.get(), Data(), m_size);
+  m_text = std::move(larger);
+  return true;
 }
 
 void CRefText::ConvertAtLeast(size_t bytes) {

@@ -59,6 +59,8 @@ class CRefText {
   bool m_reading = false;
   bool m_readFailed = false;
 
+  // Kept text too long for the window: a larger one, with room for `bytes`, takes it.
+  bool Grow(size_t bytes);
   void ConvertAtLeast(size_t bytes);
   bool ConvertPiece();
   void Finish();
