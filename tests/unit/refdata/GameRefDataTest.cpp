@@ -134,6 +134,7 @@ TEST_F(GameRefData, text_file_of_many_pieces) {
     if (newText) text = newText;
     expected.emplace(key, text);
   };
+  add("1\r\n", nullptr, nullptr);  // before any key: the empty key, with the empty text
   for (int i = 0; lines.size() < 5 * CRefText::kSliceBytes; ++i) {
     const std::string k = "KEY_" + std::to_string(i), t = "text " + std::to_string(i);
     if (i % 97 == 5) add("1\r\n", nullptr, nullptr);  // neither: both from the line before
