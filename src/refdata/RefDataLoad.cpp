@@ -95,12 +95,16 @@ bool LoadTextFile(const char* path, CTextTable& table, CRefDataParser2& parser) 
   };
   // Columns past 8 are never read: they are passed over unsplit.
   for (;;) {
-    // The oldest line not inserted yet holds the oldest text still needed: a line
-    // without a column takes it from the lines before.
-    const Pending& oldest = pending[lines >= kAhead ? lines % kAhead : 0];
-    const size_t keep = lines == 0 ? kEmpty : std::min(oldest.key, oldest.text);
+    // The text still needed starts at the oldest key and the oldest text not inserted
+    // yet. A line takes what it lacks from the lines before, so once a line has both,
+    // the lines after it hold nothing older; the lines before any key or text hold none.
+    size_t keep = kEmpty;
+    for (size_t i = lines > kAhead ? lines - kAhead : 0; i < lines; ++i) {
+      const Pending& p = pending[i % kAhead];
+      keep = std::min({keep, p.key, p.text});
+      if (p.key != kEmpty && p.text != kEmpty) break;
+    }
     const CLineParser* line = parser.ReadLine(9, keep);
-    if (!line) break;
     if (const size_t dropped = parser.Dropped()) {
       for (size_t i = 0; i < kAhead && i < lines; ++i) {
         if (pending[i].key != kEmpty) pending[i].key -= dropped;
@@ -109,6 +113,7 @@ bool LoadTextFile(const char* path, CTextTable& table, CRefDataParser2& parser) 
       if (current.key != kEmpty) current.key -= dropped;
       if (current.text != kEmpty) current.text -= dropped;
     }
+    if (!line) break;
     if (const char* column = line->Find(1)) {
       current.key = static_cast<size_t>(column - parser.Text());
       current.keyLength = line->Length(1);

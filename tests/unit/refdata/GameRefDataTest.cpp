@@ -156,6 +156,34 @@ TEST_F(GameRefData, text_file_of_many_pieces) {
   EXPECT_TRUE(CLogCapture::Lines().empty());
 }
 
+// Lines read before the parser moves on and not inserted yet keep their key and text:
+// behind a first line with neither that ends just before the first piece does (the
+// oldest line waiting then needs nothing), and behind a line too long to read (the load
+// fails, the lines before still count).
+TEST_F(GameRefData, lines_waiting_when_the_text_moves_on) {
+  const size_t pieceEnd = (CRefText::kSliceBytes - 2) / 2;
+  const std::string longLine = "1" + std::string(pieceEnd - 50 - 3, 'x') + "\r\n";
+  const std::string keyed = TextRow("KEY_A", "text A") + TextRow("KEY_B", "text B") + TextRow("KEY_C", "text C");
+  dir.Write("Late.txt", longLine + keyed + keyed);
+  CTextTable table;
+  CRefDataParser2 parser;
+  ASSERT_TRUE(LoadTextFile("KV_GameRefData\\Late.txt", table, parser));
+  EXPECT_EQ(table.Size(), 4u);
+  EXPECT_STREQ(table.Find(""), "");
+  EXPECT_STREQ(table.Find("KEY_A"), "text A");
+  EXPECT_STREQ(table.Find("KEY_C"), "text C");
+
+  dir.Write("TooLong.txt", keyed + "1\t" + std::string(0x100000, 'y') + "\r\n" + TextRow("KEY_D", "text D"));
+  CTextTable partial;
+  EXPECT_FALSE(LoadTextFile("KV_GameRefData\\TooLong.txt", partial, parser));
+  EXPECT_EQ(partial.Size(), 3u);
+  EXPECT_STREQ(partial.Find("KEY_B"), "text B");
+  EXPECT_STREQ(partial.Find("KEY_C"), "text C");
+  ASSERT_EQ(CLogCapture::Lines().size(), 1u);
+  EXPECT_EQ(CLogCapture::Lines()[0].second,
+            "^2Text RefData file KV_GameRefData\\TooLong.txt has a line longer than 1048575 bytes");
+}
+
 TEST_F(GameRefData, clear_texts_keeps_records) {
   CGameRefData data;
   ASSERT_TRUE(data.Load());
