@@ -33,6 +33,28 @@ std::vector<std::string> Tokens(const CScratchDir& dir, const std::string& utf8)
 
 typedef std::vector<std::string> Strings;
 
+// The file Tokens() wrote, read line by line with at most 1, 2 and any number of
+// columns split, holds these lines.
+void ExpectLines(const std::vector<Strings>& lines) {
+  for (size_t most : {size_t(1), size_t(2), ~size_t(0)}) {
+    CRefDataParser2 parser;
+    ASSERT_TRUE(parser.Open("KV_GameRefData\\Tokens.txt"));
+    for (const Strings& expected : lines) {
+      const CLineParser* line = parser.ReadLine(most);
+      ASSERT_NE(line, nullptr);
+      Strings columns;
+      for (uint32_t c = 0; line->Find(c); ++c) {
+        columns.push_back(line->Find(c));
+        EXPECT_EQ(line->Length(c), columns.back().size());
+      }
+      Strings cut(expected.begin(), expected.begin() + std::min(most, expected.size()));
+      ASSERT_TRUE(columns == cut) << "at most " << most << " columns";  // whole texts can be long
+    }
+    EXPECT_EQ(parser.ReadLine(most), nullptr);
+    EXPECT_FALSE(parser.LineTooLong());
+  }
+}
+
 TEST(RefDataParser, token_syntax) {
   CScratchDir dir;
   struct Case {
@@ -158,22 +180,7 @@ TEST(RefDataParser, separators_at_every_offset) {
           EXPECT_EQ(next, tokens[skip]) << skip;
         }
       }
-      for (size_t most : {size_t(1), size_t(2), ~size_t(0)}) {
-        CRefDataParser2 parser;
-        ASSERT_TRUE(parser.Open("KV_GameRefData\\Tokens.txt"));
-        for (const Strings& expected : lines) {
-          const CLineParser* line = parser.ReadLine(most);
-          ASSERT_NE(line, nullptr);
-          Strings columns;
-          for (uint32_t c = 0; line->Find(c); ++c) {
-            columns.push_back(line->Find(c));
-            EXPECT_EQ(line->Length(c), columns.back().size());
-          }
-          Strings cut(expected.begin(), expected.begin() + std::min(most, expected.size()));
-          EXPECT_EQ(columns, cut) << "at most " << most << " columns";
-        }
-        EXPECT_EQ(parser.ReadLine(most), nullptr);
-      }
+      ExpectLines(lines);
     }
   }
 }
@@ -245,23 +252,7 @@ TEST(RefDataParser, separators_around_a_piece_end) {
             }
           }
         }
-        for (size_t most : {size_t(1), size_t(2), ~size_t(0)}) {
-          CRefDataParser2 parser;
-          ASSERT_TRUE(parser.Open("KV_GameRefData\\Tokens.txt"));
-          for (const Strings& expected : lines) {
-            const CLineParser* line = parser.ReadLine(most);
-            ASSERT_NE(line, nullptr);
-            Strings columns;
-            for (uint32_t c = 0; line->Find(c); ++c) {
-              columns.push_back(line->Find(c));
-              EXPECT_EQ(line->Length(c), columns.back().size());
-            }
-            Strings cut(expected.begin(), expected.begin() + std::min(most, expected.size()));
-            ASSERT_TRUE(columns == cut) << "at most " << most << " columns";
-          }
-          EXPECT_EQ(parser.ReadLine(most), nullptr);
-          EXPECT_FALSE(parser.LineTooLong());
-        }
+        ExpectLines(lines);
       }
     }
   }
