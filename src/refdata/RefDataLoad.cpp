@@ -1,7 +1,6 @@
 #include "refdata/RefDataLoad.h"
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 
 #include "base/AssertReport.h"
@@ -88,7 +87,7 @@ bool LoadTextFile(const char* path, CTextTable& table, CRefDataParser2& parser) 
   enum { kAhead = 8 };
   Pending pending[kAhead];
   size_t lines = 0;
-  Pending current = {kEmpty, kEmpty, 0, 0, CTextTable::Hash("", 0)};
+  const Pending kStart = {kEmpty, kEmpty, 0, 0, CTextTable::Hash("", 0)};
   auto at = [&parser](size_t offset) { return offset == kEmpty ? "" : parser.Text() + offset; };
   auto insert = [&](const Pending& p) {
     return table.Insert(at(p.key), p.keyLength, p.hash, at(p.text), p.textLength);
@@ -110,10 +109,10 @@ bool LoadTextFile(const char* path, CTextTable& table, CRefDataParser2& parser) 
         if (pending[i].key != kEmpty) pending[i].key -= dropped;
         if (pending[i].text != kEmpty) pending[i].text -= dropped;
       }
-      if (current.key != kEmpty) current.key -= dropped;
-      if (current.text != kEmpty) current.text -= dropped;
     }
     if (!line) break;
+    // A line starts from the key and text of the line before.
+    Pending current = lines ? pending[(lines - 1) % kAhead] : kStart;
     if (const char* column = line->Find(1)) {
       current.key = static_cast<size_t>(column - parser.Text());
       current.keyLength = line->Length(1);

@@ -3,7 +3,7 @@
 // through LogOutput; a loader never throws for bad data.
 //
 // Each loader takes the parser it reads with: one parser serving every file of a load
-// keeps its buffers, sized for the largest file, instead of taking fresh memory per file.
+// keeps its window instead of taking fresh memory per file.
 #include "refdata/RefDataParser.h"
 #include "refdata/RefDataParser2.h"
 #include "refdata/RefTable.h"

@@ -14,6 +14,11 @@
 #include "base/FileRead.h"
 #include "base/HeapBuffer.h"
 
+// The fuzz build reads in small slices; see kSliceBytes.
+#ifndef KV_REF_SLICE_BYTES
+#define KV_REF_SLICE_BYTES (256 * 1024)
+#endif
+
 class CRefText {
  public:
   CRefText() = default;
@@ -42,9 +47,6 @@ class CRefText {
   bool ReadFailed() const { return m_readFailed; }
 
   // Bytes read from the file at a time (at least 8: a slice keeps up to three back).
-#ifndef KV_REF_SLICE_BYTES
-#define KV_REF_SLICE_BYTES (256 * 1024)
-#endif
   enum : size_t { kSliceBytes = KV_REF_SLICE_BYTES };
 
  private:
