@@ -25,14 +25,6 @@ bool IsConsoleOperation(uint8_t kind, uint8_t option) {
          (kind == kGameLogKindItem && option == kItemOptionConsoleOp);
 }
 
-// Writes the text cut so that `reserve` bytes stay free for the fields after it. Only
-// the code name (the edit holds up to 4095 characters) and the paging cursor (the
-// server's text) can be that long; a record holds 4090 payload bytes.
-void WriteStringLeaving(CMsg* msg, const std::string& text, int32_t reserve) {
-  int32_t room = Room(msg) - 2 - reserve;
-  WriteString(msg, text.substr(0, room > 0 ? static_cast<size_t>(room) : 0));
-}
-
 std::string ReadMsgString(CMsg* msg) {
   uint8_t length[2];
   ReadBytes(msg, length, 2);
@@ -80,6 +72,10 @@ GameLogQueryOutcome BuildGameLogRequest(const GameLogQueryInput& input) {
   r.beginTime = input.beginText;
   r.endTime = input.endText;
   r.itemCodeName = codeName;
+  // Only the code name can outgrow a record here (the edit holds 4095 characters), and
+  // for kind 4 it is the serial: cut, it would name another item.
+  if (!GameLogRequestFits(r))
+    outcome.refusal = input.kind == kGameLogKindSerial ? "invalid serial number" : "invalid codename specified";
   return outcome;
 }
 
@@ -98,15 +94,19 @@ GameLogRequest SerialHistoryRequest(uint16_t serviceId, int64_t serial, const st
   return r;
 }
 
+bool GameLogRequestFits(const GameLogRequest& r) {
+  return RelayRequestFits(1 + 1 + WireStringBytes(r.charName) + WireStringBytes(r.beginTime) +
+                          WireStringBytes(r.endTime) + WireStringBytes(r.itemCodeName) + (r.hasMaxRows ? 4 : 0));
+}
+
 void WriteGameLogRequest(CMsg* msg, const GameLogRequest& r) {
-  const int32_t rows = r.hasMaxRows ? 4 : 0;
   WriteRelayHead(msg, RelayHead{r.serviceId, kMsgGameLogQuery});
   WriteU8(msg, r.kind);
   WriteU8(msg, r.option);
-  WriteStringLeaving(msg, r.charName, 2 + 2 + 2 + rows);
-  WriteStringLeaving(msg, r.beginTime, 2 + 2 + rows);
-  WriteStringLeaving(msg, r.endTime, 2 + rows);
-  WriteStringLeaving(msg, r.itemCodeName, rows);
+  WriteString(msg, r.charName);
+  WriteString(msg, r.beginTime);
+  WriteString(msg, r.endTime);
+  WriteString(msg, r.itemCodeName);
   if (r.hasMaxRows) WriteU32(msg, r.maxRows);
 }
 
@@ -135,16 +135,21 @@ bool SendGameLogRequest(const GameLogRequest& request) {
 }
 
 bool SendGameLogQuery(const GameLogRequest& request) {
+  if (!GameLogRequestFits(request)) {
+    LogOutput(kLogDataError, "^2game log query not sent: too long for one request");
+    return false;
+  }
   if (SendGameLogRequest(request)) return true;
   LogOutput(kLogDataError, "^2game log query not sent: no console messenger");
   return false;
 }
 
 bool DurationBegin(int days, int64_t now, int64_t* begin) {
-  if (days < 0) {
+  const int64_t start = now - static_cast<int64_t>(days) * 86400;
+  if (days < 0 || start < 0) {
     LogOutput(kLogRefusal, "please type days");
     return false;
   }
-  *begin = now - static_cast<int64_t>(days) * 86400;
+  *begin = start;
   return true;
 }

@@ -53,8 +53,10 @@ GameLogQueryOutcome BuildGameLogRequest(const GameLogQueryInput& input);
 GameLogRequest SerialHistoryRequest(uint16_t serviceId, int64_t serial, const std::string& beginText,
                                     const std::string& endText, uint32_t maxRows);
 
-// Writes the relay head and the inner fields. A text too long for the record is cut so
-// that the fields after it still fit.
+// Whether the request fits one record; one that does not is never sent cut.
+bool GameLogRequestFits(const GameLogRequest& request);
+
+// Writes the relay head and the inner fields, the texts byte for byte.
 void WriteGameLogRequest(CMsg* msg, const GameLogRequest& request);
 
 // The server's side, for the stand-in console and the tests: reads the inner fields
@@ -65,9 +67,12 @@ bool ReadGameLogRequest(CMsg* msg, GameLogRequest* request);
 // Allocates 0x7203 from the console's messenger, writes and sends it. False when there
 // is no messenger or it hands out no record.
 bool SendGameLogRequest(const GameLogRequest& request);
-// The same, reporting a request that no messenger takes as a data error.
+// The same, reporting as a data error a request too long for one record (a paging
+// cursor the server sent may be) or one that no messenger takes.
 bool SendGameLogQuery(const GameLogRequest& request);
 
 // "Set Duration": the span's start, `days` days of 86,400 seconds before now. A negative
-// number is refused with "please type days" (false).
+// number, or one reaching before 1970-01-01 00:00:00 UTC (the earliest moment the
+// system's local time conversion takes, so the Begin pickers could not follow), is
+// refused with "please type days" (false).
 bool DurationBegin(int days, int64_t now, int64_t* begin);

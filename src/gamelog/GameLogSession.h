@@ -76,6 +76,9 @@ class GameLogSession {
 
   // Drops the serials and the reference data's texts; the listed rows stay.
   void ClearGameLog();
+  // The item data a row listed before ClearGameLog keeps: its colour byte and no serial,
+  // so that it never names a serial of the rows listed after, numbered from 1 again.
+  static uint32_t RowDataWithoutSerial(uint32_t itemData) { return itemData & 0xFF000000u; }
 
   const std::vector<int64_t>& RowSerials() const { return m_rowSerials; }
   const std::string& NextBegin() const { return m_nextBegin; }

@@ -101,7 +101,11 @@ bool CGameLogWindow::Create(HINSTANCE instance, HWND parent) {
 
 bool CGameLogWindow::Dispatch(CMsg* msg, CMassiveMsg* massive) { return m_answers.Dispatch(this, msg, massive); }
 
-void CGameLogWindow::ClearGameLog() { m_session.ClearGameLog(); }
+void CGameLogWindow::ClearGameLog() {
+  m_session.ClearGameLog();
+  for (int row = 0, rows = ListView_GetItemCount(m_hList); row < rows; ++row)
+    SetRowData(m_hList, row, GameLogSession::RowDataWithoutSerial(GetRowData(m_hList, row)));
+}
 
 void CGameLogWindow::SetUpList() { ListView_SetExtendedListViewStyle(m_hList, LVS_EX_FULLROWSELECT); }
 
@@ -162,9 +166,14 @@ LRESULT CGameLogWindow::OnSetDuration(WPARAM, LPARAM) {
   time_t now = time(nullptr);
   int64_t begin = 0;
   if (!DurationBegin(GetItemInt(IDC_GAMELOG_DAYS, true), now, &begin)) return 0;
-  // A start too far back for the calendar leaves the Begin pickers as they are.
-  SetDateTimePickers(m_hWnd, IDC_GAMELOG_BEGIN_DATE, IDC_GAMELOG_BEGIN_TIME, static_cast<time_t>(begin));
-  SetDateTimePickers(m_hWnd, IDC_GAMELOG_END_DATE, IDC_GAMELOG_END_TIME, now);
+  // Both ends or neither: pickers out of step would name a span nobody asked for.
+  SYSTEMTIME beginTime, endTime;
+  if (!PickerTime(static_cast<time_t>(begin), &beginTime) || !PickerTime(now, &endTime)) {
+    LogOutput(kLogRefusal, "please type days");
+    return 0;
+  }
+  SetDateTimePickers(m_hWnd, IDC_GAMELOG_BEGIN_DATE, IDC_GAMELOG_BEGIN_TIME, beginTime);
+  SetDateTimePickers(m_hWnd, IDC_GAMELOG_END_DATE, IDC_GAMELOG_END_TIME, endTime);
   return 0;
 }
 

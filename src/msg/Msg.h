@@ -59,3 +59,6 @@ void SkipRest(CMsg* msg);
 uint16_t GetID(const CMsg* msg);
 uint16_t PayloadSize(const CMsg* msg);
 int32_t Room(const CMsg* msg);
+
+// Payload bytes a wire string takes: its length word and its bytes.
+inline size_t WireStringBytes(const std::string& text) { return 2 + text.size(); }

@@ -1,7 +1,6 @@
 #include "opslog/ServerEventLogQuery.h"
 
 #include "base/ByteOrder.h"
-#include "base/Format.h"
 #include "msg/Console.h"
 #include "msg/MsgIds.h"
 #include "msg/RelayRequest.h"
@@ -13,13 +12,17 @@ const LogChoice kServerEventCategories[4] = {
     {"All", 255},
 };
 
+bool ServerEventLogRequestFits(const ServerEventLogRequest& request) {
+  return RelayRequestFits(4 + 4 + 1 + WireStringBytes(request.begin) + WireStringBytes(request.end));
+}
+
 void WriteServerEventLogRequest(CMsg* msg, const ServerEventLogRequest& request) {
   WriteRelayHead(msg, {request.serviceId, kMsgServerEventQuery});
   WriteU32(msg, request.startLog);
   WriteU32(msg, request.eventId);
   WriteU8(msg, request.category);
-  WriteString(msg, request.begin.substr(0, kCaptionChars - 1));
-  WriteString(msg, request.end.substr(0, kCaptionChars - 1));
+  WriteString(msg, request.begin);
+  WriteString(msg, request.end);
 }
 
 bool ReadServerEventLogRequest(CMsg* msg, ServerEventLogRequest* r) {

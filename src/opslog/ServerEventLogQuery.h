@@ -24,8 +24,10 @@ struct ServerEventLogRequest {
   std::string end;
 };
 
-// Writes the relay head and the five fields. Time texts past 259 characters (a cursor
-// the server sent) are cut so that both always fit the record.
+// Whether the request fits one record: the cursor the server sent may be long.
+bool ServerEventLogRequestFits(const ServerEventLogRequest& request);
+
+// Writes the relay head and the five fields, the texts byte for byte.
 void WriteServerEventLogRequest(CMsg* msg, const ServerEventLogRequest& request);
 
 // The server's side, for the stand-in console and the tests: reads the five fields that

@@ -39,13 +39,13 @@ void ServerEventLogSession::Query(const ServerEventQueryInput& input) {
   Send(0, input.beginText, input.endText);
 }
 
-void ServerEventLogSession::QueryMore() {
-  if (RefuseWhileWaiting()) return;
+RequestOutcome ServerEventLogSession::QueryMore() {
+  if (RefuseWhileWaiting()) return RequestOutcome::kRefused;
   if (m_shardId == 0 || m_eventId == 0) {
     LogOutput(kLogRefusal, "%s", kNoShardOrEvent);
-    return;
+    return RequestOutcome::kRefused;
   }
-  Send(m_nextLogId, m_nextBegin, m_endText);
+  return Send(m_nextLogId, m_nextBegin, m_endText);
 }
 
 bool ServerEventLogSession::CheckManagerService(uint16_t* serviceId) const {
@@ -63,9 +63,9 @@ bool ServerEventLogSession::CheckManagerService(uint16_t* serviceId) const {
   return true;
 }
 
-void ServerEventLogSession::Send(uint32_t startLog, const std::string& begin, const std::string& end) {
+RequestOutcome ServerEventLogSession::Send(uint32_t startLog, const std::string& begin, const std::string& end) {
   uint16_t serviceId = 0;
-  if (!CheckManagerService(&serviceId)) return;
+  if (!CheckManagerService(&serviceId)) return RequestOutcome::kRefused;
   ServerEventLogRequest request;
   request.serviceId = serviceId;
   request.startLog = startLog;
@@ -73,12 +73,17 @@ void ServerEventLogSession::Send(uint32_t startLog, const std::string& begin, co
   request.category = m_category;
   request.begin = begin;
   request.end = end;
+  if (!ServerEventLogRequestFits(request)) {
+    LogOutput(kLogDataError, "^2query ServerEventLog not sent: too long for one request");
+    return RequestOutcome::kTooLong;
+  }
   if (!SendServerEventLogRequest(request)) {
     LogOutput(kLogDataError, "^2query ServerEventLog not sent: no console messenger");
-    return;
+    return RequestOutcome::kRefused;
   }
   m_waiting = 1;
   m_sentTick = TickCount();
+  return RequestOutcome::kSent;
 }
 
 ServerEventLogAnswer ServerEventLogSession::OnAnswer(CMassiveMsg* massive) {

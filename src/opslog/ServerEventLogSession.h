@@ -8,6 +8,7 @@
 #include <string>
 
 #include "msg/MassiveMsg.h"
+#include "msg/RelayRequest.h"
 #include "opslog/ServerEventLogAnswer.h"
 #include "opslog/ServerEventLogQuery.h"
 
@@ -35,7 +36,7 @@ class ServerEventLogSession {
   void Query(const ServerEventQueryInput& input);
   // The same wait test; then the next page of the last query from the cursor of the
   // last answer, for the shard, event, category and End text "Query" kept.
-  void QueryMore();
+  RequestOutcome QueryMore();
   // Ends the wait, reads the answer, keeps its cursor and reports it to the operator.
   // The page lists the rows.
   ServerEventLogAnswer OnAnswer(CMassiveMsg* massive);
@@ -53,7 +54,7 @@ class ServerEventLogSession {
   bool RefuseWhileWaiting();
   // True with the shard's manager service when it runs; else reports why not.
   bool CheckManagerService(uint16_t* serviceId) const;
-  void Send(uint32_t startLog, const std::string& begin, const std::string& end);
+  RequestOutcome Send(uint32_t startLog, const std::string& begin, const std::string& end);
 
   uint32_t m_waiting = 0;
   uint32_t m_sentTick = 0;

@@ -115,7 +115,8 @@ LRESULT CServerEventLogWindow::OnQueryMore(WPARAM, LPARAM) {
   // While an answer is awaited the button is already disabled: every query disables
   // it and only an answer enables it.
   EnableItem(IDC_EVENT_QUERY_MORE, false);
-  m_session.QueryMore();
+  // A cursor too long to send leaves the button as it was: nothing is awaited.
+  if (m_session.QueryMore() == RequestOutcome::kTooLong) EnableItem(IDC_EVENT_QUERY_MORE, true);
   return 0;
 }
 

@@ -1,7 +1,6 @@
 #include "opslog/SiegeLogQuery.h"
 
 #include "base/ByteOrder.h"
-#include "base/Format.h"
 #include "msg/Console.h"
 #include "msg/MsgIds.h"
 #include "msg/RelayRequest.h"
@@ -27,12 +26,16 @@ std::vector<ChoiceEntry> SiegeFortressEntries(const CGameRefData* data) {
   return entries;
 }
 
+bool SiegeLogRequestFits(const SiegeLogRequest& request) {
+  return RelayRequestFits(4 + 1 + WireStringBytes(request.begin) + WireStringBytes(request.end));
+}
+
 void WriteSiegeLogRequest(CMsg* msg, const SiegeLogRequest& request) {
   WriteRelayHead(msg, {request.serviceId, kMsgSiegeLogQuery});
   WriteU32(msg, request.fortress);
   WriteU8(msg, request.category);
-  WriteString(msg, request.begin.substr(0, kCaptionChars - 1));
-  WriteString(msg, request.end.substr(0, kCaptionChars - 1));
+  WriteString(msg, request.begin);
+  WriteString(msg, request.end);
 }
 
 bool ReadSiegeLogRequest(CMsg* msg, SiegeLogRequest* r) {

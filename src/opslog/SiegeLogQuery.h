@@ -27,8 +27,10 @@ struct SiegeLogRequest {
   std::string end;
 };
 
-// Writes the relay head and the four fields. Time texts past 259 characters (a cursor
-// the server sent) are cut so that both always fit the record.
+// Whether the request fits one record: the cursor the server sent may be long.
+bool SiegeLogRequestFits(const SiegeLogRequest& request);
+
+// Writes the relay head and the four fields, the texts byte for byte.
 void WriteSiegeLogRequest(CMsg* msg, const SiegeLogRequest& request);
 
 // The server's side, for the stand-in console and the tests: reads the four fields that

@@ -17,28 +17,28 @@ void SiegeLogSession::Query(const SiegeLogQueryInput& input) {
   Send(input.shardData, input.fortressData, input.beginText, input.endText);
 }
 
-void SiegeLogSession::QueryMore(uint32_t shardData, uint32_t fortressData) {
+RequestOutcome SiegeLogSession::QueryMore(uint32_t shardData, uint32_t fortressData) {
   if (Waiting()) {
     LogOutput(kLogRefusal, "%s", kBlocked);
-    return;
+    return RequestOutcome::kRefused;
   }
-  Send(shardData, fortressData, m_nextBegin, m_endText);
+  return Send(shardData, fortressData, m_nextBegin, m_endText);
 }
 
-void SiegeLogSession::Send(uint32_t shardData, uint32_t fortressData, const std::string& begin,
-                           const std::string& end) {
+RequestOutcome SiegeLogSession::Send(uint32_t shardData, uint32_t fortressData, const std::string& begin,
+                                     const std::string& end) {
   uint16_t shardId = static_cast<uint16_t>(shardData);
   uint16_t fortress = static_cast<uint16_t>(fortressData);
   if (shardId == 0 || fortress == 0) {
     LogOutput(kLogRefusal, "please type siege fortress name or select shard");
-    return;
+    return RequestOutcome::kRefused;
   }
   // A request the directory cannot address would never be answered, and the page
   // would wait for good.
   const KDShardRecord* shard = FindShardRecord(shardId);
   if (!shard) {
     LogOutput(kLogMissingEntry, "Not found Shard[%d]", shardId);
-    return;
+    return RequestOutcome::kRefused;
   }
   SiegeLogRequest request;
   request.serviceId = shard->managerServiceId;
@@ -46,11 +46,16 @@ void SiegeLogSession::Send(uint32_t shardData, uint32_t fortressData, const std:
   request.category = m_category;
   request.begin = begin;
   request.end = end;
+  if (!SiegeLogRequestFits(request)) {
+    LogOutput(kLogDataError, "^2query SiegeLog not sent: too long for one request");
+    return RequestOutcome::kTooLong;
+  }
   if (!SendSiegeLogRequest(request)) {
     LogOutput(kLogDataError, "^2query SiegeLog not sent: no console messenger");
-    return;
+    return RequestOutcome::kRefused;
   }
   m_waiting = 1;
+  return RequestOutcome::kSent;
 }
 
 SiegeLogAnswer SiegeLogSession::OnAnswer(CMassiveMsg* massive) {

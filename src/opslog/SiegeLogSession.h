@@ -7,6 +7,7 @@
 #include <string>
 
 #include "msg/MassiveMsg.h"
+#include "msg/RelayRequest.h"
 #include "opslog/SiegeLogAnswer.h"
 #include "opslog/SiegeLogQuery.h"
 
@@ -26,7 +27,7 @@ class SiegeLogSession {
   void Query(const SiegeLogQueryInput& input);
   // Refuses while an answer is awaited; else sends the next page of the last query for
   // the shard and fortress selected now, from the cursor of the last answer.
-  void QueryMore(uint32_t shardData, uint32_t fortressData);
+  RequestOutcome QueryMore(uint32_t shardData, uint32_t fortressData);
   // Ends the wait, reads the answer, keeps its cursor and reports it to the operator.
   // The page lists the rows.
   SiegeLogAnswer OnAnswer(CMassiveMsg* massive);
@@ -37,7 +38,7 @@ class SiegeLogSession {
   const std::string& NextBegin() const { return m_nextBegin; }
 
  private:
-  void Send(uint32_t shardData, uint32_t fortressData, const std::string& begin, const std::string& end);
+  RequestOutcome Send(uint32_t shardData, uint32_t fortressData, const std::string& begin, const std::string& end);
 
   uint32_t m_waiting = 0;
   uint8_t m_category = 0;

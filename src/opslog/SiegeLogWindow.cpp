@@ -128,7 +128,9 @@ LRESULT CSiegeLogWindow::OnQueryMore(WPARAM, LPARAM) {
   // While an answer is awaited the button is already disabled: every query disables
   // it and only an answer enables it.
   EnableItem(IDC_SIEGE_QUERY_MORE, false);
-  m_session.QueryMore(ComboGetSelData(m_hShard), ComboGetSelData(m_hFortress));
+  // A cursor too long to send leaves the button as it was: nothing is awaited.
+  if (m_session.QueryMore(ComboGetSelData(m_hShard), ComboGetSelData(m_hFortress)) == RequestOutcome::kTooLong)
+    EnableItem(IDC_SIEGE_QUERY_MORE, true);
   return 0;
 }
 

@@ -12,10 +12,11 @@ std::string GetDateTimeText(HWND datePicker, HWND timePicker) {
                       time.wMinute, time.wSecond);
 }
 
-void SetDateTimePickers(HWND page, int dateId, int timeId, time_t moment) {
+bool PickerTime(time_t moment, SYSTEMTIME* out) {
   struct tm local = {};
-  if (localtime_s(&local, &moment) != 0) return;
-  SYSTEMTIME st = {};
+  if (localtime_s(&local, &moment) != 0) return false;
+  SYSTEMTIME& st = *out;
+  st = SYSTEMTIME{};
   st.wYear = static_cast<WORD>(local.tm_year + 1900);
   st.wMonth = static_cast<WORD>(local.tm_mon + 1);
   st.wDayOfWeek = static_cast<WORD>(local.tm_wday);
@@ -24,6 +25,15 @@ void SetDateTimePickers(HWND page, int dateId, int timeId, time_t moment) {
   st.wMinute = static_cast<WORD>(local.tm_min);
   // The pickers refuse a leap second.
   st.wSecond = static_cast<WORD>(local.tm_sec > 59 ? 59 : local.tm_sec);
-  SendDlgItemMessageA(page, dateId, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
-  SendDlgItemMessageA(page, timeId, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
+  return true;
+}
+
+void SetDateTimePickers(HWND page, int dateId, int timeId, const SYSTEMTIME& time) {
+  SendDlgItemMessageA(page, dateId, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+  SendDlgItemMessageA(page, timeId, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+}
+
+void SetDateTimePickers(HWND page, int dateId, int timeId, time_t moment) {
+  SYSTEMTIME st;
+  if (PickerTime(moment, &st)) SetDateTimePickers(page, dateId, timeId, st);
 }

@@ -9,5 +9,9 @@
 // and second of the time picker.
 std::string GetDateTimeText(HWND datePicker, HWND timePicker);
 
-// Sets both pickers of a pair to the local time of the given moment.
+// The local time of the moment as the pickers take it; false when it cannot be had.
+bool PickerTime(time_t moment, SYSTEMTIME* out);
+// Sets both pickers of a pair to that time; a moment that cannot be converted leaves
+// them as they are.
 void SetDateTimePickers(HWND page, int dateId, int timeId, time_t moment);
+void SetDateTimePickers(HWND page, int dateId, int timeId, const SYSTEMTIME& time);

@@ -64,6 +64,14 @@ uint32_t GetRowData(HWND list, int row) {
   return static_cast<uint32_t>(item.lParam);
 }
 
+void SetRowData(HWND list, int row, uint32_t data) {
+  LVITEMA item = {};
+  item.mask = LVIF_PARAM;
+  item.iItem = row;
+  item.lParam = static_cast<LPARAM>(data);
+  SendMessageA(list, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
 void DeleteAllRows(HWND list) { SendMessageA(list, LVM_DELETEALLITEMS, 0, 0); }
 
 void DeleteRow(HWND list, int row) { SendMessageA(list, LVM_DELETEITEM, static_cast<WPARAM>(row), 0); }

@@ -22,6 +22,7 @@ void SetCellText(HWND list, int row, int column, const char* format, ...) KV_PRI
 // read through one of 4096 bytes and cut here.
 void GetCellText(HWND list, int row, int column, char (&text)[kCellChars]);
 uint32_t GetRowData(HWND list, int row);
+void SetRowData(HWND list, int row, uint32_t data);
 void DeleteAllRows(HWND list);
 void DeleteRow(HWND list, int row);
 // -1 when there is none.

@@ -97,18 +97,39 @@ TEST_F(GameLogQueryTest, request_bytes_of_every_kind_and_option) {
   EXPECT_TRUE(console.Lines().empty());
 }
 
-TEST_F(GameLogQueryTest, texts_too_long_for_the_record_give_way_to_the_fields_after_them) {
-  // The code name edit holds up to 4095 characters; maxRows must still end the record.
-  ASSERT_TRUE(session.NewQuery(Input(4, 0, std::string(4095, '7'))));
-  std::string sent = console.messenger.Payload(0);
-  EXPECT_EQ(sent.size(), 4090u);
-  EXPECT_EQ(sent.substr(sent.size() - 4), std::string("\x32\0\0\0", 4));
-  std::string head = RequestBytes(107, 4, 0, "KDC", kBegin, kEnd, "");
-  size_t codeLength = 4090 - head.size() - 4;
-  EXPECT_EQ(sent.substr(head.size() - 2, 2), (std::string{char(codeLength & 0xFF), char(codeLength >> 8)}));
+// A text goes out whole or the request is not sent: cut, a serial names another item
+// and a cursor another page. The edits hold up to 4095 characters.
+TEST_F(GameLogQueryTest, texts_go_out_whole_or_nothing_is_sent) {
+  const size_t serialRoom = 4090 - RequestBytes(107, 4, 0, "KDC", kBegin, kEnd, "").size() - 4;
+  const std::string serial(serialRoom, '7');
+  ASSERT_TRUE(session.NewQuery(Input(4, 0, serial)));
+  EXPECT_EQ(console.messenger.Payload(0), RequestBytes(107, 4, 0, "KDC", kBegin, kEnd, serial, 50));
+  const size_t codeRoom = 4090 - RequestBytes(107, 2, 0, "Varnel", kBegin, kEnd, "").size();
+  ASSERT_TRUE(session.NewQuery(Input(2, 0, "Varnel", std::string(codeRoom, 'c'))));
 
-  ASSERT_TRUE(session.NewQuery(Input(2, 0, "Varnel", std::string(4095, 'c'))));
-  EXPECT_EQ(console.messenger.Payload(1).size(), 4090u);
+  EXPECT_FALSE(session.NewQuery(Input(4, 0, serial + "7")));
+  EXPECT_FALSE(session.NewQuery(Input(2, 0, "Varnel", std::string(codeRoom + 1, 'c'))));
+  EXPECT_EQ(console.Lines(), (LogLines{{0x01000000u, "invalid serial number"}, {0x01000000u, "invalid codename specified"}}));
+  EXPECT_EQ(console.messenger.sent.size(), 2u);
+
+  // "Query More" carries the server's cursor as it came.
+  const size_t cursorRoom = 4090 - RequestBytes(107, 2, 0, "Varnel", "", kEnd, "").size();
+  for (size_t length : {size_t{300}, size_t{3000}, cursorRoom, cursorRoom + 1}) {
+    SCOPED_TRACE(length);
+    const std::string cursor(length, 'x');
+    MassiveMsgBuilder b(0x8001);
+    session.OnAnswer(AnswerMsg(b, AnswerBytes(2, std::vector<GameLogItemRecord>{ItemRecord(5, 1001, 1, "moved")}, cursor), 301));
+    CLogCapture::Lines().clear();
+    const size_t sent = console.messenger.sent.size();
+    const bool fits = length <= cursorRoom;
+    EXPECT_EQ(session.QueryMore(1), fits);
+    ASSERT_EQ(console.messenger.sent.size(), sent + (fits ? 1 : 0));
+    if (fits) {
+      EXPECT_EQ(console.messenger.Payload(sent), RequestBytes(107, 2, 0, "Varnel", cursor, kEnd, ""));
+    } else {
+      EXPECT_EQ(console.Lines(), (LogLines{{0x02000000u, "^2game log query not sent: too long for one request"}}));
+    }
+  }
 }
 
 TEST_F(GameLogQueryTest, history_request_carries_the_serial_in_signed_decimal) {
@@ -164,6 +185,22 @@ TEST(GameLogRequestReader, reads_back_what_the_page_writes_and_refuses_the_rest)
     GameLogRequest got;
     EXPECT_FALSE(ReadGameLogRequest(&msg, &got)) << bytes.size();
   }
+}
+
+// Days back from now; none before 1970-01-01 00:00:00 UTC, which the pickers' local
+// time conversion refuses.
+TEST(GameLogDuration, days_back_within_the_pickers_reach) {
+  GameLogConsole console;
+  int64_t begin = -1;
+  ASSERT_TRUE(DurationBegin(0, 1000, &begin));
+  EXPECT_EQ(begin, 1000);
+  ASSERT_TRUE(DurationBegin(2, 2 * 86400, &begin));
+  EXPECT_EQ(begin, 0);
+  begin = 7;
+  EXPECT_FALSE(DurationBegin(2, 2 * 86400 - 1, &begin));
+  EXPECT_FALSE(DurationBegin(-1, 1000, &begin));
+  EXPECT_EQ(begin, 7);
+  EXPECT_EQ(console.Lines(), (LogLines{{0x01000000u, "please type days"}, {0x01000000u, "please type days"}}));
 }
 
 TEST(GameLogKinds, tables_in_list_order) {

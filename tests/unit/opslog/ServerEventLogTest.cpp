@@ -166,6 +166,34 @@ TEST(ServerEventQuery, request_fields_of_query_and_query_more) {
   EXPECT_EQ(RelayLogLines(), Lines{"00000000:^250^0 log found"});
 }
 
+// The server's cursor goes out as it came, however long, as long as the request fits
+// one record; one that does not is refused whole and nothing waits for an answer.
+TEST(ServerEventQuery, cursor_sent_byte_for_byte_or_refused_whole) {
+  RelayLogConsole console;
+  ServerEventLogSession s;
+  const size_t fitting = 4090 - 4 - 4 - 4 - 1 - 2 - 2 - strlen(kEnd);
+  for (size_t length : {size_t{3000}, fitting, fitting + 1}) {
+    SCOPED_TRACE(length);
+    console.messenger.sent.clear();
+    ClearRelayLog();
+    s.Query(Input(2, 7, 2));
+    const std::string cursor(length, 'c');
+    MassiveMsgBuilder b(0x8018);
+    s.OnAnswer(AnswerMsg(b, ServerEventAnswerBytes(0, Rows(50, 9001), cursor)));
+    const bool fits = length <= fitting;
+    EXPECT_EQ(s.QueryMore(), fits ? RequestOutcome::kSent : RequestOutcome::kTooLong);
+    ASSERT_EQ(console.messenger.sent.size(), fits ? 2u : 1u);
+    if (fits) {
+      EXPECT_EQ(console.messenger.Payload(1), Request(102, 9050, 7, 2, cursor, kEnd));
+      MassiveMsgBuilder c(0x8018);
+      s.OnAnswer(AnswerMsg(c, ServerEventAnswerBytes(0, {}, "")));
+    } else {
+      EXPECT_FALSE(s.Waiting());
+      EXPECT_EQ(RelayLogLines().back(), "02000000:^2query ServerEventLog not sent: too long for one request");
+    }
+  }
+}
+
 TEST(ServerEventQuery, the_server_reads_back_what_the_page_wrote) {
   ServerEventLogRequest sent;
   sent.serviceId = 102;
@@ -173,7 +201,7 @@ TEST(ServerEventQuery, the_server_reads_back_what_the_page_wrote) {
   sent.eventId = 12;
   sent.category = 255;
   sent.begin = kBegin;
-  sent.end = std::string(4000, 'e');  // longer than any picker text: cut to 259
+  sent.end = std::string(4000, 'e');
   CMsg msg;
   msg.Init(0x7203);
   WriteServerEventLogRequest(&msg, sent);
@@ -186,7 +214,7 @@ TEST(ServerEventQuery, the_server_reads_back_what_the_page_wrote) {
   EXPECT_EQ(read.eventId, 12u);
   EXPECT_EQ(read.category, 255);
   EXPECT_EQ(read.begin, kBegin);
-  EXPECT_EQ(read.end, std::string(259, 'e'));
+  EXPECT_EQ(read.end, sent.end);
 
   for (int extra : {-1, 1}) {
     SCOPED_TRACE(extra);

@@ -190,12 +190,40 @@ TEST(SiegeLogQuery, request_fields_inside_the_relay_and_the_next_page_from_the_c
   EXPECT_TRUE(RelayLogLines() == Lines({"00000000:^250^0 log found", "00000000:^20^0 log found"}));
 }
 
+// The server's cursor goes out as it came, however long, as long as the request fits
+// one record; one that does not is refused whole and nothing waits for an answer.
+TEST(SiegeLogQuery, cursor_sent_byte_for_byte_or_refused_whole) {
+  RelayLogConsole console;
+  SiegeLogSession s;
+  const size_t fitting = 4090 - 4 - 4 - 1 - 2 - 2 - strlen(kEnd);
+  for (size_t length : {size_t{3000}, fitting, fitting + 1}) {
+    SCOPED_TRACE(length);
+    console.messenger.sent.clear();
+    ClearRelayLog();
+    s.Query(Input(1, 3, 5));
+    const std::string cursor(length, 'c');
+    MassiveMsgBuilder b(0x800E);
+    s.OnAnswer(AnswerMsg(b, SiegeAnswerBytes(0, Rows(50), cursor)));
+    const bool fits = length <= fitting;
+    EXPECT_EQ(s.QueryMore(1, 3), fits ? RequestOutcome::kSent : RequestOutcome::kTooLong);
+    ASSERT_EQ(console.messenger.sent.size(), fits ? 2u : 1u);
+    if (fits) {
+      EXPECT_EQ(console.messenger.Payload(1), Request(101, 3, 5, cursor, kEnd));
+      MassiveMsgBuilder c(0x800E);
+      s.OnAnswer(AnswerMsg(c, SiegeAnswerBytes(0, {}, "")));
+    } else {
+      EXPECT_FALSE(s.Waiting());
+      EXPECT_EQ(RelayLogLines().back(), "02000000:^2query SiegeLog not sent: too long for one request");
+    }
+  }
+}
+
 TEST(SiegeLogQuery, the_server_reads_back_what_the_page_wrote) {
   SiegeLogRequest sent;
   sent.serviceId = 107;
   sent.fortress = 0x10002;
   sent.category = 250;
-  sent.begin = std::string(300, 'b');  // texts past 259 characters are cut
+  sent.begin = std::string(300, 'b');
   sent.end = std::string(260, 'e');
   CMsg msg;
   msg.Init(0x7203);
@@ -207,8 +235,8 @@ TEST(SiegeLogQuery, the_server_reads_back_what_the_page_wrote) {
   ASSERT_TRUE(ReadSiegeLogRequest(&msg, &read));
   EXPECT_EQ(read.fortress, 0x10002u);
   EXPECT_EQ(read.category, 250);
-  EXPECT_EQ(read.begin, std::string(259, 'b'));
-  EXPECT_EQ(read.end, std::string(259, 'e'));
+  EXPECT_EQ(read.begin, sent.begin);
+  EXPECT_EQ(read.end, sent.end);
 
   // Cut short, or with bytes after the fields, the request is not read.
   for (int extra : {-1, 1}) {

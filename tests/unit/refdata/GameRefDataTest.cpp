@@ -156,6 +156,21 @@ TEST_F(GameRefData, text_file_of_many_pieces) {
   EXPECT_TRUE(CLogCapture::Lines().empty());
 }
 
+// Lines with a key and no text take the text of the last line that had one, even when
+// that line was inserted long ago and the parser has read on through many pieces.
+TEST_F(GameRefData, key_only_lines_keep_an_early_text_across_pieces) {
+  std::string lines = TextRow("KEY_FIRST", "first text");
+  int keys = 0;
+  for (; lines.size() < 3 * CRefText::kSliceBytes; ++keys) lines += "1\tKEY_" + std::to_string(keys) + "\r\n";
+  dir.Write("KeysOnly.txt", lines);
+  CTextTable table;
+  CRefDataParser2 parser;
+  ASSERT_TRUE(LoadTextFile("KV_GameRefData\\KeysOnly.txt", table, parser));
+  EXPECT_EQ(table.Size(), static_cast<size_t>(keys) + 1);
+  EXPECT_STREQ(table.Find("KEY_FIRST"), "first text");
+  for (int i = 0; i < keys; ++i) ASSERT_STREQ(table.Find(("KEY_" + std::to_string(i)).c_str()), "first text") << i;
+}
+
 // Lines read before the parser moves on and not inserted yet keep their key and text:
 // behind a first line with neither that ends just before the first piece does (the
 // oldest line waiting then needs nothing), and behind a line too long to read (the load

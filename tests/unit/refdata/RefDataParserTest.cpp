@@ -347,7 +347,7 @@ TEST(RefDataParser, over_long_token_fails_with_a_message) {
 
 TEST(LineParser, columns_by_number) {
   CScratchDir dir;
-  dir.Write("Lines.txt", "a\t\tc\r\n\r\nx\ty\r\nlast\tline");
+  dir.Write("Lines.txt", "a\t\tc\r\n\r\nx\ty\r\nlast\tline\t");
   CRefDataParser2 parser;
   ASSERT_TRUE(parser.Open("KV_GameRefData\\Lines.txt"));
 
@@ -370,6 +370,7 @@ TEST(LineParser, columns_by_number) {
   line = parser.ReadLine();
   ASSERT_NE(line, nullptr) << "a last line without CR LF counts";
   EXPECT_STREQ(line->Find(1), "line");
+  EXPECT_EQ(line->Columns(), 2u) << "a TAB right before the data's end opens no column";
   EXPECT_EQ(parser.ReadLine(), nullptr);
   EXPECT_FALSE(parser.LineTooLong());
 }

@@ -109,6 +109,26 @@ TEST(TextTable, keys_match_exactly) {
   }
 }
 
+// Once compacted, the table tells keys apart by their 7-bit tag alone before comparing:
+// a longer stored key that begins with the key looked up, in the same slot with the
+// same tag, must still not match.
+TEST(TextTable, compacted_lookup_never_matches_a_longer_key) {
+  const std::string key = "SN_ITEM_A";
+  const uint32_t hash = CTextTable::Hash(key.c_str(), key.size());
+  std::string twin;
+  for (int i = 0; twin.empty(); ++i) {
+    const std::string candidate = key + "_" + std::to_string(i);
+    const uint32_t h = CTextTable::Hash(candidate.c_str(), candidate.size());
+    if ((h & 63) == (hash & 63) && h >> 25 == hash >> 25) twin = candidate;  // 64 slots
+  }
+  CTextTable table;
+  ASSERT_TRUE(Add(table, twin, "longer"));
+  table.Compact();
+  ASSERT_EQ(table.Slots(), 64u);
+  EXPECT_EQ(table.Find(key.c_str()), nullptr) << twin;
+  EXPECT_STREQ(table.Find(twin.c_str()), "longer");
+}
+
 // Texts past the pool's block size live in blocks of their own; thousands of short
 // ones fill many shared blocks. Every reference must lead back to its own text.
 TEST(TextTable, long_texts_and_many_blocks) {

@@ -16,6 +16,7 @@
 #include "support/WinTest.h"
 #include "ui/DateTimePicker.h"
 #include "ui/GdiScope.h"
+#include "ui/ListView.h"
 #include "unit/gamelog/GameLogTestSupport.h"
 #include "ui/Clipboard_win.h"
 #include "win/gamelog/ModalDriver.h"
@@ -250,11 +251,16 @@ TEST_F(GameLogPage, refusals_report_their_text_and_send_nothing) {
   Click(IDC_GAMELOG_NEW_QUERY);
   EXPECT_EQ(Lines().size(), 2u);
 
-  SetText(IDC_GAMELOG_DAYS, "-3");
-  std::string begin = Begin();
-  Click(IDC_GAMELOG_SET_DURATION);
-  EXPECT_EQ(Lines().back(), (std::pair<uint32_t, std::string>{0x01000000u, "please type days"}));
-  EXPECT_EQ(Begin(), begin);
+  // A negative count, or one reaching before the pickers' earliest time, moves neither end.
+  std::string begin = Begin(), end = End();
+  for (const char* days : {"-3", "30000"}) {
+    SCOPED_TRACE(days);
+    SetText(IDC_GAMELOG_DAYS, days);
+    Click(IDC_GAMELOG_SET_DURATION);
+    EXPECT_EQ(Lines().back(), (std::pair<uint32_t, std::string>{0x01000000u, "please type days"}));
+    EXPECT_EQ(Begin(), begin);
+    EXPECT_EQ(End(), end);
+  }
   EXPECT_TRUE(console.messenger.sent.empty());
   EXPECT_EQ(Columns(), "") << "a refused query leaves the list alone";
 }
@@ -469,11 +475,23 @@ TEST_F(GameLogPage, clear_game_log_drops_serials_and_texts_and_keeps_the_rows) {
   ASSERT_TRUE(Deliver(AnswerBytes(2, Items({41, 42}), "c")));
   GameLogSession& session = const_cast<GameLogSession&>(page.Session());
   ASSERT_STRNE(session.RefData().GetText("SN_ITEM_WEAPON_SWORD_01"), "");
+  SetRowData(List(), 1, 0x05000002);  // a row colour in the top byte
   page.ClearGameLog();
   EXPECT_TRUE(page.Session().RowSerials().empty());
   EXPECT_STREQ(session.RefData().GetText("SN_ITEM_WEAPON_SWORD_01"), "");
   EXPECT_NE(session.RefData().FindItem(1001), nullptr);
   EXPECT_EQ(Rows(), 2);
+  // Rows listed after the clear number their serials from 1 again; the rows before it
+  // keep their colour and name none, so their menu cannot reach the new rows' items.
+  Click(IDC_GAMELOG_QUERY_MORE);
+  ASSERT_TRUE(Deliver(AnswerBytes(2, Items({51, 52}), "c")));
+  EXPECT_EQ(GetRowData(List(), 0), 0u);
+  EXPECT_EQ(GetRowData(List(), 1), 0x05000000u);
+  EXPECT_EQ(GetRowData(List(), 3), 2u);
+  SelectRow(1);
+  EXPECT_EQ(MenuSerial(), "none");
+  SelectRow(3);
+  EXPECT_EQ(MenuSerial(), "52");
 }
 
 TEST_F(GameLogPage, selected_rows_are_drawn_on_pale_yellow) {
