@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   GameLogSession session(*g_refData);
   GameLogAnswerSteps steps = session.OnAnswer(again.BuildAt(splits));
   Check(steps.rows.size() + steps.history.size() == rows, "rows and history lines differ from the records");
-  for (const GameLogListRow& row : steps.rows) {
+  for (const ListRow& row : steps.rows) {
     for (const std::string& cell : row.cells) Check(cell.size() < kLineChars, "a cell past its line buffer");
     int64_t serial = 0;
     if (row.itemData) Check(session.SerialOfRow(row.itemData, &serial), "an item row names no serial");

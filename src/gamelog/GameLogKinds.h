@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "ui/ListColumn.h"
+#include "base/ListColumn.h"
 
 enum GameLogKind : uint8_t {
   kGameLogKindNone = 0,

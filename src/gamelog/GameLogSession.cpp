@@ -52,17 +52,17 @@ GameLogAnswerSteps GameLogSession::OnAnswer(CMassiveMsg* massive) {
   return steps;
 }
 
-std::vector<GameLogListRow> GameLogSession::RowsOf(const GameLogAnswer& answer) {
-  std::vector<GameLogListRow> rows;
+std::vector<ListRow> GameLogSession::RowsOf(const GameLogAnswer& answer) {
+  std::vector<ListRow> rows;
   for (const GameLogCharRecord& record : answer.charRows) {
     CharEventCells cells = FormatCharEvent(record, m_refData);
-    rows.push_back(GameLogListRow{0, std::vector<std::string>(cells.begin(), cells.end())});
+    rows.push_back(ListRow{0, std::vector<std::string>(cells.begin(), cells.end())});
   }
   for (const GameLogItemRecord& record : answer.itemRows) {
     m_rowSerials.push_back(record.serial);
     // An abandoned line comes back with nine empty texts: its row stays empty.
     ItemEventCells cells = FormatItemEvent(record, m_refData);
-    rows.push_back(GameLogListRow{static_cast<uint32_t>(m_rowSerials.size()),
+    rows.push_back(ListRow{static_cast<uint32_t>(m_rowSerials.size()),
                                   std::vector<std::string>(cells.begin(), cells.end())});
   }
   return rows;

@@ -7,20 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "base/ListRow.h"
 #include "gamelog/GameLogAnswer.h"
 #include "gamelog/ItemEventText.h"
 #include "gamelog/GameLogKinds.h"
 #include "gamelog/GameLogQuery.h"
 #include "msg/MassiveMsg.h"
 #include "refdata/KV_GameRefData.h"
-
-// One list row: its item data (0 for character and quest rows, the 1-based index of the
-// row's serial for item rows; the top byte is the row colour) and its cell texts from
-// column 0 on.
-struct GameLogListRow {
-  uint32_t itemData = 0;
-  std::vector<std::string> cells;
-};
 
 enum class ButtonChange { kLeave, kEnable, kDisable };
 
@@ -30,7 +23,9 @@ struct GameLogAnswerSteps {
   uint8_t queryKind = 0;
   uint16_t rowCount = 0;
   bool whole = false;  // neither failed nor cut short
-  std::vector<GameLogListRow> rows;          // kinds 1 to 3
+  // Kinds 1 to 3. Item data: 0 for character and quest rows, the 1-based index of the
+  // row's serial for item rows; the top byte is the row colour.
+  std::vector<ListRow> rows;
   std::vector<SerialHistoryEntry> history;  // kind 4, one entry per row
   int64_t lastSerial = 0;                   // kind 4: the serial of the answer's last row
   ButtonChange queryMore = ButtonChange::kLeave;
@@ -85,7 +80,7 @@ class GameLogSession {
   CGameRefData& RefData() { return m_refData; }
 
  private:
-  std::vector<GameLogListRow> RowsOf(const GameLogAnswer& answer);
+  std::vector<ListRow> RowsOf(const GameLogAnswer& answer);
   std::vector<SerialHistoryEntry> HistoryOf(const GameLogAnswer& answer) const;
 
   CGameRefData& m_refData;

@@ -34,11 +34,7 @@ CGameLogWindow::CGameLogWindow() : m_session(m_refData) {}
 CGameLogWindow::~CGameLogWindow() = default;
 
 bool CGameLogWindow::Create(HINSTANCE instance, HWND parent) {
-  typedef LRESULT (CGameLogWindow::*Handler)(WPARAM, LPARAM);
-  static const struct {
-    WORD id, code;
-    Handler handler;
-  } kCommands[] = {
+  static const PageCommand<CGameLogWindow> kCommands[] = {
       {IDC_GAMELOG_NEW_QUERY, BN_CLICKED, &CGameLogWindow::OnNewQuery},
       {IDC_GAMELOG_QUERY_MORE, BN_CLICKED, &CGameLogWindow::OnQueryMore},
       {IDC_GAMELOG_SET_DURATION, BN_CLICKED, &CGameLogWindow::OnSetDuration},
@@ -48,43 +44,28 @@ bool CGameLogWindow::Create(HINSTANCE instance, HWND parent) {
       {kMenuShowHistory, 0, &CGameLogWindow::OnShowHistoryBySerial},
       {kMenuCopySerial, 0, &CGameLogWindow::OnCopySerial},
   };
-  static const struct {
-    UINT message;
-    Handler handler;
-  } kMessages[] = {
-      {WM_SIZE, &CGameLogWindow::OnSize},
+  static const PageMessage<CGameLogWindow> kMessages[] = {
       {WM_NOTIFY, &CGameLogWindow::OnListNotify},
   };
-  static const struct {
-    uint16_t id;
-    CAnswerTable<CGameLogWindow>::Handler handler;
-  } kAnswers[] = {
+  static const PageAnswer<CGameLogWindow> kAnswers[] = {
       {kMsgGameLogAnswer, &CGameLogWindow::OnGameLogResult},
       {kMsgRelayAnswer, &CGameLogWindow::OnRelayAnswer},
   };
-  static const struct {
-    int id;
-    uint8_t anchors;
-  } kLayout[] = {
+  static const PageAnchor kLayout[] = {
       {IDC_GAMELOG_LIST, kAnchorAll},
       {IDC_GAMELOG_QUERY_MORE, kAnchorBottomLeft},
   };
 
   if (!CreateModeless(IDD_GAMELOG, parent, instance)) return false;
-  for (const auto& c : kCommands) AddCommandHandler(c.id, c.code, c.handler);
-  for (const auto& m : kMessages) AddMessageHandler(m.message, m.handler);
-  for (const auto& a : kAnswers) m_answers.Set(a.id, a.handler);
-  for (const auto& l : kLayout) AddLayout(this, GetItem(l.id), l.anchors);
+  // The columns come with the first query: they follow its kind.
+  Install({IDC_GAMELOG_LIST, kListStyles, kCommands, kMessages, kLayout, {}}, kAnswers);
 
-  m_hList = GetItem(IDC_GAMELOG_LIST);
   m_hCategory = GetItem(IDC_GAMELOG_CATEGORY);
   m_hOption = GetItem(IDC_GAMELOG_QUERY_OPTION);
   m_hShard = GetItem(IDC_GAMELOG_SHARD);
 
-  SetUpList();
   FillCategories();
   EnableItem(IDC_GAMELOG_QUERY_OPTION, false);
-  ListView_SetExtendedListViewStyle(m_hList, kListStyles);
   FillShards();
   EnableItem(IDC_GAMELOG_QUERY_MORE, false);
   EnableItem(IDC_GAMELOG_ITEM_CODENAME, false);
@@ -99,15 +80,11 @@ bool CGameLogWindow::Create(HINSTANCE instance, HWND parent) {
   return true;
 }
 
-bool CGameLogWindow::Dispatch(CMsg* msg, CMassiveMsg* massive) { return m_answers.Dispatch(this, msg, massive); }
-
 void CGameLogWindow::ClearGameLog() {
   m_session.ClearGameLog();
   for (int row = 0, rows = ListView_GetItemCount(m_hList); row < rows; ++row)
     SetRowData(m_hList, row, GameLogSession::RowDataWithoutSerial(GetRowData(m_hList, row)));
 }
-
-void CGameLogWindow::SetUpList() { ListView_SetExtendedListViewStyle(m_hList, LVS_EX_FULLROWSELECT); }
 
 void CGameLogWindow::FillCategories() {
   for (const GameLogChoice& kind : GameLogKinds()) ComboAdd(m_hCategory, kind.code, "%s", kind.text);
@@ -119,11 +96,6 @@ void CGameLogWindow::FillShards() {
     ComboAdd(m_hShard, shard->id, "%s", FieldText(shard->name, sizeof shard->name).c_str());
   }
   ComboSetCurSel(m_hShard, 0);
-}
-
-LRESULT CGameLogWindow::OnSize(WPARAM, LPARAM) {
-  ApplyLayout(this);
-  return 0;
 }
 
 const KDShardRecord* CGameLogWindow::SelectedShard() {
@@ -216,16 +188,6 @@ void CGameLogWindow::OnGameLogResult(CMsg*, CMassiveMsg* massive) {
   ReportGameLogCount(steps.rowCount, ListView_GetItemCount(m_hList));
 }
 
-void CGameLogWindow::AppendRows(const std::vector<GameLogListRow>& rows) {
-  // Texts from the servers and the reference files are cell contents, never formats.
-  for (const GameLogListRow& row : rows) {
-    int at = AppendRow(m_hList, "", row.itemData);
-    if (at < 0) break;
-    for (size_t column = 0; column < row.cells.size(); ++column)
-      SetCellText(m_hList, at, static_cast<int>(column), "%s", row.cells[column].c_str());
-  }
-}
-
 void CGameLogWindow::ShowHistory(const GameLogAnswerSteps& steps) {
   const KDShardRecord* shard = m_session.OpensHistory(steps) ? SelectedShard() : nullptr;
   if (!shard) {
@@ -245,10 +207,7 @@ void CGameLogWindow::ShowHistory(const GameLogAnswerSteps& steps) {
 }
 
 LRESULT CGameLogWindow::OnCopyToClipboard(WPARAM, LPARAM) {
-  if (CopyListToClipboard(m_hList, m_session.ColumnCount()))
-    LogOutput(kLogResult, "log data copy to clipboard");
-  else
-    LogOutput(kLogRefusal, "clipboard is busy; log data not copied");
+  CopyListAndReport(m_session.ColumnCount());
   return 0;
 }
 

@@ -10,10 +10,9 @@
 #include "msg/MassiveMsg.h"
 #include "msg/Msg.h"
 #include "refdata/KV_GameRefData.h"
-#include "ui/AnswerTable.h"
-#include "ui/Win32Dialog.h"
+#include "ui/ListPage.h"
 
-class CGameLogWindow : public CWin32Dialog {
+class CGameLogWindow : public CListPage<CGameLogWindow> {
  public:
   CGameLogWindow();
   ~CGameLogWindow() override;
@@ -21,8 +20,6 @@ class CGameLogWindow : public CWin32Dialog {
   // Builds the page from its template as a child of the tab strip and loads the page's
   // own reference data; false when either fails.
   bool Create(HINSTANCE instance, HWND parent);
-  // The page routing contract of the main window.
-  bool Dispatch(CMsg* msg, CMassiveMsg* massive);
   // Drops the serials of the listed item rows and the reference texts (asked for by
   // the console); the rows stay.
   void ClearGameLog();
@@ -30,7 +27,6 @@ class CGameLogWindow : public CWin32Dialog {
   const GameLogSession& Session() const { return m_session; }
 
  private:
-  LRESULT OnSize(WPARAM wParam, LPARAM lParam);
   LRESULT OnListNotify(WPARAM wParam, LPARAM lParam);
   LRESULT OnNewQuery(WPARAM wParam, LPARAM lParam);
   LRESULT OnQueryMore(WPARAM wParam, LPARAM lParam);
@@ -43,18 +39,14 @@ class CGameLogWindow : public CWin32Dialog {
   void OnGameLogResult(CMsg* msg, CMassiveMsg* massive);
   void OnRelayAnswer(CMsg* msg, CMassiveMsg* massive);
 
-  void SetUpList();
   void FillCategories();
   void FillShards();
   GameLogQueryInput ReadInput();
   const KDShardRecord* SelectedShard();
   void ApplyColumns(const GameLogColumnSteps& steps);
-  void AppendRows(const std::vector<GameLogListRow>& rows);
   void ShowRowMenu();
   void ShowHistory(const GameLogAnswerSteps& steps);
 
-  CAnswerTable<CGameLogWindow> m_answers;
-  HWND m_hList = nullptr;
   HWND m_hCategory = nullptr;
   HWND m_hOption = nullptr;
   HWND m_hShard = nullptr;

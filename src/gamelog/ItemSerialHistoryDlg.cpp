@@ -3,12 +3,13 @@
 #include <commctrl.h>
 
 #include <cinttypes>
+#include <string>
+#include <vector>
 
-#include "base/LogOutput.h"
+#include "base/Format.h"
 #include "gamelog/GameLogKinds.h"
 #include "gamelog/GameLogQuery.h"
 #include "resources/resource.h"
-#include "ui/Clipboard_win.h"
 #include "ui/Layout.h"
 #include "ui/ListColourDraw_win.h"
 #include "ui/ListView.h"
@@ -16,6 +17,13 @@
 namespace {
 // Extended list styles: grid lines, header drag-and-drop, full-row selection.
 const DWORD kListStyles = LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT;
+
+// The serial in signed decimal, then the eight texts.
+std::vector<std::string> HistoryCells(const SerialHistoryEntry& entry) {
+  std::vector<std::string> cells{FormatString(kCaptionChars, "%" PRId64, entry.serial)};
+  cells.insert(cells.end(), entry.texts.begin(), entry.texts.end());
+  return cells;
+}
 }  // namespace
 
 CItemSerialHistoryDlg::CItemSerialHistoryDlg() { m_templateId = IDD_SERIAL_HISTORY; }
@@ -35,41 +43,24 @@ INT_PTR CItemSerialHistoryDlg::Run(HINSTANCE instance, HWND owner) {
 }
 
 LRESULT CItemSerialHistoryDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-  typedef LRESULT (CItemSerialHistoryDlg::*Handler)(WPARAM, LPARAM);
-  static const struct {
-    WORD id, code;
-    Handler handler;
-  } kCommands[] = {
+  static const PageCommand<CItemSerialHistoryDlg> kCommands[] = {
       {IDC_HISTORY_COPY, BN_CLICKED, &CItemSerialHistoryDlg::OnCopyToClipboard},
       {IDC_HISTORY_REQUEST_ALL, BN_CLICKED, &CItemSerialHistoryDlg::OnRequestAllHistory},
   };
-  static const struct {
-    UINT message;
-    Handler handler;
-  } kMessages[] = {
+  static const PageMessage<CItemSerialHistoryDlg> kMessages[] = {
       {WM_NOTIFY, &CItemSerialHistoryDlg::OnListNotify},
-      {WM_SIZE, &CItemSerialHistoryDlg::OnSize},
       {WM_DESTROY, &CItemSerialHistoryDlg::OnDestroy},
+  };
+  static const PageAnchor kLayout[] = {
+      {IDC_HISTORY_LIST, kAnchorAll},
   };
 
   CWin32Dialog::OnInitDialog(wParam, lParam);
-  m_hList = GetItem(IDC_HISTORY_LIST);
-  ListView_SetExtendedListViewStyle(m_hList, LVS_EX_FULLROWSELECT);
-  for (const auto& c : kCommands) AddCommandHandler(c.id, c.code, c.handler);
-  for (const auto& m : kMessages) AddMessageHandler(m.message, m.handler);
-  AddLayout(this, m_hList, kAnchorAll);
-
-  InsertColumns(m_hList, SerialHistoryColumns().entries, SerialHistoryColumns().count);
-  ListView_SetExtendedListViewStyle(m_hList, kListStyles);
-
+  GameLogColumns columns = SerialHistoryColumns();
+  Install(PageTables<CItemSerialHistoryDlg>{IDC_HISTORY_LIST, kListStyles, kCommands, kMessages, kLayout,
+                                            {columns.entries, columns.count}});
   DeleteAllRows(m_hList);
-  for (const SerialHistoryEntry& entry : m_entries) {
-    int row = AppendRow(m_hList, "", 0);
-    if (row < 0) break;
-    SetCellText(m_hList, row, 0, "%" PRId64, entry.serial);
-    for (size_t i = 0; i < entry.texts.size(); ++i)
-      SetCellText(m_hList, row, static_cast<int>(i + 1), "%s", entry.texts[i].c_str());
-  }
+  AppendRows(ListRowsOf(m_entries, HistoryCells));
   return TRUE;
 }
 
@@ -84,16 +75,8 @@ LRESULT CItemSerialHistoryDlg::OnDestroy(WPARAM, LPARAM) {
   return 0;
 }
 
-LRESULT CItemSerialHistoryDlg::OnSize(WPARAM, LPARAM) {
-  ApplyLayout(this);
-  return 0;
-}
-
 LRESULT CItemSerialHistoryDlg::OnCopyToClipboard(WPARAM, LPARAM) {
-  if (CopyListToClipboard(m_hList, static_cast<int>(SerialHistoryColumns().count)))
-    LogOutput(kLogResult, "log data copy to clipboard");
-  else
-    LogOutput(kLogRefusal, "clipboard is busy; log data not copied");
+  CopyListAndReport(static_cast<int>(SerialHistoryColumns().count));
   return 0;
 }
 

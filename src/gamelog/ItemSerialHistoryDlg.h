@@ -10,9 +10,9 @@
 
 #include "gamelog/ItemEventText.h"
 #include "msg/Console.h"
-#include "ui/Win32Dialog.h"
+#include "ui/ListPage.h"
 
-class CItemSerialHistoryDlg : public CWin32Dialog {
+class CItemSerialHistoryDlg : public CListDialog {
  public:
   CItemSerialHistoryDlg();
   ~CItemSerialHistoryDlg() override;
@@ -34,13 +34,11 @@ class CItemSerialHistoryDlg : public CWin32Dialog {
   LRESULT OnCopyToClipboard(WPARAM wParam, LPARAM lParam);
   LRESULT OnRequestAllHistory(WPARAM wParam, LPARAM lParam);
   LRESULT OnListNotify(WPARAM wParam, LPARAM lParam);
-  LRESULT OnSize(WPARAM wParam, LPARAM lParam);
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
 
   // The shard's manager service is kept, not the console's record.
   bool m_hasShard = false;
   uint16_t m_serviceId = 0;
   int64_t m_serial = 0;
-  HWND m_hList = nullptr;
   std::vector<SerialHistoryEntry> m_entries;
 };

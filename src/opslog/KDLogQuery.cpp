@@ -5,9 +5,9 @@
 #include "msg/MsgIds.h"
 #include "opslog/KDLogCategories.h"
 
-KDLogQueryOutcome BuildKDLogRequest(const KDLogQueryInput& input, bool inFlight) {
+KDLogQueryOutcome BuildKDLogRequest(const KDLogQueryInput& input, bool waiting) {
   KDLogQueryOutcome outcome;
-  if (inFlight) {
+  if (waiting) {
     outcome.refusal = "blocked. wait for response";
     return outcome;
   }

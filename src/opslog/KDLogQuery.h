@@ -29,7 +29,7 @@ struct KDLogQueryOutcome {
   KDLogRequest request;
 };
 
-KDLogQueryOutcome BuildKDLogRequest(const KDLogQueryInput& input, bool inFlight);
+KDLogQueryOutcome BuildKDLogRequest(const KDLogQueryInput& input, bool waiting);
 
 // Writes the four fields. A user name too long for the record is cut so that the other
 // fields still fit.

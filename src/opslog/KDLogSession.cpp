@@ -3,7 +3,7 @@
 #include "base/LogOutput.h"
 
 void KDLogSession::Query(const KDLogQueryInput& input) {
-  KDLogQueryOutcome outcome = BuildKDLogRequest(input, InFlight());
+  KDLogQueryOutcome outcome = BuildKDLogRequest(input, Waiting());
   if (outcome.refusal) {
     LogOutput(kLogRefusal, "%s", outcome.refusal);
     return;
@@ -13,11 +13,11 @@ void KDLogSession::Query(const KDLogQueryInput& input) {
     LogOutput(kLogDataError, "^2query KDLog not sent: no console messenger");
     return;
   }
-  m_inFlight = 1;
+  m_waiting = 1;
 }
 
 void KDLogSession::OnAnswer(CMassiveMsg* massive) {
-  m_inFlight = 0;
+  m_waiting = 0;
   KDLogAnswer answer = ReadKDLogAnswer(massive);
   ReportKDLogAnswer(answer);
   m_records = std::move(answer.records);

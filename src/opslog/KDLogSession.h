@@ -1,7 +1,7 @@
 #pragma once
-// What the console log page keeps between a query and its answer: the in-flight flag
-// and the records of the last answer. The page moves
-// values between its controls and this object.
+// What the console log page keeps between a query and its answer: the waiting flag and
+// the records of the last answer. The page moves values between its controls and this
+// object.
 #include <string>
 #include <vector>
 
@@ -21,10 +21,10 @@ class KDLogSession {
   // Fills the text to copy, or reports that there is nothing and answers false.
   bool CopyText(std::string* text) const;
 
-  bool InFlight() const { return m_inFlight != 0; }
+  bool Waiting() const { return m_waiting != 0; }
   const std::vector<KDLogRecord>& Records() const { return m_records; }
 
  private:
   std::vector<KDLogRecord> m_records;
-  uint32_t m_inFlight = 0;
+  uint32_t m_waiting = 0;
 };

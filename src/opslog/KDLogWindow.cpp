@@ -2,15 +2,14 @@
 
 #include <commctrl.h>
 
+#include <cstring>
 #include <ctime>
-#include <iterator>
 
-#include "base/LogOutput.h"
+#include "base/Format.h"
 #include "msg/MsgIds.h"
 #include "opslog/KDLogCategories.h"
 #include "opslog/KDLogRecord.h"
 #include "resources/resource.h"
-#include "ui/Clipboard_win.h"
 #include "ui/ComboBox.h"
 #include "ui/DateTimePicker.h"
 #include "ui/Layout.h"
@@ -20,39 +19,44 @@ namespace {
 const int kBeginDaysBack = 30;
 
 const ListColumn kColumns[] = {{"UserName", 100}, {"Catagory", 100}, {"Log", 600}, {"Time", 200}};
+
+// Selects the first entry whose text begins with "User Name", wherever the sorted box
+// put it.
+void ComboSelectUserName(HWND combo) {
+  static const char kPrefix[] = "User Name";
+  int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    // Entries come from ComboAdd and fit 260 characters; a longer one cannot match.
+    LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+    if (length < 0 || length >= static_cast<LRESULT>(kCaptionChars)) continue;
+    char text[kCaptionChars] = "";
+    SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+    if (strncmp(text, kPrefix, sizeof kPrefix - 1) == 0) {
+      ComboSetCurSel(combo, i);
+      return;
+    }
+  }
+}
 }  // namespace
 
 CKDLogWindow::~CKDLogWindow() = default;
 
 bool CKDLogWindow::Create(HINSTANCE instance, HWND parent) {
-  typedef LRESULT (CKDLogWindow::*Handler)(WPARAM, LPARAM);
-  static const struct {
-    WORD id, code;
-    Handler handler;
-  } kCommands[] = {
+  static const PageCommand<CKDLogWindow> kCommands[] = {
       {IDC_KDLOG_QUERY, BN_CLICKED, &CKDLogWindow::OnQuery},
-      {IDC_KDLOG_COPY, BN_CLICKED, &CKDLogWindow::OnCopy},
+      {IDC_KDLOG_COPY, BN_CLICKED, &CKDLogWindow::OnCopyToClipboard},
       {IDC_KDLOG_QUERY_BY, CBN_SELCHANGE, &CKDLogWindow::OnQueryByChange},
   };
-  static const struct {
-    UINT message;
-    Handler handler;
-  } kMessages[] = {
-      {WM_SIZE, &CKDLogWindow::OnSize},
-  };
-  static const struct {
-    uint16_t id;
-    CAnswerTable<CKDLogWindow>::Handler handler;
-  } kAnswers[] = {
+  static const PageAnswer<CKDLogWindow> kAnswers[] = {
       {kMsgKDLogAnswer, &CKDLogWindow::OnKDLogAnswer},
+  };
+  static const PageAnchor kLayout[] = {
+      {IDC_KDLOG_LIST, kAnchorAll},
   };
 
   if (!CreateModeless(IDD_KDLOG, parent, instance)) return false;
-  for (const auto& c : kCommands) AddCommandHandler(c.id, c.code, c.handler);
-  for (const auto& m : kMessages) AddMessageHandler(m.message, m.handler);
-  for (const auto& a : kAnswers) m_answers.Set(a.id, a.handler);
+  Install({IDC_KDLOG_LIST, LVS_EX_FULLROWSELECT, kCommands, {}, kLayout, kColumns}, kAnswers);
 
-  m_hList = GetItem(IDC_KDLOG_LIST);
   m_hBeginDate = GetItem(IDC_KDLOG_BEGIN_DATE);
   m_hBeginTime = GetItem(IDC_KDLOG_BEGIN_TIME);
   m_hEndDate = GetItem(IDC_KDLOG_END_DATE);
@@ -60,19 +64,10 @@ bool CKDLogWindow::Create(HINSTANCE instance, HWND parent) {
   m_hQueryBy = GetItem(IDC_KDLOG_QUERY_BY);
   m_hCategory = GetItem(IDC_KDLOG_CATEGORY);
 
-  SetUpList();
   FillCombos();
   SetUpPickers();
   ShowWindow(GetItem(IDC_KDLOG_QUERY_MORE), SW_HIDE);
   return true;
-}
-
-bool CKDLogWindow::Dispatch(CMsg* msg, CMassiveMsg* massive) { return m_answers.Dispatch(this, msg, massive); }
-
-void CKDLogWindow::SetUpList() {
-  ListView_SetExtendedListViewStyle(m_hList, LVS_EX_FULLROWSELECT);
-  AddLayout(this, m_hList, kAnchorAll);
-  InsertColumns(m_hList, kColumns, std::size(kColumns));
 }
 
 void CKDLogWindow::FillCombos() {
@@ -87,11 +82,6 @@ void CKDLogWindow::SetUpPickers() {
   time_t now = time(nullptr);
   SetDateTimePickers(m_hWnd, IDC_KDLOG_BEGIN_DATE, IDC_KDLOG_BEGIN_TIME, now - kBeginDaysBack * 86400);
   SetDateTimePickers(m_hWnd, IDC_KDLOG_END_DATE, IDC_KDLOG_END_TIME, now);
-}
-
-LRESULT CKDLogWindow::OnSize(WPARAM, LPARAM) {
-  ApplyLayout(this);
-  return 0;
 }
 
 LRESULT CKDLogWindow::OnQueryByChange(WPARAM, LPARAM) {
@@ -119,25 +109,11 @@ LRESULT CKDLogWindow::OnQuery(WPARAM, LPARAM) {
 void CKDLogWindow::OnKDLogAnswer(CMsg*, CMassiveMsg* massive) {
   DeleteAllRows(m_hList);
   m_session.OnAnswer(massive);
-  ListRecords();
+  AppendRows(ListRowsOf(m_session.Records(), KDLogRowCells));
 }
 
-void CKDLogWindow::ListRecords() {
-  // Server texts are cell contents, never formats.
-  for (const KDLogRecord& record : m_session.Records()) {
-    KDLogCells cells = KDLogRowCells(record);
-    int row = AppendRow(m_hList, cells[0].c_str(), 0);
-    if (row < 0) break;
-    for (int column = 1; column < 4; ++column) SetCellText(m_hList, row, column, "%s", cells[column].c_str());
-  }
-}
-
-LRESULT CKDLogWindow::OnCopy(WPARAM, LPARAM) {
+LRESULT CKDLogWindow::OnCopyToClipboard(WPARAM, LPARAM) {
   std::string text;
-  if (!m_session.CopyText(&text)) return 0;
-  if (CopyToClipboard(text.c_str()))
-    LogOutput(kLogResult, "log data copy to clipboard");
-  else
-    LogOutput(kLogRefusal, "clipboard is busy; log data not copied");
+  if (m_session.CopyText(&text)) CopyTextAndReport(text);
   return 0;
 }

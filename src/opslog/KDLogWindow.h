@@ -8,33 +8,25 @@
 #include "msg/Msg.h"
 #include "opslog/KDLogQuery.h"
 #include "opslog/KDLogSession.h"
-#include "ui/AnswerTable.h"
-#include "ui/Win32Dialog.h"
+#include "ui/ListPage.h"
 
-class CKDLogWindow : public CWin32Dialog {
+class CKDLogWindow : public CListPage<CKDLogWindow> {
  public:
   ~CKDLogWindow() override;
 
   // Builds the page from its template as a child of the tab strip.
   bool Create(HINSTANCE instance, HWND parent);
-  // The page routing contract of the main window.
-  bool Dispatch(CMsg* msg, CMassiveMsg* massive);
 
  private:
-  LRESULT OnSize(WPARAM wParam, LPARAM lParam);
   LRESULT OnQuery(WPARAM wParam, LPARAM lParam);
-  LRESULT OnCopy(WPARAM wParam, LPARAM lParam);
+  LRESULT OnCopyToClipboard(WPARAM wParam, LPARAM lParam);
   LRESULT OnQueryByChange(WPARAM wParam, LPARAM lParam);
   void OnKDLogAnswer(CMsg* msg, CMassiveMsg* massive);
 
-  void SetUpList();
   void FillCombos();
   void SetUpPickers();
   KDLogQueryInput ReadInput();
-  void ListRecords();
 
-  CAnswerTable<CKDLogWindow> m_answers;
-  HWND m_hList = nullptr;
   HWND m_hBeginDate = nullptr;
   HWND m_hBeginTime = nullptr;
   HWND m_hEndDate = nullptr;

@@ -2,14 +2,11 @@
 
 #include <commctrl.h>
 
-#include <iterator>
-
 #include "base/LogOutput.h"
 #include "msg/MsgIds.h"
 #include "opslog/ServerEventTexts.h"
 #include "refdata/KV_GameRefData.h"
 #include "resources/resource.h"
-#include "ui/Clipboard_win.h"
 #include "ui/ComboBox.h"
 #include "ui/DateTimePicker.h"
 #include "ui/Layout.h"
@@ -17,6 +14,7 @@
 
 namespace {
 const int kCopyColumns = 5;
+const DWORD kListStyles = LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT;
 
 const ListColumn kColumns[kCopyColumns] = {
     {"ID", 100}, {"Time", 200}, {"ServerEventID", 200}, {"LogType", 200}, {"Description", 400}};
@@ -25,36 +23,19 @@ const ListColumn kColumns[kCopyColumns] = {
 CServerEventLogWindow::~CServerEventLogWindow() = default;
 
 bool CServerEventLogWindow::Create(HINSTANCE instance, HWND parent) {
-  typedef LRESULT (CServerEventLogWindow::*Handler)(WPARAM, LPARAM);
-  static const struct {
-    WORD id, code;
-    Handler handler;
-  } kCommands[] = {
+  static const PageCommand<CServerEventLogWindow> kCommands[] = {
       {IDC_EVENT_QUERY, BN_CLICKED, &CServerEventLogWindow::OnQuery},
       {IDC_EVENT_COPY, BN_CLICKED, &CServerEventLogWindow::OnCopyToClipboard},
       {IDC_EVENT_QUERY_MORE, BN_CLICKED, &CServerEventLogWindow::OnQueryMore},
   };
-  static const struct {
-    UINT message;
-    Handler handler;
-  } kMessages[] = {
-      {WM_SIZE, &CServerEventLogWindow::OnSize},
-  };
-  static const struct {
-    uint16_t id;
-    CAnswerTable<CServerEventLogWindow>::Handler handler;
-  } kAnswers[] = {
+  static const PageAnswer<CServerEventLogWindow> kAnswers[] = {
       {kMsgServerEventAnswer, &CServerEventLogWindow::OnServerEventLogAnswer},
   };
-  static const struct {
-    int id;
-    uint8_t anchors;
-  } kLayout[] = {
+  static const PageAnchor kLayout[] = {
       {IDC_EVENT_LIST, kAnchorAll},
   };
 
   if (!CreateModeless(IDD_SERVEREVENTLOG, parent, instance)) return false;
-  m_hList = GetItem(IDC_EVENT_LIST);
   m_hShard = GetItem(IDC_EVENT_SHARD);
   m_hEvent = GetItem(IDC_EVENT_NAME);
   m_hCategory = GetItem(IDC_EVENT_CATEGORY);
@@ -72,30 +53,16 @@ bool CServerEventLogWindow::Create(HINSTANCE instance, HWND parent) {
   for (const ChoiceEntry& event : ServerEventEntries(refData)) ComboAdd(m_hEvent, event.data, "%s", event.text.c_str());
   ComboSetCurSel(m_hEvent, 0);
 
-  for (const auto& c : kCommands) AddCommandHandler(c.id, c.code, c.handler);
-  for (const auto& m : kMessages) AddMessageHandler(m.message, m.handler);
-  for (const auto& a : kAnswers) m_answers.Set(a.id, a.handler);
-  for (const auto& l : kLayout) AddLayout(this, GetItem(l.id), l.anchors);
-  SetUpList();
+  Install({IDC_EVENT_LIST, kListStyles, kCommands, {}, kLayout, kColumns}, kAnswers);
+  FillCategories();
   // The Begin and End pickers keep the time at which the dialog was created.
   EnableItem(IDC_EVENT_QUERY_MORE, false);
   return true;
 }
 
-bool CServerEventLogWindow::Dispatch(CMsg* msg, CMassiveMsg* massive) {
-  return m_answers.Dispatch(this, msg, massive);
-}
-
-void CServerEventLogWindow::SetUpList() {
-  ListView_SetExtendedListViewStyle(m_hList, LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT);
-  InsertColumns(m_hList, kColumns, std::size(kColumns));
+void CServerEventLogWindow::FillCategories() {
   for (const LogChoice& category : kServerEventCategories) ComboAdd(m_hCategory, category.data, "%s", category.text);
   ComboSetCurSel(m_hCategory, 0);
-}
-
-LRESULT CServerEventLogWindow::OnSize(WPARAM, LPARAM) {
-  ApplyLayout(this);
-  return 0;
 }
 
 LRESULT CServerEventLogWindow::OnQuery(WPARAM, LPARAM) {
@@ -122,25 +89,12 @@ LRESULT CServerEventLogWindow::OnQueryMore(WPARAM, LPARAM) {
 
 void CServerEventLogWindow::OnServerEventLogAnswer(CMsg*, CMassiveMsg* massive) {
   ServerEventLogAnswer answer = m_session.OnAnswer(massive);
-  ListRows(answer);
+  AppendRows(ListRowsOf(answer.rows, ServerEventRowCells));
   // A failed query leaves the list and the button as they were.
   if (!answer.failed) EnableItem(IDC_EVENT_QUERY_MORE, answer.MoreRows());
 }
 
-void CServerEventLogWindow::ListRows(const ServerEventLogAnswer& answer) {
-  // Server texts are cell contents, never formats.
-  for (const ServerEventLogRow& row : answer.rows) {
-    ServerEventCells cells = ServerEventRowCells(row);
-    int at = AppendRow(m_hList, "", 0);
-    if (at < 0) break;
-    for (int column = 0; column < kCopyColumns; ++column) SetCellText(m_hList, at, column, "%s", cells[column].c_str());
-  }
-}
-
 LRESULT CServerEventLogWindow::OnCopyToClipboard(WPARAM, LPARAM) {
-  if (CopyListToClipboard(m_hList, kCopyColumns))
-    LogOutput(kLogResult, "log data copy to clipboard");
-  else
-    LogOutput(kLogRefusal, "clipboard is busy; log data not copied");
+  CopyListAndReport(kCopyColumns);
   return 0;
 }

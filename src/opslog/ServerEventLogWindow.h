@@ -9,33 +9,26 @@
 #include "msg/MassiveMsg.h"
 #include "msg/Msg.h"
 #include "opslog/ServerEventLogSession.h"
-#include "ui/AnswerTable.h"
-#include "ui/Win32Dialog.h"
+#include "ui/ListPage.h"
 
-class CServerEventLogWindow : public CWin32Dialog {
+class CServerEventLogWindow : public CListPage<CServerEventLogWindow> {
  public:
   ~CServerEventLogWindow() override;
 
   // Builds the page from its template as a child of the tab strip. Without reference
   // data the page is not built: it reports that, leaves no window and answers false.
   bool Create(HINSTANCE instance, HWND parent);
-  // The page routing contract of the main window.
-  bool Dispatch(CMsg* msg, CMassiveMsg* massive);
 
   const ServerEventLogSession& Session() const { return m_session; }
 
  private:
-  LRESULT OnSize(WPARAM wParam, LPARAM lParam);
   LRESULT OnQuery(WPARAM wParam, LPARAM lParam);
   LRESULT OnQueryMore(WPARAM wParam, LPARAM lParam);
   LRESULT OnCopyToClipboard(WPARAM wParam, LPARAM lParam);
   void OnServerEventLogAnswer(CMsg* msg, CMassiveMsg* massive);
 
-  void SetUpList();
-  void ListRows(const ServerEventLogAnswer& answer);
+  void FillCategories();
 
-  CAnswerTable<CServerEventLogWindow> m_answers;
-  HWND m_hList = nullptr;
   HWND m_hShard = nullptr;
   HWND m_hEvent = nullptr;
   HWND m_hCategory = nullptr;

@@ -3,14 +3,11 @@
 #include <commctrl.h>
 
 #include <ctime>
-#include <iterator>
 
-#include "base/LogOutput.h"
 #include "msg/MsgIds.h"
 #include "opslog/SiegeLogTexts.h"
 #include "refdata/KV_GameRefData.h"
 #include "resources/resource.h"
-#include "ui/Clipboard_win.h"
 #include "ui/ComboBox.h"
 #include "ui/DateTimePicker.h"
 #include "ui/Layout.h"
@@ -20,6 +17,7 @@
 namespace {
 const int kBeginDaysBack = 30;
 const int kCopyColumns = 3;
+const DWORD kListStyles = LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT;
 
 const ListColumn kColumns[kCopyColumns] = {{"Event", 200}, {"Description", 400}, {"Time", 150}};
 }  // namespace
@@ -27,47 +25,29 @@ const ListColumn kColumns[kCopyColumns] = {{"Event", 200}, {"Description", 400},
 CSiegeLogWindow::~CSiegeLogWindow() = default;
 
 bool CSiegeLogWindow::Create(HINSTANCE instance, HWND parent) {
-  typedef LRESULT (CSiegeLogWindow::*Handler)(WPARAM, LPARAM);
-  static const struct {
-    WORD id, code;
-    Handler handler;
-  } kCommands[] = {
+  static const PageCommand<CSiegeLogWindow> kCommands[] = {
       {IDC_SIEGE_QUERY, BN_CLICKED, &CSiegeLogWindow::OnQuery},
       {IDC_SIEGE_COPY, BN_CLICKED, &CSiegeLogWindow::OnCopyToClipboard},
       {IDC_SIEGE_QUERY_MORE, BN_CLICKED, &CSiegeLogWindow::OnQueryMore},
   };
-  static const struct {
-    UINT message;
-    Handler handler;
-  } kMessages[] = {
-      {WM_SIZE, &CSiegeLogWindow::OnSize},
+  static const PageMessage<CSiegeLogWindow> kMessages[] = {
       {WM_NOTIFY, &CSiegeLogWindow::OnNotify},
   };
-  static const struct {
-    uint16_t id;
-    CAnswerTable<CSiegeLogWindow>::Handler handler;
-  } kAnswers[] = {
+  static const PageAnswer<CSiegeLogWindow> kAnswers[] = {
       {kMsgSiegeLogAnswer, &CSiegeLogWindow::OnSiegeLogAnswer},
   };
-  static const struct {
-    int id;
-    uint8_t anchors;
-  } kLayout[] = {
+  static const PageAnchor kLayout[] = {
       {IDC_SIEGE_LIST, kAnchorAll},
   };
 
   if (!CreateModeless(IDD_SIEGELOG, parent, instance)) return false;
-  m_hList = GetItem(IDC_SIEGE_LIST);
   m_hShard = GetItem(IDC_SIEGE_SHARD);
   m_hFortress = GetItem(IDC_SIEGE_FORTRESS);
   m_hCategory = GetItem(IDC_SIEGE_CATEGORY);
   FillChoices();
 
-  for (const auto& c : kCommands) AddCommandHandler(c.id, c.code, c.handler);
-  for (const auto& m : kMessages) AddMessageHandler(m.message, m.handler);
-  for (const auto& a : kAnswers) m_answers.Set(a.id, a.handler);
-  for (const auto& l : kLayout) AddLayout(this, GetItem(l.id), l.anchors);
-  SetUpList();
+  Install({IDC_SIEGE_LIST, kListStyles, kCommands, kMessages, kLayout, kColumns}, kAnswers);
+  FillCategories();
 
   time_t now = time(nullptr);
   SetDateTimePickers(m_hWnd, IDC_SIEGE_BEGIN_DATE, IDC_SIEGE_BEGIN_TIME, now - kBeginDaysBack * 86400);
@@ -76,8 +56,6 @@ bool CSiegeLogWindow::Create(HINSTANCE instance, HWND parent) {
   EnableItem(IDC_SIEGE_QUERY_MORE, false);
   return true;
 }
-
-bool CSiegeLogWindow::Dispatch(CMsg* msg, CMassiveMsg* massive) { return m_answers.Dispatch(this, msg, massive); }
 
 void CSiegeLogWindow::FillChoices() {
   // Shards and fortresses sort in their boxes; each entry's item data travels with it.
@@ -89,20 +67,13 @@ void CSiegeLogWindow::FillChoices() {
   ComboSetCurSel(m_hFortress, 0);
 }
 
-void CSiegeLogWindow::SetUpList() {
-  ListView_SetExtendedListViewStyle(m_hList, LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT);
-  InsertColumns(m_hList, kColumns, std::size(kColumns));
+void CSiegeLogWindow::FillCategories() {
   int all = -1;
   for (const LogChoice& category : kSiegeLogCategories) {
     int at = ComboAdd(m_hCategory, category.data, "%s", category.text);
     if (category.data == kSiegeLogCategoryAll) all = at;
   }
   ComboSetCurSel(m_hCategory, all);
-}
-
-LRESULT CSiegeLogWindow::OnSize(WPARAM, LPARAM) {
-  ApplyLayout(this);
-  return 0;
 }
 
 LRESULT CSiegeLogWindow::OnNotify(WPARAM, LPARAM lParam) {
@@ -136,25 +107,13 @@ LRESULT CSiegeLogWindow::OnQueryMore(WPARAM, LPARAM) {
 
 void CSiegeLogWindow::OnSiegeLogAnswer(CMsg*, CMassiveMsg* massive) {
   SiegeLogAnswer answer = m_session.OnAnswer(massive);
-  ListRows(answer);
+  // Every row has item data 0: the row colour is 0.
+  AppendRows(ListRowsOf(answer.rows, SiegeLogRowCells));
   // A failed query leaves the list and the button as they were.
   if (!answer.failed) EnableItem(IDC_SIEGE_QUERY_MORE, answer.MoreRows());
 }
 
-void CSiegeLogWindow::ListRows(const SiegeLogAnswer& answer) {
-  // Server texts are cell contents, never formats; the row colour is 0.
-  for (const SiegeLogRow& row : answer.rows) {
-    SiegeLogCells cells = SiegeLogRowCells(row);
-    int at = AppendRow(m_hList, "", 0);
-    if (at < 0) break;
-    for (int column = 0; column < kCopyColumns; ++column) SetCellText(m_hList, at, column, "%s", cells[column].c_str());
-  }
-}
-
 LRESULT CSiegeLogWindow::OnCopyToClipboard(WPARAM, LPARAM) {
-  if (CopyListToClipboard(m_hList, kCopyColumns))
-    LogOutput(kLogResult, "log data copy to clipboard");
-  else
-    LogOutput(kLogRefusal, "clipboard is busy; log data not copied");
+  CopyListAndReport(kCopyColumns);
   return 0;
 }

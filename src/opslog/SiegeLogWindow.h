@@ -8,23 +8,19 @@
 #include "msg/MassiveMsg.h"
 #include "msg/Msg.h"
 #include "opslog/SiegeLogSession.h"
-#include "ui/AnswerTable.h"
-#include "ui/Win32Dialog.h"
+#include "ui/ListPage.h"
 
-class CSiegeLogWindow : public CWin32Dialog {
+class CSiegeLogWindow : public CListPage<CSiegeLogWindow> {
  public:
   ~CSiegeLogWindow() override;
 
   // Builds the page from its template as a child of the tab strip. Without reference
   // data the fortress list stays empty and the page is built all the same.
   bool Create(HINSTANCE instance, HWND parent);
-  // The page routing contract of the main window.
-  bool Dispatch(CMsg* msg, CMassiveMsg* massive);
 
   const SiegeLogSession& Session() const { return m_session; }
 
  private:
-  LRESULT OnSize(WPARAM wParam, LPARAM lParam);
   LRESULT OnNotify(WPARAM wParam, LPARAM lParam);
   LRESULT OnQuery(WPARAM wParam, LPARAM lParam);
   LRESULT OnQueryMore(WPARAM wParam, LPARAM lParam);
@@ -32,11 +28,8 @@ class CSiegeLogWindow : public CWin32Dialog {
   void OnSiegeLogAnswer(CMsg* msg, CMassiveMsg* massive);
 
   void FillChoices();
-  void SetUpList();
-  void ListRows(const SiegeLogAnswer& answer);
+  void FillCategories();
 
-  CAnswerTable<CSiegeLogWindow> m_answers;
-  HWND m_hList = nullptr;
   HWND m_hShard = nullptr;
   HWND m_hFortress = nullptr;
   HWND m_hCategory = nullptr;

@@ -1,7 +1,6 @@
 #include "ui/ComboBox.h"
 
 #include <cstdarg>
-#include <cstring>
 
 #include "base/Format.h"
 
@@ -28,19 +27,3 @@ void ComboSetCurSel(HWND combo, int index) { SendMessageA(combo, CB_SETCURSEL, s
 int ComboGetCurSel(HWND combo) { return static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0)); }
 
 void ComboReset(HWND combo) { SendMessageA(combo, CB_RESETCONTENT, 0, 0); }
-
-void ComboSelectUserName(HWND combo) {
-  static const char kPrefix[] = "User Name";
-  int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    // Entries come from ComboAdd and fit 260 characters; a longer one cannot match.
-    LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
-    if (length < 0 || length >= static_cast<LRESULT>(kCaptionChars)) continue;
-    char text[kCaptionChars] = "";
-    SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-    if (strncmp(text, kPrefix, sizeof kPrefix - 1) == 0) {
-      ComboSetCurSel(combo, i);
-      return;
-    }
-  }
-}

@@ -14,5 +14,3 @@ uint32_t ComboGetSelData(HWND combo);
 void ComboSetCurSel(HWND combo, int index);
 int ComboGetCurSel(HWND combo);
 void ComboReset(HWND combo);
-// Selects the first entry whose text begins with "User Name", if any.
-void ComboSelectUserName(HWND combo);

@@ -1,7 +1,5 @@
 #include "ui/Layout.h"
 
-#include "ui/WindowBase.h"
-
 namespace {
 
 // The page's client area in screen coordinates.
@@ -39,9 +37,9 @@ RECT LayoutPlace(const LayoutEntry& entry, int width, int height, const RECT& cu
   return rc;
 }
 
-void AddLayout(CWindowBase* page, HWND child, uint8_t flags) {
-  if (!page || !page->GetHwnd() || !child) return;
-  RECT pageRc = PageScreenRect(page->GetHwnd());
+void AddLayout(std::vector<LayoutEntry>* layouts, HWND page, HWND child, uint8_t flags) {
+  if (!page || !child) return;
+  RECT pageRc = PageScreenRect(page);
   RECT childRc;
   ::GetWindowRect(child, &childRc);
   float width = static_cast<float>(pageRc.right - pageRc.left);
@@ -55,18 +53,17 @@ void AddLayout(CWindowBase* page, HWND child, uint8_t flags) {
   if ((flags & kRightFraction) && width > 0) entry.right /= width;
   if ((flags & kTopFraction) && height > 0) entry.top /= height;
   if ((flags & kBottomFraction) && height > 0) entry.bottom /= height;
-  page->Layouts().push_back(entry);
+  layouts->push_back(entry);
 }
 
-void ApplyLayout(CWindowBase* page) {
-  if (!page || !page->GetHwnd()) return;
-  HWND hwnd = page->GetHwnd();
+void ApplyLayout(const std::vector<LayoutEntry>& layouts, HWND page) {
+  if (!page) return;
   RECT client;
-  ::GetClientRect(hwnd, &client);
-  for (const LayoutEntry& entry : page->Layouts()) {
+  ::GetClientRect(page, &client);
+  for (const LayoutEntry& entry : layouts) {
     RECT current;
     ::GetWindowRect(entry.child, &current);
-    MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&current), 2);
+    MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&current), 2);
     RECT rc = LayoutPlace(entry, client.right, client.bottom, current);
     MoveWindow(entry.child, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
   }

@@ -5,8 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
-
-class CWindowBase;
+#include <vector>
 
 enum LayoutFlags : uint8_t {
   kAnchorLeft = 0x01,
@@ -31,5 +30,8 @@ struct LayoutEntry {
 // child's present rectangle (client coordinates): only the anchored edges move.
 RECT LayoutPlace(const LayoutEntry& entry, int width, int height, const RECT& current);
 
-void AddLayout(CWindowBase* page, HWND child, uint8_t flags);
-void ApplyLayout(CWindowBase* page);
+// Records the child's present distances to the page's client edges at the end of the
+// list.
+void AddLayout(std::vector<LayoutEntry>* layouts, HWND page, HWND child, uint8_t flags);
+// Puts every child of the list back at its distances, in the order added, and repaints it.
+void ApplyLayout(const std::vector<LayoutEntry>& layouts, HWND page);

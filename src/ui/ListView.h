@@ -5,8 +5,8 @@
 #include <cstdint>
 
 #include "base/Format.h"
+#include "base/ListColumn.h"
 #include "base/Platform.h"
-#include "ui/ListColumn.h"
 
 // Left-aligned unless asked otherwise (number columns).
 void InsertColumn(HWND list, int column, int width, const char* caption, bool rightAligned = false);

@@ -5,7 +5,6 @@
 #include "base/Format.h"
 #include "ui/ComboBox.h"
 #include "ui/LanguageFont.h"
-#include "ui/WindowProc.h"
 
 namespace {
 

@@ -1,7 +1,8 @@
 #pragma once
-// A window handle tied to an object. Window messages reach member handlers through two
-// per-object tables: one keyed by message number, one for WM_COMMAND keyed by
-// (notification code << 16 | control id), which is exactly the WM_COMMAND wParam.
+// A window handle tied to an object, and the one window procedure that finds the object
+// of a window. Window messages reach member handlers through two per-object tables: one
+// keyed by message number, one for WM_COMMAND keyed by (notification code << 16 |
+// control id), which is exactly the WM_COMMAND wParam.
 #include <windows.h>
 
 #include <cstdint>
@@ -9,11 +10,7 @@
 #include <vector>
 
 #include "ui/Layout.h"
-
-class CWindowBase;
-
-// A handler takes the two message parameters and returns the message result.
-typedef LRESULT (CWindowBase::*WindowHandler)(WPARAM wParam, LPARAM lParam);
+#include "ui/WindowHandler.h"
 
 class CWindowBase {
  public:
@@ -86,3 +83,8 @@ class CWindowBase {
 
 // The module's own instance, for callers that do not have the console's record at hand.
 HINSTANCE ModuleInstance();
+
+// The one window procedure of every class and dialog of the module. Dialogs enter
+// through the DLGPROC-typed door, which differs only in what an unknown window gets.
+LRESULT CALLBACK FrameworkWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK FrameworkDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -7,7 +7,7 @@
 // after the last one: at unload the windows go first, then the maps.
 #include <windows.h>
 
-#include "ui/WindowBase.h"
+#include "ui/WindowHandler.h"
 
 void WindowMapTouch();
 CWindowBase* WindowMapFind(HWND hwnd);

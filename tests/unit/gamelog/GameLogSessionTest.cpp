@@ -30,7 +30,7 @@ class GameLogSessionTest : public ::testing::Test {
   }
   std::vector<uint32_t> ItemData(const GameLogAnswerSteps& steps) {
     std::vector<uint32_t> data;
-    for (const GameLogListRow& r : steps.rows) data.push_back(r.itemData);
+    for (const ListRow& r : steps.rows) data.push_back(r.itemData);
     return data;
   }
 

@@ -136,7 +136,7 @@ TEST(KDLogQuery, without_a_messenger_nothing_waits_for_an_answer) {
   Console().messenger = nullptr;
   KDLogSession s;
   s.Query(Input(kKDLogByUserName, "gm_rhea", 0));
-  EXPECT_FALSE(s.InFlight());
+  EXPECT_FALSE(s.Waiting());
   ASSERT_EQ(KDLogLines().size(), 1u);
   EXPECT_EQ(KDLogLines()[0].substr(0, 2), "2:");
 }
@@ -214,7 +214,7 @@ TEST(KDLogAnswer, cut_short_keeps_whole_records_and_frees_the_page) {
   s.Query(Input(kKDLogByUserName, "", 0));
   MassiveMsgBuilder b(0xB404);
   s.OnAnswer(KDLogAnswerMsg(b, bytes, 300));
-  EXPECT_FALSE(s.InFlight());
+  EXPECT_FALSE(s.Waiting());
   ASSERT_EQ(s.Records().size(), 2u);
   EXPECT_EQ(s.Records()[1].userName, "gm_orin");
   ASSERT_EQ(KDLogLines().size(), 1u);
@@ -223,7 +223,7 @@ TEST(KDLogAnswer, cut_short_keeps_whole_records_and_frees_the_page) {
   // An answer handed over without parts is treated the same way.
   s.Query(Input(kKDLogByUserName, "", 0));
   s.OnAnswer(nullptr);
-  EXPECT_FALSE(s.InFlight());
+  EXPECT_FALSE(s.Waiting());
   EXPECT_TRUE(s.Records().empty());
 }
 

@@ -9,12 +9,12 @@
 #include "SimDirectory.h"
 #include "common/LogCapture.h"
 #include "common/SampleRefData.h"
+#include "msg/AnswerTable.h"
 #include "msg/Console.h"
 #include "msg/MassiveMsgBuilder.h"
 #include "plugin/MainWindow.h"
 #include "plugin/PageRouter.h"
 #include "support/WinTest.h"
-#include "ui/AnswerTable.h"
 
 namespace {
 

@@ -10,7 +10,6 @@
 #include "support/WinTest.h"
 #include "ui/LanguageFont.h"
 #include "ui/WindowMap.h"
-#include "ui/WindowProc.h"
 
 namespace {
 

@@ -1,0 +1,41 @@
+#include "ui/ListPage.h"
+
+#include <commctrl.h>
+
+#include "base/LogOutput.h"
+#include "ui/Clipboard_win.h"
+#include "ui/Layout.h"
+#include "ui/ListView.h"
+
+void CListDialog::InstallList(int listId, DWORD listStyles, TableRows<PageAnchor> layout,
+                              TableRows<ListColumn> columns) {
+  m_hList = GetItem(listId);
+  ListView_SetExtendedListViewStyle(m_hList, listStyles);
+  for (const PageAnchor& anchor : layout) AddLayout(&m_layouts, m_hWnd, GetItem(anchor.id), anchor.flags);
+  InsertColumns(m_hList, columns.begin(), columns.size());
+}
+
+LRESULT CListDialog::OnSize(WPARAM, LPARAM) {
+  ApplyLayout(m_layouts, m_hWnd);
+  return 0;
+}
+
+void CListDialog::CopyListAndReport(int columns) { ReportCopy(CopyListToClipboard(m_hList, columns)); }
+
+void CListDialog::CopyTextAndReport(const std::string& text) { ReportCopy(CopyToClipboard(text.c_str())); }
+
+void CListDialog::ReportCopy(bool copied) {
+  if (copied)
+    LogOutput(kLogResult, "log data copy to clipboard");
+  else
+    LogOutput(kLogRefusal, "clipboard is busy; log data not copied");
+}
+
+void CListDialog::AppendRows(const std::vector<ListRow>& rows) {
+  for (const ListRow& row : rows) {
+    int at = AppendRow(m_hList, "", row.itemData);
+    if (at < 0) return;
+    for (size_t column = 0; column < row.cells.size(); ++column)
+      SetCellText(m_hList, at, static_cast<int>(column), "%s", row.cells[column].c_str());
+  }
+}
