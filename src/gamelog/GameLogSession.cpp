@@ -63,7 +63,7 @@ std::vector<ListRow> GameLogSession::RowsOf(const GameLogAnswer& answer) {
     // An abandoned line comes back with nine empty texts: its row stays empty.
     ItemEventCells cells = FormatItemEvent(record, m_refData);
     rows.push_back(ListRow{static_cast<uint32_t>(m_rowSerials.size()),
-                                  std::vector<std::string>(cells.begin(), cells.end())});
+                           std::vector<std::string>(cells.begin(), cells.end())});
   }
   return rows;
 }
