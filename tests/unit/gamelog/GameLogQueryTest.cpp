@@ -169,7 +169,7 @@ TEST(GameLogRequestReader, reads_back_what_the_page_writes_and_refuses_the_rest)
 TEST(GameLogKinds, tables_in_list_order) {
   auto texts = [](GameLogChoices choices) {
     std::string s;
-    for (const GameLogChoice& c : choices) s += std::string(c.text) + "=" + std::to_string(c.code) + ";";
+    for (const LogChoice& c : choices) s += std::string(c.text) + "=" + std::to_string(c.data) + ";";
     return s;
   };
   EXPECT_EQ(texts(GameLogKinds()), "Character=1;Item=2;Quest=3;Item by Serial=4;");
