@@ -41,6 +41,16 @@ std::string FormatString(size_t limit, const char* format, ...) {
   return out;
 }
 
+std::string FormatLine(const char* format, ...) {
+  // On the stack, so the text keeps only its own length, not the whole buffer.
+  char buf[kLineChars];
+  va_list args;
+  va_start(args, format);
+  size_t n = FormatBoundedV(buf, sizeof buf, format, args);
+  va_end(args);
+  return std::string(buf, n);
+}
+
 void CopyBounded(char* dst, size_t size, const char* src) {
   if (size == 0) return;
   size_t n = src ? strnlen(src, size - 1) : 0;

@@ -25,6 +25,9 @@ size_t AppendBounded(char* buf, size_t size, const char* format, ...) KV_PRINTF(
 // Formats into a string of at most limit - 1 characters.
 std::string FormatString(size_t limit, const char* format, ...) KV_PRINTF(2, 3);
 
+// Formats one line: a cell or log text, held in a line buffer and cut at its end.
+std::string FormatLine(const char* format, ...) KV_PRINTF(1, 2);
+
 // Copies a text of at most size - 1 characters; the target is always terminated.
 void CopyBounded(char* dst, size_t size, const char* src);
 

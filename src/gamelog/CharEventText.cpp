@@ -1,26 +1,14 @@
 #include "gamelog/CharEventText.h"
 
-#include <algorithm>
-#include <cstdarg>
 #include <iterator>
 
+#include "base/CodeTable.h"
 #include "base/Format.h"
 #include "gamelog/ConsoleOpText.h"
 #include "gamelog/ItemTextPieces.h"
 #include "refdata/KV_GameRefData.h"
 
 namespace {
-
-// Every cell text is built in a line buffer; a longer result is cut at its end.
-std::string Line(const char* format, ...) KV_PRINTF(1, 2);
-std::string Line(const char* format, ...) {
-  char buf[kLineChars];
-  va_list args;
-  va_start(args, format);
-  size_t n = FormatBoundedV(buf, sizeof buf, format, args);
-  va_end(args);
-  return std::string(buf, n);
-}
 
 // The record's numbers are unsigned on the wire; where the texts show them with "%d"
 // they read as signed 32-bit values.
@@ -60,21 +48,21 @@ const char* Or(const char* found, const char* fallback) { return found ? found :
 // --- account and character life
 
 void CharacterCreated(CharEvent& e) {
-  e.description = Line("JID: ^4%d^0, CharName: ^2%s^0, IP: ^4%s^0", AsInt(e.record.data1), e.text,
-                       IPText(e.record.data2).c_str());
+  e.description = FormatLine("JID: ^4%d^0, CharName: ^2%s^0, IP: ^4%s^0", AsInt(e.record.data1), e.text,
+                             IPText(e.record.data2).c_str());
 }
 
-void LoggedIn(CharEvent& e) { e.description = Line("IP: ^4%s^0", IPText(e.record.data2).c_str()); }
+void LoggedIn(CharEvent& e) { e.description = FormatLine("IP: ^4%s^0", IPText(e.record.data2).c_str()); }
 
 void LoginFailed(CharEvent& e) {
-  e.description = Line("JID: ^4%d^0, Char Slot: ^4%d^0, ErrorCode: ^2%d^0", AsInt(e.record.data1), e.lo, e.hi);
+  e.description = FormatLine("JID: ^4%d^0, Char Slot: ^4%d^0, ErrorCode: ^2%d^0", AsInt(e.record.data1), e.lo, e.hi);
 }
 
 void DeletionCanceled(CharEvent& e) {
-  e.description = Line("JID: ^4%d^0, IP: ^4%s^0", AsInt(e.record.data1), IPText(e.record.data2).c_str());
+  e.description = FormatLine("JID: ^4%d^0, IP: ^4%s^0", AsInt(e.record.data1), IPText(e.record.data2).c_str());
 }
 
-void EnterWorld(CharEvent& e) { e.description = Line("Gold: ^4%s^0", e.text); }
+void EnterWorld(CharEvent& e) { e.description = FormatLine("Gold: ^4%s^0", e.text); }
 
 // Teleport methods by data1 (and, for the reverse portal, data2); each is followed by
 // the remaining gold. Rows with data2 0 match any data2.
@@ -100,14 +88,14 @@ void Teleport(CharEvent& e) {
       break;
     }
   }
-  e.description = Line("%s[Remained Gold: ^4%s^0]", method, e.text);
+  e.description = FormatLine("%s[Remained Gold: ^4%s^0]", method, e.text);
 }
 
 void Resurrect(CharEvent& e) {
   switch (e.record.data1) {
     case 1: e.description = "At Died Position"; break;
     case 2: e.description = "At Town"; break;
-    case 3: e.description = Line("By ^2%s^0 Character", e.text); break;
+    case 3: e.description = FormatLine("By ^2%s^0 Character", e.text); break;
     default: e.description = "By Unknown Method (-_-;)"; break;
   }
 }
@@ -116,28 +104,28 @@ void Resurrect(CharEvent& e) {
 
 void LevelChanged(CharEvent& e) {
   e.name = e.record.data1 < e.record.data2 ? "Level Up" : "Level Down";
-  e.description = Line("From ^4%d^0 To ^4%d^0", AsInt(e.record.data1), AsInt(e.record.data2));
+  e.description = FormatLine("From ^4%d^0 To ^4%d^0", AsInt(e.record.data1), AsInt(e.record.data2));
 }
 
 void ExpChanged(CharEvent& e) {
   e.name = e.record.data1 < e.record.data2 ? "Exp %Increased" : "Exp %Decreased";
   std::pair<double, double> percent = ExpPercentPair(e.record.data1, e.record.data2);
-  e.description = Line("From %.2f %% To %.2f %%", percent.first, percent.second);
+  e.description = FormatLine("From %.2f %% To %.2f %%", percent.first, percent.second);
 }
 
 void SPToHP(CharEvent& e) {
-  e.description = Line("HP: ^4%d^0, Remained SP: ^4%d^0", AsInt(e.record.data1), AsInt(e.record.data2));
+  e.description = FormatLine("HP: ^4%d^0, Remained SP: ^4%d^0", AsInt(e.record.data1), AsInt(e.record.data2));
 }
 
 void SPToMP(CharEvent& e) {
-  e.description = Line("MP: ^4%d^0, Remained SP: ^4%d^0", AsInt(e.record.data1), AsInt(e.record.data2));
+  e.description = FormatLine("MP: ^4%d^0, Remained SP: ^4%d^0", AsInt(e.record.data1), AsInt(e.record.data2));
 }
 
 // --- skills and masteries
 
 void MasteryRaised(CharEvent& e) {
   const char* mastery = Or(MasteryName(e.ref, e.record.data1), "unknown mastery");
-  e.name = Line("Reinforce Skill Mastery[^2%s^0, Level: ^4%d^0]", mastery, AsInt(e.record.data2));
+  e.name = FormatLine("Reinforce Skill Mastery[^2%s^0, Level: ^4%d^0]", mastery, AsInt(e.record.data2));
   e.description = SPPairText(e.record.text);
 }
 
@@ -145,51 +133,52 @@ void SkillLearnt(CharEvent& e) {
   const RefSkill* from = e.ref.FindSkill(e.record.data1);
   const RefSkill* to = e.ref.FindSkill(e.record.data2);
   if (!from && !to) {
-    e.name = Line("Learn Skill[^2Unknown Skill:%d^0]", AsInt(e.record.data2));
+    e.name = FormatLine("Learn Skill[^2Unknown Skill:%d^0]", AsInt(e.record.data2));
   } else if (!from) {
-    e.name = Line("Learn Skill[^2%s^0]-Level^4%d^0", SkillName(e.ref, *to), to->level);
+    e.name = FormatLine("Learn Skill[^2%s^0]-Level^4%d^0", SkillName(e.ref, *to), to->level);
   } else if (!to) {
-    e.name = Line("Reinforce Skill[^2%s^0(Level - ^4%d^0) ==> ^2Unknown Skill:%d^0]", SkillName(e.ref, *from),
-                  from->level, AsInt(e.record.data2));
+    e.name = FormatLine("Reinforce Skill[^2%s^0(Level - ^4%d^0) ==> ^2Unknown Skill:%d^0]", SkillName(e.ref, *from),
+                        from->level, AsInt(e.record.data2));
   } else {
-    e.name = Line("Reinforce Skill[^2%s^0(Level - ^4%d^0) ==> ^2%s^0(Level - ^4%d^0)]", SkillName(e.ref, *from),
-                  from->level, SkillName(e.ref, *to), to->level);
+    e.name = FormatLine("Reinforce Skill[^2%s^0(Level - ^4%d^0) ==> ^2%s^0(Level - ^4%d^0)]", SkillName(e.ref, *from),
+                        from->level, SkillName(e.ref, *to), to->level);
   }
   e.description = SPPairText(e.record.text);
 }
 
 void SkillWithdrawn(CharEvent& e) {
   if (const RefSkill* skill = e.ref.FindSkill(e.record.data1))
-    e.name = Line("Withdraw Skill : [^2%s^0], TO %dLvl", SkillName(e.ref, *skill), AsInt(e.record.data2));
+    e.name = FormatLine("Withdraw Skill : [^2%s^0], TO %dLvl", SkillName(e.ref, *skill), AsInt(e.record.data2));
   else
-    e.name = Line("Withdraw Skill : Unknown Skill[^2%d^0], TO %dLvl", AsInt(e.record.data1), AsInt(e.record.data2));
+    e.name =
+        FormatLine("Withdraw Skill : Unknown Skill[^2%d^0], TO %dLvl", AsInt(e.record.data1), AsInt(e.record.data2));
 }
 
 void MasteryWithdrawn(CharEvent& e) {
   if (const char* mastery = MasteryName(e.ref, e.record.data1))
-    e.name = Line("Withdraw Skill Mastery : [^2%s^0], From ^4%d^0Lvl To ^4%d^0Lvl", mastery, e.lo, e.hi);
+    e.name = FormatLine("Withdraw Skill Mastery : [^2%s^0], From ^4%d^0Lvl To ^4%d^0Lvl", mastery, e.lo, e.hi);
   else
-    e.name = Line("Withdraw Skill Mastery : Unknown Mastery[^4%d^0], From ^4%d^0Lvl To ^4%d^0Lvl",
-                  AsInt(e.record.data1), e.lo, e.hi);
+    e.name = FormatLine("Withdraw Skill Mastery : Unknown Mastery[^4%d^0], From ^4%d^0Lvl To ^4%d^0Lvl",
+                        AsInt(e.record.data1), e.lo, e.hi);
 }
 
 // --- guilds
 
-void ErrorCode(CharEvent& e) { e.description = Line("ErrorCode: ^2%d^0", AsInt(e.record.data1)); }
+void ErrorCode(CharEvent& e) { e.description = FormatLine("ErrorCode: ^2%d^0", AsInt(e.record.data1)); }
 
 void GuildDismissed(CharEvent& e) { e.name = e.record.data1 != 0 ? "Tried To Dissmiss Guild" : "Guild was Dismissed"; }
 
 void GuildLevelUp(CharEvent& e) {
-  e.name = Line("Guild[%u: %s] was level up to %d", e.record.data1, e.text, AsInt(e.record.data2));
+  e.name = FormatLine("Guild[%u: %s] was level up to %d", e.record.data1, e.text, AsInt(e.record.data2));
 }
 
 void GuildInvitation(CharEvent& e) {
-  e.name = *e.text ? Line("Guild Member Invitation [^2%s^0]", e.text) : "Guild Member Invitation";
+  e.name = *e.text ? FormatLine("Guild Member Invitation [^2%s^0]", e.text) : "Guild Member Invitation";
 }
 
 void GuildJoined(CharEvent& e) {
   if (!*e.text) e.description = "Unknown..";
-  e.name = Line("Join [^2%s^0] Guild", e.description.c_str());
+  e.name = FormatLine("Join [^2%s^0] Guild", e.description.c_str());
 }
 
 void GuildPurge(CharEvent& e) {
@@ -198,81 +187,85 @@ void GuildPurge(CharEvent& e) {
     return;
   }
   if (!*e.text) e.description = "Unknown..";
-  e.name = Line("Purge Guild Member: ^2%s^0", e.description.c_str());
+  e.name = FormatLine("Purge Guild Member: ^2%s^0", e.description.c_str());
 }
 
-void GuildWarBegun(CharEvent& e) { e.description = Line("^2%s^0", e.text); }
+void GuildWarBegun(CharEvent& e) { e.description = FormatLine("^2%s^0", e.text); }
 
-void GuildWarSurrender(CharEvent& e) { e.description = Line("Surrendered GuildID[%d]", AsInt(e.record.data1)); }
+void GuildWarSurrender(CharEvent& e) { e.description = FormatLine("Surrendered GuildID[%d]", AsInt(e.record.data1)); }
 
-void GuildWarEnded(CharEvent& e) { e.description = Line("GuildWarlD[%d] ^2%s^0", AsInt(e.record.data1), e.text); }
+void GuildWarEnded(CharEvent& e) { e.description = FormatLine("GuildWarlD[%d] ^2%s^0", AsInt(e.record.data1), e.text); }
 
-void GuildChestOccupied(CharEvent& e) { e.name = Line("Guild [%u: %s] Chest was occupied", e.record.data1, e.text); }
+void GuildChestOccupied(CharEvent& e) {
+  e.name = FormatLine("Guild [%u: %s] Chest was occupied", e.record.data1, e.text);
+}
 
-void GuildChestReleased(CharEvent& e) { e.name = Line("Guild [%u: %s] Chest was released", e.record.data1, e.text); }
+void GuildChestReleased(CharEvent& e) {
+  e.name = FormatLine("Guild [%u: %s] Chest was released", e.record.data1, e.text);
+}
 
 void GuildRecall(CharEvent& e) { e.description = e.record.data1 != 0 ? "^2callee^0" : "^2caller^0"; }
 
 void MercenaryAbility(CharEvent& e) {
-  e.description = Line("^2%s^0 ==> ^2%s^0", MercenaryFlagsText(static_cast<uint8_t>(e.record.data1)).c_str(),
-                       MercenaryFlagsText(static_cast<uint8_t>(e.record.data2)).c_str());
+  e.description = FormatLine("^2%s^0 ==> ^2%s^0", MercenaryFlagsText(static_cast<uint8_t>(e.record.data1)).c_str(),
+                             MercenaryFlagsText(static_cast<uint8_t>(e.record.data2)).c_str());
 }
 
-void MasterDelegation(CharEvent& e) { e.description = Line("^1%s", e.text); }
+void MasterDelegation(CharEvent& e) { e.description = FormatLine("^1%s", e.text); }
 
 // --- trade, robber and hunter jobs
 
 void TrijobLevel(CharEvent& e) {
   const char* job = TrijobName(static_cast<uint8_t>(e.record.data1));
-  e.name = e.lo < e.hi ? Line("^2%s^0 Level Up", job) : Line("^2%s^0 Level Down", job);
-  e.description = Line("From ^4%d^0 To^4%d^0", e.lo, e.hi);
+  e.name = e.lo < e.hi ? FormatLine("^2%s^0 Level Up", job) : FormatLine("^2%s^0 Level Down", job);
+  e.description = FormatLine("From ^4%d^0 To^4%d^0", e.lo, e.hi);
 }
 
 void TrijobExp(CharEvent& e) {
   const char* job = TrijobName(static_cast<uint8_t>(e.record.data1));
-  e.name = e.lo < e.hi ? Line("^2%s^0 Exp %% Increased", job) : Line("^2%s^0 Exp %% Decreased", job);
+  e.name = e.lo < e.hi ? FormatLine("^2%s^0 Exp %% Increased", job) : FormatLine("^2%s^0 Exp %% Decreased", job);
   // Doubled on purpose: the row has always shown "%%" after each number.
-  e.description = Line("From ^4%d^0 %%%% To ^4%d^0 %%%%", e.lo, e.hi);
+  e.description = FormatLine("From ^4%d^0 %%%% To ^4%d^0 %%%%", e.lo, e.hi);
 }
 
 // --- pets
 
 void PetDestroyed(CharEvent& e) {
   const RefObjChar* pet = e.ref.FindChar(e.record.data1);
-  e.name = Line("PET [^2%s^0] Destroyed Forcibly", pet ? e.ref.GetText(pet->nameKey) : "Unknown COS");
-  if (pet && IsCargoPet(pet->typeWord)) e.description = Line("Loss in gold: ^4%d^0 Golds", AsInt(e.record.data2));
+  e.name = FormatLine("PET [^2%s^0] Destroyed Forcibly", pet ? e.ref.GetText(pet->nameKey) : "Unknown COS");
+  if (pet && IsCargoPet(pet->typeWord)) e.description = FormatLine("Loss in gold: ^4%d^0 Golds", AsInt(e.record.data2));
 }
 
 void PetKilled(CharEvent& e) {
-  e.name = Line("PET[^2%s^0] Killed By Other Character", Or(PetName(e.ref, e.record.data2), "Unknown COS"));
+  e.name = FormatLine("PET[^2%s^0] Killed By Other Character", Or(PetName(e.ref, e.record.data2), "Unknown COS"));
 }
 
 void PetCreated(CharEvent& e) {
   if (const RefObjChar* pet = e.ref.FindChar(e.record.data1))
-    e.name = Line("Create PET TYPE[^2%s^0]", pet->codeName);
+    e.name = FormatLine("Create PET TYPE[^2%s^0]", pet->codeName);
   else
-    e.name = Line("Create PET TYPE[^2%d^0]", AsInt(e.record.data1));
+    e.name = FormatLine("Create PET TYPE[^2%d^0]", AsInt(e.record.data1));
 }
 
 void PetActivated(CharEvent& e) {
   if (const RefObjChar* pet = e.ref.FindChar(e.record.data1))
-    e.name = Line("PET activated [%s] codename[^2%s^0]", e.text, pet->codeName);
+    e.name = FormatLine("PET activated [%s] codename[^2%s^0]", e.text, pet->codeName);
   else
-    e.name = Line("PET activated [%s] codename[^2%d^0]", e.text, AsInt(e.record.data1));
+    e.name = FormatLine("PET activated [%s] codename[^2%d^0]", e.text, AsInt(e.record.data1));
 }
 
 void PetDeactivated(CharEvent& e) {
   if (const RefObjChar* pet = e.ref.FindChar(e.record.data1))
-    e.name = Line("PET deactivated [%s] codename[^2%s^0]", e.text, pet->codeName);
+    e.name = FormatLine("PET deactivated [%s] codename[^2%s^0]", e.text, pet->codeName);
   else
-    e.name = Line("PET deactivated [%s] codename[^2%d^0]", e.text, AsInt(e.record.data1));
+    e.name = FormatLine("PET deactivated [%s] codename[^2%d^0]", e.text, AsInt(e.record.data1));
 }
 
 void PetExp(CharEvent& e) {
-  e.name = Line("PET exp changed [^2%d^0 -> ^2%d^0]", AsInt(e.record.data1), AsInt(e.record.data2));
+  e.name = FormatLine("PET exp changed [^2%d^0 -> ^2%d^0]", AsInt(e.record.data1), AsInt(e.record.data2));
 }
 
-void PetRevived(CharEvent& e) { e.name = Line("Pet Revived NAME:[^2%s^0]", e.text); }
+void PetRevived(CharEvent& e) { e.name = FormatLine("Pet Revived NAME:[^2%s^0]", e.text); }
 
 // --- experience save-up and buffs
 
@@ -308,36 +301,36 @@ void ConsoleEdit(CharEvent& e) {
   e.name = "KDC";
   ConsoleOpDescription(e.record, &e.description);
   // The position field holds the operation keyword; the operation's title replaces it.
-  e.position = Line("%s", ConsoleOpTitle(e.record.position).c_str());
+  e.position = FormatLine("%s", ConsoleOpTitle(e.record.position).c_str());
 }
 
 // --- quests
 
 void QuestStarted(CharEvent& e) {
-  e.name = Line("^4%d^0[^2%s^0] Started", AsInt(e.record.data1), QuestName(e.ref, e.record.data1).c_str());
+  e.name = FormatLine("^4%d^0[^2%s^0] Started", AsInt(e.record.data1), QuestName(e.ref, e.record.data1).c_str());
 }
 
 void QuestCompleted(CharEvent& e) {
-  e.name = Line("^4%d^0[^2%s^0] Completed, Completed Count : ^4%d^0", AsInt(e.record.data1),
-                QuestName(e.ref, e.record.data1).c_str(), AsInt(e.record.data2));
+  e.name = FormatLine("^4%d^0[^2%s^0] Completed, Completed Count : ^4%d^0", AsInt(e.record.data1),
+                      QuestName(e.ref, e.record.data1).c_str(), AsInt(e.record.data2));
 }
 
 void QuestAborted(CharEvent& e) {
-  e.name = Line("^4%d^0[^2%s^0] Aborted", AsInt(e.record.data1), QuestName(e.ref, e.record.data1).c_str());
+  e.name = FormatLine("^4%d^0[^2%s^0] Aborted", AsInt(e.record.data1), QuestName(e.ref, e.record.data1).c_str());
 }
 
 void QuestStep(CharEvent& e) {
-  e.name = Line("^4%d^0[^2%s^0] Step Changed, Step = ^4%d^0", AsInt(e.record.data1),
-                QuestName(e.ref, e.record.data1).c_str(), AsInt(e.record.data2));
+  e.name = FormatLine("^4%d^0[^2%s^0] Step Changed, Step = ^4%d^0", AsInt(e.record.data1),
+                      QuestName(e.ref, e.record.data1).c_str(), AsInt(e.record.data2));
 }
 
 void QuestReward(CharEvent& e) {
-  e.name = Line("^4%d^0[^2%s^0] Reward", AsInt(e.record.data1), QuestName(e.ref, e.record.data1).c_str());
+  e.name = FormatLine("^4%d^0[^2%s^0] Reward", AsInt(e.record.data1), QuestName(e.ref, e.record.data1).c_str());
 }
 
 // --- sieges and event skill points
 
-void CollectTax(CharEvent& e) { e.name = Line("Collect Tax:[^2%s^0]", e.text); }
+void CollectTax(CharEvent& e) { e.name = FormatLine("Collect Tax:[^2%s^0]", e.text); }
 
 void HiredSiegeNpc(CharEvent& e) {
   uint8_t bits = static_cast<uint8_t>(e.record.data1);
@@ -348,20 +341,22 @@ void HiredSiegeNpc(CharEvent& e) {
 }
 
 void EventSkillExp(CharEvent& e) {
-  e.name = Line("Event Skill Exp [^2%d^0]", e.record.eventId);
-  e.description =
-      Line("Give Skill Exp: [^2%d^0],  Remain Skill Point [^2%d^0]", AsInt(e.record.data1), AsInt(e.record.data2));
+  e.name = FormatLine("Event Skill Exp [^2%d^0]", e.record.eventId);
+  e.description = FormatLine("Give Skill Exp: [^2%d^0],  Remain Skill Point [^2%d^0]", AsInt(e.record.data1),
+                             AsInt(e.record.data2));
 }
 
 typedef void (*CharEventRule)(CharEvent& e);
 
-// Sorted by event identifier. The name is set first (when given); the rule then sets
-// what depends on the record. Without a rule the description keeps the record's text.
-const struct CharEventRow {
-  uint8_t id;
+// The name is set first (when given); the rule then sets what depends on the record.
+// Without a rule the description keeps the record's text.
+struct CharEventRow {
+  uint8_t code;  // the event identifier
   const char* name;
   CharEventRule rule;
-} kCharEvents[] = {
+};
+
+constexpr CharEventRow kCharEvents[] = {
     {1, "Character Created!", CharacterCreated},
     {2, "Character Deleted(Temp)", CharacterCreated},
     {3, "Character Deleted(Permanently)", nullptr},
@@ -458,13 +453,7 @@ const struct CharEventRow {
     {237, "SiegeFortressReward:[^2Used^0]", nullptr},
     {240, nullptr, EventSkillExp},
 };
-
-const CharEventRow* FindCharEvent(uint8_t id) {
-  const CharEventRow* end = std::end(kCharEvents);
-  const CharEventRow* row = std::lower_bound(std::begin(kCharEvents), end, id,
-                                             [](const CharEventRow& r, uint8_t key) { return r.id < key; });
-  return row != end && row->id == id ? row : nullptr;
-}
+static_assert(CodesAscend(kCharEvents), "event rows sorted by identifier, each once");
 
 }  // namespace
 
@@ -478,8 +467,8 @@ const char* TrijobName(uint8_t job) {
 }
 
 std::string IPText(uint32_t a) {
-  return Line("^4%d^0.^4%d^0.^4%d^0.^4%d^0", static_cast<int>(a & 0xFF), static_cast<int>((a >> 8) & 0xFF),
-              static_cast<int>((a >> 16) & 0xFF), static_cast<int>(a >> 24));
+  return FormatLine("^4%d^0.^4%d^0.^4%d^0.^4%d^0", static_cast<int>(a & 0xFF), static_cast<int>((a >> 8) & 0xFF),
+                    static_cast<int>((a >> 16) & 0xFF), static_cast<int>(a >> 24));
 }
 
 std::string MercenaryFlagsText(uint8_t flags) {
@@ -498,7 +487,7 @@ std::string MercenaryFlagsText(uint8_t flags) {
 
 std::string SPPairText(const std::string& text) {
   TextSplit sp = SplitAtFirst(text, ',');
-  return Line("Used SP: ^4%s^0 (Remained SP: ^4%s^0)", sp.before.c_str(), sp.after.c_str());
+  return FormatLine("Used SP: ^4%s^0 (Remained SP: ^4%s^0)", sp.before.c_str(), sp.after.c_str());
 }
 
 std::pair<double, double> ExpPercentPair(uint32_t d1, uint32_t d2) {
@@ -507,10 +496,10 @@ std::pair<double, double> ExpPercentPair(uint32_t d1, uint32_t d2) {
 }
 
 CharEventCells FormatCharEvent(const GameLogCharRecord& record, const CGameRefData& ref) {
-  const std::string text = Line("%s", record.text.c_str());
+  const std::string text = FormatLine("%s", record.text.c_str());
   CharEventCells cells;
   cells[kCharEventDescription] = text;
-  cells[kCharEventPosition] = Line("%s", record.position.c_str());
+  cells[kCharEventPosition] = FormatLine("%s", record.position.c_str());
   cells[kCharEventTime] = GameLogTimeText(record.time);
 
   CharEvent e{record,
@@ -521,11 +510,11 @@ CharEventCells FormatCharEvent(const GameLogCharRecord& record, const CGameRefDa
               cells[kCharEventName],
               cells[kCharEventDescription],
               cells[kCharEventPosition]};
-  if (const CharEventRow* row = FindCharEvent(record.eventId)) {
+  if (const CharEventRow* row = FindCodeRow(kCharEvents, record.eventId)) {
     if (row->name) e.name = row->name;
     if (row->rule) row->rule(e);
   } else {
-    e.name = Line("Unknown Event Log [^2%d^0]", record.eventId);
+    e.name = FormatLine("Unknown Event Log [^2%d^0]", record.eventId);
   }
   if (cells[kCharEventPosition].empty()) cells[kCharEventPosition] = "^3###^0";
   return cells;

@@ -1,26 +1,23 @@
 #include "gamelog/GameLogAnswer.h"
 
+#include "base/CodeTable.h"
 #include "base/LogOutput.h"
 #include "gamelog/GameLogKinds.h"
 #include "msg/MsgIds.h"
 
 namespace {
 
-struct ErrorText {
-  uint8_t code;
-  const char* text;
+constexpr LogChoice kErrorTexts[] = {
+    {"query error : ^2unknown", 2},
+    {"query error : ^2invalid operation", 3},
+    {"query error : ^2cannot find target", 4},
+    {"query error : ^2invalid req msg", 5},
+    {"query error : ^2cannot find character", 6},
+    {"query error : ^2db query failed", 7},
+    {"query error : ^2invalid session id", 8},
+    {"query error : ^2invalid overlap id", 9},
 };
-
-const ErrorText kErrorTexts[] = {
-    {2, "query error : ^2unknown"},
-    {3, "query error : ^2invalid operation"},
-    {4, "query error : ^2cannot find target"},
-    {5, "query error : ^2invalid req msg"},
-    {6, "query error : ^2cannot find character"},
-    {7, "query error : ^2db query failed"},
-    {8, "query error : ^2invalid session id"},
-    {9, "query error : ^2invalid overlap id"},
-};
+static_assert(CodesAscend(kErrorTexts), "error texts sorted by code, each once");
 
 void ReadRows(CMassiveMsg* massive, GameLogAnswer* answer) {
   for (uint16_t i = 0; i < answer->rowCount; ++i) {
@@ -71,10 +68,8 @@ GameLogAnswer ReadGameLogAnswer(CMassiveMsg* massive) {
 }
 
 const char* GameLogErrorText(uint8_t errorCode) {
-  for (const ErrorText& e : kErrorTexts) {
-    if (e.code == errorCode) return e.text;
-  }
-  return nullptr;
+  const LogChoice* error = FindCodeRow(kErrorTexts, errorCode);
+  return error ? error->text : nullptr;
 }
 
 void ReportGameLogFailure(const GameLogAnswer& answer) {

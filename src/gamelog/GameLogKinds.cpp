@@ -3,7 +3,7 @@
 namespace {
 
 template <size_t N>
-GameLogChoices ChoicesOf(const GameLogChoice (&table)[N]) {
+GameLogChoices ChoicesOf(const LogChoice (&table)[N]) {
   return {table, N};
 }
 template <size_t N>
@@ -11,27 +11,27 @@ GameLogColumns ColumnsOf(const ListColumn (&table)[N]) {
   return {table, N};
 }
 
-const GameLogChoice kKinds[] = {
-    {kGameLogKindChar, "Character"},
-    {kGameLogKindItem, "Item"},
-    {kGameLogKindQuest, "Quest"},
-    {kGameLogKindSerial, "Item by Serial"},
+const LogChoice kKinds[] = {
+    {"Character", kGameLogKindChar},
+    {"Item", kGameLogKindItem},
+    {"Quest", kGameLogKindQuest},
+    {"Item by Serial", kGameLogKindSerial},
 };
 
-const GameLogChoice kCharOptions[] = {
-    {0, "Create_n_Delete"}, {1, "Login_n_Out"},   {2, "Dead_or_Alive"},     {3, "Level_or_EXP"},
-    {4, "State Change"},    {6, "Triangle JOB"},  {7, "Guild"},             {8, "Skill"},
-    {13, "TrainingCamp"},   {14, "SiegeFortress"}, {9, "KDC Operation"},    {18, "Event Skill Point"},
-    {255, "All"},
+const LogChoice kCharOptions[] = {
+    {"Create_n_Delete", 0}, {"Login_n_Out", 1},    {"Dead_or_Alive", 2}, {"Level_or_EXP", 3},
+    {"State Change", 4},    {"Triangle JOB", 6},   {"Guild", 7},         {"Skill", 8},
+    {"TrainingCamp", 13},   {"SiegeFortress", 14}, {"KDC Operation", 9}, {"Event Skill Point", 18},
+    {"All", 255},
 };
 
-const GameLogChoice kItemOptions[] = {
-    {0, "Inventory"},          {23, "Avatar Inventory"},   {1, "Drop_n_Pick"},       {2, "Shop"},
-    {3, "FleaMarket"},         {13, "FleaMarket Network"}, {4, "Exchange"},          {5, "Gold"},
-    {6, "Chest"},              {7, "Cos"},                 {8, "Alchemy"},           {9, "Premium Exp"},
-    {16, "Query By Codename"}, {17, "KDC Operation"},      {12, "Guild Chest"},      {18, "Gacha"},
-    {19, "CompositeItem"},     {20, "RestoredSoldItem"},   {24, "ParamKeeperItem"},  {25, "AvatarSpecialItem"},
-    {26, "Socket"},            {255, "All"},
+const LogChoice kItemOptions[] = {
+    {"Inventory", 0},          {"Avatar Inventory", 23},   {"Drop_n_Pick", 1},      {"Shop", 2},
+    {"FleaMarket", 3},         {"FleaMarket Network", 13}, {"Exchange", 4},         {"Gold", 5},
+    {"Chest", 6},              {"Cos", 7},                 {"Alchemy", 8},          {"Premium Exp", 9},
+    {"Query By Codename", 16}, {"KDC Operation", 17},      {"Guild Chest", 12},     {"Gacha", 18},
+    {"CompositeItem", 19},     {"RestoredSoldItem", 20},   {"ParamKeeperItem", 24}, {"AvatarSpecialItem", 25},
+    {"Socket", 26},            {"All", 255},
 };
 
 const ListColumn kCharColumns[] = {

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "base/CodeTable.h"
 #include "base/ListColumn.h"
 
 enum GameLogKind : uint8_t {
@@ -22,16 +23,11 @@ enum : uint8_t {
   kItemOptionConsoleOp = 17,    // kind 2 "KDC Operation"
 };
 
-struct GameLogChoice {
-  uint8_t code;
-  const char* text;
-};
-
 struct GameLogChoices {
-  const GameLogChoice* entries;
+  const LogChoice* entries;
   size_t count;
-  const GameLogChoice* begin() const { return entries; }
-  const GameLogChoice* end() const { return entries + count; }
+  const LogChoice* begin() const { return entries; }
+  const LogChoice* end() const { return entries + count; }
 };
 
 // The four kinds, in list order.

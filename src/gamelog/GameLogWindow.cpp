@@ -87,7 +87,7 @@ void CGameLogWindow::ClearGameLog() {
 }
 
 void CGameLogWindow::FillCategories() {
-  for (const GameLogChoice& kind : GameLogKinds()) ComboAdd(m_hCategory, kind.code, "%s", kind.text);
+  for (const LogChoice& kind : GameLogKinds()) ComboAdd(m_hCategory, kind.data, "%s", kind.text);
 }
 
 void CGameLogWindow::FillShards() {
@@ -120,7 +120,7 @@ LRESULT CGameLogWindow::OnCategoryChanged(WPARAM, LPARAM) {
   uint8_t kind = static_cast<uint8_t>(ComboGetSelData(m_hCategory));
   if (kind != kGameLogKindChar && kind != kGameLogKindItem && kind != kGameLogKindQuest) return 0;
   ::ComboReset(m_hOption);
-  for (const GameLogChoice& option : GameLogOptionsOf(kind)) ComboAdd(m_hOption, option.code, "%s", option.text);
+  for (const LogChoice& option : GameLogOptionsOf(kind)) ComboAdd(m_hOption, option.data, "%s", option.text);
   // Selecting the first option here is no option change: the code name edit stays.
   if (kind != kGameLogKindQuest) ComboSetCurSel(m_hOption, 0);
   EnableItem(IDC_GAMELOG_QUERY_OPTION, kind != kGameLogKindQuest);

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "base/CodeTable.h"
 #include "base/Format.h"
 #include "base/LogOutput.h"
 #include "gamelog/ConsoleOpText.h"
@@ -82,7 +83,7 @@ const StatKind kStatKinds[] = {
 // The name at the index, or "Unknown <table>(index)" past the table's end.
 std::string NameAt(const char* const* names, size_t count, unsigned index, const char* table) {
   if (index < count) return names[index];
-  return FormatString(kLineChars, "Unknown %s(%u)", table, index);
+  return FormatLine("Unknown %s(%u)", table, index);
 }
 
 bool IsPairStat(const std::string& name) {
@@ -98,12 +99,11 @@ int Hi16(uint32_t value) { return Signed16(value >> 16); }
 unsigned Byte(uint32_t value, int n) { return (value >> (8 * n)) & 0xFF; }
 
 std::string ChangeText(const std::string& name, int before, int after, const std::string& text) {
-  return FormatString(kLineChars, "^2%s^0 : ^8+%d ==> +%d^0, ^1ItemMagicOpt : %s", name.c_str(), before, after,
-                      text.c_str());
+  return FormatLine("^2%s^0 : ^8+%d ==> +%d^0, ^1ItemMagicOpt : %s", name.c_str(), before, after, text.c_str());
 }
 
 std::string VarianceStatName(const RefObjItem* item, unsigned index) {
-  if (!item) return FormatString(kLineChars, "Unregistered Item Stat(%u)", index);
+  if (!item) return FormatLine("Unregistered Item Stat(%u)", index);
   return ItemStatName(item->typeWord, index);
 }
 
@@ -125,13 +125,39 @@ bool VarianceChange(const GameLogItemRecord& r, const RefObjItem* item, std::str
   uint32_t before = static_cast<uint32_t>(ReadDecimal(r.text.substr(first + 1, second - first - 1)));
   uint32_t after = static_cast<uint32_t>(ReadDecimal(r.text.c_str() + second + 1));
   if (IsPairStat(name)) {
-    *description = FormatString(kLineChars, "^2%s^0 : ^8+%d ~ +%d ==> +%d ~ +%d^0, ^1ItemMagicOpt : %s", name.c_str(),
-                                Lo16(before), Hi16(before), Lo16(after), Hi16(after), r.text.c_str());
+    *description = FormatLine("^2%s^0 : ^8+%d ~ +%d ==> +%d ~ +%d^0, ^1ItemMagicOpt : %s", name.c_str(), Lo16(before),
+                              Hi16(before), Lo16(after), Hi16(after), r.text.c_str());
   } else {
     *description = ChangeText(name, static_cast<int32_t>(before), static_cast<int32_t>(after), r.text);
   }
   return true;
 }
+
+bool Reinforcement(const GameLogItemRecord& r, const RefObjItem*, std::string* description) {
+  *description = FormatLine("^8+%d ==> +%d^0, ^1ItemMagicOpt : %s", Lo16(r.data), Hi16(r.data), r.text.c_str());
+  return true;
+}
+
+bool MagicChange(const GameLogItemRecord& r, const RefObjItem*, std::string* description) {
+  *description = ChangeText(MagicAttrName(Byte(r.data, 2)), Byte(r.data, 1), Byte(r.data, 0), r.text);
+  return true;
+}
+
+bool AvatarChange(const GameLogItemRecord& r, const RefObjItem*, std::string* description) {
+  *description = ChangeText(AvatarMagicAttrName(Byte(r.data, 2)), Byte(r.data, 1), Byte(r.data, 0), r.text);
+  return true;
+}
+
+struct AttrChangeRow {
+  uint8_t code;  // the item operation
+  bool (*rule)(const GameLogItemRecord&, const RefObjItem*, std::string* description);
+};
+
+constexpr AttrChangeRow kAttrChanges[] = {
+    {90, Reinforcement},   {130, MagicChange},    {132, MagicChange},
+    {133, VarianceChange}, {135, VarianceChange}, {148, AvatarChange},
+};
+static_assert(CodesAscend(kAttrChanges), "attribute rows sorted by operation, each once");
 
 }  // namespace
 
@@ -141,10 +167,10 @@ std::string FormatItemName(const GameLogItemRecord& r, const CGameRefData& ref) 
   int id = static_cast<int32_t>(r.refItemId);
   if (!item) {
     LogOutput(kLogDataError, "Log for Unregistered Item (ItemID: %d)!", id);
-    return FormatString(kLineChars, "^2??? Unknown Item RefID[%d]^0", id);
+    return FormatLine("^2??? Unknown Item RefID[%d]^0", id);
   }
-  std::string name = FormatString(kLineChars, "^2%s^0[^4%s^0]", ref.GetText(item->nameKey), item->codeName);
-  if (IsRare(*item)) name = FormatString(kLineChars, "%s^2(RARE)^0", name.c_str());
+  std::string name = FormatLine("^2%s^0[^4%s^0]", ref.GetText(item->nameKey), item->codeName);
+  if (IsRare(*item)) name = FormatLine("%s^2(RARE)^0", name.c_str());
   return name;
 }
 
@@ -164,28 +190,13 @@ std::string ItemStatName(uint16_t typeWord, unsigned index) {
 }
 
 bool FormatAttrChange(const GameLogItemRecord& r, const RefObjItem* item, std::string* description) {
-  switch (r.operation) {
-    case 90:
-      *description = FormatString(kLineChars, "^8+%d ==> +%d^0, ^1ItemMagicOpt : %s", Lo16(r.data), Hi16(r.data),
-                                  r.text.c_str());
-      return true;
-    case 130:
-    case 132:
-      *description = ChangeText(MagicAttrName(Byte(r.data, 2)), Byte(r.data, 1), Byte(r.data, 0), r.text);
-      return true;
-    case 148:
-      *description = ChangeText(AvatarMagicAttrName(Byte(r.data, 2)), Byte(r.data, 1), Byte(r.data, 0), r.text);
-      return true;
-    case 133:
-    case 135:
-      return VarianceChange(r, item, description);
-  }
+  if (const AttrChangeRow* row = FindCodeRow(kAttrChanges, r.operation)) return row->rule(r, item, description);
   *description = r.text;
   return true;
 }
 
 std::string ParamKeeperText(const std::string& text, uint32_t data) {
   if (data == 0) return text;
-  return FormatString(kLineChars, "%s, ParamKeeper FourCC[^2%d, %s^0]", text.c_str(), static_cast<int32_t>(data),
-                      FourCCText(data).c_str());
+  return FormatLine("%s, ParamKeeper FourCC[^2%d, %s^0]", text.c_str(), static_cast<int32_t>(data),
+                    FourCCText(data).c_str());
 }

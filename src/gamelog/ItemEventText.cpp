@@ -1,14 +1,13 @@
 #include "gamelog/ItemEventText.h"
 
 #include <cinttypes>
-#include <cstdarg>
 #include <cstring>
 #include <iterator>
 #include <utility>
 
+#include "base/CodeTable.h"
 #include "base/Format.h"
 #include "base/LocalTime.h"
-#include "gamelog/CodeTable.h"
 #include "gamelog/ConsoleOpText.h"
 #include "gamelog/ItemAttrText.h"
 #include "gamelog/ItemLocationText.h"
@@ -16,16 +15,6 @@
 #include "refdata/KV_GameRefData.h"
 
 namespace {
-
-std::string Line(const char* format, ...) KV_PRINTF(1, 2);
-std::string Line(const char* format, ...) {
-  char buf[kLineChars];
-  va_list args;
-  va_start(args, format);
-  size_t n = FormatBoundedV(buf, sizeof buf, format, args);
-  va_end(args);
-  return std::string(buf, n);
-}
 
 // A wire text as "%s" shows it: up to its first zero byte.
 std::string Shown(const std::string& wire) { return std::string(wire.c_str()); }
@@ -64,16 +53,16 @@ struct EventRow {
 // --- Shared rules -----------------------------------------------------------------
 
 void CountRule(ItemEvent& e) {
-  if (e.Expendable()) e.description = Line("count: ^4%d^0", e.Data());
+  if (e.Expendable()) e.description = FormatLine("count: ^4%d^0", e.Data());
 }
 
 // Items in and out of chests: durability of equipment, count of anything else.
 void ChestItemRule(ItemEvent& e) {
   if (!e.item) return;
   if (e.Equipment()) {
-    e.description = Line("dur: ^2%d^0/^4%d^0", e.Lo(), e.Hi());
+    e.description = FormatLine("dur: ^2%d^0/^4%d^0", e.Lo(), e.Hi());
   } else {
-    e.description = Line("count: ^4%d^0", e.Data());
+    e.description = FormatLine("count: ^4%d^0", e.Data());
   }
 }
 
@@ -82,9 +71,9 @@ bool ExpendablePickDrop(ItemEvent& e) {
   if (!e.Expendable()) return false;
   if (IsGold(e.item->typeWord)) {
     e.location.slotTo.clear();
-    e.description = Line("gold: ^2%d^0", e.Data());
+    e.description = FormatLine("gold: ^2%d^0", e.Data());
   } else {
-    e.description = Line("count: ^4%d^0", e.Data());
+    e.description = FormatLine("count: ^4%d^0", e.Data());
   }
   return true;
 }
@@ -94,14 +83,14 @@ void PickRule(ItemEvent& e) {
   TextSplit first = SplitAtFirst(e.text, ',');
   TextSplit rest = SplitAtFirst(first.after, ',');
   std::string from = WithShopMark(rest.after, "[^3From Shop^0]");
-  e.description = Line("[Prev ID: ^4%s^0, Prev Owner: ^4%s^0] ^3%s^0", first.before.c_str(), rest.before.c_str(),
-                       from.c_str());
+  e.description = FormatLine("[Prev ID: ^4%s^0, Prev Owner: ^4%s^0] ^3%s^0", first.before.c_str(), rest.before.c_str(),
+                             from.c_str());
 }
 
 void DropRule(ItemEvent& e) {
   if (!e.item || ExpendablePickDrop(e)) return;
   TextSplit split = SplitAtFirst(e.text, ',');
-  e.description = Line("[Prev ID: ^4%s^0] ^3%s^0", split.before.c_str(), split.after.c_str());
+  e.description = FormatLine("[Prev ID: ^4%s^0] ^3%s^0", split.before.c_str(), split.after.c_str());
 }
 
 // The display text of the shop NPC in the high half of the data, or null.
@@ -112,24 +101,26 @@ const char* ShopNpcName(const ItemEvent& e) {
 
 void BuyRule(ItemEvent& e) {
   const char* npc = ShopNpcName(e);
-  e.name = npc ? Line("Buying Item From NPC Shop[^4%s^0]", npc) : Line("Buying Item From NPC's Shop[^4%d^0]", e.Data());
+  e.name = npc ? FormatLine("Buying Item From NPC Shop[^4%s^0]", npc)
+               : FormatLine("Buying Item From NPC's Shop[^4%d^0]", e.Data());
   if (!e.item) return;
   if (e.Expendable()) {
-    e.description = Line("Brought Amount: ^2%d^0, Remained Gold: ^2%s^0", e.Lo(), e.text);
+    e.description = FormatLine("Brought Amount: ^2%d^0, Remained Gold: ^2%s^0", e.Lo(), e.text);
   } else {
-    e.description = Line("Remained Gold: ^2%s^0", e.text);
+    e.description = FormatLine("Remained Gold: ^2%s^0", e.text);
   }
 }
 
 void SellRule(ItemEvent& e) {
   const char* npc = ShopNpcName(e);
-  e.name = npc ? Line("Item Sold To NPC Shop[^4%s^0]", npc) : Line("Item Sold To NPC Shop[^4%d^0]", e.Data());
-  if (e.Lo() > 0) e.name = Line("%s(Sold Partially)", e.name.c_str());
+  e.name =
+      npc ? FormatLine("Item Sold To NPC Shop[^4%s^0]", npc) : FormatLine("Item Sold To NPC Shop[^4%d^0]", e.Data());
+  if (e.Lo() > 0) e.name = FormatLine("%s(Sold Partially)", e.name.c_str());
   if (!e.item) return;
   if (e.Expendable() && e.Lo() > 0) {
-    e.description = Line("Remain: ^4%d^0, Remained Gold: ^2%s^0", e.Lo(), e.text);
+    e.description = FormatLine("Remain: ^4%d^0, Remained Gold: ^2%s^0", e.Lo(), e.text);
   } else {
-    e.description = Line("Remained Gold: ^2%s^0", e.text);
+    e.description = FormatLine("Remained Gold: ^2%s^0", e.text);
   }
 }
 
@@ -138,33 +129,33 @@ void SellRule(ItemEvent& e) {
 void ExchangeItemRule(ItemEvent& e, const char* mark, bool registration) {
   if (!e.item) return;
   if (!e.Equipment()) {
-    e.description = Line("count: ^4%d^0", e.Data());
+    e.description = FormatLine("count: ^4%d^0", e.Data());
     return;
   }
   std::string marked = WithShopMark(e.text, mark);
-  e.description = registration ? Line("Durability: ^4%d^0 ^2%s^0", e.Data(), marked.c_str())
-                               : Line("Durability: ^4%d^0 ^4%s^0", e.Data(), marked.c_str());
+  e.description = registration ? FormatLine("Durability: ^4%d^0 ^2%s^0", e.Data(), marked.c_str())
+                               : FormatLine("Durability: ^4%d^0 ^4%s^0", e.Data(), marked.c_str());
 }
 
 void FMarketSoldRule(ItemEvent& e, bool network) {
   TextSplit split = SplitAtFirst(e.text, ',');
-  e.name = network ? Line("FMarket Network Item Sold To ^2%s^0", split.after.c_str())
-                   : Line("FMarket Item Sold To ^2%s^0", split.after.c_str());
-  e.description = Line("Price: ^4%" PRId64 "^0, Remained Gold: ^4%s^0", e.r.amount, split.before.c_str());
+  e.name = network ? FormatLine("FMarket Network Item Sold To ^2%s^0", split.after.c_str())
+                   : FormatLine("FMarket Item Sold To ^2%s^0", split.after.c_str());
+  e.description = FormatLine("Price: ^4%" PRId64 "^0, Remained Gold: ^4%s^0", e.r.amount, split.before.c_str());
 }
 
 void FMarketBoughtRule(ItemEvent& e, bool network) {
   TextSplit gold = SplitAtFirst(e.text, ',');
   TextSplit seller = SplitAtFirst(gold.after, ',');
-  e.name = network ? Line("Item Brought From ^4%s^0's FMarket Network", seller.before.c_str())
-                   : Line("Item Brought From ^4%s^0's FMarket", seller.before.c_str());
+  e.name = network ? FormatLine("Item Brought From ^4%s^0's FMarket Network", seller.before.c_str())
+                   : FormatLine("Item Brought From ^4%s^0's FMarket", seller.before.c_str());
   if (!e.item) return;
   if (e.Equipment()) {
-    e.description = Line("[Price: ^4%" PRId64 "^0, Remained Gold: ^4%s^0] ^2%s^0", e.r.amount, gold.before.c_str(),
-                         seller.after.c_str());
+    e.description = FormatLine("[Price: ^4%" PRId64 "^0, Remained Gold: ^4%s^0] ^2%s^0", e.r.amount,
+                               gold.before.c_str(), seller.after.c_str());
   } else {
-    e.description = Line("[Price: ^4%" PRId64 "^0, Remained Gold: ^4%s^0] [Count: ^4%s^0]", e.r.amount,
-                         gold.before.c_str(), seller.after.c_str());
+    e.description = FormatLine("[Price: ^4%" PRId64 "^0, Remained Gold: ^4%s^0] [Count: ^4%s^0]", e.r.amount,
+                               gold.before.c_str(), seller.after.c_str());
   }
 }
 
@@ -180,22 +171,23 @@ const char* UsedItemCode(const ItemEvent& e) {
 void AppendPremiumDate(ItemEvent& e) {
   CivilTime t;
   if (ToLocalTime(e.r.data, &t)) {
-    e.location.storage += Line("%d-%d-%d(%d:%d:%d)", t.year, t.month, t.day, t.hour, t.minute, t.second);
+    e.location.storage += FormatLine("%d-%d-%d(%d:%d:%d)", t.year, t.month, t.day, t.hour, t.minute, t.second);
   } else {
-    e.location.storage += Line("%u", e.r.data);
+    e.location.storage += FormatLine("%u", e.r.data);
   }
 }
 
 void PremiumRule(ItemEvent& e) {
   AppendPremiumDate(e);
-  e.description = Line("Remain Day : %d", e.r.slotFrom);
+  e.description = FormatLine("Remain Day : %d", e.r.slotFrom);
 }
 
 // Two times of day packed in the 16-bit halves of a number, high half first.
 std::string PremiumSpans(int32_t packed) {
   uint32_t halves = static_cast<uint32_t>(packed);
   unsigned hi = halves >> 16, lo = halves & 0xFFFF;
-  return Line(" days (%u:%u:%u - %u:%u:%u)", hi / 3600, hi % 3600 / 60, hi % 60, lo / 3600, lo % 3600 / 60, lo % 60);
+  return FormatLine(" days (%u:%u:%u - %u:%u:%u)", hi / 3600, hi % 3600 / 60, hi % 60, lo / 3600, lo % 3600 / 60,
+                    lo % 60);
 }
 
 void PremiumUpdateRule(ItemEvent& e) {
@@ -217,24 +209,23 @@ void CompositeStartRule(ItemEvent& e) {
     case 0x55494C31:  // UIL1
     case 0x55514C31:  // UQL1
     case 0x55534C31:  // USL1
-      e.description = Line("FourCC : ^2%d^0, SubObjectID : ^2%s^0, Starting Count : ^2%d^0", e.Data(), sub.c_str(),
-                           e.r.slotTo);
+      e.description = FormatLine("FourCC : ^2%d^0, SubObjectID : ^2%s^0, Starting Count : ^2%d^0", e.Data(),
+                                 sub.c_str(), e.r.slotTo);
       break;
-    default:
-      e.description = Line("FourCC : ^2%d^0, SubObjectID : ^2%s^0", e.Data(), sub.c_str());
+    default: e.description = FormatLine("FourCC : ^2%d^0, SubObjectID : ^2%s^0", e.Data(), sub.c_str());
   }
 }
 
 void CompositeUpdateRule(ItemEvent& e) {
   std::string sub = CompositeSubObject(e);
   const char* update = e.r.slotFrom == 1 ? "UsingObject" : e.r.slotFrom == 2 ? "ResetObject" : "";
-  e.description = Line("FourCC : ^2%d^0, SubObjectID : ^2%s^0, UpdateType : %s, UpdateData : %d", e.Data(),
-                       sub.c_str(), update, e.r.slotTo);
+  e.description = FormatLine("FourCC : ^2%d^0, SubObjectID : ^2%s^0, UpdateType : %s, UpdateData : %d", e.Data(),
+                             sub.c_str(), update, e.r.slotTo);
 }
 
 void CompositeFinishRule(ItemEvent& e) {
   std::string sub = CompositeSubObject(e);
-  e.description = Line("FourCC : ^2%d^0, SubObjectID : ^2%s^0", e.Data(), sub.c_str());
+  e.description = FormatLine("FourCC : ^2%d^0, SubObjectID : ^2%s^0", e.Data(), sub.c_str());
 }
 
 // "...^^item^^...^^count^^...": the card's prize item and count between "^^" marks.
@@ -251,13 +242,13 @@ void CardExchangeRule(ItemEvent& e) {
       static_cast<uint32_t>(ReadDecimal(text.substr(marks[0] + 2, marks[1] - marks[0] - 2))));
   if (!prize) return;
   int count = ReadDecimal(text.substr(marks[2] + 2, marks[3] - marks[2] - 2)) & 0xFFFF;
-  e.description = Line("Changing item name : ^2%s^0, Changing item count : ^2%d^0, win a prize? : ^2%s^0",
-                       e.ref.GetText(prize->nameKey), count, e.r.slotTo != 0 ? "Yes" : "No");
+  e.description = FormatLine("Changing item name : ^2%s^0, Changing item count : ^2%d^0, win a prize? : ^2%s^0",
+                             e.ref.GetText(prize->nameKey), count, e.r.slotTo != 0 ? "Yes" : "No");
 }
 
 void CosMoveSlots(ItemEvent& e) {
-  e.location.slotFrom = Line("%d", e.r.slotFrom);
-  e.location.slotTo = Line("%d", e.r.slotTo);
+  e.location.slotFrom = FormatLine("%d", e.r.slotFrom);
+  e.location.slotTo = FormatLine("%d", e.r.slotTo);
 }
 
 // Gold between the inventory and a chest: the text holds both results, chest first.
@@ -326,41 +317,42 @@ constexpr EventRow kEvents[] = {
      }},
     {11, "^2Merging^0Item",
      [](ItemEvent& e) {
-       e.description = Line("result: ^4%d^0 and ^4%d^0 (^2%s^0 merged)", e.Lo(), e.Hi(), e.text);
+       e.description = FormatLine("result: ^4%d^0 and ^4%d^0 (^2%s^0 merged)", e.Lo(), e.Hi(), e.text);
      }},
     {12, "", nullptr},
-    {13, "^2Spliting^0 Item", [](ItemEvent& e) { e.description = Line("result: ^4%d^0 and ^4%d^0", e.Lo(), e.Hi()); }},
+    {13, "^2Spliting^0 Item",
+     [](ItemEvent& e) { e.description = FormatLine("result: ^4%d^0 and ^4%d^0", e.Lo(), e.Hi()); }},
     {14, "^2Swapping^0 2 Items", nullptr},
     {15, "^2Overwriting^0 Item", CountRule},
     {16, "Item Used",
      [](ItemEvent& e) {
-       if (e.Expendable()) e.description = Line("Remain: %d", e.Data());
+       if (e.Expendable()) e.description = FormatLine("Remain: %d", e.Data());
      }},
     {20, "^2Depositing^0 Item to Chest", ChestItemRule},
     {21, "^2Withrawing^0 Item from Chest", ChestItemRule},
     {22, "^2Depositing ^4Gold^0 To Chest",
      [](ItemEvent& e) {
        TextSplit g = GoldResults(e);
-       e.description = Line("Deposit: ^4%" PRId64 "^0 Gold (Result - Chest: ^2%s^0, Inventory: ^2%s^0)", e.r.amount,
-                            g.before.c_str(), g.after.c_str());
+       e.description = FormatLine("Deposit: ^4%" PRId64 "^0 Gold (Result - Chest: ^2%s^0, Inventory: ^2%s^0)",
+                                  e.r.amount, g.before.c_str(), g.after.c_str());
      }},
     {23, "^2Withdrawing ^4Gold^0 To Chest",
      [](ItemEvent& e) {
        TextSplit g = GoldResults(e);
-       e.description = Line("Withdraw: ^4%" PRId64 "^0 Gold (Result - Chest: ^2%s^0, Inventory: ^2%s^0)", e.r.amount,
-                            g.before.c_str(), g.after.c_str());
+       e.description = FormatLine("Withdraw: ^4%" PRId64 "^0 Gold (Result - Chest: ^2%s^0, Inventory: ^2%s^0)",
+                                  e.r.amount, g.before.c_str(), g.after.c_str());
      }},
     {30, "^2Pick^0 Item", PickRule},
     {31, "^2Drop^0 Item", DropRule},
     {32, nullptr, BuyRule},
     {33, nullptr, SellRule},
     {34, "Gold Drop",
-     [](ItemEvent& e) { e.description = Line("DROP Gold: ^4%d^0, Remained Gold: ^2%s^0", e.Data(), e.text); }},
+     [](ItemEvent& e) { e.description = FormatLine("DROP Gold: ^4%d^0, Remained Gold: ^2%s^0", e.Data(), e.text); }},
     {35, "^8Cash Item^0 Buying",
      [](ItemEvent& e) {
        TextSplit pell = SplitAtFirst(e.text, '/');
-       e.description = Line("[Brought Amount: ^2%d^0] [Remained Pell: ^2%s^0 / ^4%s^0]", e.Data(),
-                            pell.before.c_str(), pell.after.c_str());
+       e.description = FormatLine("[Brought Amount: ^2%d^0] [Remained Pell: ^2%s^0 / ^4%s^0]", e.Data(),
+                                  pell.before.c_str(), pell.after.c_str());
      }},
     {40, nullptr,
      [](ItemEvent& e) {
@@ -368,9 +360,9 @@ constexpr EventRow kEvents[] = {
          case 0: e.name = "Item Acquired By ^4Quest^0"; break;
          case 1: e.name = "Item Acquired By ^4Event^0"; break;
          case 6: e.name = "Item Acquired By ^4Siege^0"; break;
-         default: e.name = Line("Item Acquired by Unknown Reason[^2%d^0]", e.Lo());
+         default: e.name = FormatLine("Item Acquired by Unknown Reason[^2%d^0]", e.Lo());
        }
-       e.description = Line("Count: ^4%d^0", e.Hi());
+       e.description = FormatLine("Count: ^4%d^0", e.Hi());
      }},
     {41, nullptr,
      [](ItemEvent& e) {
@@ -382,13 +374,13 @@ constexpr EventRow kEvents[] = {
          case 8:
            e.name = e.Hi() > 0 ? "Item Deducted(^2Buy Item with Token^0)" : "Item Perished(^2Buy Item with Token^0)";
            return;
-         default: e.name = Line("Item Perished(Unknown Reason - [^4%d^0])", e.Lo());
+         default: e.name = FormatLine("Item Perished(Unknown Reason - [^4%d^0])", e.Lo());
        }
-       e.description = Line("Count Before Delete: ^4%d^0", e.Hi());
+       e.description = FormatLine("Count Before Delete: ^4%d^0", e.Hi());
      }},
     {42, "Restored a Sold Item In a Shop", nullptr},
-    {50, "Exchange Proposal Sent", [](ItemEvent& e) { e.description = Line("Target: ^2%s^0", e.text); }},
-    {51, "Exchange Proposal Received", [](ItemEvent& e) { e.description = Line("Sender: ^2%s^0", e.text); }},
+    {50, "Exchange Proposal Sent", [](ItemEvent& e) { e.description = FormatLine("Target: ^2%s^0", e.text); }},
+    {51, "Exchange Proposal Received", [](ItemEvent& e) { e.description = FormatLine("Sender: ^2%s^0", e.text); }},
     {52, "^2Exchange Session Started^0", nullptr},
     {53, "^4Exchange Session Closed^0",
      [](ItemEvent& e) {
@@ -401,24 +393,24 @@ constexpr EventRow kEvents[] = {
          case 6: e.description = "Exchange Failure (^2Character Died^0)"; break;
          case 7: e.description = "Exchange Failure (^2Receiver Denied Exchange^0)"; break;
          case 8: e.description = "Exchange Failure (^2Exchange Request Denied^0)"; break;
-         default: e.description = Line("Unknown Reason[^4%d^0]", e.Data());
+         default: e.description = FormatLine("Unknown Reason[^4%d^0]", e.Data());
        }
      }},
     {54, "Exchange - Item Registration", [](ItemEvent& e) { ExchangeItemRule(e, "[From Shop]", true); }},
     {55, "Exchange - Item Registration Cancel", nullptr},
     {56, "Exchange - Gold Registration",
      [](ItemEvent& e) {
-       e.description = Line("Registered Gold: ^4%" PRId64 "^0, Remained Gold: ^2%s^0", e.r.amount, e.text);
+       e.description = FormatLine("Registered Gold: ^4%" PRId64 "^0, Remained Gold: ^2%s^0", e.r.amount, e.text);
      }},
     {57, "Exchange - Item Given", [](ItemEvent& e) { ExchangeItemRule(e, "[^2From Shop^0]", false); }},
     {58, "Exchange - Item Taken", [](ItemEvent& e) { ExchangeItemRule(e, "[^2From Shop^0]", false); }},
     {59, "Exchange - Gold Given",
      [](ItemEvent& e) {
-       e.description = Line("Given Gold: ^4%" PRId64 "^0, Remain Gold: ^4%s^0", e.r.amount, e.text);
+       e.description = FormatLine("Given Gold: ^4%" PRId64 "^0, Remain Gold: ^4%s^0", e.r.amount, e.text);
      }},
     {60, "Exchange - Gold Taken",
      [](ItemEvent& e) {
-       e.description = Line("Taken Gold: ^4%" PRId64 "^0, Remain Gold: ^4%s^0", e.r.amount, e.text);
+       e.description = FormatLine("Taken Gold: ^4%" PRId64 "^0, Remain Gold: ^4%s^0", e.r.amount, e.text);
      }},
     {70, "^2FMarket Open^0", nullptr},
     {71, "^4FMarket Close^0",
@@ -429,7 +421,7 @@ constexpr EventRow kEvents[] = {
          case 3:
          case 4: e.description = "Unknown Server Error"; break;
          case 5: e.description = "All Item Sold Out, Auto-Close."; break;
-         default: e.description = Line("Unknown Reason(%d)", e.Lo());
+         default: e.description = FormatLine("Unknown Reason(%d)", e.Lo());
        }
      }},
     {72, "FMarket Item Registration",
@@ -437,14 +429,14 @@ constexpr EventRow kEvents[] = {
        if (!e.item) return;
        if (e.Equipment()) {
          std::string marked = WithShopMark(e.text, "[^2From Shop^0]");
-         e.description = Line("[Price: ^4%" PRId64 "^0] ^2%s^0", e.r.amount, marked.c_str());
+         e.description = FormatLine("[Price: ^4%" PRId64 "^0] ^2%s^0", e.r.amount, marked.c_str());
        } else {
-         e.description = Line("[Price: ^4%" PRId64 "^0] [Amount: ^4%s^0]", e.r.amount, e.text);
+         e.description = FormatLine("[Price: ^4%" PRId64 "^0] [Amount: ^4%s^0]", e.r.amount, e.text);
        }
      }},
     {73, "FMarket Item Registration Cancel", nullptr},
     {74, "FMarket Item Price Modification",
-     [](ItemEvent& e) { e.description = Line("[^4%s^0 Gold ==> ^4%" PRId64 "^0 Gold]", e.text, e.r.amount); }},
+     [](ItemEvent& e) { e.description = FormatLine("[^4%s^0 Gold ==> ^4%" PRId64 "^0 Gold]", e.text, e.r.amount); }},
     {75, nullptr, [](ItemEvent& e) { FMarketSoldRule(e, false); }},
     {76, "", nullptr},
     {77, nullptr, [](ItemEvent& e) { FMarketBoughtRule(e, false); }},
@@ -453,11 +445,11 @@ constexpr EventRow kEvents[] = {
      [](ItemEvent& e) {
        const char* reason = GoldReasonText(e.r.refItemId);
        if (reason) {
-         e.description = Line("[Varied: ^4%" PRId64 "^0 Gold] [Reason: %s] [Remained Gold: ^4%s^0]", e.r.amount, reason,
-                              e.text);
+         e.description = FormatLine("[Varied: ^4%" PRId64 "^0 Gold] [Reason: %s] [Remained Gold: ^4%s^0]", e.r.amount,
+                                    reason, e.text);
        } else {
-         e.description = Line("[Varied: ^4%" PRId64 "^0 Gold] [Reason: Unknown(^2%d^0)] [Remained Gold: ^4%s^0]",
-                              e.r.amount, static_cast<int32_t>(e.r.refItemId), e.text);
+         e.description = FormatLine("[Varied: ^4%" PRId64 "^0 Gold] [Reason: Unknown(^2%d^0)] [Remained Gold: ^4%s^0]",
+                                    e.r.amount, static_cast<int32_t>(e.r.refItemId), e.text);
        }
      }},
     {90, "Item Reinforcement Success", AttrChangeRule},
@@ -489,8 +481,8 @@ constexpr EventRow kEvents[] = {
      [](ItemEvent& e) {
        const RefSkill* skill = e.ref.FindSkill(e.r.refItemId);
        std::string name = skill ? e.ref.GetText(skill->GetNameKey())
-                                : Line("Unknown Skill(%d)", static_cast<int32_t>(e.r.refItemId));
-       e.description = Line("[Assoc. Skill: %s][RemainTime: %d sec]", name.c_str(), e.Data());
+                                : FormatLine("Unknown Skill(%d)", static_cast<int32_t>(e.r.refItemId));
+       e.description = FormatLine("[Assoc. Skill: %s][RemainTime: %d sec]", name.c_str(), e.Data());
      }},
     {112, "Exchange the Gachacard with the Exchangingcard", CardExchangeRule},
     {113, "Exchange the Exchangingcard with the Item", nullptr},
@@ -508,14 +500,14 @@ constexpr EventRow kEvents[] = {
     {117, "^2Depositing ^4Gold^0 To Guild Chest",
      [](ItemEvent& e) {
        TextSplit g = GoldResults(e);
-       e.description = Line("Deposit: ^4%" PRId64 "^0 Gold (Result - Guild Chest: ^2%s^0, Inventory: ^2%s^0)",
-                            e.r.amount, g.before.c_str(), g.after.c_str());
+       e.description = FormatLine("Deposit: ^4%" PRId64 "^0 Gold (Result - Guild Chest: ^2%s^0, Inventory: ^2%s^0)",
+                                  e.r.amount, g.before.c_str(), g.after.c_str());
      }},
     {118, "^2Withdrawing ^4Gold^0 from Guild Chest",
      [](ItemEvent& e) {
        TextSplit g = GoldResults(e);
-       e.description = Line("Withdraw: ^4%" PRId64 "^0 Gold (Result - Guild Chest: ^2%s^0, Inventory: ^2%s^0)",
-                            e.r.amount, g.before.c_str(), g.after.c_str());
+       e.description = FormatLine("Withdraw: ^4%" PRId64 "^0 Gold (Result - Guild Chest: ^2%s^0, Inventory: ^2%s^0)",
+                                  e.r.amount, g.before.c_str(), g.after.c_str());
      }},
     {119, "^2Depositing^0 Item to Guild Chest", ChestItemRule},
     {120, "^2Withrawing^0 Item from Guild Chest", ChestItemRule},
@@ -529,28 +521,29 @@ constexpr EventRow kEvents[] = {
     {131, "Item Use Magic_Stone is Fail",
      [](ItemEvent& e) {
        const char* stone = UsedItemCode(e);
-       e.description = stone ? Line("^2Delete Magic_Stone Name : %s^0", stone) : "don`t know Magic_Stone";
+       e.description = stone ? FormatLine("^2Delete Magic_Stone Name : %s^0", stone) : "don`t know Magic_Stone";
      }},
     {132, "Item occur Magic_Assimilation", AttrChangeRule},
     {133, "Item Use Attr_Stone is Success", AttrChangeRule},
     {134, "Item Use Attr_Stone is Fail",
      [](ItemEvent& e) {
        const char* stone = UsedItemCode(e);
-       e.description = stone ? Line("^2Delete Attr_Stone Name : %s^0", stone) : "don`t know Attr_Stone";
+       e.description = stone ? FormatLine("^2Delete Attr_Stone Name : %s^0", stone) : "don`t know Attr_Stone";
      }},
     {135, "Item occur Attr_Assimilation", AttrChangeRule},
     {136, "[Make Stuff]Item Compound ",
      [](ItemEvent& e) {
        const char* tablet = UsedItemCode(e);
-       e.description = tablet ? Line("^2Use Tablet : %s^0", tablet) : "don`t know tablet";
+       e.description = tablet ? FormatLine("^2Use Tablet : %s^0", tablet) : "don`t know tablet";
      }},
-    {137, "[Make Stuff]Equip Resolve", [](ItemEvent& e) { e.description = Line("^2Use Rondo2 : %d^0", e.Data()); }},
+    {137, "[Make Stuff]Equip Resolve",
+     [](ItemEvent& e) { e.description = FormatLine("^2Use Rondo2 : %d^0", e.Data()); }},
     {138, "[Make Stuff]Material Resolve",
-     [](ItemEvent& e) { e.description = Line("^2Resolve Count : %d, ^8%s^0", e.Data(), e.text); }},
+     [](ItemEvent& e) { e.description = FormatLine("^2Resolve Count : %d, ^8%s^0", e.Data(), e.text); }},
     {139, "[Make Stuff]Material Resolve End",
      [](ItemEvent& e) {
-       e.description = Line("^2Total Resolve Count : %d, Now Resolve Count:%d^0", static_cast<int16_t>(e.Hi()),
-                            static_cast<int16_t>(e.Lo()));
+       e.description = FormatLine("^2Total Resolve Count : %d, Now Resolve Count:%d^0", static_cast<int16_t>(e.Hi()),
+                                  static_cast<int16_t>(e.Lo()));
      }},
     {141, nullptr, [](ItemEvent& e) { FMarketSoldRule(e, true); }},
     {142, "", nullptr},
@@ -571,7 +564,7 @@ constexpr EventRow kEvents[] = {
          case 3: e.name = "Socket(^2Erase socket stone^0)"; break;
        }
      }},
-    {160, "Upper Reinforcement Success", [](ItemEvent& e) { e.description = Line("%d ==> %d", e.Lo(), e.Hi()); }},
+    {160, "Upper Reinforcement Success", [](ItemEvent& e) { e.description = FormatLine("%d ==> %d", e.Lo(), e.Hi()); }},
 };
 static_assert(std::size(kEvents) == 89, "89 item operations");
 static_assert(CodesAscend(kEvents), "event rows sorted by operation, each once");
@@ -598,7 +591,7 @@ ItemEventCells FormatItemEvent(const GameLogItemRecord& wire, const CGameRefData
 
   const EventRow* row = FindCodeRow(kEvents, record.operation);
   if (!row) {
-    e.name = Line("Unknown Item Event(^2%d^0)", record.operation);
+    e.name = FormatLine("Unknown Item Event(^2%d^0)", record.operation);
   } else {
     if (row->name) e.name = row->name;
     if (row->rule) row->rule(e);
@@ -606,7 +599,7 @@ ItemEventCells FormatItemEvent(const GameLogItemRecord& wire, const CGameRefData
 
   ItemEventCells cells;
   if (e.abandoned) return cells;
-  cells[kItemSerial] = Line("%" PRId64, record.serial);
+  cells[kItemSerial] = FormatLine("%" PRId64, record.serial);
   cells[kItemOperation] = std::move(e.name);
   cells[kItemStorage] = std::move(e.location.storage);
   cells[kItemSlotFrom] = std::move(e.location.slotFrom);

@@ -1,11 +1,10 @@
 #include "gamelog/ItemLocationText.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <iterator>
 
+#include "base/CodeTable.h"
 #include "base/Format.h"
-#include "gamelog/CodeTable.h"
 #include "refdata/KV_GameRefData.h"
 
 namespace {
@@ -48,9 +47,9 @@ std::string SlotText(SlotRule rule, const GameLogItemRecord& r) {
     case kOneTo: return OneBasedSlotText(r.slotTo);
     case kPageFrom: return ChestSlotPageText(r.slotFrom);
     case kPageTo: return ChestSlotPageText(r.slotTo);
-    case kPlainFrom: return FormatString(kLineChars, "%d", r.slotFrom);
-    case kPlainTo: return FormatString(kLineChars, "%d", r.slotTo);
-    case kZeroBasedTo: return FormatString(kLineChars, "%2d", r.slotTo - 1);
+    case kPlainFrom: return FormatLine("%d", r.slotFrom);
+    case kPlainTo: return FormatLine("%d", r.slotTo);
+    case kZeroBasedTo: return FormatLine("%2d", r.slotTo - 1);
   }
   return std::string();
 }
@@ -103,7 +102,7 @@ void FMarketSoldRule(const GameLogItemRecord& r, const CGameRefData&, ItemLocati
 
 void ConsoleEditRule(const GameLogItemRecord& r, const CGameRefData&, ItemLocationTexts& out) {
   out.slotFrom = "KDC";
-  out.slotTo = r.slotTo == 255 ? "Invalid Slot" : FormatString(kLineChars, "%d", r.slotTo);
+  out.slotTo = r.slotTo == 255 ? "Invalid Slot" : FormatLine("%d", r.slotTo);
 }
 
 void SameStorageRule(const GameLogItemRecord& r, const CGameRefData&, ItemLocationTexts& out) {
@@ -197,12 +196,12 @@ const char* EquipSlotName(int slot) {
   return kEquipSlotNames[slot];
 }
 
-std::string InventorySlotText(int slot) { return FormatString(kLineChars, "%2d", slot - (kFirstInventorySlot - 1)); }
+std::string InventorySlotText(int slot) { return FormatLine("%2d", slot - (kFirstInventorySlot - 1)); }
 
-std::string OneBasedSlotText(int slot) { return FormatString(kLineChars, "%2d", slot + 1); }
+std::string OneBasedSlotText(int slot) { return FormatLine("%2d", slot + 1); }
 
 std::string ChestSlotPageText(int slot) {
-  return FormatString(kLineChars, "^4%2d^0 [Page: %d]", slot % kChestPage + 1, slot / kChestPage + 1);
+  return FormatLine("^4%2d^0 [Page: %d]", slot % kChestPage + 1, slot / kChestPage + 1);
 }
 
 ItemLocationTexts FormatSameStorageMove(const GameLogItemRecord& r) {

@@ -1,11 +1,11 @@
 #include "opslog/KDLogCategories.h"
 
-const KDLogChoice kKDLogQueryByEntries[2] = {
+const LogChoice kKDLogQueryByEntries[2] = {
     {"User Name", kKDLogByUserName},
     {"Catagory", kKDLogByCategory},
 };
 
-const KDLogChoice kKDLogFilterEntries[14] = {
+const LogChoice kKDLogFilterEntries[14] = {
     {"All", 0},           {"GM Command", 1},   {"LoginLogout", 9},  {"ModulePatch", 10},
     {"Notice", 11},       {"Security", 12},    {"ServerControl", 13}, {"UserControl", 14},
     {"UserStatstics", 15}, {"KV_Notice", 20},  {"KV_UserData", 21}, {"KV_UserEdit", 22},
@@ -13,16 +13,16 @@ const KDLogChoice kKDLogFilterEntries[14] = {
 };
 
 namespace {
-const KDLogChoice kNames[] = {
+constexpr LogChoice kNames[] = {
     {"GM Command", 1},   {"Login/Logout", 9},       {"ModulePatch", 10}, {"Notice", 11},
     {"Security", 12},    {"ServerControl", 13},     {"UserControl", 14}, {"UserStatstics", 15},
     {"CAS", 16},         {"ConcurrentUserLog", 17}, {"KV_Notice", 20},   {"KV_UserData", 21},
     {"KV_UserEdit", 22}, {"KV_UserLog", 23},        {"KV_UserPunishment", 24},
 };
+static_assert(CodesAscend(kNames), "names sorted by code, each once");
 }  // namespace
 
 const char* KDLogCategoryName(uint8_t code) {
-  for (const KDLogChoice& name : kNames)
-    if (name.data == code) return name.text;
-  return "Unknown";
+  const LogChoice* name = FindCodeRow(kNames, code);
+  return name ? name->text : "Unknown";
 }

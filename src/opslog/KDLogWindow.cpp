@@ -72,9 +72,9 @@ bool CKDLogWindow::Create(HINSTANCE instance, HWND parent) {
 
 void CKDLogWindow::FillCombos() {
   // Both boxes sort their entries; the item data travels with each entry.
-  for (const KDLogChoice& entry : kKDLogQueryByEntries) ComboAdd(m_hQueryBy, entry.data, "%s", entry.text);
+  for (const LogChoice& entry : kKDLogQueryByEntries) ComboAdd(m_hQueryBy, entry.data, "%s", entry.text);
   ComboSelectUserName(m_hQueryBy);
-  for (const KDLogChoice& entry : kKDLogFilterEntries) ComboAdd(m_hCategory, entry.data, "%s", entry.text);
+  for (const LogChoice& entry : kKDLogFilterEntries) ComboAdd(m_hCategory, entry.data, "%s", entry.text);
   ComboSetCurSel(m_hCategory, 0);
 }
 

@@ -1,29 +1,21 @@
 #include "opslog/ServerEventTexts.h"
 
-#include <algorithm>
-
+#include "base/CodeTable.h"
 #include "base/Format.h"
 
 namespace {
 
-struct LogTypeName {
-  uint8_t code;
-  const char* name;
+constexpr LogChoice kLogTypes[] = {
+    {"Start!", 1},
+    {"End!", 2},
+    {"Completion", 3},
+    {"Reward", 4},
 };
-
-// Sorted by code.
-const LogTypeName kLogTypes[] = {
-    {1, "Start!"},
-    {2, "End!"},
-    {3, "Completion"},
-    {4, "Reward"},
-};
+static_assert(CodesAscend(kLogTypes), "log types sorted by code, each once");
 
 const char* LogTypeText(uint8_t code) {
-  const LogTypeName* end = std::end(kLogTypes);
-  const LogTypeName* at =
-      std::lower_bound(std::begin(kLogTypes), end, code, [](const LogTypeName& t, uint8_t c) { return t.code < c; });
-  return at != end && at->code == code ? at->name : "UnknownLogType";
+  const LogChoice* type = FindCodeRow(kLogTypes, code);
+  return type ? type->text : "UnknownLogType";
 }
 
 const char kNameKeyPrefix[] = "SN_SERVER_EVENT_MISSION_";
@@ -33,9 +25,8 @@ const size_t kIdDigits = 9;
 
 ServerEventCells ServerEventRowCells(const ServerEventLogRow& row) {
   // The log id is shown as the signed number "%d" makes of it.
-  return {FormatString(kLineChars, "%d", static_cast<int32_t>(row.logId)), LogTimeText(row.time),
-          FormatString(kLineChars, "%d", row.serverEventId), LogTypeText(row.logType),
-          FormatString(kLineChars, "%s", row.description.c_str())};
+  return {FormatLine("%d", static_cast<int32_t>(row.logId)), LogTimeText(row.time), FormatLine("%d", row.serverEventId),
+          LogTypeText(row.logType), FormatLine("%s", row.description.c_str())};
 }
 
 std::string ServerEventNameKey(int32_t id) {

@@ -1,7 +1,6 @@
 #include "opslog/SiegeLogTexts.h"
 
-#include <algorithm>
-
+#include "base/CodeTable.h"
 #include "base/Format.h"
 
 namespace {
@@ -10,31 +9,29 @@ typedef std::string (*Describe)(const SiegeLogRow& row);
 
 std::string Nothing(const SiegeLogRow&) { return std::string(); }
 std::string Owner(const SiegeLogRow& r) {
-  if (r.data2 == 1) return FormatString(kLineChars, "Defense Success! Guild Name : ^2%s^0", r.text.c_str());
-  if (r.data2 == 2) return FormatString(kLineChars, "Offense Success! Guild Name : ^2%s^0", r.text.c_str());
+  if (r.data2 == 1) return FormatLine("Defense Success! Guild Name : ^2%s^0", r.text.c_str());
+  if (r.data2 == 2) return FormatLine("Offense Success! Guild Name : ^2%s^0", r.text.c_str());
   return std::string();
 }
 std::string TemporaryOwner(const SiegeLogRow& r) {
-  return FormatString(kLineChars, "Temporary Fortress Occupy! Guild Name : ^2%s^0", r.text.c_str());
+  return FormatLine("Temporary Fortress Occupy! Guild Name : ^2%s^0", r.text.c_str());
 }
-std::string Struct(const SiegeLogRow& r) {
-  return FormatString(kLineChars, "Siege Struct Name : ^2%s^0", r.text.c_str());
-}
+std::string Struct(const SiegeLogRow& r) { return FormatLine("Siege Struct Name : ^2%s^0", r.text.c_str()); }
 std::string Enroll(const SiegeLogRow& r) {
-  if (r.data2 == 0) return FormatString(kLineChars, "Enroll Offense Siege Request! Guild Name : ^2%s^0", r.text.c_str());
-  return FormatString(kLineChars, "Enroll Defense Siege Request! Guild Name : ^2%s^0", r.text.c_str());
+  if (r.data2 == 0) return FormatLine("Enroll Offense Siege Request! Guild Name : ^2%s^0", r.text.c_str());
+  return FormatLine("Enroll Defense Siege Request! Guild Name : ^2%s^0", r.text.c_str());
 }
 std::string CancelRequest(const SiegeLogRow& r) {
-  if (r.data2 == 0) return FormatString(kLineChars, "Cancel Offense Siege Request! Guild Name : ^2%s^0", r.text.c_str());
-  return FormatString(kLineChars, "Cancel Defense Siege Request! Guild Name : ^2%s^0", r.text.c_str());
+  if (r.data2 == 0) return FormatLine("Cancel Offense Siege Request! Guild Name : ^2%s^0", r.text.c_str());
+  return FormatLine("Cancel Defense Siege Request! Guild Name : ^2%s^0", r.text.c_str());
 }
 std::string ItemAndCount(const SiegeLogRow& r) {
   // The count is shown as the signed number "%d" makes of it.
-  return FormatString(kLineChars, "Item Name : ^2%s^0, Item Num : ^2%d^0", r.text.c_str(), static_cast<int32_t>(r.data2));
+  return FormatLine("Item Name : ^2%s^0, Item Num : ^2%d^0", r.text.c_str(), static_cast<int32_t>(r.data2));
 }
-std::string Item(const SiegeLogRow& r) { return FormatString(kLineChars, "Item Name : ^2%s^0", r.text.c_str()); }
-std::string Object(const SiegeLogRow& r) { return FormatString(kLineChars, "Object Name : ^2%s^0", r.text.c_str()); }
-std::string Reward(const SiegeLogRow& r) { return FormatString(kLineChars, "%s", r.text.c_str()); }
+std::string Item(const SiegeLogRow& r) { return FormatLine("Item Name : ^2%s^0", r.text.c_str()); }
+std::string Object(const SiegeLogRow& r) { return FormatLine("Object Name : ^2%s^0", r.text.c_str()); }
+std::string Reward(const SiegeLogRow& r) { return FormatLine("%s", r.text.c_str()); }
 
 struct EventText {
   uint8_t code;
@@ -42,8 +39,7 @@ struct EventText {
   Describe describe;
 };
 
-// Sorted by code.
-const EventText kEvents[] = {
+constexpr EventText kEvents[] = {
     {1, "Siege Start!", Nothing},
     {2, "Siege End!", Nothing},
     {3, "Result Change Owner!", Owner},
@@ -63,23 +59,17 @@ const EventText kEvents[] = {
     {23, "Success to add reward", Reward},
     {24, "Failed to add reward", Reward},
 };
-
-const EventText* FindEvent(uint8_t code) {
-  const EventText* end = std::end(kEvents);
-  const EventText* at =
-      std::lower_bound(std::begin(kEvents), end, code, [](const EventText& e, uint8_t c) { return e.code < c; });
-  return at != end && at->code == code ? at : nullptr;
-}
+static_assert(CodesAscend(kEvents), "event rows sorted by code, each once");
 
 }  // namespace
 
 SiegeLogCells SiegeLogRowCells(const SiegeLogRow& row) {
   SiegeLogCells cells;
-  if (const EventText* e = FindEvent(row.eventCode)) {
+  if (const EventText* e = FindCodeRow(kEvents, row.eventCode)) {
     cells[0] = e->event;
     cells[1] = e->describe(row);
   } else {
-    cells[0] = FormatString(kLineChars, "Unknown Event Log [^2%d^0]", row.eventCode);
+    cells[0] = FormatLine("Unknown Event Log [^2%d^0]", row.eventCode);
   }
   cells[2] = LogTimeText(row.time);
   return cells;

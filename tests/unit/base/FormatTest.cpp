@@ -52,6 +52,10 @@ TEST(Format, bounded_text_fills_the_buffer_and_is_cut_past_it) {
   Guarded null(4);
   CopyBounded(null.bytes, null.size, nullptr);
   EXPECT_STREQ(null.bytes, "");
+
+  const std::string line(1023, 'l');
+  EXPECT_EQ(FormatLine("%s", line.c_str()), line);
+  EXPECT_EQ(FormatLine("%sx", line.c_str()), line) << "a line is cut to 1023 characters";
 }
 
 TEST(Format, appending_stops_at_the_same_bound) {

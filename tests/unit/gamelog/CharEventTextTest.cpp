@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
-#include <utility>
 
 #include "unit/gamelog/GameLogRefData.h"
 
@@ -56,22 +54,13 @@ TEST(CharEvent, names_that_keep_the_text_as_description) {
   }
 }
 
+// Below, between and above the rows (the lookup's bounds are the code table's own test).
 TEST(CharEvent, identifiers_without_a_row_take_the_fallback_name) {
-  const std::pair<int, int> withoutRow[] = {{0, 0},     {8, 8},     {10, 10},   {12, 18},   {30, 59},
-                                              {86, 89},   {99, 99},   {116, 198}, {205, 209}, {220, 229},
-                                              {234, 234}, {238, 239}, {241, 255}};
-  std::set<int> unknown;
-  for (const auto& range : withoutRow)
-    for (int id = range.first; id <= range.second; ++id) unknown.insert(id);
-  for (int id = 0; id < 256; ++id) {
+  for (int id : {0, 8, 99, 241, 255}) {
     SCOPED_TRACE(id);
-    CharEventCells cells = Format(Record(static_cast<uint8_t>(id), 1, 2));
-    string fallback = "Unknown Event Log [^2" + std::to_string(id) + "^0]";
-    if (unknown.count(id)) {
-      EXPECT_EQ(cells, (CharEventCells{fallback, kText, "Town (120, 45)", "2008-03-05 07:04:09"}));
-    } else {
-      EXPECT_NE(cells[kCharEventName], fallback);
-    }
+    EXPECT_EQ(Format(Record(static_cast<uint8_t>(id), 1, 2)),
+              (CharEventCells{"Unknown Event Log [^2" + std::to_string(id) + "^0]", kText, "Town (120, 45)",
+                              "2008-03-05 07:04:09"}));
   }
 }
 

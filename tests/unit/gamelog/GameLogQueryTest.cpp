@@ -206,7 +206,7 @@ TEST(GameLogDuration, days_back_within_the_pickers_reach) {
 TEST(GameLogKinds, tables_in_list_order) {
   auto texts = [](GameLogChoices choices) {
     std::string s;
-    for (const GameLogChoice& c : choices) s += std::string(c.text) + "=" + std::to_string(c.code) + ";";
+    for (const LogChoice& c : choices) s += std::string(c.text) + "=" + std::to_string(c.data) + ";";
     return s;
   };
   EXPECT_EQ(texts(GameLogKinds()), "Character=1;Item=2;Quest=3;Item by Serial=4;");

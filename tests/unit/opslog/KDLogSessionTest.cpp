@@ -245,7 +245,7 @@ TEST(KDLogCategories, name_of_every_code) {
 
 // The operator's choices, whole and in the order they are added.
 TEST(KDLogCategories, query_by_and_filter_entries) {
-  auto pairs = [](const KDLogChoice* entries, size_t n) {
+  auto pairs = [](const LogChoice* entries, size_t n) {
     std::vector<std::pair<std::string, uint32_t>> out;
     for (size_t i = 0; i < n; ++i) out.emplace_back(entries[i].text, entries[i].data);
     return out;
