@@ -2,8 +2,10 @@
 # Set-up, demo and tests of KV_UserLog on Debian (bookworm), as root.
 #   ./kv.sh demo   build, then run KalderaSim with the plug-in and the sample data
 #   ./kv.sh demo --docs   the scripted demo, and its pictures refresh docs/img/
-#   ./kv.sh test   build every preset, run every test tier (native and under Wine) and
-#                  each fuzz target for a short smoke run over its seeds
+#   ./kv.sh package   build the release archive build/win32/package/KV_UserLog-<version>.zip
+#   ./kv.sh test   build every preset, run every test tier (native and under Wine),
+#                  each fuzz target for a short smoke run over its seeds, and build and
+#                  check the release archive
 #   ./kv.sh setup  only install what is missing
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -13,7 +15,7 @@ say() { printf '\n== %s\n' "$*"; }
 
 packages=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev
           g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386
-          xvfb xauth imagemagick locales clang libclang-rt-dev)
+          xvfb xauth imagemagick locales clang libclang-rt-dev pandoc)
 locales_needed=(ko_KR zh_TW en_GB)
 
 setup() {
@@ -56,6 +58,13 @@ start_display() {
   fi
 }
 
+# The release archive (package/CMakeLists.txt); sets $release to its path.
+package() {
+  say "package"
+  cmake --preset win32 >/dev/null
+  cmake --build build/win32 --target release_zip
+  release=$(ls build/win32/package/KV_UserLog-*.zip)
+}
 
 run_tests() {
   local rc=0
@@ -84,6 +93,9 @@ case "${1:-}" in
     build native-asan
     build win32
     rc=0
+    package
+    say "package check"
+    bash tests/package/check_package.sh "$release" || rc=1
     fuzz_smoke || rc=1
     start_display
     run_tests || rc=1
@@ -95,7 +107,11 @@ case "${1:-}" in
     start_display
     say "demo"
     bash "$top/sim/demo.sh" "$top" "${@:2}" ;;
+  package)
+    setup
+    package
+    say "release archive: $release" ;;
   *)
-    echo "usage: $0 demo [--docs]|test|setup" >&2
+    echo "usage: $0 demo [--docs]|package|test|setup" >&2
     exit 2 ;;
 esac

@@ -45,3 +45,18 @@ function(kv_test name)
   endif()
   set_tests_properties(${name} PROPERTIES TIMEOUT 300)
 endfunction()
+
+# kv_split_debug_info(target): the linked file keeps no debug sections; its debug
+# information moves to <file>.debug beside it, named by a debug link. Wine does not read
+# the debug sections in at load, and its dbghelp follows the link, so the assertion
+# report's call stack still names functions and lines. --strip-unneeded rather than
+# --strip-all: the latter marks the file "debug stripped", and Wine's dbghelp then looks
+# only for a separate .dbg file, gives up on the module and ends the stack walk there.
+function(kv_split_debug_info target)
+  set(file $<TARGET_FILE_NAME:${target}>)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_OBJCOPY} --only-keep-debug ${file} ${file}.debug
+    COMMAND ${CMAKE_OBJCOPY} --strip-unneeded --add-gnu-debuglink=${file}.debug ${file}
+    WORKING_DIRECTORY $<TARGET_FILE_DIR:${target}>
+    VERBATIM)
+endfunction()

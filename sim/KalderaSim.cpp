@@ -13,6 +13,7 @@
 #include "GameLogRecords.h"
 #include "KDLogRecords.h"
 #include "ScriptRunner.h"
+#include "ShownPath.h"
 #include "SimArgs.h"
 #include "SimConfig.h"
 #include "SimConsole.h"
@@ -85,13 +86,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   CSimConsole console;
   size_t echoed = 0;
   console.Log().Note("console log service holds %u records from %s", static_cast<unsigned>(start.kdlog.size()),
-                     kdlogPath.c_str());
+                     PathFromWorkingFolder(kdlogPath).c_str());
   console.Log().Note("shard managers hold %u game log records from %s", static_cast<unsigned>(start.gamelog.size()),
-                     gamelogPath.c_str());
+                     PathFromWorkingFolder(gamelogPath).c_str());
   console.Log().Note("shard managers hold %u siege log records from %s", static_cast<unsigned>(start.siegelog.size()),
-                     siegelogPath.c_str());
+                     PathFromWorkingFolder(siegelogPath).c_str());
   console.Log().Note("shard managers hold %u server event log records from %s",
-                     static_cast<unsigned>(start.serverevent.size()), servereventPath.c_str());
+                     static_cast<unsigned>(start.serverevent.size()), PathFromWorkingFolder(servereventPath).c_str());
   if (!console.Start(start, &error)) {
     EchoLog(&console, &echoed);
     fprintf(stderr, "KalderaSim: %s\n", error.c_str());

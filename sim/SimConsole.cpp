@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ShownPath.h"
 #include "msg/MsgIds.h"
 #include "opslog/KDLogAnswer.h"
 
@@ -96,7 +97,7 @@ bool CSimConsole::Start(const SimConsoleArgs& args, std::string* error) {
     return false;
   }
   m_plugin = info.pPlugin;
-  m_log.Note("loaded %s as \"%s\"", args.dllPath.c_str(), m_name);
+  m_log.Note("loaded %s as \"%s\"", PathFromWorkingFolder(args.dllPath).c_str(), m_name);
   Layout();
   if (args.show) {
     ShowWindow(m_hwnd, SW_SHOW);

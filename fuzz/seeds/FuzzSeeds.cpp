@@ -224,23 +224,35 @@ int main(int argc, char** argv) {
     WriteGameLogCharRecord(chars, event);
     ++rows;
   }
-  // Console edits: an operation keyword in the position field, comma fields as text.
-  const char* edits[][2] = {{"MCP", "Thessaly,12,3400,5,1"}, {"MCG", "Kragmir,100000,250000"},
-                            {"MCK", "Sorrek,3,7,9"},        {"MCS", "Varnel,1,2,,4,5"},
-                            {"MCX", "no,layout"},           {"M", "short keyword"}};
-  for (const auto& edit : edits) {
+  // Console edits of the sample game log (character event 199, item operation 99): an
+  // operation keyword in the position field, comma fields as text. As records of both
+  // kinds, and for the text fuzzer as the keyword's length, the keyword and the text.
+  const std::string gamelog = ReadFile(data / "gamelog" / "game_log.txt");
+  seeds.AddCommon("game_log.txt", gamelog);
+  int edit = 0;
+  for (const auto& r : DataRows(gamelog, " | ")) {
+    const bool charEdit = r.size() >= 9 && r[3] == "char" && r[4] == "199";
+    const bool itemEdit = r.size() >= 15 && r[3] == "item" && r[9] == "99";
+    if (!charEdit && !itemEdit) continue;
+    const std::string& keyword = charEdit ? r[7] : r[13];
+    const std::string& text = charEdit ? r[8] : r[14];
+    Bytes seed = {static_cast<uint8_t>(keyword.size())};
+    seed.insert(seed.end(), keyword.begin(), keyword.end());
+    seed.insert(seed.end(), text.begin(), text.end());
+    seeds.Add("fuzz_console_op_text", "edit_" + std::to_string(edit++), seed);
+
     GameLogCharRecord event;
     event.time = TimeOf("2026-10-03 00:51:59");
     event.eventId = 199;
-    event.position = edit[0];
-    event.text = edit[1];
+    event.position = keyword;
+    event.text = text;
     WriteGameLogCharRecord(chars, event);
     GameLogItemRecord item;
     item.time = event.time;
     item.refItemId = items.empty() ? 0 : static_cast<uint32_t>(atoi(items[0][0].c_str()));
     item.operation = 99;
-    item.position = edit[0];
-    item.text = edit[1];
+    item.position = keyword;
+    item.text = text;
     WriteGameLogItemRecord(itemsOut, item);
     ++rows;
   }

@@ -1,5 +1,6 @@
 // The stand-in console's own parts: its directory file and records, the messenger's
-// queue, the answer splits, the log pane's colour runs and the command line.
+// queue, the answer splits, the log pane's colour runs, the command line and the paths
+// its log shows.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -11,6 +12,7 @@
 #include "SimConfig.h"
 #include "SimDirectory.h"
 #include "SimMessenger.h"
+#include "ShownPath.h"
 #include "base/ByteOrder.h"
 #include "msg/Console.h"
 
@@ -191,6 +193,25 @@ TEST(SimArgs, steps_keep_their_order_and_bad_values_are_refused) {
     SCOPED_TRACE(bad[0]);
     EXPECT_FALSE(ParseSimArgs(bad, &a, &error));
     EXPECT_FALSE(error.empty());
+  }
+}
+
+// The log shows where its sample files came from without the folders above the
+// working folder: no log line, nor the guide's pictures of one, names the machine.
+TEST(ShownPath, paths_read_from_the_working_folder_unless_on_another_drive) {
+  const struct {
+    const char* folder;
+    const char* path;
+    const char* shown;
+  } cases[] = {
+      {"Z:\\top\\build\\demo\\work", "Z:/top/build/win32/sim/game_log.txt", "..\\..\\win32\\sim\\game_log.txt"},
+      {"Z:\\top\\sim", "Z:\\top\\sim\\KV_UserLog.dll", "KV_UserLog.dll"},
+      {"Z:\\top", "Z:\\top\\sim\\console.cfg", "sim\\console.cfg"},
+      {"C:\\users\\temp", "Z:\\top\\sim\\console.cfg", "Z:\\top\\sim\\console.cfg"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    EXPECT_EQ(PathSeenFrom(c.folder, c.path), c.shown);
   }
 }
 
