@@ -2,13 +2,14 @@
 // The "ServerEvent Log" tab: the log of one timed server event on a shard over a time
 // span, by category, paged with "Query More". Cells show their texts as they are (no
 // colour drawing). The page only moves values between its controls and the query state;
-// the request, the answer, the texts and the 5-second expiry live in the portable
-// ServerEvent* files.
+// the request, the answer and the 5-second expiry live in the portable relay log core,
+// the texts in ServerEventTexts.
 #include <windows.h>
 
 #include "msg/MassiveMsg.h"
 #include "msg/Msg.h"
-#include "opslog/ServerEventLogSession.h"
+#include "opslog/RelayLogSession.h"
+#include "opslog/ServerEventLogRecord.h"
 #include "ui/AnswerTable.h"
 #include "ui/Win32Dialog.h"
 
@@ -22,7 +23,7 @@ class CServerEventLogWindow : public CWin32Dialog {
   // The page routing contract of the main window.
   bool Dispatch(CMsg* msg, CMassiveMsg* massive);
 
-  const ServerEventLogSession& Session() const { return m_session; }
+  const RelayLogSession& Session() const { return m_session; }
 
  private:
   LRESULT OnSize(WPARAM wParam, LPARAM lParam);
@@ -32,12 +33,12 @@ class CServerEventLogWindow : public CWin32Dialog {
   void OnServerEventLogAnswer(CMsg* msg, CMassiveMsg* massive);
 
   void SetUpList();
-  void ListRows(const ServerEventLogAnswer& answer);
+  void ListRows(const RelayLogAnswer<ServerEventLogRow>& answer);
 
   CAnswerTable<CServerEventLogWindow> m_answers;
   HWND m_hList = nullptr;
   HWND m_hShard = nullptr;
   HWND m_hEvent = nullptr;
   HWND m_hCategory = nullptr;
-  ServerEventLogSession m_session;
+  RelayLogSessionOf<ServerEventLogRow> m_session{kServerEventLog};
 };

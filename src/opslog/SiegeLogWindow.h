@@ -2,12 +2,13 @@
 // The "Siege Log" tab: the events of one siege fortress on a shard over a time span,
 // by category, paged with "Query More" and drawn with their colour marks. The page only
 // moves values between its controls and the query state; building the request, reading
-// the answer and the row texts live in the portable SiegeLog* files.
+// the answer and the row texts live in the portable relay log core and SiegeLogTexts.
 #include <windows.h>
 
 #include "msg/MassiveMsg.h"
 #include "msg/Msg.h"
-#include "opslog/SiegeLogSession.h"
+#include "opslog/RelayLogSession.h"
+#include "opslog/SiegeLogRecord.h"
 #include "ui/AnswerTable.h"
 #include "ui/Win32Dialog.h"
 
@@ -21,7 +22,7 @@ class CSiegeLogWindow : public CWin32Dialog {
   // The page routing contract of the main window.
   bool Dispatch(CMsg* msg, CMassiveMsg* massive);
 
-  const SiegeLogSession& Session() const { return m_session; }
+  const RelayLogSession& Session() const { return m_session; }
 
  private:
   LRESULT OnSize(WPARAM wParam, LPARAM lParam);
@@ -33,12 +34,12 @@ class CSiegeLogWindow : public CWin32Dialog {
 
   void FillChoices();
   void SetUpList();
-  void ListRows(const SiegeLogAnswer& answer);
+  void ListRows(const RelayLogAnswer<SiegeLogRow>& answer);
 
   CAnswerTable<CSiegeLogWindow> m_answers;
   HWND m_hList = nullptr;
   HWND m_hShard = nullptr;
   HWND m_hFortress = nullptr;
   HWND m_hCategory = nullptr;
-  SiegeLogSession m_session;
+  RelayLogSessionOf<SiegeLogRow> m_session{kSiegeLog};
 };
