@@ -13,11 +13,11 @@ namespace {
 
 const uint8_t kResultOk = 0;
 
-const CodeRange kSiegeCategories[] = {
+const CodeRange kSiegeCategoryCodes[] = {
     {1, 2, 0},   {3, 3, 1},   {4, 4, 2},   {5, 8, 3},   {9, 9, 4},
     {16, 16, 4}, {17, 19, 5}, {20, 22, 6}, {23, 24, 7},
 };
-const CodeRange kServerEventCategories[] = {{1, 2, 0}, {3, 3, 1}, {4, 4, 2}};
+const CodeRange kServerEventCategoryCodes[] = {{1, 2, 0}, {3, 3, 1}, {4, 4, 2}};
 
 // The category of a row, or -1 for a row in none.
 template <class Row>
@@ -36,14 +36,14 @@ const PagedLogServing<SiegeLogRow> kSiegeLogServing = {
     &kSiegeLog, "siege log", "fortress",
     [](const SiegeLogRow& r) { return r.data1; },
     [](const SiegeLogRow& r) { return r.eventCode; },
-    kSiegeCategories, std::size(kSiegeCategories), kSiegeLogCategoryAll, true,
+    kSiegeCategoryCodes, std::size(kSiegeCategoryCodes), kSiegeLogCategoryAll, true,
 };
 
 const PagedLogServing<ServerEventLogRow> kServerEventLogServing = {
     &kServerEventLog, "server event log", "event",
     [](const ServerEventLogRow& r) { return static_cast<uint32_t>(r.serverEventId); },
     [](const ServerEventLogRow& r) { return r.logType; },
-    kServerEventCategories, std::size(kServerEventCategories), 255, false,
+    kServerEventCategoryCodes, std::size(kServerEventCategoryCodes), 255, false,
 };
 
 template <class Row>
