@@ -16,12 +16,8 @@ struct ServerEventLogRow {
   std::string description;
 
   template <class Row, class Field>
-  static void Fields(Row& row, const Field& field) {
-    field(row.logId);
-    field(row.time);
-    field(row.serverEventId);
-    field(row.logType);
-    field(row.description);
+  static void Fields(Row& r, const Field& f) {
+    f(r.logId), f(r.time), f(r.serverEventId), f(r.logType), f(r.description);
   }
   // The next page starts after the log id of the last row of this one.
   uint32_t PagingId() const { return logId; }

@@ -18,14 +18,8 @@ struct SiegeLogRow {
   std::string text;    // guild, structure, item or object name, or the reward text
 
   template <class Row, class Field>
-  static void Fields(Row& row, const Field& field) {
-    field(row.head);
-    field(row.time);
-    field(row.eventCode);
-    field(row.data1);
-    field(row.data2);
-    field(row.data3);
-    field(row.text);
+  static void Fields(Row& r, const Field& f) {
+    f(r.head), f(r.time), f(r.eventCode), f(r.data1), f(r.data2), f(r.data3), f(r.text);
   }
   // The siege log pages by its time cursor alone: no row marks where the next page starts.
   uint32_t PagingId() const { return 0; }

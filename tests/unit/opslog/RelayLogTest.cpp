@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 #include "msg/RelayRequest.h"
@@ -21,29 +20,27 @@ namespace {
 using Lines = std::vector<std::string>;
 
 // What each page sends and says, as its operators and its servers expect it.
+struct PageFacts {
+  uint16_t inner, answer;
+  bool startLog;         // the request carries a start log
+  size_t countBytes;     // width of the answer's row count
+  size_t emptyRowBytes;  // a row with an empty text
+  const char* name;      // in "query <name> failed" and the lines of a request not sent
+  const char* noTarget;  // the refusal without a shard or a target
+};
+const PageFacts kSiegeFacts = {0x400E, 0x800E, false, 2, 35, "SiegeLog",
+                               "please type siege fortress name or select shard"};
+const PageFacts kServerEventFacts = {0x4018, 0x8018, true, 1, 24, "ServerEventLog",
+                                     "please type Server Event Name or select shard"};
+
+// Each use: its row type and kind, row n of a test page (a text with marks and a format
+// of its own must travel as sent), and how its page asks for the next page.
 struct Siege {
   using Row = SiegeLogRow;
   static const RelayLogKind& Kind() { return kSiegeLog; }
-  static constexpr uint16_t kInner = 0x400E, kAnswer = 0x800E;
-  static constexpr bool kStartLog = false;
-  static constexpr size_t kCountBytes = 2, kEmptyRowBytes = 35;
-  static std::vector<uint8_t> CountOf300() { return {0x2C, 0x01}; }
-  static constexpr const char* kNoTarget = "01000000:please type siege fortress name or select shard";
-  static constexpr const char* kFailed = "01000000:query SiegeLog failed";
-  static constexpr const char* kTooLong = "02000000:^2query SiegeLog not sent: too long for one request";
-  static constexpr const char* kNoMessenger = "02000000:^2query SiegeLog not sent: no console messenger";
-
-  // Row n of a test page; a text with marks and a format of its own must travel as sent.
+  static const PageFacts& Facts() { return kSiegeFacts; }
   static Row MakeRow(uint32_t n, const std::string& text = "^1Iron %d Wolves%s^0") {
-    Row r;
-    r.head = n;
-    r.time = TimeOf(2026, 3, 5, 7, 4, 9);
-    r.eventCode = static_cast<uint8_t>(1 + n % 24);
-    r.data1 = 11;
-    r.data2 = n;
-    r.data3 = 33;
-    r.text = text;
-    return r;
+    return {n, TimeOf(2026, 3, 5, 7, 4, 9), static_cast<uint8_t>(1 + n % 24), 11, n, 33, text};
   }
   // The page asks for the next page with the shard and fortress selected now.
   static RequestOutcome QueryMore(RelayLogSession& s, uint32_t shard, uint32_t target) {
@@ -54,32 +51,25 @@ struct Siege {
 struct ServerEvent {
   using Row = ServerEventLogRow;
   static const RelayLogKind& Kind() { return kServerEventLog; }
-  static constexpr uint16_t kInner = 0x4018, kAnswer = 0x8018;
-  static constexpr bool kStartLog = true;
-  static constexpr size_t kCountBytes = 1, kEmptyRowBytes = 24;
-  static std::vector<uint8_t> CountOf300() { return {255}; }
-  static constexpr const char* kNoTarget = "01000000:please type Server Event Name or select shard";
-  static constexpr const char* kFailed = "01000000:query ServerEventLog failed";
-  static constexpr const char* kTooLong = "02000000:^2query ServerEventLog not sent: too long for one request";
-  static constexpr const char* kNoMessenger = "02000000:^2query ServerEventLog not sent: no console messenger";
-
+  static const PageFacts& Facts() { return kServerEventFacts; }
   static Row MakeRow(uint32_t n, const std::string& text = "^3stage %s cleared^0") {
-    Row r;
-    r.logId = n;
-    r.time = TimeOf(2026, 11, 2, 7, 5, 9);
-    r.serverEventId = 7;
-    r.logType = static_cast<uint8_t>(n % 6);
-    r.description = text;
-    return r;
+    return {n, TimeOf(2026, 11, 2, 7, 5, 9), 7, static_cast<uint8_t>(n % 6), text};
   }
   // The page asks for the next page of what "Query" kept.
   static RequestOutcome QueryMore(RelayLogSession& s, uint32_t, uint32_t) { return s.QueryMore(); }
 };
 
+// The operator lines of a page, "class word:text".
+std::string Refusal(const char* text) { return std::string("01000000:") + text; }
+std::string Failed(const PageFacts& page) { return Refusal("query ") + page.name + " failed"; }
+std::string NotSent(const PageFacts& page, const char* why) {
+  return std::string("02000000:^2query ") + page.name + " not sent: " + why;
+}
+
 struct UseName {
   template <class T>
   static std::string GetName(int) {
-    return std::is_same<T, Siege>::value ? "Siege" : "ServerEvent";
+    return T::Facts().name;
   }
 };
 
@@ -87,20 +77,15 @@ const char kBegin[] = "2026-2-4 07:04:09";
 const char kEnd[] = "2026-3-5 17:30:00";
 
 RelayLogQueryInput Input(uint32_t shard, uint32_t target, uint32_t category, const std::string& end = kEnd) {
-  RelayLogQueryInput in;
-  in.shardData = shard;
-  in.targetData = target;
-  in.categoryData = category;
-  in.beginText = kBegin;
-  in.endText = end;
-  return in;
+  return {shard, target, category, kBegin, end};
 }
 
 // The request's payload; the start log goes out only where the request has one.
 template <class T>
 std::string Request(uint16_t service, uint32_t startLog, uint32_t target, uint8_t category, const std::string& begin,
                     const std::string& end) {
-  return WireU16(service) + WireU16(T::kInner) + (T::kStartLog ? WireU32(startLog) : "") + WireU32(target) +
+  const PageFacts& page = T::Facts();
+  return WireU16(service) + WireU16(page.inner) + (page.startLog ? WireU32(startLog) : "") + WireU32(target) +
          std::string(1, static_cast<char>(category)) + WireString(begin) + WireString(end);
 }
 
@@ -121,7 +106,7 @@ class RelayLog : public ::testing::Test {
     return Answer(s, AnswerBytes(T::Kind(), result, rows, cursor), 4090);
   }
   RelayLogAnswer<Row> Answer(Session& s, const std::vector<uint8_t>& bytes, size_t partBytes) {
-    MassiveMsgBuilder b(T::kAnswer);
+    MassiveMsgBuilder b(T::Facts().answer);
     return s.OnAnswer(AnswerMsg(b, bytes, partBytes));
   }
   const std::string Payload(size_t i) const { return console.messenger.Payload(i); }
@@ -156,7 +141,7 @@ TYPED_TEST(RelayLog, query_sends_the_low_16_bits_of_its_choices_and_query_more_t
 TYPED_TEST(RelayLog, cursor_sent_byte_for_byte_or_refused_whole) {
   using T = TypeParam;
   auto& s = this->session;
-  const size_t fitting = 4090 - 4 - (T::kStartLog ? 4 : 0) - 4 - 1 - 2 - 2 - strlen(kEnd);
+  const size_t fitting = 4090 - 4 - (T::Facts().startLog ? 4 : 0) - 4 - 1 - 2 - 2 - strlen(kEnd);
   for (size_t length : {size_t{3000}, fitting, fitting + 1}) {
     SCOPED_TRACE(length);
     this->console.messenger.sent.clear();
@@ -172,7 +157,7 @@ TYPED_TEST(RelayLog, cursor_sent_byte_for_byte_or_refused_whole) {
       this->Answer(s, 0, {}, "");
     } else {
       EXPECT_FALSE(s.Waiting());
-      EXPECT_EQ(RelayLogLines().back(), T::kTooLong);
+      EXPECT_EQ(RelayLogLines().back(), NotSent(T::Facts(), "too long for one request"));
     }
   }
 }
@@ -182,7 +167,7 @@ TYPED_TEST(RelayLog, the_server_reads_back_what_the_page_wrote) {
   RelayLogRequest sent;
   sent.kind = &T::Kind();
   sent.serviceId = 107;
-  sent.startLog = T::kStartLog ? 0xFFFFFFF0u : 0;
+  sent.startLog = T::Facts().startLog ? 0xFFFFFFF0u : 0;
   sent.target = 0x10002;
   sent.category = 250;
   sent.begin = std::string(300, 'b');
@@ -192,7 +177,7 @@ TYPED_TEST(RelayLog, the_server_reads_back_what_the_page_wrote) {
   WriteRelayLogRequest(&msg, sent);
   RelayHead head = ReadRelayHead(&msg);
   EXPECT_EQ(head.serviceId, 107);
-  EXPECT_EQ(head.innerId, T::kInner);
+  EXPECT_EQ(head.innerId, T::Facts().inner);
   RelayLogRequest read;
   ASSERT_TRUE(ReadRelayLogRequest(&msg, T::Kind(), &read));
   EXPECT_EQ(read.kind, &T::Kind());
@@ -223,11 +208,11 @@ TYPED_TEST(RelayLog, refusals_send_nothing_and_leave_the_page_idle) {
     bool withMessenger;
     std::string log;
   } cases[] = {
-      {"no shard", 0, 3, true, T::kNoTarget},
-      {"no target", 1, 0, true, T::kNoTarget},
-      {"target past 16 bits", 1, 0x10000, true, T::kNoTarget},
+      {"no shard", 0, 3, true, Refusal(T::Facts().noTarget)},
+      {"no target", 1, 0, true, Refusal(T::Facts().noTarget)},
+      {"target past 16 bits", 1, 0x10000, true, Refusal(T::Facts().noTarget)},
       {"shard not in the directory", 9, 3, true, "02000001:Not found Shard[9]"},
-      {"no messenger", 1, 3, false, T::kNoMessenger},
+      {"no messenger", 1, 3, false, NotSent(T::Facts(), "no console messenger")},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -266,7 +251,7 @@ TYPED_TEST(RelayLog, answers_count_page_fail_and_leave_the_cursor) {
       {0, 51, true, "next", 551, "00000000:^251^0 log found"},
       {1, 50, true, "next", 550, "00000000:^250^0 log found"},
       {3, 2, false, "next", 502, "00000000:^22^0 log found"},
-      {2, 50, false, "earlier", 77, T::kFailed},
+      {2, 50, false, "earlier", 77, Failed(T::Facts())},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "result " << int(c.result) << " rows " << c.rows);
@@ -279,7 +264,7 @@ TYPED_TEST(RelayLog, answers_count_page_fail_and_leave_the_cursor) {
     EXPECT_EQ(a.rows.size(), c.result == 2 ? 0u : c.rows);
     EXPECT_EQ(a.MoreRows(), c.more);
     EXPECT_EQ(s.NextBegin(), c.cursor);
-    EXPECT_EQ(s.NextLogId(), T::kStartLog ? c.nextLogId : 0u);
+    EXPECT_EQ(s.NextLogId(), T::Facts().startLog ? c.nextLogId : 0u);
     EXPECT_FALSE(s.Waiting());
     EXPECT_EQ(RelayLogLines(), Lines{c.log});
   }
@@ -289,26 +274,20 @@ TYPED_TEST(RelayLog, answers_written_as_result_status_count_rows_and_cursor) {
   using T = TypeParam;
   const RelayLogKind& kind = T::Kind();
   EXPECT_EQ(AnswerBytes(kind, 2, Rows<T>(3), "c"), (std::vector<uint8_t>{2}));
-  EXPECT_EQ(AnswerBytes(kind, 0, Rows<T>(0), "c"), std::vector<uint8_t>(2 + T::kCountBytes, 0));
+  const size_t countBytes = T::Facts().countBytes;
+  EXPECT_EQ(AnswerBytes(kind, 0, Rows<T>(0), "c"), std::vector<uint8_t>(2 + countBytes, 0));
   std::vector<uint8_t> one = AnswerBytes(kind, 1, std::vector<typename T::Row>{T::MakeRow(5, "")}, "c");
-  ASSERT_EQ(one.size(), 2 + T::kCountBytes + T::kEmptyRowBytes + 3);
+  ASSERT_EQ(one.size(), 2 + countBytes + T::Facts().emptyRowBytes + 3);
   std::vector<uint8_t> head = {1, 0, 1, 0};
-  head.resize(2 + T::kCountBytes);
+  head.resize(2 + countBytes);
   EXPECT_EQ(std::vector<uint8_t>(one.begin(), one.begin() + head.size()), head);
   EXPECT_EQ(std::vector<uint8_t>(one.end() - 3, one.end()), (std::vector<uint8_t>{1, 0, 'c'}));
   // The count says as many rows as its field holds, and only those rows follow.
   std::vector<uint8_t> many = AnswerBytes(kind, 0, Rows<T>(300), "c");
-  EXPECT_EQ(std::vector<uint8_t>(many.begin() + 2, many.begin() + 2 + T::kCountBytes), T::CountOf300());
-  MassiveMsgBuilder b(T::kAnswer);
+  EXPECT_EQ(std::vector<uint8_t>(many.begin() + 2, many.begin() + 2 + countBytes),
+            (countBytes == 2 ? std::vector<uint8_t>{0x2C, 0x01} : std::vector<uint8_t>{255}));
+  MassiveMsgBuilder b(T::Facts().answer);
   EXPECT_FALSE(ReadRelayLogAnswer<typename T::Row>(AnswerMsg(b, many), kind).cutShort);
-}
-
-template <class Row>
-std::vector<uint8_t> RowBytes(const Row& row) {
-  std::vector<uint8_t> bytes;
-  ByteWriter out(&bytes);
-  WriteLogRow(out, row);
-  return bytes;
 }
 
 TYPED_TEST(RelayLog, rows_split_anywhere_read_whole) {
@@ -318,7 +297,7 @@ TYPED_TEST(RelayLog, rows_split_anywhere_read_whole) {
   std::vector<uint8_t> bytes = AnswerBytes(T::Kind(), 0, rows, "2026-3-9 00:00:00");
   for (size_t split = 0; split <= bytes.size(); ++split) {
     SCOPED_TRACE(split);
-    MassiveMsgBuilder b(T::kAnswer);
+    MassiveMsgBuilder b(T::Facts().answer);
     b.Append(bytes.data(), bytes.size());
     RelayLogAnswer<typename T::Row> a = ReadRelayLogAnswer<typename T::Row>(b.BuildAt({split, split + 1}), T::Kind());
     ASSERT_FALSE(a.cutShort);
@@ -338,12 +317,12 @@ TYPED_TEST(RelayLog, cut_short_keeps_the_rows_read_ends_the_wait_and_names_the_a
     size_t keep;  // payload bytes that arrive
     size_t rows;
   } cases[] = {
-      {"inside the header", 1 + T::kCountBytes, 0},
+      {"inside the header", 1 + T::Facts().countBytes, 0},
       {"inside the third row", third + 10, 2},
       {"inside the cursor", whole.size() - 1, 3},
   };
   char answerId[8];
-  snprintf(answerId, sizeof answerId, "0x%04X", T::kAnswer);
+  snprintf(answerId, sizeof answerId, "0x%04X", T::Facts().answer);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     RelayLogSessionOf<typename T::Row> s(T::Kind());

@@ -87,6 +87,15 @@ std::vector<uint8_t> AnswerBytes(const RelayLogKind& kind, uint8_t result, const
   return bytes;
 }
 
+// A row's bytes on the wire, to compare rows whole.
+template <class Row>
+std::vector<uint8_t> RowBytes(const Row& row) {
+  std::vector<uint8_t> bytes;
+  ByteWriter out(&bytes);
+  WriteLogRow(out, row);
+  return bytes;
+}
+
 inline CMassiveMsg* AnswerMsg(MassiveMsgBuilder& b, const std::vector<uint8_t>& bytes, size_t partBytes = 4090) {
   b.Append(bytes.data(), bytes.size());
   return b.Build(partBytes);
