@@ -43,7 +43,6 @@ class RelayLogSession {
 
   bool Waiting() const { return m_waiting != 0; }
   uint16_t ShardId() const { return m_shardId; }
-  uint32_t TargetId() const { return m_targetId; }
   uint8_t Category() const { return m_category; }
   const std::string& EndText() const { return m_endText; }
   uint32_t NextLogId() const { return m_nextLogId; }
