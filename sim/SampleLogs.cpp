@@ -11,7 +11,7 @@
 
 namespace {
 
-// Hands read each line that is not blank or a comment; stops at the first one it
+// Hands each line that is not blank or a comment to read; stops at the first one it
 // refuses and names it in error.
 template <class Read>
 bool ReadRecordLines(const std::string& text, std::string* error, Read read) {
