@@ -4,11 +4,10 @@
 #include <cstdint>
 
 #include "OpsLogFuzzSupport.h"
-#include "opslog/SiegeLogAnswer.h"
 #include "opslog/SiegeLogTexts.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 1) return 0;
-  CheckPagedAnswer(data, size, 0x800E, ReadSiegeLogAnswer, WriteSiegeLogRow, SiegeLogRowCells);
+  CheckPagedAnswer(data, size, kSiegeLog, SiegeLogRowCells);
   return 0;
 }

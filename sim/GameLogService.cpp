@@ -4,8 +4,8 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "KDLogRecords.h"
 #include "LogCursor.h"
+#include "LogTimeKey.h"
 #include "base/ByteOrder.h"
 #include "base/Format.h"
 #include "gamelog/GameLogAnswer.h"
@@ -104,7 +104,7 @@ int CGameLogService::Answer(uint16_t serviceId, const GameLogRequest& q, Massive
   size_t next = m_entries.size();
   for (size_t i = place; i < m_entries.size(); ++i) {
     const GameLogEntry& e = m_entries[i];
-    int64_t key = KDLogTimeKey(TimeOf(e));
+    int64_t key = LogTimeKey(TimeOf(e));
     if (e.shardId != shard->second || key < from || key > to) continue;
     if (!everyone && !SameName(e.character, q.charName)) continue;
     bool wanted = false;

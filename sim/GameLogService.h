@@ -18,7 +18,7 @@
 #include <map>
 #include <vector>
 
-#include "GameLogRecords.h"
+#include "SampleLogs.h"
 #include "SimConfig.h"
 #include "SimLog.h"
 #include "gamelog/GameLogQuery.h"

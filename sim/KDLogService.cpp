@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "LogTimeKey.h"
 #include "opslog/KDLogAnswer.h"
 
 namespace {
@@ -21,11 +22,11 @@ bool SameUser(const std::string& a, const std::string& b) {
 size_t CKDLogService::Answer(const KDLogRequest& query, MassiveMsgBuilder* out) const {
   ByteWriter writer = out->Writer();
   LogTime begin, end;
-  if (!ParseKDLogTime(query.beginTime.c_str(), &begin) || !ParseKDLogTime(query.endTime.c_str(), &end)) {
+  if (!ParseLogTime(query.beginTime.c_str(), &begin) || !ParseLogTime(query.endTime.c_str(), &end)) {
     WriteKDLogAnswer(writer, kKDLogResultFailed, {});
     return 0;
   }
-  const int64_t from = KDLogTimeKey(begin), to = KDLogTimeKey(end);
+  const int64_t from = LogTimeKey(begin), to = LogTimeKey(end);
   std::vector<KDLogRecord> matches;
   for (const KDLogRecord& r : m_records) {
     if (matches.size() == kKDLogRecordLimit) break;
@@ -35,7 +36,7 @@ size_t CKDLogService::Answer(const KDLogRequest& query, MassiveMsgBuilder* out) 
     } else if (query.category != 0 && query.category != r.category) {
       continue;
     }
-    int64_t key = KDLogTimeKey(r.time);
+    int64_t key = LogTimeKey(r.time);
     if (key < from || key > to) continue;
     matches.push_back(r);
   }

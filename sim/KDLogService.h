@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "KDLogRecords.h"
+#include "SampleLogs.h"
 #include "msg/MassiveMsgBuilder.h"
 #include "opslog/KDLogQuery.h"
 

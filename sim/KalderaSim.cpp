@@ -10,8 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "GameLogRecords.h"
-#include "KDLogRecords.h"
+#include "SampleLogs.h"
 #include "ScriptRunner.h"
 #include "ShownPath.h"
 #include "SimArgs.h"

@@ -4,7 +4,7 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "KDLogRecords.h"
+#include "LogTimeKey.h"
 #include "base/Format.h"
 
 bool ReadLogBound(const std::string& text, int64_t openValue, int64_t* key, size_t* place) {
@@ -23,8 +23,8 @@ bool ReadLogBound(const std::string& text, int64_t openValue, int64_t* key, size
     *place = static_cast<size_t>(at);
   }
   LogTime t;
-  if (!ParseKDLogTime(time.c_str(), &t)) return false;
-  *key = KDLogTimeKey(t);
+  if (!ParseLogTime(time.c_str(), &t)) return false;
+  *key = LogTimeKey(t);
   return true;
 }
 

@@ -2,7 +2,7 @@
 // Time span bounds as the simulated log services take them from a request: an empty
 // text leaves that side open; "Y-M-D h:m:s" is a time; a paging cursor
 // "Y-M-D h:m:s#place", a service's own next-page text, also names the place in its log
-// to go on from. Keys order times to the second (KDLogTimeKey).
+// to go on from. Keys order times to the second (LogTimeKey).
 #include <cstddef>
 #include <cstdint>
 #include <string>

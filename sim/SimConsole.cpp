@@ -48,11 +48,12 @@ bool CSimConsole::Start(const SimConsoleArgs& args, std::string* error) {
   m_shards->Register(kMsgGameLogQuery, [this](CMsg* request, const RelayHead& head, MassiveMsgBuilder* answer) {
     return m_gamelog->Serve(request, head, answer, &m_log);
   });
-  m_siegelog = std::make_unique<CSiegeLogService>(args.siegelog, m_config);
+  m_siegelog = std::make_unique<CPagedLogService<SiegeLogRow>>(kSiegeLogServing, args.siegelog, m_config);
   m_shards->Register(kMsgSiegeLogQuery, [this](CMsg* request, const RelayHead& head, MassiveMsgBuilder* answer) {
     return m_siegelog->Serve(request, head, answer, &m_log);
   });
-  m_serverevent = std::make_unique<CServerEventLogService>(args.serverevent, m_config);
+  m_serverevent =
+      std::make_unique<CPagedLogService<ServerEventLogRow>>(kServerEventLogServing, args.serverevent, m_config);
   m_shards->Register(kMsgServerEventQuery, [this](CMsg* request, const RelayHead& head, MassiveMsgBuilder* answer) {
     return m_serverevent->Serve(request, head, answer, &m_log);
   });

@@ -15,12 +15,11 @@
 #include "GameLogService.h"
 #include "KDLogService.h"
 #include "LogPane.h"
+#include "PagedLogService.h"
 #include "PluginModule.h"
-#include "ServerEventLogService.h"
 #include "ShardManager.h"
 #include "SimConfig.h"
 #include "SimDirectory.h"
-#include "SiegeLogService.h"
 #include "SimLog.h"
 #include "SimMessenger.h"
 
@@ -34,8 +33,8 @@ struct SimConsoleArgs {
   SimConfig config;
   std::vector<KDLogRecord> kdlog;
   std::vector<GameLogEntry> gamelog;
-  std::vector<SiegeLogEntry> siegelog;
-  std::vector<ServerEventLogEntry> serverevent;
+  std::vector<PagedLogEntry<SiegeLogRow>> siegelog;
+  std::vector<PagedLogEntry<ServerEventLogRow>> serverevent;
   int width = 1100;   // outer size of the console window
   int height = 860;
   bool show = true;
@@ -90,8 +89,8 @@ class CSimConsole {
   std::unique_ptr<CKDLogService> m_kdlog;
   std::unique_ptr<CShardManager> m_shards;
   std::unique_ptr<CGameLogService> m_gamelog;
-  std::unique_ptr<CSiegeLogService> m_siegelog;
-  std::unique_ptr<CServerEventLogService> m_serverevent;
+  std::unique_ptr<CPagedLogService<SiegeLogRow>> m_siegelog;
+  std::unique_ptr<CPagedLogService<ServerEventLogRow>> m_serverevent;
   CPluginModule m_module;
   IKDPlugin* m_plugin = nullptr;
   char m_name[260] = {};

@@ -4,6 +4,7 @@
 
 #include "base/LogOutput.h"
 #include "msg/MsgIds.h"
+#include "opslog/RelayLogChoices.h"
 #include "opslog/ServerEventTexts.h"
 #include "refdata/KV_GameRefData.h"
 #include "resources/resource.h"
@@ -68,12 +69,12 @@ void CServerEventLogWindow::FillCategories() {
 LRESULT CServerEventLogWindow::OnQuery(WPARAM, LPARAM) {
   EnableItem(IDC_EVENT_QUERY_MORE, false);
   DeleteAllRows(m_hList);
-  ServerEventQueryInput input;
+  RelayLogQueryInput input;
   input.beginText = GetDateTimeText(GetItem(IDC_EVENT_BEGIN_DATE), GetItem(IDC_EVENT_BEGIN_TIME));
   input.endText = GetDateTimeText(GetItem(IDC_EVENT_END_DATE), GetItem(IDC_EVENT_END_TIME));
   input.categoryData = ComboGetSelData(m_hCategory);
   input.shardData = ComboGetSelData(m_hShard);
-  input.eventData = ComboGetSelData(m_hEvent);
+  input.targetData = ComboGetSelData(m_hEvent);
   m_session.Query(input);
   return 0;
 }
@@ -88,7 +89,7 @@ LRESULT CServerEventLogWindow::OnQueryMore(WPARAM, LPARAM) {
 }
 
 void CServerEventLogWindow::OnServerEventLogAnswer(CMsg*, CMassiveMsg* massive) {
-  ServerEventLogAnswer answer = m_session.OnAnswer(massive);
+  RelayLogAnswer<ServerEventLogRow> answer = m_session.OnAnswer(massive);
   AppendRows(ListRowsOf(answer.rows, ServerEventRowCells));
   // A failed query leaves the list and the button as they were.
   if (!answer.failed) EnableItem(IDC_EVENT_QUERY_MORE, answer.MoreRows());

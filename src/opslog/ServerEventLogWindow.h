@@ -2,13 +2,14 @@
 // The "ServerEvent Log" tab: the log of one timed server event on a shard over a time
 // span, by category, paged with "Query More". Cells show their texts as they are (no
 // colour drawing). The page only moves values between its controls and the query state;
-// the request, the answer, the texts and the 5-second expiry live in the portable
-// ServerEvent* files.
+// the request, the answer and the 5-second expiry live in the portable relay log core,
+// the texts in ServerEventTexts.
 #include <windows.h>
 
 #include "msg/MassiveMsg.h"
 #include "msg/Msg.h"
-#include "opslog/ServerEventLogSession.h"
+#include "opslog/RelayLogSession.h"
+#include "opslog/ServerEventLogRecord.h"
 #include "ui/ListPage.h"
 
 class CServerEventLogWindow : public CListPage<CServerEventLogWindow> {
@@ -19,7 +20,7 @@ class CServerEventLogWindow : public CListPage<CServerEventLogWindow> {
   // data the page is not built: it reports that, leaves no window and answers false.
   bool Create(HINSTANCE instance, HWND parent);
 
-  const ServerEventLogSession& Session() const { return m_session; }
+  const RelayLogSession& Session() const { return m_session; }
 
  private:
   LRESULT OnQuery(WPARAM wParam, LPARAM lParam);
@@ -32,5 +33,5 @@ class CServerEventLogWindow : public CListPage<CServerEventLogWindow> {
   HWND m_hShard = nullptr;
   HWND m_hEvent = nullptr;
   HWND m_hCategory = nullptr;
-  ServerEventLogSession m_session;
+  RelayLogSessionOf<ServerEventLogRow> m_session{kServerEventLog};
 };

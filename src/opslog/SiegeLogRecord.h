@@ -2,15 +2,11 @@
 // One row of the siege log answer 0x800E, in wire order (little-endian; "string" is a
 // 16-bit length and the bytes):
 //   head u32, time (16), eventCode u8, data1 u32, data2 u32, data3 u32, text string
-// The decoder reads one row from a multi-part answer and throws CMsgException when the
-// answer ends inside it; the encoder writes the same bytes for the stand-in console,
-// the tests and the fuzzers.
+// Fields lists them once for the row's decoder and encoder (RelayLogRow.h).
 #include <cstdint>
 #include <string>
 
-#include "base/ByteOrder.h"
 #include "msg/LogTime.h"
-#include "msg/MassiveMsg.h"
 
 struct SiegeLogRow {
   uint32_t head = 0;  // not shown
@@ -20,7 +16,11 @@ struct SiegeLogRow {
   uint32_t data2 = 0;  // side selector or item count
   uint32_t data3 = 0;  // not shown
   std::string text;    // guild, structure, item or object name, or the reward text
-};
 
-SiegeLogRow ReadSiegeLogRow(CMassiveMsg* massive);
-void WriteSiegeLogRow(ByteWriter& out, const SiegeLogRow& row);
+  template <class Row, class Field>
+  static void Fields(Row& r, const Field& f) {
+    f(r.head), f(r.time), f(r.eventCode), f(r.data1), f(r.data2), f(r.data3), f(r.text);
+  }
+  // The siege log pages by its time cursor alone: no row marks where the next page starts.
+  uint32_t PagingId() const { return 0; }
+};

@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "msg/MsgIds.h"
+#include "opslog/RelayLogChoices.h"
 #include "opslog/SiegeLogTexts.h"
 #include "refdata/KV_GameRefData.h"
 #include "resources/resource.h"
@@ -85,12 +86,12 @@ LRESULT CSiegeLogWindow::OnNotify(WPARAM, LPARAM lParam) {
 LRESULT CSiegeLogWindow::OnQuery(WPARAM, LPARAM) {
   EnableItem(IDC_SIEGE_QUERY_MORE, false);
   DeleteAllRows(m_hList);
-  SiegeLogQueryInput input;
+  RelayLogQueryInput input;
   input.beginText = GetDateTimeText(GetItem(IDC_SIEGE_BEGIN_DATE), GetItem(IDC_SIEGE_BEGIN_TIME));
   input.endText = GetDateTimeText(GetItem(IDC_SIEGE_END_DATE), GetItem(IDC_SIEGE_END_TIME));
   input.categoryData = ComboGetSelData(m_hCategory);
   input.shardData = ComboGetSelData(m_hShard);
-  input.fortressData = ComboGetSelData(m_hFortress);
+  input.targetData = ComboGetSelData(m_hFortress);
   m_session.Query(input);
   return 0;
 }
@@ -106,7 +107,7 @@ LRESULT CSiegeLogWindow::OnQueryMore(WPARAM, LPARAM) {
 }
 
 void CSiegeLogWindow::OnSiegeLogAnswer(CMsg*, CMassiveMsg* massive) {
-  SiegeLogAnswer answer = m_session.OnAnswer(massive);
+  RelayLogAnswer<SiegeLogRow> answer = m_session.OnAnswer(massive);
   // Every row has item data 0: the row colour is 0.
   AppendRows(ListRowsOf(answer.rows, SiegeLogRowCells));
   // A failed query leaves the list and the button as they were.

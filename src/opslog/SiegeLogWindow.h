@@ -2,12 +2,13 @@
 // The "Siege Log" tab: the events of one siege fortress on a shard over a time span,
 // by category, paged with "Query More" and drawn with their colour marks. The page only
 // moves values between its controls and the query state; building the request, reading
-// the answer and the row texts live in the portable SiegeLog* files.
+// the answer and the row texts live in the portable relay log core and SiegeLogTexts.
 #include <windows.h>
 
 #include "msg/MassiveMsg.h"
 #include "msg/Msg.h"
-#include "opslog/SiegeLogSession.h"
+#include "opslog/RelayLogSession.h"
+#include "opslog/SiegeLogRecord.h"
 #include "ui/ListPage.h"
 
 class CSiegeLogWindow : public CListPage<CSiegeLogWindow> {
@@ -18,7 +19,7 @@ class CSiegeLogWindow : public CListPage<CSiegeLogWindow> {
   // data the fortress list stays empty and the page is built all the same.
   bool Create(HINSTANCE instance, HWND parent);
 
-  const SiegeLogSession& Session() const { return m_session; }
+  const RelayLogSession& Session() const { return m_session; }
 
  private:
   LRESULT OnNotify(WPARAM wParam, LPARAM lParam);
@@ -33,5 +34,5 @@ class CSiegeLogWindow : public CListPage<CSiegeLogWindow> {
   HWND m_hShard = nullptr;
   HWND m_hFortress = nullptr;
   HWND m_hCategory = nullptr;
-  SiegeLogSession m_session;
+  RelayLogSessionOf<SiegeLogRow> m_session{kSiegeLog};
 };

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "GameLogRecords.h"
 #include "GameLogService.h"
-#include "ServedShardLog.h"
+#include "SampleLogs.h"
+#include "TwoShardFarm.h"
 #include "gamelog/GameLogAnswer.h"
 #include "msg/MsgIds.h"
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "LogTimeKey.h"
 #include "PluginHost.h"
 #include "PluginPageTest.h"
 #include "PluginWindows.h"
@@ -128,7 +129,7 @@ TEST_F(KDLogQuery, an_answer_cut_inside_a_record_keeps_the_rows_read_and_reports
   e.userName = "op_kesh";
   e.category = 13;
   e.logText = "restart";
-  ASSERT_TRUE(ParseKDLogTime("2026-11-3 10:00:00", &e.time));
+  ASSERT_TRUE(ParseLogTime("2026-11-3 10:00:00", &e.time));
   EncodeKDLogRecord(e, record);
   MassiveMsgBuilder answer(0xB404);
   answer.AppendU8(0);

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "KDLogRecords.h"
 #include "KDLogService.h"
+#include "LogTimeKey.h"
 #include "msg/MassiveMsg.h"
 #include "msg/MsgIds.h"
 #include "opslog/KDLogAnswer.h"
@@ -18,7 +18,7 @@ KDLogRecord Entry(const char* user, uint8_t category, const char* time, const ch
   e.userName = user;
   e.category = category;
   e.logText = text;
-  EXPECT_TRUE(ParseKDLogTime(time, &e.time)) << time;
+  EXPECT_TRUE(ParseLogTime(time, &e.time)) << time;
   return e;
 }
 

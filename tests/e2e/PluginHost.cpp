@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "LogTimeKey.h"
 #include "PluginWindows.h"
 #include "plugin/TabCaptions.h"
 
@@ -21,7 +22,7 @@ KDLogRecord Entry(const char* user, uint8_t category, const char* time, uint32_t
   KDLogRecord e;
   e.userName = user;
   e.category = category;
-  ParseKDLogTime(time, &e.time);
+  ParseLogTime(time, &e.time);
   e.time.fraction = fraction;
   e.logText = text;
   return e;

@@ -1,20 +1,20 @@
 #pragma once
 // Test doubles for the siege and server event logs: a console with a messenger, the
-// stand-in console's directory with a farm of shards and manager services, a log sink that keeps each line with its class word,
-// a clock the test sets, and answers built with the answers' own writers.
+// stand-in console's directory with a farm of shards and manager services, a log sink
+// that keeps each line with its class word, a clock the test sets, and answers built
+// with the answers' own writer.
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#include "base/ByteOrder.h"
 #include "SimDirectory.h"
+#include "base/ByteOrder.h"
 #include "base/TickCount.h"
 #include "common/LogCapture.h"
 #include "common/RecordingMessenger.h"
 #include "msg/Console.h"
 #include "msg/MassiveMsgBuilder.h"
-#include "opslog/ServerEventLogAnswer.h"
-#include "opslog/SiegeLogAnswer.h"
+#include "opslog/RelayLogAnswer.h"
 
 // Every operator line of the capture as "class word in hex:text": the missing-entry
 // word 0x02000001 is told apart from the data-error word 0x02000000.
@@ -77,19 +77,22 @@ inline LogTime TimeOf(int16_t year, uint16_t month, uint16_t day, uint16_t hour,
   return t;
 }
 
-inline std::vector<uint8_t> SiegeAnswerBytes(uint8_t result, const std::vector<SiegeLogRow>& rows,
-                                             const std::string& nextBegin) {
+// An answer of kind, written as the server writes it.
+template <class Row>
+std::vector<uint8_t> AnswerBytes(const RelayLogKind& kind, uint8_t result, const std::vector<Row>& rows,
+                                 const std::string& nextBegin) {
   std::vector<uint8_t> bytes;
   ByteWriter out(&bytes);
-  WriteSiegeLogAnswer(out, result, rows, nextBegin);
+  WriteRelayLogAnswer(out, kind, result, rows, nextBegin);
   return bytes;
 }
 
-inline std::vector<uint8_t> ServerEventAnswerBytes(uint8_t result, const std::vector<ServerEventLogRow>& rows,
-                                                   const std::string& nextBegin) {
+// A row's bytes on the wire, to compare rows whole.
+template <class Row>
+std::vector<uint8_t> RowBytes(const Row& row) {
   std::vector<uint8_t> bytes;
   ByteWriter out(&bytes);
-  WriteServerEventLogAnswer(out, result, rows, nextBegin);
+  WriteLogRow(out, row);
   return bytes;
 }
 

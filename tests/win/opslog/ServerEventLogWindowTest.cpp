@@ -137,7 +137,7 @@ TEST_F(ServerEventPage, fifty_rows_enable_query_more_from_the_last_log_id_and_fo
   c.Select(IDC_EVENT_SHARD, "Aschfeld-Tide");
   c.Select(IDC_EVENT_NAME, "Fishing Contest");
   c.Click(IDC_EVENT_QUERY);
-  Answer(ServerEventAnswerBytes(0, Page(50, 9001), "2026-11-2 08:00:00"));
+  Answer(AnswerBytes(kServerEventLog, 0, Page(50, 9001), "2026-11-2 08:00:00"));
   EXPECT_EQ(c.RowCount(IDC_EVENT_LIST), 50);
   EXPECT_EQ(c.Rows(IDC_EVENT_LIST, 5)[0],
             (std::vector<std::string>{"9001", "2026-11-02 07:01:09", "7", "Completion", "player 0"}));
@@ -150,7 +150,7 @@ TEST_F(ServerEventPage, fifty_rows_enable_query_more_from_the_last_log_id_and_fo
   EXPECT_FALSE(c.Enabled(IDC_EVENT_QUERY_MORE));
   ASSERT_EQ(m_console.messenger.sent.size(), 2u);
   EXPECT_EQ(m_console.messenger.Payload(1), Request(102, 9050, 12, 255, "2026-11-2 08:00:00", End()));
-  Answer(ServerEventAnswerBytes(0, Page(49, 9051), "2026-11-2 09:00:00"));
+  Answer(AnswerBytes(kServerEventLog, 0, Page(49, 9051), "2026-11-2 09:00:00"));
   EXPECT_EQ(c.RowCount(IDC_EVENT_LIST), 99);
   EXPECT_FALSE(c.Enabled(IDC_EVENT_QUERY_MORE));
   EXPECT_EQ(RelayLogLines(), (Lines{"00000000:^250^0 log found", "00000000:^249^0 log found"}));
@@ -172,10 +172,12 @@ TEST_F(ServerEventPage, refusals_a_failed_answer_and_copy_of_five_columns) {
   c.Select(IDC_EVENT_SHARD, "Aschfeld-Tide");
   c.Select(IDC_EVENT_NAME, "Monster Invasion");
   c.Click(IDC_EVENT_QUERY);
-  Answer(ServerEventAnswerBytes(0, {Row(17, 1, "^2opened %s"), Row(18, 9, "")}, "c"));
+  Answer(AnswerBytes(kServerEventLog, 0, std::vector<ServerEventLogRow>{Row(17, 1, "^2opened %s"), Row(18, 9, "")},
+                     "c"));
   c.Click(IDC_EVENT_QUERY);
-  Answer(ServerEventAnswerBytes(0, {Row(17, 1, "^2opened %s"), Row(18, 9, "")}, "c"));
-  Answer(ServerEventAnswerBytes(2, {}, ""));
+  Answer(AnswerBytes(kServerEventLog, 0, std::vector<ServerEventLogRow>{Row(17, 1, "^2opened %s"), Row(18, 9, "")},
+                     "c"));
+  Answer(AnswerBytes(kServerEventLog, 2, Page(0, 1), ""));
   EXPECT_EQ(RelayLogLines().back(), "01000000:query ServerEventLog failed");
   EXPECT_EQ(c.Rows(IDC_EVENT_LIST, 5), (Rows{{"17", "2026-11-02 07:17:09", "7", "Start!", "^2opened %s"},
                                              {"18", "2026-11-02 07:18:09", "7", "UnknownLogType", ""}}));
@@ -197,7 +199,8 @@ TEST_F(ServerEventPageBase, without_reference_data_the_page_is_not_built) {
   EXPECT_EQ(m_page.GetHwnd(), nullptr);
   EXPECT_EQ(GetWindow(m_parent, GW_CHILD), nullptr) << "no half-built page is left";
   MassiveMsgBuilder answer(0x8018);
-  EXPECT_FALSE(m_page.Dispatch(nullptr, AnswerMsg(answer, ServerEventAnswerBytes(0, {}, "")))) << "no answer handler";
+  EXPECT_FALSE(m_page.Dispatch(nullptr, AnswerMsg(answer, AnswerBytes(kServerEventLog, 0, Page(0, 1), ""))))
+      << "no answer handler";
 
   // Once the data is there, the page can be built.
   m_dir.WriteCompleteSet();

@@ -129,7 +129,7 @@ TEST_F(SiegePage, fifty_rows_enable_query_more_which_appends_from_the_cursor_unt
   PageControls c = Controls();
   c.Select(IDC_SIEGE_SHARD, "Aschfeld-Tide");
   c.Click(IDC_SIEGE_QUERY);
-  Answer(SiegeAnswerBytes(0, Page(50), "2026-4-12 21:00:00"));
+  Answer(AnswerBytes(kSiegeLog, 0, Page(50), "2026-4-12 21:00:00"));
   EXPECT_EQ(c.RowCount(IDC_SIEGE_LIST), 50);
   EXPECT_EQ(c.Rows(IDC_SIEGE_LIST, 3)[49],
             (std::vector<std::string>{"Add Struct", "Siege Struct Name : ^2Ram 49^0", "2026-04-12 20:49:05"}));
@@ -143,7 +143,7 @@ TEST_F(SiegePage, fifty_rows_enable_query_more_which_appends_from_the_cursor_unt
   ASSERT_EQ(m_console.messenger.sent.size(), 2u);
   EXPECT_EQ(m_console.messenger.Payload(1),
             Request(107, 1, 250, "2026-4-12 21:00:00", Span(IDC_SIEGE_END_DATE, IDC_SIEGE_END_TIME)));
-  Answer(SiegeAnswerBytes(0, Page(49), "2026-4-12 22:00:00"));
+  Answer(AnswerBytes(kSiegeLog, 0, Page(49), "2026-4-12 22:00:00"));
   EXPECT_EQ(c.RowCount(IDC_SIEGE_LIST), 99);
   EXPECT_FALSE(c.Enabled(IDC_SIEGE_QUERY_MORE));
   EXPECT_EQ(RelayLogLines(), (Lines{"00000000:^250^0 log found", "00000000:^249^0 log found"}));
@@ -156,9 +156,9 @@ TEST_F(SiegePage, fifty_rows_enable_query_more_which_appends_from_the_cursor_unt
 TEST_F(SiegePage, a_failed_answer_keeps_the_rows_and_a_refused_query_has_emptied_them) {
   PageControls c = Controls();
   c.Click(IDC_SIEGE_QUERY);
-  Answer(SiegeAnswerBytes(0, Page(50), "2026-4-12 21:00:00"));
+  Answer(AnswerBytes(kSiegeLog, 0, Page(50), "2026-4-12 21:00:00"));
   c.Click(IDC_SIEGE_QUERY_MORE);
-  Answer(SiegeAnswerBytes(2, {}, ""));
+  Answer(AnswerBytes(kSiegeLog, 2, Page(0), ""));
   EXPECT_EQ(c.RowCount(IDC_SIEGE_LIST), 50);
   EXPECT_FALSE(c.Enabled(IDC_SIEGE_QUERY_MORE));
   EXPECT_EQ(RelayLogLines().back(), "01000000:query SiegeLog failed");
@@ -170,7 +170,7 @@ TEST_F(SiegePage, a_failed_answer_keeps_the_rows_and_a_refused_query_has_emptied
   EXPECT_EQ(c.RowCount(IDC_SIEGE_LIST), 0);
 
   // An answer cut short lists what it held and leaves no next page.
-  std::vector<uint8_t> cut = SiegeAnswerBytes(0, Page(50), "2026-4-12 21:00:00");
+  std::vector<uint8_t> cut = AnswerBytes(kSiegeLog, 0, Page(50), "2026-4-12 21:00:00");
   cut.resize(cut.size() - 5);
   Answer(cut);
   EXPECT_EQ(c.RowCount(IDC_SIEGE_LIST), 50);
@@ -183,8 +183,10 @@ TEST_F(SiegePage, rows_draw_as_a_colour_list_and_copy_as_three_plain_columns) {
   c.Click(IDC_SIEGE_COPY);
   EXPECT_EQ(ClipboardTextNow(), "Event\tDescription\tTime\r\n");
   c.Click(IDC_SIEGE_QUERY);
-  Answer(SiegeAnswerBytes(0, {Row(3, 1, "^6Dawn %s Riders", 1), Row(24, 0, "reward 100% of ^4gold", 2), Row(12, 0, "", 3)},
-                          "c"));
+  Answer(AnswerBytes(kSiegeLog, 0,
+                     std::vector<SiegeLogRow>{Row(3, 1, "^6Dawn %s Riders", 1), Row(24, 0, "reward 100% of ^4gold", 2),
+                                              Row(12, 0, "", 3)},
+                     "c"));
   EXPECT_EQ(c.Rows(IDC_SIEGE_LIST, 3),
             (Rows{{"Result Change Owner!", "Defense Success! Guild Name : ^2^6Dawn %s Riders^0", "2026-04-12 20:01:05"},
                   {"Failed to add reward", "reward 100% of ^4gold", "2026-04-12 20:02:05"},
