@@ -23,3 +23,7 @@ void SetLocalTimeFunc(LocalTimeFunc func);
 
 // The system's conversion with its time zone rules.
 bool SystemLocalTime(int64_t secondsSince1970, CivilTime* out);
+
+struct tm;
+// The fields of the C runtime's broken-down time, as both systems' conversions fill it.
+void CivilTimeFromTm(const struct tm& local, CivilTime* out);

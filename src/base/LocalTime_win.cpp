@@ -7,11 +7,6 @@ bool SystemLocalTime(int64_t secondsSince1970, CivilTime* out) {
   __time64_t moment = secondsSince1970;
   struct tm local = {};
   if (_localtime64_s(&local, &moment) != 0) return false;
-  out->year = local.tm_year + 1900;
-  out->month = local.tm_mon + 1;
-  out->day = local.tm_mday;
-  out->hour = local.tm_hour;
-  out->minute = local.tm_min;
-  out->second = local.tm_sec;
+  CivilTimeFromTm(local, out);
   return true;
 }
