@@ -210,12 +210,9 @@ void CGameLogWindow::OnGameLogResult(CMsg*, CMassiveMsg* massive) {
 }
 
 void CGameLogWindow::AppendRows(const std::vector<GameLogListRow>& rows) {
-  // Texts from the servers and the reference files are cell contents, never formats.
+  ListRowBatch batch(m_hList);
   for (const GameLogListRow& row : rows) {
-    int at = AppendRow(m_hList, "", row.itemData);
-    if (at < 0) break;
-    for (size_t column = 0; column < row.cells.size(); ++column)
-      SetCellText(m_hList, at, static_cast<int>(column), "%s", row.cells[column].c_str());
+    if (!batch.Append(row.itemData, row.cells.data(), row.cells.size())) break;
   }
 }
 

@@ -2,7 +2,10 @@
 
 #include <commctrl.h>
 
-#include <cinttypes>
+#include <algorithm>
+#include <array>
+#include <string>
+#include <tuple>
 
 #include "base/LogOutput.h"
 #include "gamelog/GameLogKinds.h"
@@ -63,12 +66,12 @@ LRESULT CItemSerialHistoryDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   ListView_SetExtendedListViewStyle(m_hList, kListStyles);
 
   DeleteAllRows(m_hList);
+  ListRowBatch batch(m_hList);
   for (const SerialHistoryEntry& entry : m_entries) {
-    int row = AppendRow(m_hList, "", 0);
-    if (row < 0) break;
-    SetCellText(m_hList, row, 0, "%" PRId64, entry.serial);
-    for (size_t i = 0; i < entry.texts.size(); ++i)
-      SetCellText(m_hList, row, static_cast<int>(i + 1), "%s", entry.texts[i].c_str());
+    std::array<std::string, 1 + std::tuple_size<decltype(entry.texts)>::value> cells;
+    cells[0] = std::to_string(entry.serial);
+    std::copy(entry.texts.begin(), entry.texts.end(), cells.begin() + 1);
+    if (!batch.Append(0, cells)) break;
   }
   return TRUE;
 }

@@ -123,12 +123,9 @@ void CKDLogWindow::OnKDLogAnswer(CMsg*, CMassiveMsg* massive) {
 }
 
 void CKDLogWindow::ListRecords() {
-  // Server texts are cell contents, never formats.
+  ListRowBatch batch(m_hList);
   for (const KDLogRecord& record : m_session.Records()) {
-    KDLogCells cells = KDLogRowCells(record);
-    int row = AppendRow(m_hList, cells[0].c_str(), 0);
-    if (row < 0) break;
-    for (int column = 1; column < 4; ++column) SetCellText(m_hList, row, column, "%s", cells[column].c_str());
+    if (!batch.Append(0, KDLogRowCells(record))) break;
   }
 }
 

@@ -127,12 +127,9 @@ void CServerEventLogWindow::OnServerEventLogAnswer(CMsg*, CMassiveMsg* massive) 
 }
 
 void CServerEventLogWindow::ListRows(const ServerEventLogAnswer& answer) {
-  // Server texts are cell contents, never formats.
+  ListRowBatch batch(m_hList);
   for (const ServerEventLogRow& row : answer.rows) {
-    ServerEventCells cells = ServerEventRowCells(row);
-    int at = AppendRow(m_hList, "", 0);
-    if (at < 0) break;
-    for (int column = 0; column < kCopyColumns; ++column) SetCellText(m_hList, at, column, "%s", cells[column].c_str());
+    if (!batch.Append(0, ServerEventRowCells(row))) break;
   }
 }
 

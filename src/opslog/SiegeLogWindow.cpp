@@ -140,12 +140,10 @@ void CSiegeLogWindow::OnSiegeLogAnswer(CMsg*, CMassiveMsg* massive) {
 }
 
 void CSiegeLogWindow::ListRows(const SiegeLogAnswer& answer) {
-  // Server texts are cell contents, never formats; the row colour is 0.
+  // The row colour is 0.
+  ListRowBatch batch(m_hList);
   for (const SiegeLogRow& row : answer.rows) {
-    SiegeLogCells cells = SiegeLogRowCells(row);
-    int at = AppendRow(m_hList, "", 0);
-    if (at < 0) break;
-    for (int column = 0; column < kCopyColumns; ++column) SetCellText(m_hList, at, column, "%s", cells[column].c_str());
+    if (!batch.Append(0, SiegeLogRowCells(row))) break;
   }
 }
 

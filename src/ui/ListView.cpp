@@ -64,6 +64,21 @@ uint32_t GetRowData(HWND list, int row) {
   return static_cast<uint32_t>(item.lParam);
 }
 
+ListRowBatch::ListRowBatch(HWND list) : m_list(list) { SendMessageA(m_list, WM_SETREDRAW, FALSE, 0); }
+
+ListRowBatch::~ListRowBatch() {
+  SendMessageA(m_list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(m_list, nullptr, TRUE);
+}
+
+bool ListRowBatch::Append(uint32_t data, const std::string* cells, size_t count) {
+  const int row = AppendRow(m_list, "", data);
+  if (row < 0) return false;
+  for (size_t column = 0; column < count; ++column)
+    SetCellText(m_list, row, static_cast<int>(column), "%s", cells[column].c_str());
+  return true;
+}
+
 void DeleteAllRows(HWND list) { SendMessageA(list, LVM_DELETEALLITEMS, 0, 0); }
 
 void DeleteRow(HWND list, int row) { SendMessageA(list, LVM_DELETEITEM, static_cast<WPARAM>(row), 0); }
