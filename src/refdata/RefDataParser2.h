@@ -32,6 +32,9 @@ class CRefDataParser2 {
   // How far the last ReadLine moved the kept text toward the start of Text().
   size_t Dropped() const { return m_dropped; }
 
+  // About how many lines the file holds, from the lines of the text converted so far.
+  size_t EstimatedLines();
+
   bool LineTooLong() const { return m_lineTooLong; }
   // The file could not be read to its end after it was opened: the data ends there.
   bool ReadFailed() const { return m_text.ReadFailed(); }

@@ -37,7 +37,8 @@ void ExpectContents(const CTextTable& table, size_t count, const std::vector<con
 }
 
 // Slot counts double from 64 whenever an insert would fill more than three quarters:
-// 48 entries fill the first class, 96 the second, 768 the fifth.
+// 48 entries fill the first class, 96 the second, 768 the fifth. Reserving for a count
+// takes the same slots at once.
 TEST(TextTable, growth_points_keep_every_key_and_end_every_probe) {
   struct Case {
     size_t inserts;
@@ -57,6 +58,13 @@ TEST(TextTable, growth_points_keep_every_key_and_end_every_probe) {
     table.Compact();
     EXPECT_EQ(table.Slots(), c.slots);
     ExpectContents(table, c.inserts, &pointers);
+    // Slots reserved ahead are the ones filling would have grown to.
+    CTextTable reserved;
+    reserved.Reserve(c.inserts);
+    EXPECT_EQ(reserved.Slots(), c.slots);
+    for (size_t i = 0; i < c.inserts; ++i) ASSERT_TRUE(Add(reserved, Key(i), Text(i)));
+    EXPECT_EQ(reserved.Slots(), c.slots);
+    ExpectContents(reserved, c.inserts);
   }
 }
 
