@@ -246,13 +246,7 @@ int main(int argc, char** argv) {
   bench.dir = KV_BENCH_VOLUMES;
   bench.runs = 25;
   if (!ParseBenchArgs(argc, argv, "bench_answer_paint", &bench)) return 2;
-  if (!SetCurrentDirectoryA(bench.dir.c_str())) {
-    fprintf(stderr,
-            "bench_answer_paint: no folder %s; run build/native/bench/bench_refdata_load once (it generates the "
-            "volumes there) or give --dir\n",
-            bench.dir.c_str());
-    return 1;
-  }
+  if (!EnterGeneratedVolumes(bench.dir, "bench_answer_paint")) return 1;
   SimConsoleArgs args;
   args.dllPath = KV_BENCH_MODULE;
   args.kdlog = ConsoleLog();

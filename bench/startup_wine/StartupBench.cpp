@@ -147,13 +147,7 @@ int main(int argc, char** argv) {
   const std::string& dir = bench.dir;
   const int runs = bench.runs;
   const std::string dll = KV_BENCH_MODULE;
-  if (!SetCurrentDirectoryA(dir.c_str())) {
-    fprintf(stderr,
-            "bench_startup: no folder %s; run build/native/bench/bench_refdata_load once (it generates the "
-            "volumes there) or give --dir\n",
-            dir.c_str());
-    return 1;
-  }
+  if (!EnterGeneratedVolumes(dir, "bench_startup")) return 1;
   std::vector<std::string> paths;
   if (!CollectRefInputs(paths)) {
     fprintf(stderr, "bench_startup: the reference files in %s are incomplete\n", dir.c_str());

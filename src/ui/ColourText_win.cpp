@@ -70,6 +70,15 @@ int DrawRuns(HDC dc, int x, int y, int right, const char* text) {
   return advance;
 }
 
+int DrawFormatted(HDC dc, int x, int y, UINT align, int right, const char* format, va_list args) {
+  char text[kCellChars];
+  FormatBoundedV(text, sizeof text, format, args);
+  UINT oldAlign = SetTextAlign(dc, align);
+  const int width = x < right ? DrawRuns(dc, x, y, right, text) : 0;
+  SetTextAlign(dc, oldAlign);
+  return width;
+}
+
 }  // namespace
 
 size_t SystemCharStep(const char* p) {
@@ -78,27 +87,17 @@ size_t SystemCharStep(const char* p) {
 }
 
 int DrawColourText(HDC dc, int x, int y, UINT align, const char* format, ...) {
-  char text[kCellChars];
   va_list args;
   va_start(args, format);
-  FormatBoundedV(text, sizeof text, format, args);
+  const int width = DrawFormatted(dc, x, y, align, kNoEdge, format, args);
   va_end(args);
-
-  UINT oldAlign = SetTextAlign(dc, align);
-  const int width = DrawRuns(dc, x, y, kNoEdge, text);
-  SetTextAlign(dc, oldAlign);
   return width;
 }
 
 int DrawColourTextUpTo(HDC dc, int x, int y, int right, const char* format, ...) {
-  char text[kCellChars];
   va_list args;
   va_start(args, format);
-  FormatBoundedV(text, sizeof text, format, args);
+  const int width = DrawFormatted(dc, x, y, TA_LEFT | TA_TOP | TA_NOUPDATECP, right, format, args);
   va_end(args);
-
-  UINT oldAlign = SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
-  const int width = x < right ? DrawRuns(dc, x, y, right, text) : 0;
-  SetTextAlign(dc, oldAlign);
   return width;
 }
