@@ -1,5 +1,6 @@
 #include "refdata/RefDataParser2.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "base/LogOutput.h"
@@ -25,9 +26,10 @@ size_t CRefDataParser2::EstimatedLines() {
     ++p;
   }
   const uint64_t read = m_text.BytesRead();
-  return read ? static_cast<size_t>(static_cast<double>(lines) * static_cast<double>(m_text.FileBytes()) /
-                                    static_cast<double>(read))
-              : 0;
+  if (!read) return 0;
+  const double estimate =
+      static_cast<double>(lines) * static_cast<double>(m_text.FileBytes()) / static_cast<double>(read);
+  return static_cast<size_t>(std::min(estimate, static_cast<double>(m_text.FileBytes() / 64)));
 }
 
 const CLineParser* CRefDataParser2::ReadLine(size_t maxColumns, size_t keep) {
