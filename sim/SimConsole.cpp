@@ -1,5 +1,7 @@
 #include "SimConsole.h"
 
+#include <psapi.h>
+
 #include <algorithm>
 
 #include "ShownPath.h"
@@ -12,6 +14,15 @@ const char kClassName[] = "KalderaSimConsole";
 enum : UINT { WM_SIM_DELIVER = WM_APP + 1 };
 const int kLogPaneId = 100;
 const int kLogPaneMinHeight = 120;
+
+// The commit charge: what Windows counts as private bytes, and what Wine fills in
+// (it leaves PrivateUsage 0).
+uint64_t PrivateBytes() {
+  PROCESS_MEMORY_COUNTERS counters = {};
+  counters.cb = sizeof counters;
+  if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)) return 0;
+  return counters.PagefileUsage;
+}
 
 bool RegisterConsoleClass(WNDPROC proc) {
   WNDCLASSA wc{};
@@ -71,6 +82,8 @@ bool CSimConsole::Start(const SimConsoleArgs& args, std::string* error) {
   }
   m_log.SetListener([this] { m_pane.Refresh(); });
 
+  m_figures = SimStartFigures();
+  m_figures.privateBeforeModule = PrivateBytes();
   if (!m_module.Load(args.dllPath.c_str(), error)) {
     Stop();
     return false;
@@ -88,10 +101,14 @@ bool CSimConsole::Start(const SimConsoleArgs& args, std::string* error) {
   info.pLogOutput = &CSimLog::Output;
   LARGE_INTEGER frequency, before, after;
   QueryPerformanceFrequency(&frequency);
+  m_figures.privateBeforeEntry = PrivateBytes();
   QueryPerformanceCounter(&before);
   const bool started = m_module.Entry()(&info);
   QueryPerformanceCounter(&after);
-  m_entrySeconds = static_cast<double>(after.QuadPart - before.QuadPart) / static_cast<double>(frequency.QuadPart);
+  m_figures.privateAfterEntry = PrivateBytes();
+  m_figures.entryBegin = before.QuadPart;
+  m_figures.entryEnd = after.QuadPart;
+  m_figures.ticksPerSecond = frequency.QuadPart;
   if (!started || !info.pPlugin) {
     *error = "CreatePlugin refused to start";
     Stop();
@@ -185,7 +202,10 @@ void CSimConsole::DeliverOne() {
   size_t end = std::min<size_t>(std::max<size_t>(request->m_WritePos, kMsgHeaderSize), kMsgCapacity);
   seen.payload.assign(request->m_Storage + kMsgHeaderSize, request->m_Storage + end);
   m_requests.push_back(seen);
+  m_delivery.begin = 0;
+  m_delivery.onMessageSeconds = 0;
   Serve(request.get());
+  ++m_delivery.count;
 }
 
 void CSimConsole::Serve(CMsg* request) {
@@ -229,12 +249,27 @@ void CSimConsole::ServeRelay(CMsg* request) {
   if (reply.answer) HandOver(reply.answer.get());
 }
 
+bool CSimConsole::Offer(CMsg* msg, CMassiveMsg* massive, bool* taken) {
+  LARGE_INTEGER frequency, before, after;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&before);
+  bool thrown = false;
+  try {
+    *taken = m_plugin->OnMessage(msg, massive);
+  } catch (...) {
+    thrown = true;
+  }
+  QueryPerformanceCounter(&after);
+  if (!m_delivery.begin) m_delivery.begin = before.QuadPart;
+  m_delivery.onMessageSeconds +=
+      static_cast<double>(after.QuadPart - before.QuadPart) / static_cast<double>(frequency.QuadPart);
+  return !thrown;
+}
+
 void CSimConsole::HandOver(CMsg* answer) {
   if (!m_plugin) return;
   bool taken = false;
-  try {
-    taken = m_plugin->OnMessage(answer, nullptr);
-  } catch (...) {
+  if (!Offer(answer, nullptr, &taken)) {
     m_log.Note("^2an exception left the plug-in's OnMessage (answer 0x%04X)", GetID(answer));
     return;
   }
@@ -245,9 +280,7 @@ void CSimConsole::HandOver(MassiveMsgBuilder* answer) {
   if (!m_plugin) return;
   CMassiveMsg* massive = answer->BuildAt(m_splitter(answer->Size()));
   bool taken = false;
-  try {
-    taken = m_plugin->OnMessage(nullptr, massive);
-  } catch (...) {
+  if (!Offer(nullptr, massive, &taken)) {
     m_log.Note("^2an exception left the plug-in's OnMessage (answer 0x%04X)", GetID(massive));
     return;
   }

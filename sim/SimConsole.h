@@ -28,6 +28,25 @@ struct SimRequest {
   std::vector<uint8_t> payload;
 };
 
+// What the last Start measured around the plug-in, for the start-up benchmark:
+// performance-counter ticks when the entry began and returned, and the process's
+// private bytes (its commit charge) before the module was loaded, before the entry and
+// after it.
+struct SimStartFigures {
+  int64_t entryBegin = 0, entryEnd = 0, ticksPerSecond = 1;
+  uint64_t privateBeforeModule = 0, privateBeforeEntry = 0, privateAfterEntry = 0;
+  double EntrySeconds() const { return static_cast<double>(entryEnd - entryBegin) / static_cast<double>(ticksPerSecond); }
+};
+
+// What the plug-in's OnMessage took for the answers to the last request delivered (for
+// the answer benchmark): when the first call began, in performance-counter ticks, and
+// the seconds of all of them; count rises with every request delivered.
+struct SimDeliveryFigures {
+  int64_t begin = 0;
+  double onMessageSeconds = 0;
+  uint64_t count = 0;
+};
+
 struct SimConsoleArgs {
   std::string dllPath;
   SimConfig config;
@@ -58,8 +77,8 @@ class CSimConsole {
   HWND PluginWindow() const;
   IKDPlugin* Plugin() const { return m_plugin; }
   const char* PluginName() const { return m_name; }
-  // How long the plug-in's entry took in the last Start, in seconds.
-  double EntrySeconds() const { return m_entrySeconds; }
+  const SimStartFigures& StartFigures() const { return m_figures; }
+  const SimDeliveryFigures& LastDelivery() const { return m_delivery; }
   CSimLog& Log() { return m_log; }
   CSimMessenger& Messenger() { return *m_messenger; }
   const SimConfig& Config() const { return m_config; }
@@ -79,6 +98,8 @@ class CSimConsole {
   void ServeRelay(CMsg* request);
   void HandOver(MassiveMsgBuilder* answer);
   void HandOver(CMsg* answer);
+  // Calls the plug-in's OnMessage, timed; false when an exception left it.
+  bool Offer(CMsg* msg, CMassiveMsg* massive, bool* taken);
 
   HWND m_hwnd = nullptr;
   SimConfig m_config;
@@ -95,7 +116,8 @@ class CSimConsole {
   IKDPlugin* m_plugin = nullptr;
   char m_name[260] = {};
   uint32_t m_third = 0;  // the third interface: only its address is handed out
-  double m_entrySeconds = 0;
+  SimStartFigures m_figures;
+  SimDeliveryFigures m_delivery;
   bool m_quitOnClose = false;
   std::vector<SimRequest> m_requests;
   AnswerSplits m_splits;

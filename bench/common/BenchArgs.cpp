@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 bool ParseBenchArgs(int argc, char** argv, const char* name, BenchArgs* args) {
   for (int i = 1; i < argc; ++i) {
@@ -16,4 +18,15 @@ bool ParseBenchArgs(int argc, char** argv, const char* name, BenchArgs* args) {
     }
   }
   return true;
+}
+
+bool EnterGeneratedVolumes(const std::string& dir, const char* name) {
+  std::error_code ec;
+  std::filesystem::current_path(dir, ec);
+  if (!ec) return true;
+  fprintf(stderr,
+          "%s: no folder %s; run build/native/bench/bench_refdata_load once (it generates the volumes there) or "
+          "give --dir\n",
+          name, dir.c_str());
+  return false;
 }

@@ -15,3 +15,7 @@ bool ParseBenchArgs(int argc, char** argv, const char* name, BenchArgs* args);
 // Generates the benchmark volumes into dir/KV_GameRefData when they are not there yet,
 // then makes dir the current directory. False (after printing why) when either fails.
 bool EnterBenchVolumes(const std::string& dir, const char* name);
+
+// Makes dir, the native build's volumes, the current directory of a Wine benchmark,
+// which cannot generate them; false after saying how to get them.
+bool EnterGeneratedVolumes(const std::string& dir, const char* name);

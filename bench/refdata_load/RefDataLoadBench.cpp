@@ -1,8 +1,9 @@
 // Load time of the reference data at live-game volume, against the floor any loader
 // pays: reading every file the load reads and converting it from UTF-16, nothing else.
-// The loader's own read and conversion (a slice at a time into the window it parses) is
-// timed too, so the parsing's share stays visible.
-// The plain read is timed too, so that a slower conversion cannot flatter the ratio.
+// Two floors: each file read whole and converted in one piece, and the loader's own
+// read and conversion (a slice at a time into the window it parses); the headline ratio
+// is against the cheaper, and both are shown. The plain read is timed too, so that a
+// slower conversion cannot flatter the ratio.
 // Best of several runs of each, interleaved so that all see the same cache state; the
 // processor time the process spent is shown beside, steadier on a machine others load.
 // Memory: the bytes each kind holds beside the content it keeps (number fields, and
@@ -139,13 +140,19 @@ int main(int argc, char** argv) {
   printf("best of %d runs%28s\n", runs, "processor time");
   printf("  plain read            %9.1f ms   %8.1f MB/s   %9.1f ms\n", bestRead.wall * 1e3, mb / bestRead.wall,
          bestRead.processor * 1e3);
-  printf("  read + convert only   %9.1f ms   %8.1f MB/s   %9.1f ms\n", bestBaseline.wall * 1e3,
+  printf("  read + convert whole  %9.1f ms   %8.1f MB/s   %9.1f ms\n", bestBaseline.wall * 1e3,
          mb / bestBaseline.wall, bestBaseline.processor * 1e3);
   printf("  read + convert sliced %9.1f ms   %8.1f MB/s   %9.1f ms   (the loader's own way)\n",
          bestSliced.wall * 1e3, mb / bestSliced.wall, bestSliced.processor * 1e3);
   printf("  CGameRefData::Load    %9.1f ms   %8.1f MB/s   %9.1f ms\n", bestLoad.wall * 1e3, mb / bestLoad.wall,
          bestLoad.processor * 1e3);
-  printf("  ratio Load / floor    %9.2f %25.2f   (floor: read + convert only)\n", bestLoad.wall / bestBaseline.wall,
+  // The headline is against the cheaper floor, column by column: a floor that got slower
+  // must not flatter the load.
+  const double floorWall = std::min(bestSliced.wall, bestBaseline.wall);
+  const double floorProcessor = std::min(bestSliced.processor, bestBaseline.processor);
+  printf("  ratio Load / floor    %9.2f %25.2f   (floor: the cheaper of whole and sliced)\n", bestLoad.wall / floorWall,
+         bestLoad.processor / floorProcessor);
+  printf("  ratio Load / whole    %9.2f %25.2f\n", bestLoad.wall / bestBaseline.wall,
          bestLoad.processor / bestBaseline.processor);
   printf("  ratio Load / sliced   %9.2f %25.2f\n", bestLoad.wall / bestSliced.wall,
          bestLoad.processor / bestSliced.processor);

@@ -77,6 +77,8 @@ bool CGameLogWindow::Create(HINSTANCE instance, HWND parent) {
     LogOutput(kLogDataError, "cannot load Game Ref Data!!");
     return false;
   }
+  // The siege and server event pages, built next, then share a copy of this set.
+  m_refData.OfferToInstance();
   return true;
 }
 

@@ -8,7 +8,22 @@
 
 namespace {
 CGameRefData* g_sharedInstance = nullptr;
+const CGameRefData* g_offered = nullptr;  // what the shared instance copies, if anything
 }  // namespace
+
+CGameRefData::~CGameRefData() {
+  if (g_offered == this) g_offered = nullptr;
+}
+
+void CGameRefData::ClearTexts() {
+  if (g_offered == this) g_offered = nullptr;
+  m_loaded = false;  // no longer what a load gives
+  m_texts.Clear();
+}
+
+void CGameRefData::OfferToInstance() const {
+  if (m_loaded) g_offered = this;
+}
 
 bool CGameRefData::Load() {
   struct Parsers {
@@ -64,6 +79,7 @@ bool CGameRefData::Load() {
     }
   }
   CompactAll();
+  m_loaded = all;
   return all;
 }
 
@@ -94,8 +110,25 @@ void CGameRefData::SealAll() {
   m_serverEvents.Seal();
 }
 
+bool CGameRefData::CopyFrom(const CGameRefData& other) {
+  m_loaded = other.m_loaded;
+  return m_items.CopyFrom(other.m_items) && m_chars.CopyFrom(other.m_chars) && m_skills.CopyFrom(other.m_skills) &&
+         m_masteries.CopyFrom(other.m_masteries) && m_quests.CopyFrom(other.m_quests) &&
+         m_magicOptions.CopyFrom(other.m_magicOptions) && m_magicOptAssigns.CopyFrom(other.m_magicOptAssigns) &&
+         m_levels.CopyFrom(other.m_levels) && m_fortresses.CopyFrom(other.m_fortresses) &&
+         m_serverEvents.CopyFrom(other.m_serverEvents) && m_texts.CopyFrom(other.m_texts);
+}
+
 CGameRefData* CGameRefData::GetInstance() {
   if (g_sharedInstance) return g_sharedInstance;
+  if (g_offered) {
+    std::unique_ptr<CGameRefData> copy(new (std::nothrow) CGameRefData);
+    if (copy && copy->CopyFrom(*g_offered)) {
+      g_sharedInstance = copy.release();
+      return g_sharedInstance;
+    }
+    // Out of memory for the copy: the files are read as if none were on offer.
+  }
   std::unique_ptr<CGameRefData> data(new (std::nothrow) CGameRefData);
   if (!data || !data->Load()) {
     LogOutput(kLogDataError, "%s", "failed to initialize reference data !!!");

@@ -21,6 +21,7 @@
 class CGameRefData {
  public:
   CGameRefData() = default;
+  ~CGameRefData();
   CGameRefData(const CGameRefData&) = delete;
   CGameRefData& operator=(const CGameRefData&) = delete;
 
@@ -32,6 +33,12 @@ class CGameRefData {
   // The shared instance, loaded on first use; null when loading failed, and the next
   // call tries again with a new instance.
   static CGameRefData* GetInstance();
+  // Lets the shared instance, when first needed, be a deep copy of this set instead of
+  // reading the files again: the game log page loads the same files just before. Only
+  // a set whose Load succeeded is taken, and it is withdrawn when it is destroyed or
+  // its texts are cleared. A successful load writes no message, so the console sees
+  // the same lines either way.
+  void OfferToInstance() const;
   // Destroys the shared instance (module unload).
   static void DestroyInstance();
 
@@ -52,7 +59,7 @@ class CGameRefData {
   void GetServerEventList(std::vector<const RefServerEventID*>& list) const;
 
   // Empties the text table for good; records stay.
-  void ClearTexts() { m_texts.Clear(); }
+  void ClearTexts();
 
   struct RefDataMemory {
     const char* kind;
@@ -65,6 +72,10 @@ class CGameRefData {
  private:
   void SealAll();
   void CompactAll();
+  // A copy of every table; false (with this set in any state) when memory runs out.
+  bool CopyFrom(const CGameRefData& other);
+
+  bool m_loaded = false;  // the last Load succeeded
 
   CRefTable<RefObjItem> m_items;
   CRefTable<RefObjChar> m_chars;

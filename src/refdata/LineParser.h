@@ -23,24 +23,18 @@ class CLineParser {
   SplitResult Split(RefScanCursor& scan, char* line, size_t maxColumns);
 
   // The token of the column, or null when the line has no such column.
-  const char* Find(uint32_t column) const {
-    return column < m_columns.size() ? m_columns[column].text : nullptr;
-  }
+  const char* Find(uint32_t column) const { return column < m_count ? m_columns[column].text : nullptr; }
   // Bytes of the column's token; 0 when the line has no such column.
-  size_t Length(uint32_t column) const { return column < m_columns.size() ? m_columns[column].length : 0; }
-  size_t Columns() const { return m_columns.size(); }
+  size_t Length(uint32_t column) const { return column < m_count ? m_columns[column].length : 0; }
+  size_t Columns() const { return m_count; }
 
  private:
   struct Column {
     char* text;
     size_t length;
   };
+  // Room for the columns, kept from line to line; the line's are the first m_count. The
+  // splitter counts them in a register and stores the count once per line.
   std::vector<Column> m_columns;
-
-  // Field by field: a whole Column built aside and copied in stalls on its own stores.
-  void AddColumn(char* text, const char* end) {
-    m_columns.emplace_back();
-    m_columns.back().text = text;
-    m_columns.back().length = static_cast<size_t>(end - text);
-  }
+  size_t m_count = 0;
 };

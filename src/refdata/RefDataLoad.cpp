@@ -74,6 +74,8 @@ bool LoadTextFile(const char* path, CTextTable& table, CRefDataParser2& parser) 
     LogOutput(kLogRefusal, "Text RefData file %s missing!", path);
     return false;
   }
+  // Growing step by step would move every entry again and again.
+  table.Reserve(table.Size() + parser.EstimatedLines());
   // Lines are inserted a few lines behind reading, so that the table slot of each key
   // can be fetched from memory while the lines in between are read. Until then their
   // key and text stay in the parser's text, found by offset: the text moves as it is

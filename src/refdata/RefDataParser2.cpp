@@ -1,5 +1,8 @@
 #include "refdata/RefDataParser2.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "base/LogOutput.h"
 #include "refdata/RefToken.h"
 
@@ -12,6 +15,21 @@ bool CRefDataParser2::Open(const char* path) {
   if (m_text.Data()[0] != '\0') m_readPos = m_text.Data();
   m_scan.Start(m_text.Data(), m_text.Ready(), m_text.Complete());
   return true;
+}
+
+size_t CRefDataParser2::EstimatedLines() {
+  const char* p = m_text.Data();
+  const char* end = m_text.Ready();
+  size_t lines = 0;
+  while ((p = static_cast<const char*>(memchr(p, '\r', static_cast<size_t>(end - p)))) != nullptr && p + 1 < end) {
+    lines += p[1] == '\n';
+    ++p;
+  }
+  const uint64_t read = m_text.BytesRead();
+  if (!read) return 0;
+  const double estimate =
+      static_cast<double>(lines) * static_cast<double>(m_text.FileBytes()) / static_cast<double>(read);
+  return static_cast<size_t>(std::min(estimate, static_cast<double>(m_text.FileBytes() / 64)));
 }
 
 const CLineParser* CRefDataParser2::ReadLine(size_t maxColumns, size_t keep) {

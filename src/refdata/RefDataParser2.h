@@ -32,6 +32,11 @@ class CRefDataParser2 {
   // How far the last ReadLine moved the kept text toward the start of Text().
   size_t Dropped() const { return m_dropped; }
 
+  // About how many lines the file holds, from the lines of the text converted so far,
+  // but no more than one per 64 bytes of the file: a file of short lines (a broken one,
+  // or one of repeated keys) must not make a loader reserve more than the file's size.
+  size_t EstimatedLines();
+
   bool LineTooLong() const { return m_lineTooLong; }
   // The file could not be read to its end after it was opened: the data ends there.
   bool ReadFailed() const { return m_text.ReadFailed(); }

@@ -30,7 +30,8 @@ bool CRefText::Open(const char* path) {
     if (!m_text.Allocate(window)) return false;
   }
   if (!m_slice.data && !m_slice.Allocate(kSliceBytes + 4)) return false;
-  m_left = m_file.Size();  // only the size the file had when opened is read
+  m_fileBytes = m_file.Size();
+  m_left = m_fileBytes;  // only the size the file had when opened is read
   m_held = 0;
   m_skip = 2;  // the mark, skipped unread
   m_reading = true;

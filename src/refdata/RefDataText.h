@@ -41,6 +41,9 @@ class CRefText {
   // The end of the converted text; once Complete() it holds the terminating zero.
   char* Ready() { return m_text.data.get() + m_size; }
   size_t Size() const { return m_size; }
+  // Bytes of the file (as opened), and of it read so far.
+  uint64_t FileBytes() const { return m_fileBytes; }
+  uint64_t BytesRead() const { return m_fileBytes - m_left; }
   // The whole file is converted, or a read failed.
   bool Complete() const { return !m_reading; }
   // A read failed after Open: the text ends where the file could no longer be read.
@@ -55,6 +58,7 @@ class CRefText {
   HeapBuffer m_text;    // m_text.size is its capacity
   size_t m_size = 0;    // bytes of text in the window
   size_t m_pieceMax = 0;  // the most text one slice converts to
+  uint64_t m_fileBytes = 0;
   uint64_t m_left = 0;  // bytes of the file not read yet
   size_t m_held = 0;    // bytes at the slice's start kept back for the next piece
   size_t m_skip = 0;    // bytes of the mark not skipped yet

@@ -21,6 +21,12 @@ void RefObjCommon::ReadCommon(CRecordReader& in) {
   in.Skip(41);  // columns 16-56
 }
 
+bool RefObjCommon::CopyTexts(CStringPool& pool) {
+  codeName = pool.Add(codeName);
+  nameKey = pool.Add(nameKey);
+  return codeName && nameKey;
+}
+
 bool RefObjChar::Read(CRefDataParser& parser, CStringPool& pool) {
   CRecordReader in(parser, pool);
   ReadCommon(in);

@@ -22,6 +22,8 @@ class RefObjCommon {
   static constexpr size_t kKeptFieldBytes = sizeof(int32_t) * 2 + sizeof(uint16_t);
 
   uint32_t Key() const { return static_cast<uint32_t>(id); }
+  // Points the texts at copies in the pool; false when memory runs out.
+  bool CopyTexts(CStringPool& pool);
 
  protected:
   // Columns 0-56; the caller's reader tells whether they were all there.

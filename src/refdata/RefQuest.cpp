@@ -11,4 +11,9 @@ bool RefQuest::Read(CRefDataParser& parser, CStringPool& pool) {
   return in.Ok();
 }
 
+bool RefQuest::CopyTexts(CStringPool& pool) {
+  codeName = pool.Add(codeName);
+  return codeName != nullptr;
+}
+
 std::string RefQuest::GetNameKey() const { return std::string("SN_") + codeName; }

@@ -14,6 +14,8 @@ class RefQuest {
 
   uint32_t Key() const { return static_cast<uint32_t>(id); }
   bool Read(CRefDataParser& parser, CStringPool& pool);
+  // Points the text at a copy in the pool; false when memory runs out.
+  bool CopyTexts(CStringPool& pool);
 
   // "SN_" followed by the code name.
   std::string GetNameKey() const;

@@ -10,3 +10,8 @@ bool RefSiegeFortress::Read(CRefDataParser& parser, CStringPool& pool) {
   in.Skip(11);  // columns 3-13
   return in.Ok();
 }
+
+bool RefSiegeFortress::CopyTexts(CStringPool& pool) {
+  codeName = pool.Add(codeName);
+  return codeName != nullptr;
+}

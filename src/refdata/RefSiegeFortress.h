@@ -14,4 +14,6 @@ class RefSiegeFortress {
 
   uint32_t Key() const { return static_cast<uint32_t>(id); }
   bool Read(CRefDataParser& parser, CStringPool& pool);
+  // Points the text at a copy in the pool; false when memory runs out.
+  bool CopyTexts(CStringPool& pool);
 };

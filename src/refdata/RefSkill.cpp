@@ -18,6 +18,12 @@ bool RefSkill::Read(CRefDataParser& parser, CStringPool& pool) {
   return in.Ok();
 }
 
+bool RefSkill::CopyTexts(CStringPool& pool) {
+  fallbackKey = pool.Add(fallbackKey);
+  nameKey62 = pool.Add(nameKey62);
+  return fallbackKey && nameKey62;
+}
+
 const char* RefSkill::GetNameKey() const { return strcmp(nameKey62, "xxx") == 0 ? fallbackKey : nameKey62; }
 
 bool RefSkillMastery::Read(CRefDataParser& parser, CStringPool& pool) {
@@ -27,4 +33,9 @@ bool RefSkillMastery::Read(CRefDataParser& parser, CStringPool& pool) {
   nameKey = in.Text();
   in.Skip(10);  // columns 3-12
   return in.Ok();
+}
+
+bool RefSkillMastery::CopyTexts(CStringPool& pool) {
+  nameKey = pool.Add(nameKey);
+  return nameKey != nullptr;
 }

@@ -16,6 +16,8 @@ class RefSkill {
 
   uint32_t Key() const { return static_cast<uint32_t>(id); }
   bool Read(CRefDataParser& parser, CStringPool& pool);
+  // Points the texts at copies in the pool; false when memory runs out.
+  bool CopyTexts(CStringPool& pool);
 
   // Column 62 names the skill unless it is exactly "xxx"; then column 4 does. The
   // result is the record's own text.
@@ -30,4 +32,5 @@ class RefSkillMastery {
 
   uint32_t Key() const { return static_cast<uint32_t>(id); }
   bool Read(CRefDataParser& parser, CStringPool& pool);
+  bool CopyTexts(CStringPool& pool);
 };

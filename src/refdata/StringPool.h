@@ -21,7 +21,11 @@ class CStringPool {
   // the reference of the copy of first; kNoRef when memory or the references (65,535
   // blocks) run out.
   uint32_t AddPair(const char* first, size_t firstLength, const char* second, size_t secondLength);
-  const char* At(uint32_t ref) const { return m_blocks[ref >> 16].get() + (ref & 0xFFFFu); }
+  const char* At(uint32_t ref) const { return m_blocks[ref >> 16].data.get() + (ref & 0xFFFFu); }
+
+  // Replaces the contents with a copy of other's, block for block, so that other's
+  // references name the same texts here. False (and empty) when memory runs out.
+  bool CopyFrom(const CStringPool& other);
 
   void Clear();
   // Heap bytes held: blocks and the block list.
@@ -36,10 +40,17 @@ class CStringPool {
   };
   Space Take(size_t bytes);
 
+  struct Block {
+    std::unique_ptr<char[]> data;
+    size_t used;  // bytes in use; the open block's count is only brought up to date when it is left
+  };
+  // Bytes of the block in use, the open one included.
+  size_t UsedBytes(size_t index) const;
+
   // A block never exceeds 64 KiB unless it holds one long text alone at its start, so
   // every offset fits 16 bits.
   enum : size_t { kFirstBlockBytes = 1024, kBlockBytes = 64 * 1024, kMostBlocks = 0xFFFF };
-  std::vector<std::unique_ptr<char[]>> m_blocks;
+  std::vector<Block> m_blocks;
   size_t m_openBlock = 0;  // index of the block m_free points into
   char* m_free = nullptr;
   size_t m_freeBytes = 0;

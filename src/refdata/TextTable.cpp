@@ -65,8 +65,7 @@ size_t CTextTable::Probe(const char* key, size_t length, uint32_t hash) const {
   }
 }
 
-bool CTextTable::Grow() {
-  const size_t size = m_tags.empty() ? kFirstSlots : m_tags.size() * 2;
+bool CTextTable::Rehash(size_t size) {
   std::vector<uint8_t> tags;
   std::vector<uint32_t> refs, hashes;
   try {
@@ -112,7 +111,9 @@ void CTextTable::Prefetch(uint32_t hash) const {
 
 bool CTextTable::Insert(const char* key, size_t keyLength, uint32_t hash, const char* text, size_t textLength) {
   // At most three quarters full, so that probe runs stay short and always end.
-  if ((m_count + 1) * 4 > m_tags.size() * 3 && !Grow()) return false;
+  if ((m_count + 1) * 4 > m_tags.size() * 3 && !Rehash(m_tags.empty() ? kFirstSlots : m_tags.size() * 2)) {
+    return false;
+  }
   const size_t i = Probe(key, keyLength, hash);
   if (m_tags[i]) return true;
   const uint32_t ref = m_pool.AddPair(key, keyLength, text, textLength);
@@ -131,6 +132,13 @@ const char* CTextTable::Find(const char* key) const {
   return m_tags[i] ? m_pool.At(m_refs[i]) + length + 1 : nullptr;
 }
 
+void CTextTable::Reserve(size_t count) {
+  if (count > SIZE_MAX / 8) return;
+  size_t size = m_tags.empty() ? kFirstSlots : m_tags.size();
+  while (count * 4 > size * 3) size *= 2;
+  if (size != m_tags.size() && count * 4 > m_tags.size() * 3) Rehash(size);
+}
+
 void CTextTable::Compact() { std::vector<uint32_t>().swap(m_hashes); }
 
 void CTextTable::Clear() {
@@ -139,6 +147,25 @@ void CTextTable::Clear() {
   std::vector<uint32_t>().swap(m_hashes);
   m_count = 0;
   m_pool.Clear();
+}
+
+bool CTextTable::CopyFrom(const CTextTable& other) {
+  Clear();
+  // The pool is copied block for block, so the slots' references stay as they are.
+  try {
+    m_tags = other.m_tags;
+    m_refs = other.m_refs;
+    m_hashes = other.m_hashes;
+  } catch (const std::bad_alloc&) {
+    Clear();
+    return false;
+  }
+  if (!m_pool.CopyFrom(other.m_pool)) {
+    Clear();
+    return false;
+  }
+  m_count = other.m_count;
+  return true;
 }
 
 size_t CTextTable::Bytes() const {

@@ -27,10 +27,18 @@ class CTextTable {
   // it is while the table is unchanged, and inserts do not move it either.
   const char* Find(const char* key) const;
 
+  // Takes the slots `count` entries in all need at once, so that filling up to there
+  // does not grow the table step by step. Without the memory for them, filling grows it
+  // as ever.
+  void Reserve(size_t count);
+
   // Filling is over: gives back what only inserting needs (a later insert still works).
   void Compact();
   // Removes every entry and gives the memory back.
   void Clear();
+  // Replaces the contents with a copy of other's that shares nothing with it. False
+  // (and empty) when memory runs out.
+  bool CopyFrom(const CTextTable& other);
 
   size_t Size() const { return m_count; }
   // Slots: 0 while empty, then a power of two; an insert that would fill more than
@@ -44,7 +52,8 @@ class CTextTable {
  private:
   // The key's slot, or the free slot where its probe ends.
   size_t Probe(const char* key, size_t length, uint32_t hash) const;
-  bool Grow();
+  // Moves the entries into `size` slots (a power of two, more than they fill).
+  bool Rehash(size_t size);
 
   std::vector<uint8_t> m_tags;     // 0: free; else 0x80 and the hash's top 7 bits
   std::vector<uint32_t> m_refs;    // the pool reference of the key

@@ -46,10 +46,12 @@ LRESULT DrawSubItem(const NMLVCUSTOMDRAW* cd) {
   bool selected = (ListView_GetItemState(list, row, LVIS_SELECTED) & LVIS_SELECTED) != 0;
   FillCell(dc, bounds, selected ? RGB(255, 255, 200) : RGB(255, 255, 255));
 
+  // Only what the cell shows is drawn: a description is often far wider than its column.
+  const int x = bounds.left + kTextIndent;
   if (column == kDescriptionColumn)
-    DrawColourText(dc, bounds.left + kTextIndent, bounds.top, 0, "%s", text);
+    DrawColourTextUpTo(dc, x, bounds.top, bounds.right, "%s", text);
   else
-    DrawColourText(dc, bounds.left + kTextIndent, bounds.top, 0, "^%d%s", RowColourOf(item.lParam), text);
+    DrawColourTextUpTo(dc, x, bounds.top, bounds.right, "^%d%s", RowColourOf(item.lParam), text);
   return CDRF_SKIPDEFAULT;
 }
 

@@ -37,7 +37,8 @@ void ExpectContents(const CTextTable& table, size_t count, const std::vector<con
 }
 
 // Slot counts double from 64 whenever an insert would fill more than three quarters:
-// 48 entries fill the first class, 96 the second, 768 the fifth.
+// 48 entries fill the first class, 96 the second, 768 the fifth. Reserving for a count
+// takes the same slots at once.
 TEST(TextTable, growth_points_keep_every_key_and_end_every_probe) {
   struct Case {
     size_t inserts;
@@ -57,6 +58,13 @@ TEST(TextTable, growth_points_keep_every_key_and_end_every_probe) {
     table.Compact();
     EXPECT_EQ(table.Slots(), c.slots);
     ExpectContents(table, c.inserts, &pointers);
+    // Slots reserved ahead are the ones filling would have grown to.
+    CTextTable reserved;
+    reserved.Reserve(c.inserts);
+    EXPECT_EQ(reserved.Slots(), c.slots);
+    for (size_t i = 0; i < c.inserts; ++i) ASSERT_TRUE(Add(reserved, Key(i), Text(i)));
+    EXPECT_EQ(reserved.Slots(), c.slots);
+    ExpectContents(reserved, c.inserts);
   }
 }
 
@@ -130,7 +138,8 @@ TEST(TextTable, compacted_lookup_never_matches_a_longer_key) {
 }
 
 // Texts past the pool's block size live in blocks of their own; thousands of short
-// ones fill many shared blocks. Every reference must lead back to its own text.
+// ones fill many shared blocks. Every reference must lead back to its own text, in the
+// table and in a copy of it, which holds its own blocks and takes more.
 TEST(TextTable, long_texts_and_many_blocks) {
   CTextTable table;
   const size_t lengths[] = {16 * 1024 - 8, 16 * 1024, 64 * 1024, 300 * 1024};
@@ -138,18 +147,28 @@ TEST(TextTable, long_texts_and_many_blocks) {
     ASSERT_TRUE(Add(table, "LONG_" + std::to_string(i), std::string(lengths[i], static_cast<char>('a' + i))));
   }
   for (size_t i = 0; i < 6000; ++i) ASSERT_TRUE(Add(table, Key(i), Text(i) + std::string(60, '.')));
-  for (size_t i = 0; i < 4; ++i) {
-    const char* text = table.Find(("LONG_" + std::to_string(i)).c_str());
-    ASSERT_NE(text, nullptr);
-    EXPECT_EQ(strlen(text), lengths[i]);
-    EXPECT_EQ(text[0], 'a' + i);
-  }
-  for (size_t i = 0; i < 6000; ++i) {
-    const char* text = table.Find(Key(i).c_str());
-    ASSERT_NE(text, nullptr) << Key(i);
-    ASSERT_EQ(text, Text(i) + std::string(60, '.')) << Key(i);
-  }
-  EXPECT_GE(table.Bytes(), table.ContentBytes());
+  auto expectAll = [&](const CTextTable& t) {
+    for (size_t i = 0; i < 4; ++i) {
+      const char* text = t.Find(("LONG_" + std::to_string(i)).c_str());
+      ASSERT_NE(text, nullptr);
+      EXPECT_EQ(strlen(text), lengths[i]);
+      EXPECT_EQ(text[0], 'a' + i);
+    }
+    for (size_t i = 0; i < 6000; ++i) {
+      const char* text = t.Find(Key(i).c_str());
+      ASSERT_NE(text, nullptr) << Key(i);
+      ASSERT_EQ(text, Text(i) + std::string(60, '.')) << Key(i);
+    }
+    EXPECT_GE(t.Bytes(), t.ContentBytes());
+  };
+  expectAll(table);
+  CTextTable copy;
+  ASSERT_TRUE(copy.CopyFrom(table));
+  table.Clear();
+  expectAll(copy);
+  ASSERT_TRUE(Add(copy, "AFTER", "the copy"));
+  EXPECT_STREQ(copy.Find("AFTER"), "the copy");
+  EXPECT_STREQ(copy.Find(Key(5999).c_str()), (Text(5999) + std::string(60, '.')).c_str());
 }
 
 // The hash reads short and odd-length keys in pieces of fixed size: every byte must

@@ -94,21 +94,24 @@ TEST(ColourListCells, selected_row_filled_pale_yellow_cells_in_row_colour_descri
     c.cx = 150;
     ListView_InsertColumn(list, column, &c);
   }
-  for (int row = 0; row < 2; ++row) {
+  // The third row's description runs far past its cell, the list's last.
+  const char* const descriptions[] = {"^8MMM", "MMM", "ii^4WWW^2WWWWWWWWWWWWWWWWWWWW"};
+  for (int row = 0; row < 3; ++row) {
     LVITEMA item = {};
     item.mask = LVIF_TEXT | LVIF_PARAM;
     item.iItem = row;
     item.pszText = const_cast<char*>("WWW");
     item.lParam = static_cast<LPARAM>((row ? 4u : 2u) << 24);
     ListView_InsertItem(list, &item);
-    ListView_SetItemText(list, row, 1, const_cast<char*>(row ? "MMM" : "^8MMM"));
+    ListView_SetItemText(list, row, 1, const_cast<char*>(descriptions[row]));
   }
   ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
-  RECT time0 = {}, time1 = {}, description0 = {}, description1 = {};
+  RECT time0 = {}, time1 = {}, description0 = {}, description1 = {}, description2 = {};
   ListView_GetSubItemRect(list, 0, 0, LVIR_LABEL, &time0);
   ListView_GetSubItemRect(list, 1, 0, LVIR_LABEL, &time1);
   ListView_GetSubItemRect(list, 0, 1, LVIR_BOUNDS, &description0);
   ListView_GetSubItemRect(list, 1, 1, LVIR_BOUNDS, &description1);
+  ListView_GetSubItemRect(list, 2, 1, LVIR_BOUNDS, &description2);
 
   SendMessageA(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(s.dc), PRF_CLIENT | PRF_ERASEBKGND);
   const COLORREF pale = RGB(255, 255, 200);
@@ -119,6 +122,16 @@ TEST(ColourListCells, selected_row_filled_pale_yellow_cells_in_row_colour_descri
   EXPECT_EQ(s.Ink(time1), std::set<COLORREF>{RGB(0, 0, 255)});
   EXPECT_EQ(s.Ink(description0, pale), std::set<COLORREF>{RGB(0, 128, 0)});
   EXPECT_EQ(s.Ink(description1), std::set<COLORREF>{RGB(0, 0, 0)}) << "the row colour stays out of the description";
+  // The long text shows in its cell as if drawn whole, and nothing of it lies past the
+  // cell's right edge.
+  Surface whole;
+  DrawColourText(whole.dc, description2.left + 5, description2.top, 0, "%s", descriptions[2]);
+  int differing = 0;
+  for (int y = description2.top; y < description2.bottom; ++y)
+    for (int x = description2.left; x < description2.right; ++x) differing += s.At(x, y) != whole.At(x, y);
+  EXPECT_EQ(differing, 0);
+  EXPECT_FALSE(whole.Ink({description2.right, description2.top, Surface::kWidth, description2.bottom}).empty());
+  EXPECT_TRUE(s.Ink({description2.right, description2.top, Surface::kWidth, description2.bottom}).empty());
   EXPECT_EQ(GetWindowLongPtrA(dialog, DWLP_MSGRESULT), CDRF_SKIPDEFAULT);
   DestroyWindow(dialog);
 }
