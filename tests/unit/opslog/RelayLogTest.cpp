@@ -40,7 +40,7 @@ struct Siege {
   static const RelayLogKind& Kind() { return kSiegeLog; }
   static const PageFacts& Facts() { return kSiegeFacts; }
   static Row MakeRow(uint32_t n, const std::string& text = "^1Iron %d Wolves%s^0") {
-    return {n, TimeOf(2026, 3, 5, 7, 4, 9), static_cast<uint8_t>(1 + n % 24), 11, n, 33, text};
+    return {n, TestTime(2026, 3, 5, 7, 4, 9, kRelayFraction), static_cast<uint8_t>(1 + n % 24), 11, n, 33, text};
   }
   // The page asks for the next page with the shard and fortress selected now.
   static RequestOutcome QueryMore(RelayLogSession& s, uint32_t shard, uint32_t target) {
@@ -53,7 +53,7 @@ struct ServerEvent {
   static const RelayLogKind& Kind() { return kServerEventLog; }
   static const PageFacts& Facts() { return kServerEventFacts; }
   static Row MakeRow(uint32_t n, const std::string& text = "^3stage %s cleared^0") {
-    return {n, TimeOf(2026, 11, 2, 7, 5, 9), 7, static_cast<uint8_t>(n % 6), text};
+    return {n, TestTime(2026, 11, 2, 7, 5, 9, kRelayFraction), 7, static_cast<uint8_t>(n % 6), text};
   }
   // The page asks for the next page of what "Query" kept.
   static RequestOutcome QueryMore(RelayLogSession& s, uint32_t, uint32_t) { return s.QueryMore(); }

@@ -12,6 +12,7 @@
 #include "base/TickCount.h"
 #include "common/LogCapture.h"
 #include "common/RecordingMessenger.h"
+#include "common/TestTime.h"
 #include "msg/Console.h"
 #include "msg/MassiveMsgBuilder.h"
 #include "opslog/RelayLogAnswer.h"
@@ -65,17 +66,8 @@ inline std::string WireU16(uint16_t v) { return std::string{static_cast<char>(v)
 inline std::string WireU32(uint32_t v) { return WireU16(static_cast<uint16_t>(v)) + WireU16(static_cast<uint16_t>(v >> 16)); }
 inline std::string WireString(const std::string& s) { return WireU16(static_cast<uint16_t>(s.size())) + s; }
 
-inline LogTime TimeOf(int16_t year, uint16_t month, uint16_t day, uint16_t hour, uint16_t minute, uint16_t second) {
-  LogTime t;
-  t.year = year;
-  t.month = month;
-  t.day = day;
-  t.hour = hour;
-  t.minute = minute;
-  t.second = second;
-  t.fraction = 123456789;
-  return t;
-}
+// The siege and server event records carry a fraction the Time column leaves out.
+enum : uint32_t { kRelayFraction = 123456789 };
 
 // An answer of kind, written as the server writes it.
 template <class Row>

@@ -27,7 +27,7 @@ using Rows = std::vector<std::vector<std::string>>;
 ServerEventLogRow Row(uint32_t logId, uint8_t logType, const std::string& description) {
   ServerEventLogRow r;
   r.logId = logId;
-  r.time = TimeOf(2026, 11, 2, 7, static_cast<uint16_t>(logId % 60), 9);
+  r.time = TestTime(2026, 11, 2, 7, static_cast<uint16_t>(logId % 60), 9, kRelayFraction);
   r.serverEventId = 7;
   r.logType = logType;
   r.description = description;

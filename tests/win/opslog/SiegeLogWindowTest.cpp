@@ -27,7 +27,7 @@ using Rows = std::vector<std::vector<std::string>>;
 
 SiegeLogRow Row(uint8_t code, uint32_t data2, const std::string& text, uint16_t minute) {
   SiegeLogRow r;
-  r.time = TimeOf(2026, 4, 12, 20, minute, 5);
+  r.time = TestTime(2026, 4, 12, 20, minute, 5, kRelayFraction);
   r.eventCode = code;
   r.data2 = data2;
   r.text = text;
