@@ -1,31 +1,20 @@
 #pragma once
-// Test doubles of the game log: a console with a recording messenger and a log sink,
-// shard records, requests decoded back into fields, and 0x8001 answers built with the
-// records' own encoders.
+// Test doubles of the game log: shard records, requests decoded back into fields, and
+// 0x8001 answers built with the records' own encoders.
 #include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "base/ByteOrder.h"
-#include "common/RecordingMessenger.h"
+#include "common/TestConsole.h"
+#include "common/TestTime.h"
 #include "gamelog/GameLogQuery.h"
 #include "gamelog/GameLogRecord.h"
 #include "msg/Console.h"
 #include "msg/MassiveMsgBuilder.h"
-#include "common/LogCapture.h"
-#include "common/TestTime.h"
 
 typedef std::vector<std::pair<uint32_t, std::string>> LogLines;
-
-// Installs the messenger and the log sink for one test.
-struct GameLogConsole {
-  GameLogConsole() { Console().messenger = &messenger; }
-  ~GameLogConsole() { Console().messenger = nullptr; }
-  const LogLines& Lines() const { return CLogCapture::Lines(); }
-  CLogCapture log;
-  RecordingMessenger messenger;
-};
 
 inline KDShardRecord ShardRecord(uint16_t id, uint16_t service) {
   KDShardRecord r;

@@ -45,7 +45,7 @@ TEST(KDLogRecord, encoded_at_its_wire_offsets) {
 }
 
 TEST(KDLogQuery, request_fields_by_user_name_or_by_category) {
-  KDLogConsole console;
+  TestConsole console;
   KDLogSession s;
   s.Query(Input(kKDLogByUserName, "gm_rhea", 9));
   s.Query(Input(kKDLogByUserName, "gm_rhea", 9));
@@ -132,7 +132,7 @@ TEST(KDLogQuery, request_is_read_field_by_field_and_must_be_whole) {
 }
 
 TEST(KDLogQuery, without_a_messenger_nothing_waits_for_an_answer) {
-  KDLogConsole console;
+  TestConsole console;
   Console().messenger = nullptr;
   KDLogSession s;
   s.Query(Input(kKDLogByUserName, "gm_rhea", 0));
@@ -163,7 +163,7 @@ TEST(KDLogAnswer, counts_failure_and_the_limit) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "result " << int{c.result} << ", " << c.sent << " records");
-    KDLogConsole console;
+    TestConsole console;
     KDLogSession s;
     MassiveMsgBuilder earlier(0xB404);
     s.OnAnswer(KDLogAnswerMsg(earlier, KDLogAnswerBytes(0, {kLogin, kLogin})));
@@ -207,7 +207,7 @@ TEST(KDLogAnswer, records_split_anywhere_read_within_their_fields) {
 }
 
 TEST(KDLogAnswer, cut_short_keeps_whole_records_and_frees_the_page) {
-  KDLogConsole console;
+  TestConsole console;
   KDLogSession s;
   std::vector<uint8_t> bytes = KDLogAnswerBytes(0, {kLogin, kPatch, kLogin});
   bytes.resize(1 + 2 * 402 + 1 + 150);
@@ -264,7 +264,7 @@ TEST(KDLogCategories, query_by_and_filter_entries) {
 }
 
 TEST(KDLogCopy, header_and_tab_separated_records_or_a_refusal) {
-  KDLogConsole console;
+  TestConsole console;
   KDLogSession s;
   std::string text = "unchanged";
   EXPECT_FALSE(s.CopyText(&text));

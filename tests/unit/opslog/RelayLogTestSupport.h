@@ -1,8 +1,7 @@
 #pragma once
-// Test doubles for the siege and server event logs: a console with a messenger, the
-// stand-in console's directory with a farm of shards and manager services, a log sink
-// that keeps each line with its class word, a clock the test sets, and answers built
-// with the answers' own writer.
+// Test doubles for the siege and server event logs: the test console with the stand-in
+// console's directory of a farm of shards and manager services, a clock the test sets,
+// and answers built with the answers' own writer.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -10,8 +9,7 @@
 #include "SimDirectory.h"
 #include "base/ByteOrder.h"
 #include "base/TickCount.h"
-#include "common/LogCapture.h"
-#include "common/RecordingMessenger.h"
+#include "common/TestConsole.h"
 #include "common/TestTime.h"
 #include "msg/Console.h"
 #include "msg/MassiveMsgBuilder.h"
@@ -38,20 +36,12 @@ inline uint32_t TestTicks() { return TestNow(); }
 
 // The farm: shard 1 (service 101, running), 2 (102, running in state 5), 7 (107,
 // stopped in state 3), 8 (108, not in the directory). Shard names sort 2, 8, 1, 7.
-struct RelayLogConsole {
-  RelayLogConsole() {
-    Console().messenger = &messenger;
-    Console().directory = &directory;
+struct RelayLogConsole : TestConsole {
+  RelayLogConsole() : TestConsole(&directory) {
     TestNow() = 1000;
     SetTickCountFunc(TestTicks);
   }
-  ~RelayLogConsole() {
-    Console().messenger = nullptr;
-    Console().directory = nullptr;
-    SetTickCountFunc(nullptr);
-  }
-  CLogCapture log;
-  RecordingMessenger messenger;
+  ~RelayLogConsole() { SetTickCountFunc(nullptr); }
   CSimDirectory directory{SimConfig{{},
                                     {{1, 101, "Velmora-Ember"},
                                      {2, 102, "Aschfeld-Tide"},

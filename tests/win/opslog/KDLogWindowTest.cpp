@@ -46,7 +46,7 @@ class KDLogPage : public ::testing::Test {
   }
   std::string Span(int dateId, int timeId) { return GetDateTimeText(Item(dateId), Item(timeId)); }
 
-  KDLogConsole m_console;
+  TestConsole m_console;
   CKDLogWindow m_page;
   HWND m_parent = nullptr;
 };
