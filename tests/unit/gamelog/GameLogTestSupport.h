@@ -14,8 +14,6 @@
 #include "msg/Console.h"
 #include "msg/MassiveMsgBuilder.h"
 
-typedef std::vector<std::pair<uint32_t, std::string>> LogLines;
-
 inline KDShardRecord ShardRecord(uint16_t id, uint16_t service) {
   KDShardRecord r;
   memset(&r, 0, sizeof r);
