@@ -2,7 +2,6 @@
 // Test doubles for the siege and server event logs: the test console with the stand-in
 // console's directory of a farm of shards and manager services, a clock the test sets,
 // and answers built with the answers' own writer.
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -14,19 +13,6 @@
 #include "msg/Console.h"
 #include "msg/MassiveMsgBuilder.h"
 #include "opslog/RelayLogAnswer.h"
-
-// Every operator line of the capture as "class word in hex:text": the missing-entry
-// word 0x02000001 is told apart from the data-error word 0x02000000.
-inline std::vector<std::string> RelayLogLines() {
-  std::vector<std::string> lines;
-  for (const CLogCapture::Line& line : CLogCapture::Lines()) {
-    char word[16];
-    snprintf(word, sizeof word, "%08X:", line.first);
-    lines.push_back(word + line.second);
-  }
-  return lines;
-}
-inline void ClearRelayLog() { CLogCapture::Lines().clear(); }
 
 inline uint32_t& TestNow() {
   static uint32_t now = 0;
