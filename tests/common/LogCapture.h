@@ -24,12 +24,9 @@ class CLogCapture {
     static std::vector<Line> lines;
     return lines;
   }
-  // Each line as "<top byte of the class word>:<text>", to compare a whole log at once.
-  static std::vector<std::string> Short() {
-    std::vector<std::string> lines;
-    for (const Line& line : Lines()) lines.push_back(std::to_string(line.first >> 24) + ":" + line.second);
-    return lines;
-  }
   // The log output function, for code that is handed one (the DLL's entry record).
   static void KV_CDECL Output(uint32_t classWord, const char* text) { Lines().emplace_back(classWord, text); }
 };
+
+// A whole log, to compare at once: each line its class word and text.
+typedef std::vector<CLogCapture::Line> LogLines;

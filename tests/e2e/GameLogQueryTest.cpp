@@ -9,6 +9,7 @@
 #include "PluginPageTest.h"
 #include "PluginWindows.h"
 #include "base/ByteOrder.h"
+#include "resources/resource.h"
 #include "win/gamelog/ModalDriver.h"
 
 namespace {
@@ -32,12 +33,12 @@ std::vector<uint8_t> Request(uint16_t service, uint8_t kind, uint8_t option, con
 class GameLogQuery : public PluginPageTest {
  protected:
   void SetUp() override {
-    ASSERT_NO_FATAL_FAILURE(ShowPage(1, 1013, "the game log page is on show"));
-    ASSERT_TRUE(SetPageControl(page, 1008, "Velmora-Ember"));
-    ASSERT_TRUE(SetPageControl(page, 1002, "2026-11-01"));
-    ASSERT_TRUE(SetPageControl(page, 1003, "00:00:00"));
-    ASSERT_TRUE(SetPageControl(page, 1004, "2026-11-30"));
-    ASSERT_TRUE(SetPageControl(page, 1005, "23:59:59"));
+    ASSERT_NO_FATAL_FAILURE(ShowPage(1, IDC_GAMELOG_DAYS, "the game log page is on show"));
+    ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_SHARD, "Velmora-Ember"));
+    ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_BEGIN_DATE, "2026-11-01"));
+    ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_BEGIN_TIME, "00:00:00"));
+    ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_END_DATE, "2026-11-30"));
+    ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_END_TIME, "23:59:59"));
     Host().console.SetSplitter([](size_t size) { return AnswerSplits(5).Next(size, 40); });
   }
 
@@ -50,14 +51,14 @@ class GameLogQuery : public PluginPageTest {
     EXPECT_TRUE(done) << "nothing came back within 5 seconds";
     PumpFor(50);
   }
-  Rows Listed(int columns) const { return ListViewRows(GetDlgItem(page, 1007), columns); }
+  Rows Listed(int columns) const { return ListViewRows(GetDlgItem(page, IDC_GAMELOG_LIST), columns); }
 };
 
 TEST_F(GameLogQuery, a_character_query_lists_fifty_rows_and_query_more_the_rest) {
-  ASSERT_TRUE(SetPageControl(page, 1009, "Character"));
-  ASSERT_TRUE(SetPageControl(page, 1012, "Login_n_Out"));
-  ASSERT_TRUE(SetPageControl(page, 1001, "Varnel"));
-  Press(1010);
+  ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_CATEGORY, "Character"));
+  ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_QUERY_OPTION, "Login_n_Out"));
+  ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_CHARNAME, "Varnel"));
+  Press(IDC_GAMELOG_NEW_QUERY);
   auto sent = Sent();
   ASSERT_EQ(sent.size(), 1u);
   EXPECT_EQ(sent[0].id, 0x7203);
@@ -70,9 +71,9 @@ TEST_F(GameLogQuery, a_character_query_lists_fifty_rows_and_query_more_the_rest)
   EXPECT_EQ(rows[0][3], "2026-11-02 10:00:00");
   EXPECT_EQ(rows[49][3], "2026-11-02 10:49:00");
   EXPECT_EQ(PluginLines(firstLine), (Lines{{kResult, "^450^0 records are queried, current log : ^450"}}));
-  EXPECT_TRUE(Enabled(1006));
+  EXPECT_TRUE(Enabled(IDC_GAMELOG_QUERY_MORE));
 
-  Press(1006);
+  Press(IDC_GAMELOG_QUERY_MORE);
   sent = Sent();
   ASSERT_EQ(sent.size(), 1u);
   EXPECT_EQ(sent[0].payload, Request(101, 1, 1, "Varnel", "2026-11-2 10:50:00#55", kEnd, ""));
@@ -80,28 +81,28 @@ TEST_F(GameLogQuery, a_character_query_lists_fifty_rows_and_query_more_the_rest)
   ASSERT_EQ(rows.size(), 60u);
   EXPECT_EQ(rows[59][3], "2026-11-02 10:59:00");
   EXPECT_EQ(PluginLines(firstLine), (Lines{{kResult, "^410^0 records are queried, current log : ^460"}}));
-  EXPECT_FALSE(Enabled(1006));
-  EXPECT_TRUE(Enabled(1010));
+  EXPECT_FALSE(Enabled(IDC_GAMELOG_QUERY_MORE));
+  EXPECT_TRUE(Enabled(IDC_GAMELOG_NEW_QUERY));
   EXPECT_EQ(Host().console.Messenger().Unsent(), 0u);
 }
 
 TEST_F(GameLogQuery, an_unknown_character_is_reported_and_the_list_stays) {
-  ASSERT_TRUE(SetPageControl(page, 1009, "Quest"));
-  ASSERT_TRUE(SetPageControl(page, 1001, "Varnel"));
-  Press(1010);
+  ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_CATEGORY, "Quest"));
+  ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_CHARNAME, "Varnel"));
+  Press(IDC_GAMELOG_NEW_QUERY);
   ASSERT_EQ(Listed(4).size(), 1u);
-  ASSERT_TRUE(SetPageControl(page, 1001, "Nobody"));
-  Press(1010);
+  ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_CHARNAME, "Nobody"));
+  Press(IDC_GAMELOG_NEW_QUERY);
   EXPECT_EQ(PluginLines(firstLine), (Lines{{kDataError, "query error : ^2cannot find character"}}));
   EXPECT_TRUE(Listed(4).empty()) << "the new query emptied the list; the failure adds nothing";
-  EXPECT_TRUE(Enabled(1006)) << "a failed query leaves Query More usable";
+  EXPECT_TRUE(Enabled(IDC_GAMELOG_QUERY_MORE)) << "a failed query leaves Query More usable";
 }
 
 TEST_F(GameLogQuery, item_rows_name_their_serial_and_item) {
-  ASSERT_TRUE(SetPageControl(page, 1009, "Item"));
-  ASSERT_TRUE(SetPageControl(page, 1012, "All"));
-  ASSERT_TRUE(SetPageControl(page, 1001, "Varnel"));
-  Press(1010);
+  ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_CATEGORY, "Item"));
+  ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_QUERY_OPTION, "All"));
+  ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_CHARNAME, "Varnel"));
+  Press(IDC_GAMELOG_NEW_QUERY);
   Rows rows = Listed(9);
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0][0], "500");
@@ -112,11 +113,11 @@ TEST_F(GameLogQuery, item_rows_name_their_serial_and_item) {
 }
 
 TEST_F(GameLogQuery, the_row_menu_asks_for_a_serial_history_and_the_box_for_all_of_it) {
-  ASSERT_TRUE(SetPageControl(page, 1009, "Item"));
-  ASSERT_TRUE(SetPageControl(page, 1012, "All"));
-  ASSERT_TRUE(SetPageControl(page, 1001, "Varnel"));
-  Press(1010);
-  HWND list = GetDlgItem(page, 1007);
+  ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_CATEGORY, "Item"));
+  ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_QUERY_OPTION, "All"));
+  ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_CHARNAME, "Varnel"));
+  Press(IDC_GAMELOG_NEW_QUERY);
+  HWND list = GetDlgItem(page, IDC_GAMELOG_LIST);
   ASSERT_EQ(Listed(9).size(), 2u);
   ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
 
@@ -124,14 +125,14 @@ TEST_F(GameLogQuery, the_row_menu_asks_for_a_serial_history_and_the_box_for_all_
   std::vector<std::vector<std::string>> menuBox, allBox;
   std::unique_ptr<CModalDriver> second;
   CModalDriver first([&](HWND box) {
-    menuBox = ListTexts(GetDlgItem(box, 1007), 9);
+    menuBox = ListTexts(GetDlgItem(box, IDC_HISTORY_LIST), 9);
     second = std::make_unique<CModalDriver>([&](HWND again) {
-      allBox = ListTexts(GetDlgItem(again, 1007), 9);
+      allBox = ListTexts(GetDlgItem(again, IDC_HISTORY_LIST), 9);
       PostMessageA(again, WM_COMMAND, IDOK, 0);
     });
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(1000, BN_CLICKED), 0);
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDC_HISTORY_REQUEST_ALL, BN_CLICKED), 0);
   });
-  ASSERT_TRUE(ChooseListMenuCommand(page, 1007, 1));
+  ASSERT_TRUE(ChooseListMenuCommand(page, IDC_GAMELOG_LIST, 1));
   ASSERT_TRUE(PumpUntil([&] { return second && second->Ran() && CModalDriver::Boxes().empty(); }, 10000));
   PumpFor(100);
 
@@ -154,18 +155,18 @@ TEST_F(GameLogQuery, the_row_menu_asks_for_a_serial_history_and_the_box_for_all_
 }
 
 TEST_F(GameLogQuery, a_stopped_manager_answers_nothing_and_the_console_says_so) {
-  ASSERT_TRUE(SetPageControl(page, 1008, "Aschfeld-Gale"));
-  ASSERT_TRUE(SetPageControl(page, 1009, "Character"));
-  ASSERT_TRUE(SetPageControl(page, 1001, "Varnel"));
+  ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_SHARD, "Aschfeld-Gale"));
+  ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_CATEGORY, "Character"));
+  ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_CHARNAME, "Varnel"));
   Mark();
-  Click(1010);
+  Click(IDC_GAMELOG_NEW_QUERY);
   ASSERT_TRUE(PumpUntil([&] { return Host().console.Log().Lines().size() > firstLine; }, 5000));
   PumpFor(100);
   const SimLogLine& note = Host().console.Log().Lines().back();
   EXPECT_TRUE(note.fromConsole);
   EXPECT_NE(note.text.find("manager service 107: service is not running"), std::string::npos) << note.text;
   EXPECT_TRUE(PluginLines(firstLine).empty());
-  EXPECT_TRUE(Enabled(1010)) << "New Query never waits";
+  EXPECT_TRUE(Enabled(IDC_GAMELOG_NEW_QUERY)) << "New Query never waits";
 }
 
 }  // namespace

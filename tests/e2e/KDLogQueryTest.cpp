@@ -10,6 +10,7 @@
 #include "PluginPageTest.h"
 #include "PluginWindows.h"
 #include "base/ByteOrder.h"
+#include "resources/resource.h"
 
 namespace {
 
@@ -29,24 +30,24 @@ std::vector<uint8_t> Request(const std::string& user, uint8_t category, const st
 class KDLogQuery : public PluginPageTest {
  protected:
   void SetUp() override {
-    ASSERT_NO_FATAL_FAILURE(ShowPage(0, 1015, "the Kaldera page is on show"));
-    ASSERT_TRUE(SetPageControl(page, 1002, "2026-1-1"));
-    ASSERT_TRUE(SetPageControl(page, 1003, "00:00:00"));
-    ASSERT_TRUE(SetPageControl(page, 1004, "2026-12-31"));
-    ASSERT_TRUE(SetPageControl(page, 1005, "23:59:59"));
-    ASSERT_TRUE(SetPageControl(page, 1016, "All"));
+    ASSERT_NO_FATAL_FAILURE(ShowPage(0, IDC_KDLOG_QUERY_BY, "the Kaldera page is on show"));
+    ASSERT_TRUE(SetPageControl(page, IDC_KDLOG_BEGIN_DATE, "2026-1-1"));
+    ASSERT_TRUE(SetPageControl(page, IDC_KDLOG_BEGIN_TIME, "00:00:00"));
+    ASSERT_TRUE(SetPageControl(page, IDC_KDLOG_END_DATE, "2026-12-31"));
+    ASSERT_TRUE(SetPageControl(page, IDC_KDLOG_END_TIME, "23:59:59"));
+    ASSERT_TRUE(SetPageControl(page, IDC_KDLOG_CATEGORY, "All"));
     Host().console.SetSplitter([](size_t size) { return AnswerSplits(3).Next(size); });
   }
 
   // Presses "Query" and runs the loop until the plug-in has reported on the answer.
-  void Query() { PressForAnswer(1000, "query KDLog failed"); }
+  void Query() { PressForAnswer(IDC_KDLOG_QUERY, "query KDLog failed"); }
 
-  Rows Listed() const { return ListViewRows(GetDlgItem(page, 1007), 4); }
+  Rows Listed() const { return ListViewRows(GetDlgItem(page, IDC_KDLOG_LIST), 4); }
 };
 
 TEST_F(KDLogQuery, by_user_name_sends_the_name_and_lists_that_user_s_records) {
-  ASSERT_TRUE(SetPageControl(page, 1015, "User Name"));
-  ASSERT_TRUE(SetPageControl(page, 1001, "gm_orsolya"));
+  ASSERT_TRUE(SetPageControl(page, IDC_KDLOG_QUERY_BY, "User Name"));
+  ASSERT_TRUE(SetPageControl(page, IDC_KDLOG_USERNAME, "gm_orsolya"));
   Query();
   auto sent = Sent();
   ASSERT_EQ(sent.size(), 1u);
@@ -58,10 +59,10 @@ TEST_F(KDLogQuery, by_user_name_sends_the_name_and_lists_that_user_s_records) {
 }
 
 TEST_F(KDLogQuery, by_category_sends_no_user_name_even_when_one_was_typed) {
-  ASSERT_TRUE(SetPageControl(page, 1015, "User Name"));
-  ASSERT_TRUE(SetPageControl(page, 1001, "gm_orsolya"));
-  ASSERT_TRUE(SetPageControl(page, 1015, "Catagory"));
-  ASSERT_TRUE(SetPageControl(page, 1016, "Notice"));
+  ASSERT_TRUE(SetPageControl(page, IDC_KDLOG_QUERY_BY, "User Name"));
+  ASSERT_TRUE(SetPageControl(page, IDC_KDLOG_USERNAME, "gm_orsolya"));
+  ASSERT_TRUE(SetPageControl(page, IDC_KDLOG_QUERY_BY, "Catagory"));
+  ASSERT_TRUE(SetPageControl(page, IDC_KDLOG_CATEGORY, "Notice"));
   Query();
   auto sent = Sent();
   ASSERT_EQ(sent.size(), 1u);
@@ -78,8 +79,8 @@ TEST_F(KDLogQuery, one_hundred_records_over_small_parts_warn_of_the_limit) {
     for (size_t s = 97; s < size; s += 97) at.push_back(s);
     return at;
   });
-  ASSERT_TRUE(SetPageControl(page, 1015, "Catagory"));
-  ASSERT_TRUE(SetPageControl(page, 1016, "UserControl"));
+  ASSERT_TRUE(SetPageControl(page, IDC_KDLOG_QUERY_BY, "Catagory"));
+  ASSERT_TRUE(SetPageControl(page, IDC_KDLOG_CATEGORY, "UserControl"));
   Query();
   Rows rows = Listed();
   ASSERT_EQ(rows.size(), 100u);
@@ -91,13 +92,13 @@ TEST_F(KDLogQuery, one_hundred_records_over_small_parts_warn_of_the_limit) {
 }
 
 TEST_F(KDLogQuery, a_second_press_while_waiting_is_refused_and_nothing_more_is_sent) {
-  ASSERT_TRUE(SetPageControl(page, 1015, "User Name"));
-  ASSERT_TRUE(SetPageControl(page, 1001, "op_kesh"));
+  ASSERT_TRUE(SetPageControl(page, IDC_KDLOG_QUERY_BY, "User Name"));
+  ASSERT_TRUE(SetPageControl(page, IDC_KDLOG_USERNAME, "op_kesh"));
   // The console answers from its message loop, so the first request is still open
   // when the button is pressed again without the loop running.
   Mark();
-  Click(1000);
-  Click(1000);
+  Click(IDC_KDLOG_QUERY);
+  Click(IDC_KDLOG_QUERY);
   PumpUntil([&] { return PluginLines(firstLine).size() >= 2; }, 5000);
   PumpFor(100);
   EXPECT_EQ(PluginLines(firstLine),
@@ -110,11 +111,11 @@ TEST_F(KDLogQuery, a_second_press_while_waiting_is_refused_and_nothing_more_is_s
 }
 
 TEST_F(KDLogQuery, an_empty_answer_clears_the_earlier_rows) {
-  ASSERT_TRUE(SetPageControl(page, 1015, "User Name"));
-  ASSERT_TRUE(SetPageControl(page, 1001, "gm_orsolya"));
+  ASSERT_TRUE(SetPageControl(page, IDC_KDLOG_QUERY_BY, "User Name"));
+  ASSERT_TRUE(SetPageControl(page, IDC_KDLOG_USERNAME, "gm_orsolya"));
   Query();
   ASSERT_EQ(Listed().size(), 2u);
-  ASSERT_TRUE(SetPageControl(page, 1001, "nobody"));
+  ASSERT_TRUE(SetPageControl(page, IDC_KDLOG_USERNAME, "nobody"));
   Query();
   EXPECT_TRUE(Listed().empty());
   EXPECT_EQ(PluginLines(firstLine), (Lines{{kResult, "^40^0 log found"}}));

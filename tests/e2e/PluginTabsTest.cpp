@@ -3,6 +3,7 @@
 
 #include "PluginHost.h"
 #include "PluginWindows.h"
+#include "resources/resource.h"
 
 namespace {
 
@@ -34,7 +35,10 @@ TEST(PluginTabs, no_page_shows_until_a_tab_is_clicked_then_only_the_clicked_one)
     size_t index;
     int button;
     const char* caption;
-  } tabs[] = {{3, 1041, "Query"}, {1, 1010, "New Query"}, {0, 1000, "Query"}, {2, 1034, "Query"}};
+  } tabs[] = {{3, IDC_EVENT_QUERY, "Query"},
+              {1, IDC_GAMELOG_NEW_QUERY, "New Query"},
+              {0, IDC_KDLOG_QUERY, "Query"},
+              {2, IDC_SIEGE_QUERY, "Query"}};
   std::vector<HWND> pages;
   for (const Tab& t : tabs) {
     SCOPED_TRACE("tab " + std::to_string(t.index));
@@ -47,7 +51,7 @@ TEST(PluginTabs, no_page_shows_until_a_tab_is_clicked_then_only_the_clicked_one)
     for (HWND other : pages) EXPECT_NE(page, other);
     pages.push_back(page);
   }
-  EXPECT_NE(GetDlgItem(pages[2], 1015), nullptr) << "the Kaldera page has its \"Query By\" box";
+  EXPECT_NE(GetDlgItem(pages[2], IDC_KDLOG_QUERY_BY), nullptr) << "the Kaldera page has its \"Query By\" box";
 }
 
 // The console finds each tab by the module's own layout: at every width, narrow enough to
@@ -59,7 +63,7 @@ TEST(PluginTabs, each_tab_is_clicked_where_the_strip_lays_it_out_at_any_width) {
   RECT before;
   GetWindowRect(plugin, &before);
   MapWindowPoints(nullptr, GetParent(plugin), reinterpret_cast<POINT*>(&before), 2);
-  const int buttons[4] = {1000, 1010, 1034, 1041};
+  const int buttons[4] = {IDC_KDLOG_QUERY, IDC_GAMELOG_NEW_QUERY, IDC_SIEGE_QUERY, IDC_EVENT_QUERY};
   for (int width = 30; width <= 300; width += 6) {
     MoveWindow(plugin, 0, 0, width, before.bottom - before.top, TRUE);
     for (size_t index : {3, 0, 2, 1}) {

@@ -22,13 +22,15 @@ TEST(ExceptionGuard, each_kind_stops_in_one_line_and_answers_the_fallback) {
     const char* name;
     std::function<int()> call;
     int result;
-    std::vector<std::string> lines;
+    LogLines lines;
   } cases[] = {
       {"no exception", [] { return 7; }, 7, {}},
-      {"the module's own", []() -> int { throw COwnFault(); }, -1, {"2:^2job 0x00B4 cut short: COwnFault"}},
-      {"out of memory", []() -> int { throw std::bad_alloc(); }, -1, {"2:^2job 0x00B4 cut short: out of memory"}},
+      {"the module's own", []() -> int { throw COwnFault(); }, -1,
+       {{0x02000000u, "^2job 0x00B4 cut short: COwnFault"}}},
+      {"out of memory", []() -> int { throw std::bad_alloc(); }, -1,
+       {{0x02000000u, "^2job 0x00B4 cut short: out of memory"}}},
       {"standard", []() -> int { throw std::runtime_error("disk gone"); }, -1,
-       {"2:^2job 0x00B4 cut short: disk gone"}},
+       {{0x02000000u, "^2job 0x00B4 cut short: disk gone"}}},
   };
   CLogCapture log;
   for (const Case& c : cases) {
@@ -40,7 +42,7 @@ TEST(ExceptionGuard, each_kind_stops_in_one_line_and_answers_the_fallback) {
       FormatBounded(out, size, "job 0x%04X cut short", 0xB4u);
     };
     EXPECT_EQ(Guarded(kLogDataError, subject, -1, c.call), c.result);
-    EXPECT_EQ(CLogCapture::Short(), c.lines);
+    EXPECT_EQ(CLogCapture::Lines(), c.lines);
     EXPECT_EQ(subjectCalls, c.lines.empty() ? 0 : 1) << "what was cut short is only written when it was";
   }
 }

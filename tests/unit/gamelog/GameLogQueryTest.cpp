@@ -30,7 +30,7 @@ class GameLogQueryTest : public ::testing::Test {
   }
 
   KDShardRecord shard = ShardRecord(7, 107);
-  GameLogConsole console;
+  TestConsole console;
   CGameRefData refData;
   GameLogSession session{refData};
 };
@@ -190,7 +190,7 @@ TEST(GameLogRequestReader, reads_back_what_the_page_writes_and_refuses_the_rest)
 // Days back from now; none before 1970-01-01 00:00:00 UTC, which the pickers' local
 // time conversion refuses.
 TEST(GameLogDuration, days_back_within_the_pickers_reach) {
-  GameLogConsole console;
+  TestConsole console;
   int64_t begin = -1;
   ASSERT_TRUE(DurationBegin(0, 1000, &begin));
   EXPECT_EQ(begin, 1000);

@@ -35,7 +35,7 @@ class GameLogSessionTest : public ::testing::Test {
   }
 
   KDShardRecord shard = ShardRecord(7, 107);
-  GameLogConsole console;
+  TestConsole console;
   CGameRefData refData;
   GameLogSession session{refData};
   std::vector<std::unique_ptr<MassiveMsgBuilder>> builders;

@@ -1,30 +1,18 @@
 #pragma once
-// Test doubles of the game log: a console with a recording messenger and a log sink,
-// shard records, requests decoded back into fields, and 0x8001 answers built with the
-// records' own encoders.
+// Test doubles of the game log: shard records, requests decoded back into fields, and
+// 0x8001 answers built with the records' own encoders.
 #include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "base/ByteOrder.h"
-#include "common/RecordingMessenger.h"
+#include "common/TestConsole.h"
+#include "common/TestTime.h"
 #include "gamelog/GameLogQuery.h"
 #include "gamelog/GameLogRecord.h"
 #include "msg/Console.h"
 #include "msg/MassiveMsgBuilder.h"
-#include "common/LogCapture.h"
-
-typedef std::vector<std::pair<uint32_t, std::string>> LogLines;
-
-// Installs the messenger and the log sink for one test.
-struct GameLogConsole {
-  GameLogConsole() { Console().messenger = &messenger; }
-  ~GameLogConsole() { Console().messenger = nullptr; }
-  const LogLines& Lines() const { return CLogCapture::Lines(); }
-  CLogCapture log;
-  RecordingMessenger messenger;
-};
 
 inline KDShardRecord ShardRecord(uint16_t id, uint16_t service) {
   KDShardRecord r;
@@ -68,22 +56,10 @@ inline std::string RequestBytes(uint16_t service, uint8_t kind, uint8_t option, 
   return std::string(b.begin(), b.end());
 }
 
-inline LogTime Time(int16_t y, uint16_t mo, uint16_t d, uint16_t h, uint16_t mi, uint16_t s, uint32_t fraction = 0) {
-  LogTime t;
-  t.year = y;
-  t.month = mo;
-  t.day = d;
-  t.hour = h;
-  t.minute = mi;
-  t.second = s;
-  t.fraction = fraction;
-  return t;
-}
-
 inline GameLogCharRecord CharRecord(uint8_t eventId, uint32_t data1, uint32_t data2, std::string position,
                                     std::string text) {
   GameLogCharRecord r;
-  r.time = Time(2026, 11, 2, 7, 5, 9, 250);
+  r.time = TestTime(2026, 11, 2, 7, 5, 9, 250);
   r.eventId = eventId;
   r.data1 = data1;
   r.data2 = data2;
@@ -96,7 +72,7 @@ inline GameLogItemRecord ItemRecord(int64_t serial, uint32_t refItemId, uint8_t 
                                     int64_t amount = 0) {
   GameLogItemRecord r;
   r.serial = serial;
-  r.time = Time(2026, 11, 3, 23, 59, 58, 3000000000u);
+  r.time = TestTime(2026, 11, 3, 23, 59, 58, 3000000000u);
   r.refItemId = refItemId;
   r.data = 0x00020001;
   r.storage = 1;

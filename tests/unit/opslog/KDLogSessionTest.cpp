@@ -45,11 +45,11 @@ TEST(KDLogRecord, encoded_at_its_wire_offsets) {
 }
 
 TEST(KDLogQuery, request_fields_by_user_name_or_by_category) {
-  KDLogConsole console;
+  TestConsole console;
   KDLogSession s;
   s.Query(Input(kKDLogByUserName, "gm_rhea", 9));
   s.Query(Input(kKDLogByUserName, "gm_rhea", 9));
-  EXPECT_EQ(KDLogLines(), std::vector<std::string>{"1:blocked. wait for response"});
+  EXPECT_EQ(CLogCapture::Lines(), (LogLines{{0x01000000u, "blocked. wait for response"}}));
   ASSERT_EQ(console.messenger.sent.size(), 1u);
   EXPECT_EQ(GetID(console.messenger.sent[0]), 0x7404);
   EXPECT_EQ(console.messenger.Payload(0), std::string("\x07\x00gm_rhea\x09", 10) + kTimes);
@@ -132,13 +132,13 @@ TEST(KDLogQuery, request_is_read_field_by_field_and_must_be_whole) {
 }
 
 TEST(KDLogQuery, without_a_messenger_nothing_waits_for_an_answer) {
-  KDLogConsole console;
+  TestConsole console;
   Console().messenger = nullptr;
   KDLogSession s;
   s.Query(Input(kKDLogByUserName, "gm_rhea", 0));
   EXPECT_FALSE(s.Waiting());
-  ASSERT_EQ(KDLogLines().size(), 1u);
-  EXPECT_EQ(KDLogLines()[0].substr(0, 2), "2:");
+  ASSERT_EQ(CLogCapture::Lines().size(), 1u);
+  EXPECT_EQ(CLogCapture::Lines()[0].first, 0x02000000u);
 }
 
 // Only result 2 is a failure, and it drops what was held; every other result lists the
@@ -148,22 +148,22 @@ TEST(KDLogAnswer, counts_failure_and_the_limit) {
     uint8_t result;
     size_t sent;
     size_t held;
-    std::vector<std::string> log;
+    LogLines log;
   } cases[] = {
-      {0, 0, 0, {"0:^40^0 log found"}},
-      {0, 1, 1, {"0:^41^0 log found"}},
-      {1, 1, 1, {"0:^41^0 log found"}},
-      {3, 1, 1, {"0:^41^0 log found"}},
-      {255, 1, 1, {"0:^41^0 log found"}},
-      {0, 99, 99, {"0:^499^0 log found"}},
-      {0, 100, 100, {"1:query KDLOG count is limited : ^2100", "0:^4100^0 log found"}},
-      {0, 101, 101, {"0:^4101^0 log found"}},
-      {2, 0, 0, {"1:query KDLog failed"}},
-      {2, 3, 0, {"1:query KDLog failed"}},
+      {0, 0, 0, {{0x00000000u, "^40^0 log found"}}},
+      {0, 1, 1, {{0x00000000u, "^41^0 log found"}}},
+      {1, 1, 1, {{0x00000000u, "^41^0 log found"}}},
+      {3, 1, 1, {{0x00000000u, "^41^0 log found"}}},
+      {255, 1, 1, {{0x00000000u, "^41^0 log found"}}},
+      {0, 99, 99, {{0x00000000u, "^499^0 log found"}}},
+      {0, 100, 100, {{0x01000000u, "query KDLOG count is limited : ^2100"}, {0x00000000u, "^4100^0 log found"}}},
+      {0, 101, 101, {{0x00000000u, "^4101^0 log found"}}},
+      {2, 0, 0, {{0x01000000u, "query KDLog failed"}}},
+      {2, 3, 0, {{0x01000000u, "query KDLog failed"}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "result " << int{c.result} << ", " << c.sent << " records");
-    KDLogConsole console;
+    TestConsole console;
     KDLogSession s;
     MassiveMsgBuilder earlier(0xB404);
     s.OnAnswer(KDLogAnswerMsg(earlier, KDLogAnswerBytes(0, {kLogin, kLogin})));
@@ -171,7 +171,7 @@ TEST(KDLogAnswer, counts_failure_and_the_limit) {
     MassiveMsgBuilder b(0xB404);
     s.OnAnswer(KDLogAnswerMsg(b, KDLogAnswerBytes(c.result, std::vector<KDLogRecord>(c.sent, kPatch))));
     EXPECT_EQ(s.Records().size(), c.held);
-    EXPECT_EQ(KDLogLines(), c.log);
+    EXPECT_EQ(CLogCapture::Lines(), c.log);
   }
 }
 
@@ -207,7 +207,7 @@ TEST(KDLogAnswer, records_split_anywhere_read_within_their_fields) {
 }
 
 TEST(KDLogAnswer, cut_short_keeps_whole_records_and_frees_the_page) {
-  KDLogConsole console;
+  TestConsole console;
   KDLogSession s;
   std::vector<uint8_t> bytes = KDLogAnswerBytes(0, {kLogin, kPatch, kLogin});
   bytes.resize(1 + 2 * 402 + 1 + 150);
@@ -217,8 +217,9 @@ TEST(KDLogAnswer, cut_short_keeps_whole_records_and_frees_the_page) {
   EXPECT_FALSE(s.Waiting());
   ASSERT_EQ(s.Records().size(), 2u);
   EXPECT_EQ(s.Records()[1].userName, "gm_orin");
-  ASSERT_EQ(KDLogLines().size(), 1u);
-  EXPECT_EQ(KDLogLines()[0], "2:^2answer 0xB404 ended inside a record; 2 log kept");
+  ASSERT_EQ(CLogCapture::Lines().size(), 1u);
+  EXPECT_EQ(CLogCapture::Lines()[0],
+            (CLogCapture::Line{0x02000000u, "^2answer 0xB404 ended inside a record; 2 log kept"}));
 
   // An answer handed over without parts is treated the same way.
   s.Query(Input(kKDLogByUserName, "", 0));
@@ -264,12 +265,12 @@ TEST(KDLogCategories, query_by_and_filter_entries) {
 }
 
 TEST(KDLogCopy, header_and_tab_separated_records_or_a_refusal) {
-  KDLogConsole console;
+  TestConsole console;
   KDLogSession s;
   std::string text = "unchanged";
   EXPECT_FALSE(s.CopyText(&text));
   EXPECT_EQ(text, "unchanged");
-  EXPECT_EQ(KDLogLines(), std::vector<std::string>{"1:there is no data to copy to clipboard"});
+  EXPECT_EQ(CLogCapture::Lines(), (LogLines{{0x01000000u, "there is no data to copy to clipboard"}}));
 
   MassiveMsgBuilder b(0xB404);
   s.OnAnswer(KDLogAnswerMsg(b, KDLogAnswerBytes(0, {kPatch, kLogin})));

@@ -1,26 +1,14 @@
 #pragma once
-// Test doubles for the console log: the console's messenger and log view, and 0xB404
-// answers built with the encoder beside the answer's reader.
+// Test doubles for the console log: 0xB404 answers built with the encoder beside the
+// answer's reader.
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "common/LogCapture.h"
-#include "common/RecordingMessenger.h"
+#include "common/TestConsole.h"
 #include "msg/Console.h"
 #include "msg/MassiveMsgBuilder.h"
 #include "opslog/KDLogAnswer.h"
-
-// Every operator line as "<top byte of the class word>:<text>".
-inline std::vector<std::string> KDLogLines() { return CLogCapture::Short(); }
-
-// Installs the messenger and the log capture for one test.
-struct KDLogConsole {
-  KDLogConsole() { Console().messenger = &messenger; }
-  ~KDLogConsole() { Console().messenger = nullptr; }
-  RecordingMessenger messenger;
-  CLogCapture log;
-};
 
 inline std::vector<uint8_t> KDLogAnswerBytes(uint8_t result, const std::vector<KDLogRecord>& records) {
   std::vector<uint8_t> bytes;

@@ -17,8 +17,6 @@
 
 namespace {
 
-using Lines = std::vector<std::string>;
-
 // What each page sends and says, as its operators and its servers expect it.
 struct PageFacts {
   uint16_t inner, answer;
@@ -40,7 +38,7 @@ struct Siege {
   static const RelayLogKind& Kind() { return kSiegeLog; }
   static const PageFacts& Facts() { return kSiegeFacts; }
   static Row MakeRow(uint32_t n, const std::string& text = "^1Iron %d Wolves%s^0") {
-    return {n, TimeOf(2026, 3, 5, 7, 4, 9), static_cast<uint8_t>(1 + n % 24), 11, n, 33, text};
+    return {n, TestTime(2026, 3, 5, 7, 4, 9, kRelayFraction), static_cast<uint8_t>(1 + n % 24), 11, n, 33, text};
   }
   // The page asks for the next page with the shard and fortress selected now.
   static RequestOutcome QueryMore(RelayLogSession& s, uint32_t shard, uint32_t target) {
@@ -53,17 +51,17 @@ struct ServerEvent {
   static const RelayLogKind& Kind() { return kServerEventLog; }
   static const PageFacts& Facts() { return kServerEventFacts; }
   static Row MakeRow(uint32_t n, const std::string& text = "^3stage %s cleared^0") {
-    return {n, TimeOf(2026, 11, 2, 7, 5, 9), 7, static_cast<uint8_t>(n % 6), text};
+    return {n, TestTime(2026, 11, 2, 7, 5, 9, kRelayFraction), 7, static_cast<uint8_t>(n % 6), text};
   }
   // The page asks for the next page of what "Query" kept.
   static RequestOutcome QueryMore(RelayLogSession& s, uint32_t, uint32_t) { return s.QueryMore(); }
 };
 
-// The operator lines of a page, "class word:text".
-std::string Refusal(const char* text) { return std::string("01000000:") + text; }
-std::string Failed(const PageFacts& page) { return Refusal("query ") + page.name + " failed"; }
-std::string NotSent(const PageFacts& page, const char* why) {
-  return std::string("02000000:^2query ") + page.name + " not sent: " + why;
+// The operator lines of a page, class word and text.
+CLogCapture::Line Refusal(const std::string& text) { return {0x01000000u, text}; }
+CLogCapture::Line Failed(const PageFacts& page) { return Refusal(std::string("query ") + page.name + " failed"); }
+CLogCapture::Line NotSent(const PageFacts& page, const char* why) {
+  return {0x02000000u, std::string("^2query ") + page.name + " not sent: " + why};
 }
 
 struct UseName {
@@ -133,7 +131,7 @@ TYPED_TEST(RelayLog, query_sends_the_low_16_bits_of_its_choices_and_query_more_t
   EXPECT_EQ(T::QueryMore(s, 1, 3), RequestOutcome::kSent);
   ASSERT_EQ(this->console.messenger.sent.size(), 2u);
   EXPECT_EQ(this->Payload(1), Request<T>(101, 9050, 3, 5, "2026-3-1 10:00:00", kEnd));
-  EXPECT_EQ(RelayLogLines(), Lines{"00000000:^250^0 log found"});
+  EXPECT_EQ(CLogCapture::Lines(), (LogLines{{0x00000000u, "^250^0 log found"}}));
 }
 
 // The server's cursor goes out as it came, however long, as long as the request fits
@@ -145,7 +143,7 @@ TYPED_TEST(RelayLog, cursor_sent_byte_for_byte_or_refused_whole) {
   for (size_t length : {size_t{3000}, fitting, fitting + 1}) {
     SCOPED_TRACE(length);
     this->console.messenger.sent.clear();
-    ClearRelayLog();
+    CLogCapture::Lines().clear();
     s.Query(Input(1, 3, 5));
     const std::string cursor(length, 'c');
     this->Answer(s, 0, Rows<T>(50, 9001), cursor);
@@ -157,7 +155,7 @@ TYPED_TEST(RelayLog, cursor_sent_byte_for_byte_or_refused_whole) {
       this->Answer(s, 0, {}, "");
     } else {
       EXPECT_FALSE(s.Waiting());
-      EXPECT_EQ(RelayLogLines().back(), NotSent(T::Facts(), "too long for one request"));
+      EXPECT_EQ(CLogCapture::Lines().back(), NotSent(T::Facts(), "too long for one request"));
     }
   }
 }
@@ -206,30 +204,30 @@ TYPED_TEST(RelayLog, refusals_send_nothing_and_leave_the_page_idle) {
     const char* name;
     uint32_t shard, target;
     bool withMessenger;
-    std::string log;
+    CLogCapture::Line log;
   } cases[] = {
       {"no shard", 0, 3, true, Refusal(T::Facts().noTarget)},
       {"no target", 1, 0, true, Refusal(T::Facts().noTarget)},
       {"target past 16 bits", 1, 0x10000, true, Refusal(T::Facts().noTarget)},
-      {"shard not in the directory", 9, 3, true, "02000001:Not found Shard[9]"},
+      {"shard not in the directory", 9, 3, true, {0x02000001u, "Not found Shard[9]"}},
       {"no messenger", 1, 3, false, NotSent(T::Facts(), "no console messenger")},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    ClearRelayLog();
+    CLogCapture::Lines().clear();
     Console().messenger = c.withMessenger ? &this->console.messenger : nullptr;
     RelayLogSessionOf<typename T::Row> s(T::Kind());
     s.Query(Input(c.shard, c.target, 3));
-    EXPECT_EQ(RelayLogLines(), Lines{c.log});
+    EXPECT_EQ(CLogCapture::Lines(), LogLines{c.log});
     EXPECT_FALSE(s.Waiting());
     EXPECT_TRUE(this->console.messenger.sent.empty());
     // The End text and category were kept before the refusal.
     EXPECT_EQ(s.EndText(), kEnd);
     EXPECT_EQ(s.Category(), 3);
     // "Query More" meets the same refusal.
-    ClearRelayLog();
+    CLogCapture::Lines().clear();
     EXPECT_EQ(T::QueryMore(s, c.shard, c.target), RequestOutcome::kRefused);
-    EXPECT_EQ(RelayLogLines(), Lines{c.log});
+    EXPECT_EQ(CLogCapture::Lines(), LogLines{c.log});
     EXPECT_FALSE(s.Waiting());
   }
 }
@@ -242,15 +240,15 @@ TYPED_TEST(RelayLog, answers_count_page_fail_and_leave_the_cursor) {
     bool more;
     const char* cursor;  // kept by the session afterwards
     uint32_t nextLogId;  // likewise, where the request has a start log
-    std::string log;
+    CLogCapture::Line log;
   } cases[] = {
-      {0, 0, false, "earlier", 77, "00000000:^20^0 log found"},
-      {0, 1, false, "next", 501, "00000000:^21^0 log found"},
-      {0, 49, false, "next", 549, "00000000:^249^0 log found"},
-      {0, 50, true, "next", 550, "00000000:^250^0 log found"},
-      {0, 51, true, "next", 551, "00000000:^251^0 log found"},
-      {1, 50, true, "next", 550, "00000000:^250^0 log found"},
-      {3, 2, false, "next", 502, "00000000:^22^0 log found"},
+      {0, 0, false, "earlier", 77, {0x00000000u, "^20^0 log found"}},
+      {0, 1, false, "next", 501, {0x00000000u, "^21^0 log found"}},
+      {0, 49, false, "next", 549, {0x00000000u, "^249^0 log found"}},
+      {0, 50, true, "next", 550, {0x00000000u, "^250^0 log found"}},
+      {0, 51, true, "next", 551, {0x00000000u, "^251^0 log found"}},
+      {1, 50, true, "next", 550, {0x00000000u, "^250^0 log found"}},
+      {3, 2, false, "next", 502, {0x00000000u, "^22^0 log found"}},
       {2, 50, false, "earlier", 77, Failed(T::Facts())},
   };
   for (const Case& c : cases) {
@@ -258,7 +256,7 @@ TYPED_TEST(RelayLog, answers_count_page_fail_and_leave_the_cursor) {
     RelayLogSessionOf<typename T::Row> s(T::Kind());
     this->Answer(s, 0, Rows<T>(1, 77), "earlier");
     s.Query(Input(1, 3, 250));
-    ClearRelayLog();
+    CLogCapture::Lines().clear();
     RelayLogAnswer<typename T::Row> a = this->Answer(s, c.result, Rows<T>(c.rows, 501), "next");
     EXPECT_EQ(a.failed, c.result == 2);
     EXPECT_EQ(a.rows.size(), c.result == 2 ? 0u : c.rows);
@@ -266,7 +264,7 @@ TYPED_TEST(RelayLog, answers_count_page_fail_and_leave_the_cursor) {
     EXPECT_EQ(s.NextBegin(), c.cursor);
     EXPECT_EQ(s.NextLogId(), T::Facts().startLog ? c.nextLogId : 0u);
     EXPECT_FALSE(s.Waiting());
-    EXPECT_EQ(RelayLogLines(), Lines{c.log});
+    EXPECT_EQ(CLogCapture::Lines(), LogLines{c.log});
   }
 }
 
@@ -327,7 +325,7 @@ TYPED_TEST(RelayLog, cut_short_keeps_the_rows_read_ends_the_wait_and_names_the_a
     SCOPED_TRACE(c.name);
     RelayLogSessionOf<typename T::Row> s(T::Kind());
     s.Query(Input(1, 3, 250));
-    ClearRelayLog();
+    CLogCapture::Lines().clear();
     RelayLogAnswer<typename T::Row> a =
         this->Answer(s, std::vector<uint8_t>(whole.begin(), whole.begin() + c.keep), 33);
     EXPECT_TRUE(a.cutShort);
@@ -336,8 +334,9 @@ TYPED_TEST(RelayLog, cut_short_keeps_the_rows_read_ends_the_wait_and_names_the_a
     EXPECT_FALSE(s.Waiting());
     EXPECT_EQ(s.NextBegin(), "");
     EXPECT_EQ(s.NextLogId(), 0u);
-    EXPECT_EQ(RelayLogLines(), Lines{"02000000:^2answer " + std::string(answerId) + " ended inside a row; " +
-                                     std::to_string(c.rows) + " log kept"});
+    EXPECT_EQ(CLogCapture::Lines(),
+              (LogLines{{0x02000000u, "^2answer " + std::string(answerId) + " ended inside a row; " +
+                                          std::to_string(c.rows) + " log kept"}}));
   }
   // An answer handed over without parts is treated the same way.
   RelayLogSessionOf<typename T::Row> s(T::Kind());
@@ -375,7 +374,7 @@ TEST(SiegeLogQuery, a_wait_never_runs_out) {
   TestNow() += 3600000;
   s.Query(Input(2, 1, 7, "2026-12-31 23:59:59"));
   s.QueryMore(1, 3);
-  EXPECT_EQ(RelayLogLines(), Lines(2, "01000000:blocked. wait for response"));
+  EXPECT_EQ(CLogCapture::Lines(), LogLines(2, {0x01000000u, "blocked. wait for response"}));
   EXPECT_EQ(console.messenger.sent.size(), 1u);
   // The refused "Query" has stored its End text and category all the same.
   EXPECT_EQ(s.EndText(), "2026-12-31 23:59:59");
@@ -391,19 +390,19 @@ TEST(SiegeLogQuery, a_wait_never_runs_out) {
 TEST(ServerEventLogQuery, the_manager_service_must_be_listed_and_running) {
   struct Case {
     uint16_t shard;
-    const char* log;
+    CLogCapture::Line log;
   } cases[] = {
-      {8, "02000001:Not found Shard[8]"},
-      {7, "01000000:plz launch Realmwarden[107]"},
+      {8, {0x02000001u, "Not found Shard[8]"}},
+      {7, {0x01000000u, "plz launch Realmwarden[107]"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.shard);
     RelayLogConsole console;
     RelayLogSessionOf<ServerEventLogRow> s(kServerEventLog);
     s.Query(Input(c.shard, 7, 1));
-    ClearRelayLog();
+    CLogCapture::Lines().clear();
     EXPECT_EQ(s.QueryMore(), RequestOutcome::kRefused);
-    EXPECT_EQ(RelayLogLines(), Lines{c.log});
+    EXPECT_EQ(CLogCapture::Lines(), LogLines{c.log});
     EXPECT_TRUE(console.messenger.sent.empty());
     EXPECT_FALSE(s.Waiting());
   }
@@ -416,7 +415,7 @@ TEST(ServerEventLogQuery, the_manager_service_must_be_listed_and_running) {
     s.Query(Input(7, 7, 255));
     bool running = state == 4 || state == 5;
     EXPECT_EQ(console.messenger.sent.size(), running ? 1u : 0u);
-    EXPECT_EQ(RelayLogLines(), running ? Lines{} : Lines{"01000000:plz launch Realmwarden[107]"});
+    EXPECT_EQ(CLogCapture::Lines(), (running ? LogLines{} : LogLines{{0x01000000u, "plz launch Realmwarden[107]"}}));
   }
 }
 
@@ -429,8 +428,8 @@ TEST(ServerEventLogQuery, a_wait_blocks_for_five_seconds_of_ticks_then_lets_the_
   s.Query(Input(2, 3, 0, "2026-12-1 00:00:00"));
   TestNow() += 3799;
   s.QueryMore();
-  EXPECT_EQ(RelayLogLines(), (Lines{"01000000:blocked. wait for response or timeout[3800]",
-                                    "01000000:blocked. wait for response or timeout[1]"}));
+  EXPECT_EQ(CLogCapture::Lines(), (LogLines{{0x01000000u, "blocked. wait for response or timeout[3800]"},
+                                            {0x01000000u, "blocked. wait for response or timeout[1]"}}));
   EXPECT_EQ(console.messenger.sent.size(), 1u);
   // A refused "Query" has kept its End text and category, not its shard and event.
   EXPECT_EQ(s.EndText(), "2026-12-1 00:00:00");
@@ -438,17 +437,17 @@ TEST(ServerEventLogQuery, a_wait_blocks_for_five_seconds_of_ticks_then_lets_the_
   EXPECT_EQ(s.ShardId(), 1);
 
   TestNow() += 4800;  // 6 s after the first send
-  ClearRelayLog();
+  CLogCapture::Lines().clear();
   s.Query(Input(2, 3, 0));
   ASSERT_EQ(console.messenger.sent.size(), 2u);
   EXPECT_EQ(console.messenger.Payload(1), Request<ServerEvent>(102, 0, 3, 0, kBegin, kEnd));
-  EXPECT_TRUE(RelayLogLines().empty());
+  EXPECT_TRUE(CLogCapture::Lines().empty());
   EXPECT_TRUE(s.Waiting());
   // The wait starts again at the new send; "Query More" clears an expired one itself.
   TestNow() += 5000;
   s.QueryMore();
   EXPECT_EQ(console.messenger.sent.size(), 3u);
-  EXPECT_TRUE(RelayLogLines().empty());
+  EXPECT_TRUE(CLogCapture::Lines().empty());
 }
 
 TEST(RelayLogWait, milliseconds_left_as_an_unsigned_tick_difference) {

@@ -1,33 +1,18 @@
 #pragma once
-// Test doubles for the siege and server event logs: a console with a messenger, the
-// stand-in console's directory with a farm of shards and manager services, a log sink
-// that keeps each line with its class word, a clock the test sets, and answers built
-// with the answers' own writer.
-#include <cstdio>
+// Test doubles for the siege and server event logs: the test console with the stand-in
+// console's directory of a farm of shards and manager services, a clock the test sets,
+// and answers built with the answers' own writer.
 #include <string>
 #include <vector>
 
 #include "SimDirectory.h"
 #include "base/ByteOrder.h"
 #include "base/TickCount.h"
-#include "common/LogCapture.h"
-#include "common/RecordingMessenger.h"
+#include "common/TestConsole.h"
+#include "common/TestTime.h"
 #include "msg/Console.h"
 #include "msg/MassiveMsgBuilder.h"
 #include "opslog/RelayLogAnswer.h"
-
-// Every operator line of the capture as "class word in hex:text": the missing-entry
-// word 0x02000001 is told apart from the data-error word 0x02000000.
-inline std::vector<std::string> RelayLogLines() {
-  std::vector<std::string> lines;
-  for (const CLogCapture::Line& line : CLogCapture::Lines()) {
-    char word[16];
-    snprintf(word, sizeof word, "%08X:", line.first);
-    lines.push_back(word + line.second);
-  }
-  return lines;
-}
-inline void ClearRelayLog() { CLogCapture::Lines().clear(); }
 
 inline uint32_t& TestNow() {
   static uint32_t now = 0;
@@ -37,20 +22,12 @@ inline uint32_t TestTicks() { return TestNow(); }
 
 // The farm: shard 1 (service 101, running), 2 (102, running in state 5), 7 (107,
 // stopped in state 3), 8 (108, not in the directory). Shard names sort 2, 8, 1, 7.
-struct RelayLogConsole {
-  RelayLogConsole() {
-    Console().messenger = &messenger;
-    Console().directory = &directory;
+struct RelayLogConsole : TestConsole {
+  RelayLogConsole() : TestConsole(&directory) {
     TestNow() = 1000;
     SetTickCountFunc(TestTicks);
   }
-  ~RelayLogConsole() {
-    Console().messenger = nullptr;
-    Console().directory = nullptr;
-    SetTickCountFunc(nullptr);
-  }
-  CLogCapture log;
-  RecordingMessenger messenger;
+  ~RelayLogConsole() { SetTickCountFunc(nullptr); }
   CSimDirectory directory{SimConfig{{},
                                     {{1, 101, "Velmora-Ember"},
                                      {2, 102, "Aschfeld-Tide"},
@@ -65,17 +42,8 @@ inline std::string WireU16(uint16_t v) { return std::string{static_cast<char>(v)
 inline std::string WireU32(uint32_t v) { return WireU16(static_cast<uint16_t>(v)) + WireU16(static_cast<uint16_t>(v >> 16)); }
 inline std::string WireString(const std::string& s) { return WireU16(static_cast<uint16_t>(s.size())) + s; }
 
-inline LogTime TimeOf(int16_t year, uint16_t month, uint16_t day, uint16_t hour, uint16_t minute, uint16_t second) {
-  LogTime t;
-  t.year = year;
-  t.month = month;
-  t.day = day;
-  t.hour = hour;
-  t.minute = minute;
-  t.second = second;
-  t.fraction = 123456789;
-  return t;
-}
+// The siege and server event records carry a fraction the Time column leaves out.
+enum : uint32_t { kRelayFraction = 123456789 };
 
 // An answer of kind, written as the server writes it.
 template <class Row>

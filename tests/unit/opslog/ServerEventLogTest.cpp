@@ -13,7 +13,7 @@ namespace {
 ServerEventLogRow Row(uint32_t logId, uint8_t logType = 1, const std::string& description = "^3stage %s cleared^0") {
   ServerEventLogRow r;
   r.logId = logId;
-  r.time = TimeOf(2026, 11, 2, 7, 5, 9);
+  r.time = TestTime(2026, 11, 2, 7, 5, 9, kRelayFraction);
   r.serverEventId = 7;
   r.logType = logType;
   r.description = description;

@@ -17,7 +17,7 @@ const char kGuild[] = "^1Iron %d Wolves%s^0";
 SiegeLogRow Row(uint8_t code, uint32_t data2 = 0, const std::string& text = kGuild) {
   SiegeLogRow r;
   r.head = 0xA1B2C3D4;
-  r.time = TimeOf(2026, 3, 5, 7, 4, 9);
+  r.time = TestTime(2026, 3, 5, 7, 4, 9, kRelayFraction);
   r.eventCode = code;
   r.data1 = 11;
   r.data2 = data2;
@@ -95,7 +95,7 @@ TEST(SiegeLogTexts, texts_stay_within_their_1024_bytes) {
   }
   EXPECT_EQ(SiegeLogRowCells(Row(5, 0, std::string(1023 - 24, 'r')))[1].substr(1023 - 2), "^0");
   SiegeLogRow old = Row(1);
-  old.time = TimeOf(-1, 12, 31, 23, 59, 58);
+  old.time = TestTime(-1, 12, 31, 23, 59, 58, kRelayFraction);
   EXPECT_EQ(SiegeLogRowCells(old)[2], "-1-12-31 23:59:58");
 }
 

@@ -143,7 +143,7 @@ class GameLogPage : public ::testing::Test {
 
   // Two shards, not in the order of their identifiers.
   CSimDirectory directory{SimConfig{{"Velmora"}, {{3, 103, "Velmora-Tide"}, {1, 101, "Velmora-Ember"}}, {}}, nullptr};
-  GameLogConsole console;
+  TestConsole console;
   HWND host = nullptr;
   CGameLogWindow page;
   std::vector<std::unique_ptr<MassiveMsgBuilder>> builders;

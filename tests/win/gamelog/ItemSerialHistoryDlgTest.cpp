@@ -48,7 +48,7 @@ class HistoryBox : public ::testing::Test {
 
   HWND host = nullptr;
   HWND shown = nullptr;
-  GameLogConsole console;
+  TestConsole console;
   KDShardRecord shard = ShardRecord(3, 103);
   CItemSerialHistoryDlg box;
 };

@@ -46,7 +46,7 @@ class KDLogPage : public ::testing::Test {
   }
   std::string Span(int dateId, int timeId) { return GetDateTimeText(Item(dateId), Item(timeId)); }
 
-  KDLogConsole m_console;
+  TestConsole m_console;
   CKDLogWindow m_page;
   HWND m_parent = nullptr;
 };
@@ -88,7 +88,7 @@ TEST_F(KDLogPage, query_sends_the_controls_and_waits_for_the_answer) {
   Select(IDC_KDLOG_CATEGORY, "LoginLogout");
   Send(IDC_KDLOG_QUERY, BN_CLICKED);
   Send(IDC_KDLOG_QUERY, BN_CLICKED);
-  EXPECT_EQ(KDLogLines(), std::vector<std::string>{"1:blocked. wait for response"});
+  EXPECT_EQ(CLogCapture::Lines(), (LogLines{{0x01000000u, "blocked. wait for response"}}));
   ASSERT_EQ(m_console.messenger.sent.size(), 1u);
   std::string begin = Span(IDC_KDLOG_BEGIN_DATE, IDC_KDLOG_BEGIN_TIME);
   std::string end = Span(IDC_KDLOG_END_DATE, IDC_KDLOG_END_TIME);
@@ -109,7 +109,7 @@ TEST_F(KDLogPage, query_sends_the_controls_and_waits_for_the_answer) {
 
 TEST_F(KDLogPage, answer_replaces_the_rows_and_copy_takes_them_without_marks) {
   Send(IDC_KDLOG_COPY, BN_CLICKED);
-  EXPECT_EQ(KDLogLines(), std::vector<std::string>{"1:there is no data to copy to clipboard"});
+  EXPECT_EQ(CLogCapture::Lines(), (LogLines{{0x01000000u, "there is no data to copy to clipboard"}}));
 
   const KDLogRecord login = {"gm_rhea", 9, "login from 10.1.2.3", {2008, 3, 5, 7, 4, 9, 0}};
   const KDLogRecord patch = {"gm_orin", 10, "^2patch %s applied to %n", {2008, 3, 6, 23, 0, 1, 500}};
@@ -123,7 +123,7 @@ TEST_F(KDLogPage, answer_replaces_the_rows_and_copy_takes_them_without_marks) {
   EXPECT_EQ(Cell(1, 1), "Login/Logout");
 
   Send(IDC_KDLOG_COPY, BN_CLICKED);
-  EXPECT_EQ(KDLogLines().back(), "0:log data copy to clipboard");
+  EXPECT_EQ(CLogCapture::Lines().back(), (CLogCapture::Line{0x00000000u, "log data copy to clipboard"}));
   EXPECT_EQ(ClipboardTextNow(), "UserName\tCatagory\tLog\tDateTime\r\n"
                                 "gm_orin\tModulePatch\tpatch %s applied to %n\t2008-3-6 23:00:01 500\r\n"
                                 "gm_rhea\tLogin/Logout\tlogin from 10.1.2.3\t2008-3-5 07:04:09 0\r\n");

@@ -29,7 +29,7 @@ using Rows = std::vector<std::vector<std::string>>;
 ServerEventLogRow Row(uint32_t logId, uint8_t logType, const std::string& description) {
   ServerEventLogRow r;
   r.logId = logId;
-  r.time = TimeOf(2026, 11, 2, 7, static_cast<uint16_t>(logId % 60), 9);
+  r.time = TestTime(2026, 11, 2, 7, static_cast<uint16_t>(logId % 60), 9, kRelayFraction);
   r.serverEventId = 7;
   r.logType = logType;
   r.description = description;
@@ -76,7 +76,7 @@ class ServerEventPage : public ServerEventPageBase {
     m_dir.Write("TextUISystem.txt", TextRow("SN_SERVER_EVENT_MISSION_7", "Monster Invasion") +
                                         TextRow("SN_SERVER_EVENT_MISSION_12", "Fishing Contest"));
     ASSERT_TRUE(m_page.Create(GetModuleHandleA(nullptr), m_parent));
-    ClearRelayLog();
+    CLogCapture::Lines().clear();
   }
   std::string Span(int dateId, int timeId) const {
     return GetDateTimeText(Controls().Item(dateId), Controls().Item(timeId));
@@ -134,8 +134,8 @@ TEST_F(ServerEventPage, the_wait_refuses_with_the_time_left_and_runs_out_after_f
   c.Click(IDC_EVENT_QUERY);
   TestNow() = 54999;
   c.Click(IDC_EVENT_QUERY_MORE);
-  EXPECT_EQ(RelayLogLines(), (Lines{"01000000:blocked. wait for response or timeout[3800]",
-                                    "01000000:blocked. wait for response or timeout[1]"}));
+  EXPECT_EQ(CLogCapture::Lines(), (LogLines{{0x01000000u, "blocked. wait for response or timeout[3800]"},
+                                            {0x01000000u, "blocked. wait for response or timeout[1]"}}));
   EXPECT_EQ(m_console.messenger.sent.size(), 1u);
 
   TestNow() = 56000;
@@ -165,7 +165,7 @@ TEST_F(ServerEventPage, fifty_rows_enable_query_more_from_the_last_log_id_and_fo
   Answer(AnswerBytes(kServerEventLog, 0, Page(49, 9051), "2026-11-2 09:00:00"));
   EXPECT_EQ(c.RowCount(IDC_EVENT_LIST), 99);
   EXPECT_FALSE(c.Enabled(IDC_EVENT_QUERY_MORE));
-  EXPECT_EQ(RelayLogLines(), (Lines{"00000000:^250^0 log found", "00000000:^249^0 log found"}));
+  EXPECT_EQ(CLogCapture::Lines(), (LogLines{{0x00000000u, "^250^0 log found"}, {0x00000000u, "^249^0 log found"}}));
 }
 
 TEST_F(ServerEventPage, refusals_a_failed_answer_and_copy_of_five_columns) {
@@ -177,8 +177,9 @@ TEST_F(ServerEventPage, refusals_a_failed_answer_and_copy_of_five_columns) {
   c.Click(IDC_EVENT_QUERY);
   c.Select(IDC_EVENT_NAME, "no such event");
   c.Click(IDC_EVENT_QUERY);
-  EXPECT_EQ(RelayLogLines(), (Lines{"01000000:plz launch Realmwarden[107]", "02000001:Not found Shard[8]",
-                                    "01000000:please type Server Event Name or select shard"}));
+  EXPECT_EQ(CLogCapture::Lines(), (LogLines{{0x01000000u, "plz launch Realmwarden[107]"},
+                                            {0x02000001u, "Not found Shard[8]"},
+                                            {0x01000000u, "please type Server Event Name or select shard"}}));
   EXPECT_TRUE(m_console.messenger.sent.empty());
 
   c.Select(IDC_EVENT_SHARD, "Aschfeld-Tide");
@@ -190,14 +191,14 @@ TEST_F(ServerEventPage, refusals_a_failed_answer_and_copy_of_five_columns) {
   Answer(AnswerBytes(kServerEventLog, 0, std::vector<ServerEventLogRow>{Row(17, 1, "^2opened %s"), Row(18, 9, "")},
                      "c"));
   Answer(AnswerBytes(kServerEventLog, 2, Page(0, 1), ""));
-  EXPECT_EQ(RelayLogLines().back(), "01000000:query ServerEventLog failed");
+  EXPECT_EQ(CLogCapture::Lines().back(), (CLogCapture::Line{0x01000000u, "query ServerEventLog failed"}));
   EXPECT_EQ(c.Rows(IDC_EVENT_LIST, 5), (Rows{{"17", "2026-11-02 07:17:09", "7", "Start!", "^2opened %s"},
                                              {"18", "2026-11-02 07:18:09", "7", "UnknownLogType", ""}}));
   EXPECT_EQ(c.RowData(IDC_EVENT_LIST), (std::vector<LPARAM>{0, 0})) << "rows carry item data 0";
 
-  ClearRelayLog();
+  CLogCapture::Lines().clear();
   c.Click(IDC_EVENT_COPY);
-  EXPECT_EQ(RelayLogLines(), Lines{"00000000:log data copy to clipboard"});
+  EXPECT_EQ(CLogCapture::Lines(), (LogLines{{0x00000000u, "log data copy to clipboard"}}));
   EXPECT_EQ(ClipboardTextNow(),
             "ID\tTime\tServerEventID\tLogType\tDescription\r\n"
             "17\t2026-11-02 07:17:09\t7\tStart!\topened %s\r\n"
@@ -206,8 +207,9 @@ TEST_F(ServerEventPage, refusals_a_failed_answer_and_copy_of_five_columns) {
 
 TEST_F(ServerEventPageBase, without_reference_data_the_page_is_not_built) {
   EXPECT_FALSE(m_page.Create(GetModuleHandleA(nullptr), m_parent));
-  ASSERT_FALSE(RelayLogLines().empty());
-  EXPECT_EQ(RelayLogLines().back(), "02000001:CGameRefData::GetInstance NULL!!! at the ServerEventLog");
+  ASSERT_FALSE(CLogCapture::Lines().empty());
+  EXPECT_EQ(CLogCapture::Lines().back(),
+            (CLogCapture::Line{0x02000001u, "CGameRefData::GetInstance NULL!!! at the ServerEventLog"}));
   EXPECT_EQ(m_page.GetHwnd(), nullptr);
   EXPECT_EQ(GetWindow(m_parent, GW_CHILD), nullptr) << "no half-built page is left";
   MassiveMsgBuilder answer(0x8018);

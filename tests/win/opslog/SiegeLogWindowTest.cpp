@@ -27,7 +27,7 @@ using Rows = std::vector<std::vector<std::string>>;
 
 SiegeLogRow Row(uint8_t code, uint32_t data2, const std::string& text, uint16_t minute) {
   SiegeLogRow r;
-  r.time = TimeOf(2026, 4, 12, 20, minute, 5);
+  r.time = TestTime(2026, 4, 12, 20, minute, 5, kRelayFraction);
   r.eventCode = code;
   r.data2 = data2;
   r.text = text;
@@ -54,7 +54,7 @@ class SiegePage : public ::testing::Test {
     InitCommonControlClasses();
     m_parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1100, 650, nullptr, nullptr, nullptr, nullptr);
     ASSERT_TRUE(m_page.Create(GetModuleHandleA(nullptr), m_parent));
-    ClearRelayLog();
+    CLogCapture::Lines().clear();
   }
   void TearDown() override {
     DestroyWindow(m_parent);
@@ -117,7 +117,7 @@ TEST_F(SiegePage, query_sends_the_selections_and_every_press_while_waiting_is_re
   c.Click(IDC_SIEGE_QUERY);
   c.Click(IDC_SIEGE_QUERY);
   c.Click(IDC_SIEGE_QUERY_MORE);
-  EXPECT_EQ(RelayLogLines(), Lines(2, "01000000:blocked. wait for response"));
+  EXPECT_EQ(CLogCapture::Lines(), LogLines(2, {0x01000000u, "blocked. wait for response"}));
   ASSERT_EQ(m_console.messenger.sent.size(), 1u);
   EXPECT_EQ(GetID(m_console.messenger.sent[0]), 0x7203);
   EXPECT_EQ(m_console.messenger.Payload(0),
@@ -146,7 +146,7 @@ TEST_F(SiegePage, fifty_rows_enable_query_more_which_appends_from_the_cursor_unt
   Answer(AnswerBytes(kSiegeLog, 0, Page(49), "2026-4-12 22:00:00"));
   EXPECT_EQ(c.RowCount(IDC_SIEGE_LIST), 99);
   EXPECT_FALSE(c.Enabled(IDC_SIEGE_QUERY_MORE));
-  EXPECT_EQ(RelayLogLines(), (Lines{"00000000:^250^0 log found", "00000000:^249^0 log found"}));
+  EXPECT_EQ(CLogCapture::Lines(), (LogLines{{0x00000000u, "^250^0 log found"}, {0x00000000u, "^249^0 log found"}}));
 
   // A new "Query" starts the list again.
   c.Click(IDC_SIEGE_QUERY);
@@ -161,12 +161,12 @@ TEST_F(SiegePage, a_failed_answer_keeps_the_rows_and_a_refused_query_has_emptied
   Answer(AnswerBytes(kSiegeLog, 2, Page(0), ""));
   EXPECT_EQ(c.RowCount(IDC_SIEGE_LIST), 50);
   EXPECT_FALSE(c.Enabled(IDC_SIEGE_QUERY_MORE));
-  EXPECT_EQ(RelayLogLines().back(), "01000000:query SiegeLog failed");
+  EXPECT_EQ(CLogCapture::Lines().back(), (CLogCapture::Line{0x01000000u, "query SiegeLog failed"}));
   EXPECT_FALSE(m_page.Session().Waiting());
 
   c.Click(IDC_SIEGE_QUERY_MORE);
   c.Click(IDC_SIEGE_QUERY);
-  EXPECT_EQ(RelayLogLines().back(), "01000000:blocked. wait for response");
+  EXPECT_EQ(CLogCapture::Lines().back(), (CLogCapture::Line{0x01000000u, "blocked. wait for response"}));
   EXPECT_EQ(c.RowCount(IDC_SIEGE_LIST), 0);
 
   // An answer cut short lists what it held and leaves no next page.
@@ -175,7 +175,8 @@ TEST_F(SiegePage, a_failed_answer_keeps_the_rows_and_a_refused_query_has_emptied
   Answer(cut);
   EXPECT_EQ(c.RowCount(IDC_SIEGE_LIST), 50);
   EXPECT_FALSE(c.Enabled(IDC_SIEGE_QUERY_MORE));
-  EXPECT_EQ(RelayLogLines().back(), "02000000:^2answer 0x800E ended inside a row; 50 log kept");
+  EXPECT_EQ(CLogCapture::Lines().back(),
+            (CLogCapture::Line{0x02000000u, "^2answer 0x800E ended inside a row; 50 log kept"}));
 }
 
 TEST_F(SiegePage, rows_draw_as_a_colour_list_and_copy_as_three_plain_columns) {
@@ -192,9 +193,9 @@ TEST_F(SiegePage, rows_draw_as_a_colour_list_and_copy_as_three_plain_columns) {
                   {"Failed to add reward", "reward 100% of ^4gold", "2026-04-12 20:02:05"},
                   {"Unknown Event Log [^212^0]", "", "2026-04-12 20:03:05"}}));
   EXPECT_EQ(c.RowData(IDC_SIEGE_LIST), (std::vector<LPARAM>{0, 0, 0})) << "row colour 0";
-  ClearRelayLog();
+  CLogCapture::Lines().clear();
   c.Click(IDC_SIEGE_COPY);
-  EXPECT_EQ(RelayLogLines(), Lines{"00000000:log data copy to clipboard"});
+  EXPECT_EQ(CLogCapture::Lines(), (LogLines{{0x00000000u, "log data copy to clipboard"}}));
   EXPECT_EQ(ClipboardTextNow(),
             "Event\tDescription\tTime\r\n"
             "Result Change Owner!\tDefense Success! Guild Name : Dawn %s Riders\t2026-04-12 20:01:05\r\n"
@@ -224,7 +225,7 @@ TEST_F(SiegePageWithoutReferenceData, is_built_with_no_fortress_and_refuses_ever
   EXPECT_EQ(c.Entries(IDC_SIEGE_SHARD).size(), 4u);
   c.Click(IDC_SIEGE_QUERY);
   c.Click(IDC_SIEGE_QUERY_MORE);
-  EXPECT_EQ(RelayLogLines(), Lines(2, "01000000:please type siege fortress name or select shard"));
+  EXPECT_EQ(CLogCapture::Lines(), LogLines(2, {0x01000000u, "please type siege fortress name or select shard"}));
   EXPECT_TRUE(m_console.messenger.sent.empty());
   EXPECT_FALSE(m_page.Session().Waiting());
 }

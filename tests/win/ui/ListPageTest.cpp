@@ -125,9 +125,9 @@ TEST_F(ListPageTest, copy_reports_whether_the_clipboard_took_the_list_or_the_tex
   page.CopyListAndReport(2);
   CloseClipboard();
   EXPECT_EQ(ClipboardTextNow(), "a\tb\r\n");
-  EXPECT_EQ(CLogCapture::Short(), (std::vector<std::string>{"0:log data copy to clipboard",
-                                                            "0:log data copy to clipboard",
-                                                            "1:clipboard is busy; log data not copied"}));
+  EXPECT_EQ(CLogCapture::Lines(), (LogLines{{0x00000000u, "log data copy to clipboard"},
+                                            {0x00000000u, "log data copy to clipboard"},
+                                            {0x01000000u, "clipboard is busy; log data not copied"}}));
 }
 
 }  // namespace
