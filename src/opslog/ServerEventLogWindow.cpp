@@ -14,12 +14,17 @@
 #include "ui/ListView.h"
 
 namespace {
-const int kCopyColumns = 5;
 const DWORD kListStyles = LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT;
 
-const ListColumn kColumns[kCopyColumns] = {
+const ListColumn kColumns[] = {
     {"ID", 100}, {"Time", 200}, {"ServerEventID", 200}, {"LogType", 200}, {"Description", 400}};
 }  // namespace
+
+CServerEventLogWindow::CServerEventLogWindow()
+    : CRelayLogPage(kServerEventLog,
+                    {IDC_EVENT_BEGIN_DATE, IDC_EVENT_BEGIN_TIME, IDC_EVENT_END_DATE, IDC_EVENT_END_TIME,
+                     IDC_EVENT_QUERY_MORE},
+                    ServerEventRowCells) {}
 
 CServerEventLogWindow::~CServerEventLogWindow() = default;
 
@@ -30,7 +35,7 @@ bool CServerEventLogWindow::Create(HINSTANCE instance, HWND parent) {
       {IDC_EVENT_QUERY_MORE, BN_CLICKED, &CServerEventLogWindow::OnQueryMore},
   };
   static const PageAnswer<CServerEventLogWindow> kAnswers[] = {
-      {kMsgServerEventAnswer, &CServerEventLogWindow::OnServerEventLogAnswer},
+      {kMsgServerEventAnswer, &CServerEventLogWindow::OnAnswer},
   };
   static const PageAnchor kLayout[] = {
       {IDC_EVENT_LIST, kAnchorAll},
@@ -38,7 +43,7 @@ bool CServerEventLogWindow::Create(HINSTANCE instance, HWND parent) {
 
   if (!CreateModeless(IDD_SERVEREVENTLOG, parent, instance)) return false;
   m_hShard = GetItem(IDC_EVENT_SHARD);
-  m_hEvent = GetItem(IDC_EVENT_NAME);
+  m_hTarget = GetItem(IDC_EVENT_NAME);
   m_hCategory = GetItem(IDC_EVENT_CATEGORY);
   // Shards and event names sort in their boxes; each entry's item data travels with it.
   for (const ChoiceEntry& shard : ShardEntries()) ComboAdd(m_hShard, shard.data, "%s", shard.text.c_str());
@@ -51,8 +56,8 @@ bool CServerEventLogWindow::Create(HINSTANCE instance, HWND parent) {
     DestroyWindow(m_hWnd);
     return false;
   }
-  for (const ChoiceEntry& event : ServerEventEntries(refData)) ComboAdd(m_hEvent, event.data, "%s", event.text.c_str());
-  ComboSetCurSel(m_hEvent, 0);
+  for (const ChoiceEntry& event : ServerEventEntries(refData)) ComboAdd(m_hTarget, event.data, "%s", event.text.c_str());
+  ComboSetCurSel(m_hTarget, 0);
 
   Install({IDC_EVENT_LIST, kListStyles, kCommands, {}, kLayout, kColumns}, kAnswers);
   FillCategories();
@@ -66,36 +71,4 @@ void CServerEventLogWindow::FillCategories() {
   ComboSetCurSel(m_hCategory, 0);
 }
 
-LRESULT CServerEventLogWindow::OnQuery(WPARAM, LPARAM) {
-  EnableItem(IDC_EVENT_QUERY_MORE, false);
-  DeleteAllRows(m_hList);
-  RelayLogQueryInput input;
-  input.beginText = GetDateTimeText(GetItem(IDC_EVENT_BEGIN_DATE), GetItem(IDC_EVENT_BEGIN_TIME));
-  input.endText = GetDateTimeText(GetItem(IDC_EVENT_END_DATE), GetItem(IDC_EVENT_END_TIME));
-  input.categoryData = ComboGetSelData(m_hCategory);
-  input.shardData = ComboGetSelData(m_hShard);
-  input.targetData = ComboGetSelData(m_hEvent);
-  m_session.Query(input);
-  return 0;
-}
-
-LRESULT CServerEventLogWindow::OnQueryMore(WPARAM, LPARAM) {
-  // While an answer is awaited the button is already disabled: every query disables
-  // it and only an answer enables it.
-  EnableItem(IDC_EVENT_QUERY_MORE, false);
-  // A cursor too long to send leaves the button as it was: nothing is awaited.
-  if (m_session.QueryMore() == RequestOutcome::kTooLong) EnableItem(IDC_EVENT_QUERY_MORE, true);
-  return 0;
-}
-
-void CServerEventLogWindow::OnServerEventLogAnswer(CMsg*, CMassiveMsg* massive) {
-  RelayLogAnswer<ServerEventLogRow> answer = m_session.OnAnswer(massive);
-  AppendRows(ListRowsOf(answer.rows, ServerEventRowCells));
-  // A failed query leaves the list and the button as they were.
-  if (!answer.failed) EnableItem(IDC_EVENT_QUERY_MORE, answer.MoreRows());
-}
-
-LRESULT CServerEventLogWindow::OnCopyToClipboard(WPARAM, LPARAM) {
-  CopyListAndReport(kCopyColumns);
-  return 0;
-}
+RequestOutcome CServerEventLogWindow::SendQueryMore() { return m_session.QueryMore(); }

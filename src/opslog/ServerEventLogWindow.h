@@ -6,32 +6,23 @@
 // the texts in ServerEventTexts.
 #include <windows.h>
 
-#include "msg/MassiveMsg.h"
-#include "msg/Msg.h"
-#include "opslog/RelayLogSession.h"
+#include "opslog/RelayLogPage.h"
 #include "opslog/ServerEventLogRecord.h"
-#include "ui/ListPage.h"
 
-class CServerEventLogWindow : public CListPage<CServerEventLogWindow> {
+class CServerEventLogWindow : public CRelayLogPage<CServerEventLogWindow, ServerEventLogRow, 5> {
  public:
+  CServerEventLogWindow();
   ~CServerEventLogWindow() override;
 
   // Builds the page from its template as a child of the tab strip. Without reference
   // data the page is not built: it reports that, leaves no window and answers false.
   bool Create(HINSTANCE instance, HWND parent);
 
-  const RelayLogSession& Session() const { return m_session; }
-
  private:
-  LRESULT OnQuery(WPARAM wParam, LPARAM lParam);
-  LRESULT OnQueryMore(WPARAM wParam, LPARAM lParam);
-  LRESULT OnCopyToClipboard(WPARAM wParam, LPARAM lParam);
-  void OnServerEventLogAnswer(CMsg* msg, CMassiveMsg* massive);
+  friend class CRelayLogPage<CServerEventLogWindow, ServerEventLogRow, 5>;
+
+  // "Query More" repeats what "Query" kept.
+  RequestOutcome SendQueryMore();
 
   void FillCategories();
-
-  HWND m_hShard = nullptr;
-  HWND m_hEvent = nullptr;
-  HWND m_hCategory = nullptr;
-  RelayLogSessionOf<ServerEventLogRow> m_session{kServerEventLog};
 };

@@ -17,11 +17,16 @@
 
 namespace {
 const int kBeginDaysBack = 30;
-const int kCopyColumns = 3;
 const DWORD kListStyles = LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT;
 
-const ListColumn kColumns[kCopyColumns] = {{"Event", 200}, {"Description", 400}, {"Time", 150}};
+const ListColumn kColumns[] = {{"Event", 200}, {"Description", 400}, {"Time", 150}};
 }  // namespace
+
+CSiegeLogWindow::CSiegeLogWindow()
+    : CRelayLogPage(kSiegeLog,
+                    {IDC_SIEGE_BEGIN_DATE, IDC_SIEGE_BEGIN_TIME, IDC_SIEGE_END_DATE, IDC_SIEGE_END_TIME,
+                     IDC_SIEGE_QUERY_MORE},
+                    SiegeLogRowCells) {}
 
 CSiegeLogWindow::~CSiegeLogWindow() = default;
 
@@ -35,7 +40,7 @@ bool CSiegeLogWindow::Create(HINSTANCE instance, HWND parent) {
       {WM_NOTIFY, &CSiegeLogWindow::OnNotify},
   };
   static const PageAnswer<CSiegeLogWindow> kAnswers[] = {
-      {kMsgSiegeLogAnswer, &CSiegeLogWindow::OnSiegeLogAnswer},
+      {kMsgSiegeLogAnswer, &CSiegeLogWindow::OnAnswer},
   };
   static const PageAnchor kLayout[] = {
       {IDC_SIEGE_LIST, kAnchorAll},
@@ -43,7 +48,7 @@ bool CSiegeLogWindow::Create(HINSTANCE instance, HWND parent) {
 
   if (!CreateModeless(IDD_SIEGELOG, parent, instance)) return false;
   m_hShard = GetItem(IDC_SIEGE_SHARD);
-  m_hFortress = GetItem(IDC_SIEGE_FORTRESS);
+  m_hTarget = GetItem(IDC_SIEGE_FORTRESS);
   m_hCategory = GetItem(IDC_SIEGE_CATEGORY);
   FillChoices();
 
@@ -64,8 +69,8 @@ void CSiegeLogWindow::FillChoices() {
   ComboSetCurSel(m_hShard, 0);
   // Without reference data the list stays empty, and every query is refused for it.
   for (const ChoiceEntry& fortress : SiegeFortressEntries(CGameRefData::GetInstance()))
-    ComboAdd(m_hFortress, fortress.data, "%s", fortress.text.c_str());
-  ComboSetCurSel(m_hFortress, 0);
+    ComboAdd(m_hTarget, fortress.data, "%s", fortress.text.c_str());
+  ComboSetCurSel(m_hTarget, 0);
 }
 
 void CSiegeLogWindow::FillCategories() {
@@ -83,38 +88,6 @@ LRESULT CSiegeLogWindow::OnNotify(WPARAM, LPARAM lParam) {
   return 0;
 }
 
-LRESULT CSiegeLogWindow::OnQuery(WPARAM, LPARAM) {
-  EnableItem(IDC_SIEGE_QUERY_MORE, false);
-  DeleteAllRows(m_hList);
-  RelayLogQueryInput input;
-  input.beginText = GetDateTimeText(GetItem(IDC_SIEGE_BEGIN_DATE), GetItem(IDC_SIEGE_BEGIN_TIME));
-  input.endText = GetDateTimeText(GetItem(IDC_SIEGE_END_DATE), GetItem(IDC_SIEGE_END_TIME));
-  input.categoryData = ComboGetSelData(m_hCategory);
-  input.shardData = ComboGetSelData(m_hShard);
-  input.targetData = ComboGetSelData(m_hFortress);
-  m_session.Query(input);
-  return 0;
-}
-
-LRESULT CSiegeLogWindow::OnQueryMore(WPARAM, LPARAM) {
-  // While an answer is awaited the button is already disabled: every query disables
-  // it and only an answer enables it.
-  EnableItem(IDC_SIEGE_QUERY_MORE, false);
-  // A cursor too long to send leaves the button as it was: nothing is awaited.
-  if (m_session.QueryMore(ComboGetSelData(m_hShard), ComboGetSelData(m_hFortress)) == RequestOutcome::kTooLong)
-    EnableItem(IDC_SIEGE_QUERY_MORE, true);
-  return 0;
-}
-
-void CSiegeLogWindow::OnSiegeLogAnswer(CMsg*, CMassiveMsg* massive) {
-  RelayLogAnswer<SiegeLogRow> answer = m_session.OnAnswer(massive);
-  // Every row has item data 0: the row colour is 0.
-  AppendRows(ListRowsOf(answer.rows, SiegeLogRowCells));
-  // A failed query leaves the list and the button as they were.
-  if (!answer.failed) EnableItem(IDC_SIEGE_QUERY_MORE, answer.MoreRows());
-}
-
-LRESULT CSiegeLogWindow::OnCopyToClipboard(WPARAM, LPARAM) {
-  CopyListAndReport(kCopyColumns);
-  return 0;
+RequestOutcome CSiegeLogWindow::SendQueryMore() {
+  return m_session.QueryMore(ComboGetSelData(m_hShard), ComboGetSelData(m_hTarget));
 }
