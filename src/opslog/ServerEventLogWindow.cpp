@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <iterator>
+#include <tuple>
+
 #include "base/LogOutput.h"
 #include "msg/MsgIds.h"
 #include "opslog/RelayLogChoices.h"
@@ -18,6 +21,8 @@ const DWORD kListStyles = LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP | LVS_EX_FULL
 
 const ListColumn kColumns[] = {
     {"ID", 100}, {"Time", 200}, {"ServerEventID", 200}, {"LogType", 200}, {"Description", 400}};
+// One column per cell the texts give, and the copy takes them all.
+static_assert(std::size(kColumns) == std::tuple_size<ServerEventCells>::value, "a column per cell");
 }  // namespace
 
 CServerEventLogWindow::CServerEventLogWindow()

@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <iterator>
+#include <tuple>
+
 #include <ctime>
 
 #include "msg/MsgIds.h"
@@ -20,6 +23,8 @@ const int kBeginDaysBack = 30;
 const DWORD kListStyles = LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT;
 
 const ListColumn kColumns[] = {{"Event", 200}, {"Description", 400}, {"Time", 150}};
+// One column per cell the texts give, and the copy takes them all.
+static_assert(std::size(kColumns) == std::tuple_size<SiegeLogCells>::value, "a column per cell");
 }  // namespace
 
 CSiegeLogWindow::CSiegeLogWindow()
