@@ -136,9 +136,9 @@ int CGameLogService::Answer(uint16_t serviceId, const GameLogRequest& q, Massive
   ByteWriter w(&bytes);
   for (size_t i : rows) {
     if (m_entries[i].isItem)
-      WriteGameLogItemRecord(w, m_entries[i].itemRecord);
+      WriteLogRow(w, m_entries[i].itemRecord);
     else
-      WriteGameLogCharRecord(w, m_entries[i].charRecord);
+      WriteLogRow(w, m_entries[i].charRecord);
   }
   if (!rows.empty()) {
     // The cursor of the last page names the end of the log: "Query More" finds nothing.

@@ -212,7 +212,7 @@ int main(int argc, char** argv) {
     item.position = "Velmora-Ember (1203,44)";
     item.text = i < texts.size() && texts[i].size() >= 2 ? texts[i][1] : "";
     item.amount = static_cast<int64_t>(i) * 1000;
-    WriteGameLogItemRecord(itemsOut, item);
+    WriteLogRow(itemsOut, item);
 
     GameLogCharRecord event;
     event.time = item.time;
@@ -221,7 +221,7 @@ int main(int argc, char** argv) {
     event.data2 = static_cast<uint32_t>(i);
     event.position = item.position;
     event.text = item.text;
-    WriteGameLogCharRecord(chars, event);
+    WriteLogRow(chars, event);
     ++rows;
   }
   // Console edits of the sample game log (character event 199, item operation 99): an
@@ -246,14 +246,14 @@ int main(int argc, char** argv) {
     event.eventId = 199;
     event.position = keyword;
     event.text = text;
-    WriteGameLogCharRecord(chars, event);
+    WriteLogRow(chars, event);
     GameLogItemRecord item;
     item.time = event.time;
     item.refItemId = items.empty() ? 0 : static_cast<uint32_t>(atoi(items[0][0].c_str()));
     item.operation = 99;
     item.position = keyword;
     item.text = text;
-    WriteGameLogItemRecord(itemsOut, item);
+    WriteLogRow(itemsOut, item);
     ++rows;
   }
   // Whole 0x8001 answers: result, kind, a byte not used, the row count, the rows, the cursor.

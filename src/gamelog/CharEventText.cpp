@@ -500,7 +500,7 @@ CharEventCells FormatCharEvent(const GameLogCharRecord& record, const CGameRefDa
   CharEventCells cells;
   cells[kCharEventDescription] = text;
   cells[kCharEventPosition] = FormatLine("%s", record.position.c_str());
-  cells[kCharEventTime] = GameLogTimeText(record.time);
+  cells[kCharEventTime] = LogTimeText(record.time);
 
   CharEvent e{record,
               ref,

@@ -24,11 +24,11 @@ void ReadRows(CMassiveMsg* massive, GameLogAnswer* answer) {
     switch (answer->queryKind) {
       case kGameLogKindChar:
       case kGameLogKindQuest:
-        answer->charRows.push_back(ReadGameLogCharRecord(massive));
+        answer->charRows.push_back(ReadLogRow<GameLogCharRecord>(massive));
         break;
       case kGameLogKindItem:
       case kGameLogKindSerial:
-        answer->itemRows.push_back(ReadGameLogItemRecord(massive));
+        answer->itemRows.push_back(ReadLogRow<GameLogItemRecord>(massive));
         break;
       default:
         break;

@@ -6,15 +6,14 @@
 //   GameLogItemRecord (kinds 2 and 4): serial s64, time (16), refItemId u32, data u32,
 //     storage u8, operation u8, slotFrom u8, slotTo u8, position string, text string,
 //     amount s64
-// Each decoder reads one record from a multi-part answer and throws CMsgException when
-// the answer ends inside it; each encoder writes the same bytes for the stand-in
-// console, the tests and the fuzzers.
+// Fields lists each layout once for its decoder, ReadLogRow (which throws CMsgException
+// when the answer ends inside a record), and its encoder, WriteLogRow, which writes the
+// same bytes for the stand-in console, the tests and the fuzzers (msg/LogRowFields.h).
 #include <cstdint>
 #include <string>
 
-#include "base/ByteOrder.h"
+#include "msg/LogRowFields.h"
 #include "msg/LogTime.h"
-#include "msg/MassiveMsg.h"
 
 struct GameLogCharRecord {
   LogTime time;
@@ -23,6 +22,11 @@ struct GameLogCharRecord {
   uint32_t data2 = 0;
   std::string position;
   std::string text;
+
+  template <class Row, class Field>
+  static void Fields(Row& r, const Field& f) {
+    f(r.time), f(r.eventId), f(r.data1), f(r.data2), f(r.position), f(r.text);
+  }
 };
 
 struct GameLogItemRecord {
@@ -37,12 +41,10 @@ struct GameLogItemRecord {
   std::string position;
   std::string text;
   int64_t amount = 0;
+
+  template <class Row, class Field>
+  static void Fields(Row& r, const Field& f) {
+    f(r.serial), f(r.time), f(r.refItemId), f(r.data), f(r.storage), f(r.operation), f(r.slotFrom),
+        f(r.slotTo), f(r.position), f(r.text), f(r.amount);
+  }
 };
-
-GameLogCharRecord ReadGameLogCharRecord(CMassiveMsg* massive);
-GameLogItemRecord ReadGameLogItemRecord(CMassiveMsg* massive);
-void WriteGameLogCharRecord(ByteWriter& out, const GameLogCharRecord& record);
-void WriteGameLogItemRecord(ByteWriter& out, const GameLogItemRecord& record);
-
-// "%d-%02d-%02d %02d:%02d:%02d": the Time column of both record kinds (no fraction).
-std::string GameLogTimeText(const LogTime& time);

@@ -606,7 +606,7 @@ ItemEventCells FormatItemEvent(const GameLogItemRecord& wire, const CGameRefData
   cells[kItemSlotTo] = std::move(e.location.slotTo);
   cells[kItemName] = std::move(itemName);
   cells[kItemDescription] = std::move(e.description);
-  cells[kItemTime] = GameLogTimeText(record.time);
+  cells[kItemTime] = LogTimeText(record.time);
   cells[kItemPosition] = std::move(record.position);
   for (std::string& cell : cells) CutToLine(cell);
   return cells;

@@ -13,7 +13,7 @@
 #include "base/ByteOrder.h"
 #include "msg/MassiveMsg.h"
 #include "opslog/RelayLogKind.h"
-#include "opslog/RelayLogRow.h"
+#include "msg/LogRowFields.h"
 
 enum : uint8_t { kRelayLogResultFailed = 2 };
 // An answer with this many rows or more may have more: "Query More" asks for them.

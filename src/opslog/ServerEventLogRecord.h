@@ -2,7 +2,7 @@
 // One row of the server event log answer 0x8018, in wire order (little-endian; "string"
 // is a 16-bit length and the bytes):
 //   logId u32, time (16), serverEventId u8, logType u8, description string
-// Fields lists them once for the row's decoder and encoder (RelayLogRow.h).
+// Fields lists them once for the row's decoder and encoder (msg/LogRowFields.h).
 #include <cstdint>
 #include <string>
 

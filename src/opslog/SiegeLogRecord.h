@@ -2,7 +2,7 @@
 // One row of the siege log answer 0x800E, in wire order (little-endian; "string" is a
 // 16-bit length and the bytes):
 //   head u32, time (16), eventCode u8, data1 u32, data2 u32, data3 u32, text string
-// Fields lists them once for the row's decoder and encoder (RelayLogRow.h).
+// Fields lists them once for the row's decoder and encoder (msg/LogRowFields.h).
 #include <cstdint>
 #include <string>
 

@@ -128,7 +128,7 @@ TEST(GameLogAnswer, cut_short_anywhere_keeps_the_whole_rows_before_the_break) {
   for (const GameLogItemRecord& r : kItems) {
     std::vector<uint8_t> one;
     ByteWriter w(&one);
-    WriteGameLogItemRecord(w, r);
+    WriteLogRow(w, r);
     at += one.size();
     rowEnds.push_back(at);
   }

@@ -85,8 +85,8 @@ inline GameLogItemRecord ItemRecord(int64_t serial, uint32_t refItemId, uint8_t 
   return r;
 }
 
-inline void Write(ByteWriter& w, const GameLogCharRecord& r) { WriteGameLogCharRecord(w, r); }
-inline void Write(ByteWriter& w, const GameLogItemRecord& r) { WriteGameLogItemRecord(w, r); }
+inline void Write(ByteWriter& w, const GameLogCharRecord& r) { WriteLogRow(w, r); }
+inline void Write(ByteWriter& w, const GameLogItemRecord& r) { WriteLogRow(w, r); }
 
 // A whole answer of the kind: result 1, kind, the unused byte, the count, the records
 // and, with rows, the cursor.
