@@ -14,6 +14,15 @@ struct LogChoice {
   uint32_t data;
 };
 
+// An event code, its name and the rule that describes a row of it: the row of the event
+// tables. A null name or rule means the page's default for that event.
+template <typename Rule>
+struct NamedCodeRow {
+  uint8_t code;
+  const char* name;
+  Rule rule;
+};
+
 // The code a row is sorted by: its code, or a choice's data.
 template <typename Row>
 constexpr auto RowCode(const Row& row) -> decltype(row.code) {

@@ -350,11 +350,7 @@ typedef void (*CharEventRule)(CharEvent& e);
 
 // The name is set first (when given); the rule then sets what depends on the record.
 // Without a rule the description keeps the record's text.
-struct CharEventRow {
-  uint8_t code;  // the event identifier
-  const char* name;
-  CharEventRule rule;
-};
+typedef NamedCodeRow<CharEventRule> CharEventRow;
 
 constexpr CharEventRow kCharEvents[] = {
     {1, "Character Created!", CharacterCreated},

@@ -44,11 +44,8 @@ struct ItemEvent {
 
 typedef void (*EventRule)(ItemEvent&);
 
-struct EventRow {
-  uint8_t code;
-  const char* name;  // null when the rule names the event
-  EventRule rule;    // null when the description is the text
-};
+// A null name: the rule names the event; a null rule: the description is the text.
+typedef NamedCodeRow<EventRule> EventRow;
 
 // --- Shared rules -----------------------------------------------------------------
 
@@ -251,8 +248,12 @@ void CosMoveSlots(ItemEvent& e) {
   e.location.slotTo = FormatLine("%d", e.r.slotTo);
 }
 
-// Gold between the inventory and a chest: the text holds both results, chest first.
-TextSplit GoldResults(const ItemEvent& e) { return SplitAtFirst(e.text, ','); }
+// Gold moved between the inventory and a chest; the text holds the results, chest first.
+void GoldMoveRule(ItemEvent& e, const char* move, const char* chest) {
+  TextSplit g = SplitAtFirst(e.text, ',');
+  e.description = FormatLine("%s: ^4%" PRId64 "^0 Gold (Result - %s: ^2%s^0, Inventory: ^2%s^0)", move, e.r.amount,
+                             chest, g.before.c_str(), g.after.c_str());
+}
 
 const char* const kGoldReasons[] = {
     "Quest Reward",
@@ -331,17 +332,9 @@ constexpr EventRow kEvents[] = {
     {20, "^2Depositing^0 Item to Chest", ChestItemRule},
     {21, "^2Withrawing^0 Item from Chest", ChestItemRule},
     {22, "^2Depositing ^4Gold^0 To Chest",
-     [](ItemEvent& e) {
-       TextSplit g = GoldResults(e);
-       e.description = FormatLine("Deposit: ^4%" PRId64 "^0 Gold (Result - Chest: ^2%s^0, Inventory: ^2%s^0)",
-                                  e.r.amount, g.before.c_str(), g.after.c_str());
-     }},
+     [](ItemEvent& e) { GoldMoveRule(e, "Deposit", "Chest"); }},
     {23, "^2Withdrawing ^4Gold^0 To Chest",
-     [](ItemEvent& e) {
-       TextSplit g = GoldResults(e);
-       e.description = FormatLine("Withdraw: ^4%" PRId64 "^0 Gold (Result - Chest: ^2%s^0, Inventory: ^2%s^0)",
-                                  e.r.amount, g.before.c_str(), g.after.c_str());
-     }},
+     [](ItemEvent& e) { GoldMoveRule(e, "Withdraw", "Chest"); }},
     {30, "^2Pick^0 Item", PickRule},
     {31, "^2Drop^0 Item", DropRule},
     {32, nullptr, BuyRule},
@@ -498,17 +491,9 @@ constexpr EventRow kEvents[] = {
        CosMoveSlots(e);
      }},
     {117, "^2Depositing ^4Gold^0 To Guild Chest",
-     [](ItemEvent& e) {
-       TextSplit g = GoldResults(e);
-       e.description = FormatLine("Deposit: ^4%" PRId64 "^0 Gold (Result - Guild Chest: ^2%s^0, Inventory: ^2%s^0)",
-                                  e.r.amount, g.before.c_str(), g.after.c_str());
-     }},
+     [](ItemEvent& e) { GoldMoveRule(e, "Deposit", "Guild Chest"); }},
     {118, "^2Withdrawing ^4Gold^0 from Guild Chest",
-     [](ItemEvent& e) {
-       TextSplit g = GoldResults(e);
-       e.description = FormatLine("Withdraw: ^4%" PRId64 "^0 Gold (Result - Guild Chest: ^2%s^0, Inventory: ^2%s^0)",
-                                  e.r.amount, g.before.c_str(), g.after.c_str());
-     }},
+     [](ItemEvent& e) { GoldMoveRule(e, "Withdraw", "Guild Chest"); }},
     {119, "^2Depositing^0 Item to Guild Chest", ChestItemRule},
     {120, "^2Withrawing^0 Item from Guild Chest", ChestItemRule},
     {121, "The CompositeItem had been started", CompositeStartRule},

@@ -33,11 +33,7 @@ std::string Item(const SiegeLogRow& r) { return FormatLine("Item Name : ^2%s^0",
 std::string Object(const SiegeLogRow& r) { return FormatLine("Object Name : ^2%s^0", r.text.c_str()); }
 std::string Reward(const SiegeLogRow& r) { return FormatLine("%s", r.text.c_str()); }
 
-struct EventText {
-  uint8_t code;
-  const char* event;
-  Describe describe;
-};
+typedef NamedCodeRow<Describe> EventText;
 
 constexpr EventText kEvents[] = {
     {1, "Siege Start!", Nothing},
@@ -66,8 +62,8 @@ static_assert(CodesAscend(kEvents), "event rows sorted by code, each once");
 SiegeLogCells SiegeLogRowCells(const SiegeLogRow& row) {
   SiegeLogCells cells;
   if (const EventText* e = FindCodeRow(kEvents, row.eventCode)) {
-    cells[0] = e->event;
-    cells[1] = e->describe(row);
+    cells[0] = e->name;
+    cells[1] = e->rule(row);
   } else {
     cells[0] = FormatLine("Unknown Event Log [^2%d^0]", row.eventCode);
   }
