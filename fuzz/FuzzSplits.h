@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/ByteOrder.h"
+#include "msg/MassiveMsgBuilder.h"
 
 inline std::vector<size_t> SplitsFromInput(const uint8_t* data, size_t size, size_t most, size_t* used) {
   std::vector<size_t> splits;
@@ -19,3 +20,22 @@ inline std::vector<size_t> SplitsFromInput(const uint8_t* data, size_t size, siz
   *used = std::min(at, size);
   return splits;
 }
+
+// An answer from the input: the split points from its head, the payload the rest.
+struct SplitAnswer {
+  SplitAnswer(const uint8_t* data, size_t size, size_t most) {
+    size_t used = 0;
+    splits = SplitsFromInput(data, size, most, &used);
+    payload = data + used;
+    payloadSize = size - used;
+  }
+  // The payload as one multi-part answer of the builder's id, cut at the split points.
+  CMassiveMsg* Build(MassiveMsgBuilder& builder) const {
+    builder.Append(payload, payloadSize);
+    return builder.BuildAt(splits);
+  }
+
+  std::vector<size_t> splits;
+  const uint8_t* payload = nullptr;
+  size_t payloadSize = 0;
+};

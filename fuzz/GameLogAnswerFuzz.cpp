@@ -55,13 +55,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 1) return 0;
-  size_t at = 0;
-  std::vector<size_t> splits = SplitsFromInput(data, size, 6, &at);
-
+  const SplitAnswer input(data, size, 6);
   MassiveMsgBuilder builder(0x8001);
-  builder.Append(data + at, size - at);
-  CMassiveMsg* massive = builder.BuildAt(splits);
-  GameLogAnswer answer = ReadGameLogAnswer(massive);
+  GameLogAnswer answer = ReadGameLogAnswer(input.Build(builder));
   size_t rows = answer.charRows.size() + answer.itemRows.size();
   Check(rows <= answer.rowCount, "more rows than announced");
   bool known = answer.queryKind >= 1 && answer.queryKind <= 4;
@@ -69,9 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   // The same bytes through the page's session: list rows or history lines, all bounded.
   MassiveMsgBuilder again(0x8001);
-  again.Append(data + at, size - at);
   GameLogSession session(*g_refData);
-  GameLogAnswerSteps steps = session.OnAnswer(again.BuildAt(splits));
+  GameLogAnswerSteps steps = session.OnAnswer(input.Build(again));
   Check(steps.rows.size() + steps.history.size() == rows, "rows and history lines differ from the records");
   for (const ListRow& row : steps.rows) {
     for (const std::string& cell : row.cells) Check(cell.size() < kLineChars, "a cell past its line buffer");

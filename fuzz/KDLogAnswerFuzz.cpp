@@ -2,7 +2,6 @@
 // points the input chooses. Reading must never throw or read outside the record fields,
 // every cell must stay within its field, and the copy text must be buildable.
 #include <cstdint>
-#include <vector>
 
 #include "FuzzSplits.h"
 #include "msg/MassiveMsgBuilder.h"
@@ -11,12 +10,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 1) return 0;
-  size_t at = 0;
-  std::vector<size_t> splits = SplitsFromInput(data, size, 6, &at);
-
   MassiveMsgBuilder builder(0xB404);
-  builder.Append(data + at, size - at);
-  KDLogAnswer answer = ReadKDLogAnswer(builder.BuildAt(splits));
+  KDLogAnswer answer = ReadKDLogAnswer(SplitAnswer(data, size, 6).Build(builder));
   for (const KDLogRecord& record : answer.records) {
     if (record.userName.size() > 128 || record.logText.size() > 256) __builtin_trap();
     KDLogRowCells(record);

@@ -16,14 +16,12 @@
 
 template <class Row, class Cells>
 void CheckPagedAnswer(const uint8_t* data, size_t size, const RelayLogKind& kind, Cells (*cells)(const Row&)) {
-  size_t at = 0;
-  std::vector<size_t> splits = SplitsFromInput(data, size, 6, &at);
-  const uint8_t* payload = data + at;
-  size_t payloadSize = size - at;
+  const SplitAnswer input(data, size, 6);
+  const uint8_t* payload = input.payload;
+  const size_t payloadSize = input.payloadSize;
 
   MassiveMsgBuilder builder(AnswerIdOf(kind.innerId));
-  builder.Append(payload, payloadSize);
-  RelayLogAnswer<Row> answer = ReadRelayLogAnswer<Row>(builder.BuildAt(splits), kind);
+  RelayLogAnswer<Row> answer = ReadRelayLogAnswer<Row>(input.Build(builder), kind);
   if (answer.rows.size() > answer.rowCount) __builtin_trap();
   if (answer.hasCursor && (answer.cutShort || answer.rowCount == 0)) __builtin_trap();
   if (!answer.failed && !answer.cutShort) {

@@ -19,8 +19,8 @@
 
 #include "BenchArgs.h"
 #include "GameLogRows.h"
-#include "base/ByteOrder.h"
 #include "base/LogOutput.h"
+#include "common/GameLogAnswerBytes.h"
 #include "gamelog/CharEventText.h"
 #include "gamelog/GameLogAnswer.h"
 #include "gamelog/GameLogRecord.h"
@@ -41,21 +41,6 @@ std::vector<std::string>* g_recordedKeys = nullptr;
 void KV_CDECL DropMessage(uint32_t, const char*) {}
 
 enum : int { kRows = 50, kRepeats = 200 };
-
-// An 0x8001 answer of the kind, as the shard's manager sends it: result, kind, a spare
-// byte, the row count, the rows and the paging cursor.
-template <typename Record>
-void BuildAnswer(MassiveMsgBuilder& builder, uint8_t kind, const std::vector<Record>& rows) {
-  std::vector<uint8_t> bytes;
-  ByteWriter out(&bytes);
-  out.U8(0);
-  out.U8(kind);
-  out.U8(0);
-  out.U16(static_cast<uint16_t>(rows.size()));
-  for (const Record& r : rows) WriteLogRow(out, r);
-  out.String("2008-03-05 07:05:00");
-  builder.Append(bytes.data(), bytes.size());
-}
 
 // Reads the answer with the page's own reader and formats every row; returns a checksum
 // so nothing is left out.
@@ -133,9 +118,12 @@ int main(int argc, char** argv) {
     return 1;
   }
 
+  // The 0x8001 answers of both kinds, as the shard's manager sends them.
+  const std::vector<uint8_t> itemAnswer = AnswerBytes(2, BenchItemRows(kRows), "2008-03-05 07:05:00");
+  const std::vector<uint8_t> charAnswer = AnswerBytes(1, BenchCharRows(kRows), "2008-03-05 07:05:00");
   MassiveMsgBuilder items(0x8001), chars(0x8001);
-  BuildAnswer(items, 2, BenchItemRows(kRows));
-  BuildAnswer(chars, 1, BenchCharRows(kRows));
+  items.Append(itemAnswer.data(), itemAnswer.size());
+  chars.Append(charAnswer.data(), charAnswer.size());
 
   size_t sink = 0;
   Figures item = Measure(items, ref, runs, sink);

@@ -6,13 +6,5 @@
 
 inline LogTime TestTime(int16_t year, uint16_t month, uint16_t day, uint16_t hour, uint16_t minute, uint16_t second,
                         uint32_t fraction = 0) {
-  LogTime t;
-  t.year = year;
-  t.month = month;
-  t.day = day;
-  t.hour = hour;
-  t.minute = minute;
-  t.second = second;
-  t.fraction = fraction;
-  return t;
+  return LogTime{year, month, day, hour, minute, second, fraction};
 }

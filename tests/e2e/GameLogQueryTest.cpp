@@ -8,38 +8,22 @@
 #include "PluginHost.h"
 #include "PluginPageTest.h"
 #include "PluginWindows.h"
-#include "base/ByteOrder.h"
 #include "resources/resource.h"
+#include "unit/gamelog/GameLogTestSupport.h"
 #include "win/gamelog/ModalDriver.h"
 
 namespace {
 
 const uint32_t kResult = 0, kDataError = 0x02000000;
-const char kBegin[] = "2026-11-1 00:00:00";
-const char kEnd[] = "2026-11-30 23:59:59";
-
-std::vector<uint8_t> Request(uint16_t service, uint8_t kind, uint8_t option, const std::string& name,
-                             const std::string& begin, const std::string& end, const std::string& code) {
-  std::vector<uint8_t> b;
-  ByteWriter w(&b);
-  w.U16(service);
-  w.U16(0x4001);
-  w.U8(kind);
-  w.U8(option);
-  for (const std::string* s : {&name, &begin, &end, &code}) w.String(*s);
-  return b;
-}
 
 class GameLogQuery : public PluginPageTest {
  protected:
   void SetUp() override {
-    ASSERT_NO_FATAL_FAILURE(ShowPage(1, IDC_GAMELOG_DAYS, "the game log page is on show"));
-    ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_SHARD, "Velmora-Ember"));
-    ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_BEGIN_DATE, "2026-11-01"));
-    ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_BEGIN_TIME, "00:00:00"));
-    ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_END_DATE, "2026-11-30"));
-    ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_END_TIME, "23:59:59"));
-    Host().console.SetSplitter([](size_t size) { return AnswerSplits(5).Next(size, 40); });
+    OpenPage(1, IDC_GAMELOG_DAYS, "the game log page is on show",
+             {{IDC_GAMELOG_SHARD, "Velmora-Ember"}, {IDC_GAMELOG_BEGIN_DATE, "2026-11-01"},
+              {IDC_GAMELOG_BEGIN_TIME, "00:00:00"}, {IDC_GAMELOG_END_DATE, "2026-11-30"},
+              {IDC_GAMELOG_END_TIME, "23:59:59"}},
+             5, 40);
   }
 
   // Presses a button and runs the loop until the plug-in has said something, or the
@@ -51,18 +35,24 @@ class GameLogQuery : public PluginPageTest {
     EXPECT_TRUE(done) << "nothing came back within 5 seconds";
     PumpFor(50);
   }
+  // The query's category, option (null: as it is) and character name.
+  void SetQuery(const char* category, const char* option, const char* name) {
+    ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_CATEGORY, category));
+    if (option) {
+      ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_QUERY_OPTION, option));
+    }
+    ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_CHARNAME, name));
+  }
   Rows Listed(int columns) const { return ListViewRows(GetDlgItem(page, IDC_GAMELOG_LIST), columns); }
 };
 
 TEST_F(GameLogQuery, a_character_query_lists_fifty_rows_and_query_more_the_rest) {
-  ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_CATEGORY, "Character"));
-  ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_QUERY_OPTION, "Login_n_Out"));
-  ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_CHARNAME, "Varnel"));
+  ASSERT_NO_FATAL_FAILURE(SetQuery("Character", "Login_n_Out", "Varnel"));
   Press(IDC_GAMELOG_NEW_QUERY);
   auto sent = Sent();
   ASSERT_EQ(sent.size(), 1u);
   EXPECT_EQ(sent[0].id, 0x7203);
-  EXPECT_EQ(sent[0].payload, Request(101, 1, 1, "Varnel", kBegin, kEnd, ""));
+  EXPECT_EQ(Payloads()[0], RequestBytes(101, 1, 1, "Varnel", kBegin, kEnd, ""));
   Rows rows = Listed(4);
   ASSERT_EQ(rows.size(), 50u);
   EXPECT_EQ(rows[0][0], "^2Logged in Successfully^0");
@@ -76,7 +66,7 @@ TEST_F(GameLogQuery, a_character_query_lists_fifty_rows_and_query_more_the_rest)
   Press(IDC_GAMELOG_QUERY_MORE);
   sent = Sent();
   ASSERT_EQ(sent.size(), 1u);
-  EXPECT_EQ(sent[0].payload, Request(101, 1, 1, "Varnel", "2026-11-2 10:50:00#55", kEnd, ""));
+  EXPECT_EQ(Payloads()[0], RequestBytes(101, 1, 1, "Varnel", "2026-11-2 10:50:00#55", kEnd, ""));
   rows = Listed(4);
   ASSERT_EQ(rows.size(), 60u);
   EXPECT_EQ(rows[59][3], "2026-11-02 10:59:00");
@@ -87,8 +77,7 @@ TEST_F(GameLogQuery, a_character_query_lists_fifty_rows_and_query_more_the_rest)
 }
 
 TEST_F(GameLogQuery, an_unknown_character_is_reported_and_the_list_stays) {
-  ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_CATEGORY, "Quest"));
-  ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_CHARNAME, "Varnel"));
+  ASSERT_NO_FATAL_FAILURE(SetQuery("Quest", nullptr, "Varnel"));
   Press(IDC_GAMELOG_NEW_QUERY);
   ASSERT_EQ(Listed(4).size(), 1u);
   ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_CHARNAME, "Nobody"));
@@ -99,9 +88,7 @@ TEST_F(GameLogQuery, an_unknown_character_is_reported_and_the_list_stays) {
 }
 
 TEST_F(GameLogQuery, item_rows_name_their_serial_and_item) {
-  ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_CATEGORY, "Item"));
-  ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_QUERY_OPTION, "All"));
-  ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_CHARNAME, "Varnel"));
+  ASSERT_NO_FATAL_FAILURE(SetQuery("Item", "All", "Varnel"));
   Press(IDC_GAMELOG_NEW_QUERY);
   Rows rows = Listed(9);
   ASSERT_EQ(rows.size(), 2u);
@@ -113,9 +100,7 @@ TEST_F(GameLogQuery, item_rows_name_their_serial_and_item) {
 }
 
 TEST_F(GameLogQuery, the_row_menu_asks_for_a_serial_history_and_the_box_for_all_of_it) {
-  ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_CATEGORY, "Item"));
-  ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_QUERY_OPTION, "All"));
-  ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_CHARNAME, "Varnel"));
+  ASSERT_NO_FATAL_FAILURE(SetQuery("Item", "All", "Varnel"));
   Press(IDC_GAMELOG_NEW_QUERY);
   HWND list = GetDlgItem(page, IDC_GAMELOG_LIST);
   ASSERT_EQ(Listed(9).size(), 2u);
@@ -138,12 +123,8 @@ TEST_F(GameLogQuery, the_row_menu_asks_for_a_serial_history_and_the_box_for_all_
 
   auto sent = Sent();
   ASSERT_EQ(sent.size(), 2u);
-  std::vector<uint8_t> menu = Request(101, 4, 0, "KDC", kBegin, kEnd, "500");
-  menu.insert(menu.end(), {30, 0, 0, 0});
-  EXPECT_EQ(sent[0].payload, menu);
-  std::vector<uint8_t> all = Request(101, 4, 0, "KDC", "", "", "500");
-  all.insert(all.end(), {0, 0, 0, 0});
-  EXPECT_EQ(sent[1].payload, all);
+  EXPECT_EQ(Payloads(), (std::vector<std::string>{RequestBytes(101, 4, 0, "KDC", kBegin, kEnd, "500", 30),
+                                                   RequestBytes(101, 4, 0, "KDC", "", "", "500", 0)}));
   ASSERT_EQ(menuBox.size(), 3u) << "November's lines of the serial";
   EXPECT_EQ(menuBox[2][7], "2026-11-03 12:00:00");
   ASSERT_EQ(allBox.size(), 4u) << "every line of the serial";
@@ -156,8 +137,7 @@ TEST_F(GameLogQuery, the_row_menu_asks_for_a_serial_history_and_the_box_for_all_
 
 TEST_F(GameLogQuery, a_stopped_manager_answers_nothing_and_the_console_says_so) {
   ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_SHARD, "Aschfeld-Gale"));
-  ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_CATEGORY, "Character"));
-  ASSERT_TRUE(SetPageControl(page, IDC_GAMELOG_CHARNAME, "Varnel"));
+  ASSERT_NO_FATAL_FAILURE(SetQuery("Character", nullptr, "Varnel"));
   Mark();
   Click(IDC_GAMELOG_NEW_QUERY);
   ASSERT_TRUE(PumpUntil([&] { return Host().console.Log().Lines().size() > firstLine; }, 5000));

@@ -30,13 +30,10 @@ std::vector<uint8_t> Request(const std::string& user, uint8_t category, const st
 class KDLogQuery : public PluginPageTest {
  protected:
   void SetUp() override {
-    ASSERT_NO_FATAL_FAILURE(ShowPage(0, IDC_KDLOG_QUERY_BY, "the Kaldera page is on show"));
-    ASSERT_TRUE(SetPageControl(page, IDC_KDLOG_BEGIN_DATE, "2026-1-1"));
-    ASSERT_TRUE(SetPageControl(page, IDC_KDLOG_BEGIN_TIME, "00:00:00"));
-    ASSERT_TRUE(SetPageControl(page, IDC_KDLOG_END_DATE, "2026-12-31"));
-    ASSERT_TRUE(SetPageControl(page, IDC_KDLOG_END_TIME, "23:59:59"));
-    ASSERT_TRUE(SetPageControl(page, IDC_KDLOG_CATEGORY, "All"));
-    Host().console.SetSplitter([](size_t size) { return AnswerSplits(3).Next(size); });
+    OpenPage(0, IDC_KDLOG_QUERY_BY, "the Kaldera page is on show",
+             {{IDC_KDLOG_BEGIN_DATE, "2026-1-1"}, {IDC_KDLOG_BEGIN_TIME, "00:00:00"}, {IDC_KDLOG_END_DATE, "2026-12-31"},
+              {IDC_KDLOG_END_TIME, "23:59:59"}, {IDC_KDLOG_CATEGORY, "All"}},
+             3, 256);
   }
 
   // Presses "Query" and runs the loop until the plug-in has reported on the answer.

@@ -11,6 +11,17 @@ void PluginPageTest::ShowPage(size_t tab, int marker, const char* what) {
   ASSERT_NE(GetDlgItem(page, marker), nullptr) << what;
 }
 
+void PluginPageTest::SetControls(Controls controls) {
+  for (const auto& c : controls) ASSERT_TRUE(SetPageControl(page, c.first, c.second)) << c.first << ": " << c.second;
+}
+
+void PluginPageTest::OpenPage(size_t tab, int marker, const char* what, Controls controls, uint32_t seed,
+                              size_t minPart) {
+  ASSERT_NO_FATAL_FAILURE(ShowPage(tab, marker, what));
+  ASSERT_NO_FATAL_FAILURE(SetControls(controls));
+  Host().console.SetSplitter([seed, minPart](size_t size) { return AnswerSplits(seed).Next(size, minPart); });
+}
+
 void PluginPageTest::Mark() {
   firstLine = Host().console.Log().Lines().size();
   firstRequest = Host().console.Requests().size();
@@ -37,3 +48,9 @@ std::vector<SimRequest> PluginPageTest::Sent() const {
 }
 
 bool PluginPageTest::Enabled(int id) const { return IsWindowEnabled(GetDlgItem(page, id)) != FALSE; }
+
+std::vector<std::string> PluginPageTest::Payloads() const {
+  std::vector<std::string> payloads;
+  for (const SimRequest& r : Sent()) payloads.emplace_back(r.payload.begin(), r.payload.end());
+  return payloads;
+}

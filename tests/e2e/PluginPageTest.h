@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,6 +22,14 @@ class PluginPageTest : public ::testing::Test {
   // failure saying `what` when it does not.
   void ShowPage(size_t tab, int marker, const char* what);
 
+  using Controls = std::initializer_list<std::pair<int, const char*>>;
+  // Sets each control to its text as an operator would; a fatal failure naming the first
+  // one that refuses.
+  void SetControls(Controls controls);
+  // ShowPage, then the controls set, and the console's answers cut into parts of at least
+  // minPart bytes by AnswerSplits(seed).
+  void OpenPage(size_t tab, int marker, const char* what, Controls controls, uint32_t seed, size_t minPart);
+
   // From here on Sent() and the lines from firstLine are the plug-in's new ones.
   void Mark();
   void Click(int button);
@@ -29,6 +38,8 @@ class PluginPageTest : public ::testing::Test {
   void PressForAnswer(int button, const char* failed);
 
   std::vector<SimRequest> Sent() const;
+  // The payloads of Sent(), each as its bytes in a string.
+  std::vector<std::string> Payloads() const;
   bool Enabled(int id) const;
 
   HWND page = nullptr;

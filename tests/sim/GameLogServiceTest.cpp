@@ -10,6 +10,7 @@
 #include "SampleLogs.h"
 #include "TwoShardFarm.h"
 #include "gamelog/GameLogAnswer.h"
+#include "unit/gamelog/GameLogTestSupport.h"
 #include "msg/MsgIds.h"
 
 namespace {
@@ -45,17 +46,9 @@ class GameLogServiceTest : public ::testing::Test {
     service = std::make_unique<CGameLogService>(entries, config);
   }
   GameLogAnswer Ask(uint16_t service, uint8_t kind, uint8_t option, const std::string& name,
-                    const std::string& begin = "2026-11-1 00:00:00", const std::string& end = "2026-11-30 23:59:59",
-                    const std::string& code = "", int64_t maxRows = -1) {
-    GameLogRequest q;
-    q.kind = kind;
-    q.option = option;
-    q.charName = name;
-    q.beginTime = begin;
-    q.endTime = end;
-    q.itemCodeName = code;
-    q.hasMaxRows = maxRows >= 0;
-    q.maxRows = static_cast<uint32_t>(maxRows);
+                    const std::string& begin = kBegin, const std::string& end = kEnd, const std::string& code = "",
+                    int64_t maxRows = -1) {
+    GameLogRequest q{0, kind, option, name, begin, end, code, maxRows >= 0, static_cast<uint32_t>(maxRows)};
     builders.emplace_back(new MassiveMsgBuilder(0x8001));
     uint8_t error = 0;
     int rows = this->service->Answer(service, q, builders.back().get(), &error);
@@ -123,31 +116,50 @@ TEST(GameLogRecords, refuses_lines_that_do_not_fit_the_records) {
   }
 }
 
-TEST_F(GameLogServiceTest, narrows_by_shard_character_kind_option_and_span) {
+// What the service answers: rows of the shard behind the service, of the character, in
+// the kind and option and within the span (the code name counts for option 16 alone), or
+// a failure with its code.
+TEST_F(GameLogServiceTest, narrows_by_shard_character_kind_option_and_span_or_fails_with_a_code) {
+  const std::string kSword = "item_weapon_sword_01";
   struct Case {
     const char* what;
     uint16_t service;
     uint8_t kind, option;
-    std::string name, begin, end;
+    std::string name, begin, end, code;
     int rows;
+    uint8_t error = 0;  // a failure's code; 0: the answer has rows
   } cases[] = {
-      {"all of Varnel's events, first page", 101, 1, 255, "varnel", "2026-11-1 00:00:00", "2026-11-30 23:59:59", 50},
-      {"creation only", 101, 1, 0, "Varnel", "2026-11-1 00:00:00", "2026-11-30 23:59:59", 1},
-      {"quests are kind 3", 101, 3, 0, "Varnel", "2026-11-1 00:00:00", "2026-11-30 23:59:59", 1},
-      {"the span's end", 101, 1, 1, "Varnel", "2026-11-1 00:00:00", "2026-11-2 10:09:00", 10},
-      {"open span", 101, 1, 1, "Varnel", "", "", 50},
-      {"console edits of everyone", 101, 1, 9, "KDC", "", "", 1},
-      {"items of the shard", 101, 2, 255, "Brenna", "", "", 2},
-      {"item option family", 101, 2, 1, "Brenna", "", "", 1},
-      {"by code name", 101, 2, 16, "Varnel", "", "", 1},
-      {"the other shard", 102, 1, 255, "Kesh", "", "", 1},
+      {"all of Varnel's events, first page", 101, 1, 255, "varnel", kBegin, kEnd, kSword, 50},
+      {"creation only", 101, 1, 0, "Varnel", kBegin, kEnd, kSword, 1},
+      {"quests are kind 3", 101, 3, 0, "Varnel", kBegin, kEnd, kSword, 1},
+      {"the span's end", 101, 1, 1, "Varnel", kBegin, "2026-11-2 10:09:00", kSword, 10},
+      {"open span", 101, 1, 1, "Varnel", "", "", kSword, 50},
+      {"console edits of everyone", 101, 1, 9, "KDC", "", "", kSword, 1},
+      {"items of the shard", 101, 2, 255, "Brenna", "", "", kSword, 2},
+      {"item option family", 101, 2, 1, "Brenna", "", "", kSword, 1},
+      {"by code name", 101, 2, 16, "Varnel", "", "", kSword, 1},
+      {"the other shard", 102, 1, 255, "Kesh", "", "", kSword, 1},
+      {"unknown character", 101, 1, 255, "Nobody", "", "", "", 0, 6},
+      {"character of the other shard", 102, 1, 255, "Varnel", "", "", "", 0, 6},
+      {"unknown kind", 101, 5, 0, "Varnel", "", "", "", 0, 3},
+      {"no kind", 101, 0, 0, "Varnel", "", "", "", 0, 3},
+      {"time that is none", 101, 1, 255, "Varnel", "yesterday", "", "", 0, 5},
+      {"cursor without a place", 101, 1, 255, "Varnel", "2026-11-1 00:00:00#", "", "", 0, 5},
+      {"serial with a letter", 101, 4, 0, "KDC", "", "", "12a", 0, 5},
+      {"no serial (query more of kind 4)", 101, 4, 0, "KDC", "", "", "", 0, 5},
+      {"code name query without one", 101, 2, 16, "Varnel", "", "", "", 0, 5},
+      {"a shard no manager serves", 109, 1, 255, "Varnel", "", "", "", 0, 4},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    GameLogAnswer a = Ask(c.service, c.kind, c.option, c.name, c.begin, c.end, "item_weapon_sword_01");
-    ASSERT_FALSE(a.failed);
-    EXPECT_EQ(a.queryKind, c.kind);
-    EXPECT_EQ(a.rowCount, c.rows);
+    GameLogAnswer a = Ask(c.service, c.kind, c.option, c.name, c.begin, c.end, c.code);
+    EXPECT_EQ(a.failed, c.error != 0);
+    if (c.error) {
+      EXPECT_EQ(a.errorCode, c.error);
+    } else {
+      EXPECT_EQ(a.queryKind, c.kind);
+      EXPECT_EQ(a.rowCount, c.rows);
+    }
   }
 }
 
@@ -177,33 +189,6 @@ TEST_F(GameLogServiceTest, serial_history_honours_max_rows) {
     EXPECT_EQ(a.itemRows[0].refItemId, 1001u) << "the other shard's serial 500 stays out";
   }
   EXPECT_EQ(Ask(101, 4, 0, "KDC", "", "", "77", 30).rowCount, 0);
-}
-
-TEST_F(GameLogServiceTest, failures_and_their_codes) {
-  struct Case {
-    const char* what;
-    uint16_t service;
-    uint8_t kind, option;
-    std::string name, begin, code;
-    uint8_t error;
-  } cases[] = {
-      {"unknown character", 101, 1, 255, "Nobody", "", "", 6},
-      {"character of the other shard", 102, 1, 255, "Varnel", "", "", 6},
-      {"unknown kind", 101, 5, 0, "Varnel", "", "", 3},
-      {"no kind", 101, 0, 0, "Varnel", "", "", 3},
-      {"time that is none", 101, 1, 255, "Varnel", "yesterday", "", 5},
-      {"cursor without a place", 101, 1, 255, "Varnel", "2026-11-1 00:00:00#", "", 5},
-      {"serial with a letter", 101, 4, 0, "KDC", "", "12a", 5},
-      {"no serial (query more of kind 4)", 101, 4, 0, "KDC", "", "", 5},
-      {"code name query without one", 101, 2, 16, "Varnel", "", "", 5},
-      {"a shard no manager serves", 109, 1, 255, "Varnel", "", "", 4},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    GameLogAnswer a = Ask(c.service, c.kind, c.option, c.name, c.begin, "", c.code);
-    EXPECT_TRUE(a.failed);
-    EXPECT_EQ(a.errorCode, c.error);
-  }
 }
 
 TEST_F(GameLogServiceTest, serve_reads_the_request_after_the_relay_head) {

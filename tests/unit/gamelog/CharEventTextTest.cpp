@@ -5,6 +5,7 @@
 #include <string>
 
 #include "unit/gamelog/GameLogRefData.h"
+#include "unit/gamelog/GameLogTestSupport.h"
 
 namespace {
 
@@ -12,16 +13,12 @@ using std::string;
 
 const char kText[] = "free %s text %n 100%";
 
+const char kPlace[] = "Town (120, 45)", kTime[] = "2026-11-02 07:05:09";
+
+// The event's record, at the time CharRecord gives.
 GameLogCharRecord Record(uint8_t id, uint32_t d1 = 0, uint32_t d2 = 0, const string& text = kText,
-                         const string& position = "Town (120, 45)") {
-  GameLogCharRecord r;
-  r.time = {2008, 3, 5, 7, 4, 9, 999};
-  r.eventId = id;
-  r.data1 = d1;
-  r.data2 = d2;
-  r.position = position;
-  r.text = text;
-  return r;
+                         const string& position = kPlace) {
+  return CharRecord(id, d1, d2, position, text);
 }
 
 CharEventCells Format(const GameLogCharRecord& record) { return FormatCharEvent(record, GameLogRefData()); }
@@ -50,7 +47,7 @@ TEST(CharEvent, names_that_keep_the_text_as_description) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.id);
     EXPECT_EQ(Format(Record(c.id, 7, 9)),
-              (CharEventCells{c.name, kText, "Town (120, 45)", "2008-03-05 07:04:09"}));
+              (CharEventCells{c.name, kText, kPlace, kTime}));
   }
 }
 
@@ -59,8 +56,7 @@ TEST(CharEvent, identifiers_without_a_row_take_the_fallback_name) {
   for (int id : {0, 8, 99, 241, 255}) {
     SCOPED_TRACE(id);
     EXPECT_EQ(Format(Record(static_cast<uint8_t>(id), 1, 2)),
-              (CharEventCells{"Unknown Event Log [^2" + std::to_string(id) + "^0]", kText, "Town (120, 45)",
-                              "2008-03-05 07:04:09"}));
+              (CharEventCells{"Unknown Event Log [^2" + std::to_string(id) + "^0]", kText, kPlace, kTime}));
   }
 }
 
@@ -184,7 +180,7 @@ TEST(CharEvent, golden_rows_of_each_rule) {
     CharEventCells cells = Format(Record(c.id, c.d1, c.d2, c.text));
     EXPECT_EQ(cells[kCharEventName], c.name);
     EXPECT_EQ(cells[kCharEventDescription], c.description);
-    EXPECT_EQ(cells[kCharEventPosition], "Town (120, 45)");
+    EXPECT_EQ(cells[kCharEventPosition], kPlace);
   }
 }
 
@@ -206,11 +202,10 @@ TEST(CharEvent, experience_save_up_and_buff_reasons) {
       {10, "Unhandled Reason (SaveUp)", "Unhandled Reason (SaveUp)"},
       {0xFFFFFFFF, "Unhandled Reason (SaveUp)", "Unhandled Reason (SaveUp)"},
   };
-  const string place = "Town (120, 45)", time = "2008-03-05 07:04:09";
   for (const auto& c : cases) {
     SCOPED_TRACE(c.reason);
-    EXPECT_EQ(Format(Record(114, c.reason)), (CharEventCells{c.saveUp, kText, place, time}));
-    EXPECT_EQ(Format(Record(115, c.reason)), (CharEventCells{c.buff, kText, place, time}));
+    EXPECT_EQ(Format(Record(114, c.reason)), (CharEventCells{c.saveUp, kText, kPlace, kTime}));
+    EXPECT_EQ(Format(Record(115, c.reason)), (CharEventCells{c.buff, kText, kPlace, kTime}));
   }
 }
 
@@ -229,7 +224,7 @@ TEST(CharEvent, console_edits_take_the_operation_title_as_position) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.keyword);
     EXPECT_EQ(Format(Record(199, 1, 2, c.text, c.keyword)),
-              (CharEventCells{"KDC", c.description, c.position, "2008-03-05 07:04:09"}));
+              (CharEventCells{"KDC", c.description, c.position, kTime}));
   }
 }
 
@@ -240,11 +235,11 @@ TEST(CharEvent, cells_are_cut_to_a_line_and_an_empty_position_is_marked) {
     string text, position;
     CharEventCells cells;
   } cases[] = {
-      {6, big, big, {"^4Logged out^0", string(1023, 'x'), string(1023, 'x'), "2008-03-05 07:04:09"}},
-      {217, big, "", {"Pet Revived NAME:[^2" + string(1003, 'x'), string(1023, 'x'), "^3###^0", "2008-03-05 07:04:09"}},
-      {6, "%s%n", "%d%%", {"^4Logged out^0", "%s%n", "%d%%", "2008-03-05 07:04:09"}},
-      {6, string("ab\0cd", 5), string("\0cd", 3), {"^4Logged out^0", "ab", "^3###^0", "2008-03-05 07:04:09"}},
-      {68, string(1023, 'k'), "p", {"Join [^2" + string(1015, 'k'), string(1023, 'k'), "p", "2008-03-05 07:04:09"}},
+      {6, big, big, {"^4Logged out^0", string(1023, 'x'), string(1023, 'x'), kTime}},
+      {217, big, "", {"Pet Revived NAME:[^2" + string(1003, 'x'), string(1023, 'x'), "^3###^0", kTime}},
+      {6, "%s%n", "%d%%", {"^4Logged out^0", "%s%n", "%d%%", kTime}},
+      {6, string("ab\0cd", 5), string("\0cd", 3), {"^4Logged out^0", "ab", "^3###^0", kTime}},
+      {68, string(1023, 'k'), "p", {"Join [^2" + string(1015, 'k'), string(1023, 'k'), "p", kTime}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.id);
@@ -252,7 +247,7 @@ TEST(CharEvent, cells_are_cut_to_a_line_and_an_empty_position_is_marked) {
   }
 
   GameLogCharRecord r = Record(6);
-  r.time = {-1, 12, 31, 23, 59, 58, 4000000000u};
+  r.time = TestTime(-1, 12, 31, 23, 59, 58, 4000000000u);
   EXPECT_EQ(Format(r)[kCharEventTime], "-1-12-31 23:59:58");
 }
 

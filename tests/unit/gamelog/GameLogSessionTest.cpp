@@ -20,14 +20,6 @@ class GameLogSessionTest : public ::testing::Test {
     builders.emplace_back(new MassiveMsgBuilder(0x8001));
     return session.OnAnswer(AnswerMsg(*builders.back(), bytes, 301));
   }
-  static std::vector<GameLogCharRecord> Chars(size_t n) {
-    return std::vector<GameLogCharRecord>(n, CharRecord(10, 1, 2, "Velmora", "text"));
-  }
-  static std::vector<GameLogItemRecord> Items(std::vector<int64_t> serials) {
-    std::vector<GameLogItemRecord> items;
-    for (int64_t s : serials) items.push_back(ItemRecord(s, 1001, 1, "moved"));
-    return items;
-  }
   std::vector<uint32_t> ItemData(const GameLogAnswerSteps& steps) {
     std::vector<uint32_t> data;
     for (const ListRow& r : steps.rows) data.push_back(r.itemData);
@@ -42,7 +34,7 @@ class GameLogSessionTest : public ::testing::Test {
 };
 
 TEST_F(GameLogSessionTest, query_more_follows_the_answer_unless_a_history_request_is_pending) {
-  std::vector<uint8_t> cut = AnswerBytes(1, Chars(3), "c");
+  std::vector<uint8_t> cut = AnswerBytes(1, CharRecords(3), "c");
   cut.resize(50);  // the head, one whole row and part of the next
   struct Case {
     const char* what;
@@ -51,13 +43,13 @@ TEST_F(GameLogSessionTest, query_more_follows_the_answer_unless_a_history_reques
     ButtonChange queryMore;
     size_t rows;
   } cases[] = {
-      {"50 rows", AnswerBytes(1, Chars(50), "c"), false, ButtonChange::kEnable, 50},
-      {"49 rows", AnswerBytes(3, Chars(49), "c"), false, ButtonChange::kDisable, 49},
-      {"51 item rows", AnswerBytes(2, Items(std::vector<int64_t>(51, 5)), "c"), false, ButtonChange::kEnable, 51},
-      {"no rows", AnswerBytes(1, Chars(0), "c"), false, ButtonChange::kDisable, 0},
+      {"50 rows", AnswerBytes(1, CharRecords(50), "c"), false, ButtonChange::kEnable, 50},
+      {"49 rows", AnswerBytes(3, CharRecords(49), "c"), false, ButtonChange::kDisable, 49},
+      {"51 item rows", AnswerBytes(2, ItemRecords(std::vector<int64_t>(51, 5)), "c"), false, ButtonChange::kEnable, 51},
+      {"no rows", AnswerBytes(1, CharRecords(0), "c"), false, ButtonChange::kDisable, 0},
       {"failed", FailedAnswerBytes(6), false, ButtonChange::kEnable, 0},
       {"cut short", cut, false, ButtonChange::kEnable, 1},
-      {"50 rows while pending", AnswerBytes(1, Chars(50), "c"), true, ButtonChange::kLeave, 50},
+      {"50 rows while pending", AnswerBytes(1, CharRecords(50), "c"), true, ButtonChange::kLeave, 50},
       {"failed while pending", FailedAnswerBytes(6), true, ButtonChange::kLeave, 0},
   };
   for (const Case& c : cases) {
@@ -75,7 +67,7 @@ TEST_F(GameLogSessionTest, query_more_follows_the_answer_unless_a_history_reques
 TEST_F(GameLogSessionTest, query_more_repeats_the_saved_query_from_the_cursor) {
   EXPECT_FALSE(session.QueryMore(3)) << "no query sent yet";
   ASSERT_TRUE(session.NewQuery(Input(4, 8, "123", "edit")));
-  Answer(AnswerBytes(2, Items({1, 2}), "2026-11-5 01:02:03"));
+  Answer(AnswerBytes(2, ItemRecords({1, 2}), "2026-11-5 01:02:03"));
   EXPECT_FALSE(session.QueryMore(0)) << "an empty list asks for nothing";
   ASSERT_TRUE(session.QueryMore(2));
   ASSERT_EQ(console.messenger.sent.size(), 2u);
@@ -83,11 +75,11 @@ TEST_F(GameLogSessionTest, query_more_repeats_the_saved_query_from_the_cursor) {
   EXPECT_EQ(console.messenger.Payload(1), RequestBytes(107, 4, 8, "KDC", "2026-11-5 01:02:03", kEnd, ""));
 
   // An answer without rows keeps the cursor; the next one with rows replaces it.
-  Answer(AnswerBytes(1, Chars(0), "ignored"));
+  Answer(AnswerBytes(1, CharRecords(0), "ignored"));
   Answer(FailedAnswerBytes(4));
   ASSERT_TRUE(session.QueryMore(1));
   EXPECT_EQ(console.messenger.Payload(2), RequestBytes(107, 4, 8, "KDC", "2026-11-5 01:02:03", kEnd, ""));
-  Answer(AnswerBytes(1, Chars(1), ""));
+  Answer(AnswerBytes(1, CharRecords(1), ""));
   ASSERT_TRUE(session.QueryMore(1));
   EXPECT_EQ(console.messenger.Payload(3), RequestBytes(107, 4, 8, "KDC", "", kEnd, ""));
 
@@ -99,9 +91,9 @@ TEST_F(GameLogSessionTest, query_more_repeats_the_saved_query_from_the_cursor) {
 
 TEST_F(GameLogSessionTest, item_rows_name_their_serials_from_one) {
   ASSERT_TRUE(session.NewQuery(Input(2, 0, "Varnel")));
-  GameLogAnswerSteps first = Answer(AnswerBytes(2, Items({-5, 0, 77}), "c"));
-  GameLogAnswerSteps second = Answer(AnswerBytes(2, Items({INT64_MIN}), "c"));
-  GameLogAnswerSteps chars = Answer(AnswerBytes(1, Chars(2), "c"));
+  GameLogAnswerSteps first = Answer(AnswerBytes(2, ItemRecords({-5, 0, 77}), "c"));
+  GameLogAnswerSteps second = Answer(AnswerBytes(2, ItemRecords({INT64_MIN}), "c"));
+  GameLogAnswerSteps chars = Answer(AnswerBytes(1, CharRecords(2), "c"));
   EXPECT_EQ(ItemData(first), (std::vector<uint32_t>{1, 2, 3}));
   EXPECT_EQ(ItemData(second), (std::vector<uint32_t>{4}));
   EXPECT_EQ(ItemData(chars), (std::vector<uint32_t>{0, 0}));
@@ -120,14 +112,14 @@ TEST_F(GameLogSessionTest, item_rows_name_their_serials_from_one) {
   }
 
   // Kind 4 rows fill a history box: no list rows, no serials, the last row's serial.
-  GameLogAnswerSteps history = Answer(AnswerBytes(4, Items({11, 12, 13}), ""));
+  GameLogAnswerSteps history = Answer(AnswerBytes(4, ItemRecords({11, 12, 13}), ""));
   EXPECT_TRUE(history.rows.empty());
   EXPECT_EQ(history.lastSerial, 13);
   EXPECT_EQ(session.RowSerials().size(), 4u);
 
   ASSERT_TRUE(session.NewQuery(Input(2, 0, "Varnel")));
   EXPECT_TRUE(session.RowSerials().empty());
-  EXPECT_EQ(ItemData(Answer(AnswerBytes(2, Items({8}), "c"))), (std::vector<uint32_t>{1}));
+  EXPECT_EQ(ItemData(Answer(AnswerBytes(2, ItemRecords({8}), "c"))), (std::vector<uint32_t>{1}));
 }
 
 TEST_F(GameLogSessionTest, clear_game_log_drops_serials_and_texts_but_not_records) {
@@ -137,7 +129,7 @@ TEST_F(GameLogSessionTest, clear_game_log_drops_serials_and_texts_but_not_record
   ASSERT_TRUE(loaded.Load());
   GameLogSession s(loaded);
   MassiveMsgBuilder b(0x8001);
-  s.OnAnswer(AnswerMsg(b, AnswerBytes(2, Items({3}), "c")));
+  s.OnAnswer(AnswerMsg(b, AnswerBytes(2, ItemRecords({3}), "c")));
   ASSERT_STREQ(loaded.GetText("SN_ITEM_SWORD"), "Sword");
   s.ClearGameLog();
   EXPECT_TRUE(s.RowSerials().empty());
@@ -219,7 +211,7 @@ TEST_F(GameLogSessionTest, history_requests_refusals_and_the_pending_state) {
 
   // A whole answer leaves it to the box; a box closing or a failed or broken answer ends
   // it. A new query does not: until an answer comes, answers leave Query More alone.
-  Answer(AnswerBytes(4, Items({1}), ""));
+  Answer(AnswerBytes(4, ItemRecords({1}), ""));
   EXPECT_TRUE(session.HistoryPending());
   session.EndHistory();
   EXPECT_FALSE(session.HistoryPending());

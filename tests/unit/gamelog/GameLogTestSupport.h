@@ -1,12 +1,13 @@
 #pragma once
-// Test doubles of the game log: shard records, requests decoded back into fields, and
-// 0x8001 answers built with the records' own encoders.
+// Test doubles of the game log: shard records, requests decoded back into fields, records,
+// and 0x8001 answers (common/GameLogAnswerBytes.h) built with the records' own encoders.
 #include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "base/ByteOrder.h"
+#include "common/GameLogAnswerBytes.h"
 #include "common/TestConsole.h"
 #include "common/TestTime.h"
 #include "gamelog/GameLogQuery.h"
@@ -56,51 +57,53 @@ inline std::string RequestBytes(uint16_t service, uint8_t kind, uint8_t option, 
   return std::string(b.begin(), b.end());
 }
 
+// Records in the field order of GameLogRecord.h. A character event of 2026-11-02
+// 07:05:09.250.
 inline GameLogCharRecord CharRecord(uint8_t eventId, uint32_t data1, uint32_t data2, std::string position,
                                     std::string text) {
-  GameLogCharRecord r;
-  r.time = TestTime(2026, 11, 2, 7, 5, 9, 250);
-  r.eventId = eventId;
-  r.data1 = data1;
-  r.data2 = data2;
-  r.position = std::move(position);
-  r.text = std::move(text);
-  return r;
+  return {TestTime(2026, 11, 2, 7, 5, 9, 250), eventId, data1, data2, std::move(position), std::move(text)};
 }
 
+// An item event of 2026-11-03 23:59:58 in storage 1, data 0x00020001, slots 13 and 255.
 inline GameLogItemRecord ItemRecord(int64_t serial, uint32_t refItemId, uint8_t operation, std::string text,
                                     int64_t amount = 0) {
-  GameLogItemRecord r;
-  r.serial = serial;
-  r.time = TestTime(2026, 11, 3, 23, 59, 58, 3000000000u);
-  r.refItemId = refItemId;
-  r.data = 0x00020001;
-  r.storage = 1;
-  r.operation = operation;
-  r.slotFrom = 13;
-  r.slotTo = 255;
-  r.position = "Velmora (12, -40)";
-  r.text = std::move(text);
-  r.amount = amount;
-  return r;
+  return {serial, TestTime(2026, 11, 3, 23, 59, 58, 3000000000u), refItemId, 0x00020001, 1, operation, 13, 255,
+          "Velmora (12, -40)", std::move(text), amount};
 }
 
-inline void Write(ByteWriter& w, const GameLogCharRecord& r) { WriteLogRow(w, r); }
-inline void Write(ByteWriter& w, const GameLogItemRecord& r) { WriteLogRow(w, r); }
+// For the item text tests: a record of the operation with the other fields (serial,
+// time, storage, position and amount) at their defaults.
+inline GameLogItemRecord ItemOpRecord(uint8_t operation, uint32_t refItemId = 0, uint32_t data = 0,
+                                      uint8_t slotFrom = 0, uint8_t slotTo = 0, std::string text = "") {
+  return {0, LogTime(), refItemId, data, 0, operation, slotFrom, slotTo, "", std::move(text), 0};
+}
 
-// A whole answer of the kind: result 1, kind, the unused byte, the count, the records
-// and, with rows, the cursor.
-template <class Record>
-std::vector<uint8_t> AnswerBytes(uint8_t kind, const std::vector<Record>& records, const std::string& next) {
-  std::vector<uint8_t> b;
-  ByteWriter w(&b);
-  w.U8(1);
-  w.U8(kind);
-  w.U8(0xEE);
-  w.U16(static_cast<uint16_t>(records.size()));
-  for (const Record& r : records) Write(w, r);
-  if (!records.empty()) w.String(next);
-  return b;
+// A row of the item text tables: the record of the operation, item, data, slots, text
+// and amount, and the operation name (not checked where null) and description it gives.
+struct ItemTextRow {
+  uint8_t op;
+  uint32_t item, data;
+  uint8_t from, to;
+  std::string text;
+  const char* name;
+  std::string description;
+  int64_t amount = 0;
+
+  GameLogItemRecord Record() const {
+    GameLogItemRecord r = ItemOpRecord(op, item, data, from, to, text);
+    r.amount = amount;
+    return r;
+  }
+};
+
+// n equal character rows, and item rows of these serials.
+inline std::vector<GameLogCharRecord> CharRecords(size_t n) {
+  return std::vector<GameLogCharRecord>(n, CharRecord(10, 1, 2, "Velmora", "text"));
+}
+inline std::vector<GameLogItemRecord> ItemRecords(const std::vector<int64_t>& serials) {
+  std::vector<GameLogItemRecord> items;
+  for (int64_t s : serials) items.push_back(ItemRecord(s, 1001, 1, "moved"));
+  return items;
 }
 
 inline std::vector<uint8_t> FailedAnswerBytes(uint8_t errorCode) { return {2, errorCode}; }

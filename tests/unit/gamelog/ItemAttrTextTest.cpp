@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "gamelog/ItemAttrText.h"
 #include "gamelog/ItemTextPieces.h"
-#include "unit/gamelog/ItemTestRef.h"
+#include "unit/gamelog/GameLogRefData.h"
+#include "unit/gamelog/GameLogTestSupport.h"
 #include "unit/refdata/RefDataFiles.h"
 
 namespace {
@@ -31,7 +34,7 @@ TEST(ItemName, kinds_rarity_and_missing_references) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     CLogCapture log;
-    EXPECT_EQ(FormatItemName(ItemRecord(c.operation, c.item), ItemTestRef()), c.name);
+    EXPECT_EQ(FormatItemName(ItemOpRecord(c.operation, c.item), GameLogRefData()), c.name);
     if (c.logged) {
       ASSERT_EQ(CLogCapture::Lines().size(), 1u);
       EXPECT_EQ(CLogCapture::Lines()[0].first, 0x02000000u);
@@ -102,69 +105,64 @@ TEST(ItemAttrNames, variance_stats_by_kind_whole_and_past_their_end) {
   }
 }
 
-TEST(ItemAttrChange, magic_avatar_and_reinforcement_values) {
-  struct Case {
-    uint8_t operation;
-    uint32_t data;
-    const char* text;
-    const char* description;
-  } cases[] = {
-      {130, 0x00040304, "opt", "^2MATTR_LUCK^0 : ^8+3 ==> +4^0, ^1ItemMagicOpt : opt"},
-      {132, 0xAB1FFF00, "%s%n", "^2MATTR_APE^0 : ^8+255 ==> +0^0, ^1ItemMagicOpt : %s%n"},
-      {130, 0x00200102, "", "^2Unknown Magic Option(32)^0 : ^8+1 ==> +2^0, ^1ItemMagicOpt : "},
-      {148, 0x000B0506, "a", "^2MATTR_AVATAR_LUCK^0 : ^8+5 ==> +6^0, ^1ItemMagicOpt : a"},
-      {148, 0x000C0506, "a", "^2Unknown Avatar Option(12)^0 : ^8+5 ==> +6^0, ^1ItemMagicOpt : a"},
-      {148, 0x00FF0000, "a", "^2Unknown Avatar Option(255)^0 : ^8+0 ==> +0^0, ^1ItemMagicOpt : a"},
-      {90, 0x0007FFFF, "r", "^8+-1 ==> +7^0, ^1ItemMagicOpt : r"},
-      {90, 0x80007FFF, "", "^8+32767 ==> +-32768^0, ^1ItemMagicOpt : "},
-      {10, 0x12345678, "left alone", "left alone"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.description);
+// A record of the operation, item (0: none), data, slotTo and text, and the description
+// it gives; an empty one: the line is abandoned.
+struct AttrRow {
+  uint8_t op;
+  uint32_t item, data;
+  uint8_t to;
+  const char* text;
+  std::string description;
+};
+
+void ExpectAttrChanges(const std::vector<AttrRow>& rows) {
+  for (const AttrRow& row : rows) {
+    SCOPED_TRACE(testing::Message() << int(row.op) << " " << row.item << " " << row.text);
+    const RefObjItem* item = row.item ? GameLogRefData().FindItem(row.item) : nullptr;
     std::string description = "before";
-    ASSERT_TRUE(FormatAttrChange(ItemRecord(c.operation, 0, c.data, 0, 0, c.text), nullptr, &description));
-    EXPECT_EQ(description, c.description);
+    bool kept = FormatAttrChange(ItemOpRecord(row.op, row.item, row.data, 0, row.to, row.text), item, &description);
+    EXPECT_EQ(kept, !row.description.empty());
+    if (kept) {
+      EXPECT_EQ(description, row.description);
+    }
   }
+}
+
+TEST(ItemAttrChange, magic_avatar_and_reinforcement_values) {
+  ExpectAttrChanges({
+      {130, 0, 0x00040304, 0, "opt", "^2MATTR_LUCK^0 : ^8+3 ==> +4^0, ^1ItemMagicOpt : opt"},
+      {132, 0, 0xAB1FFF00, 0, "%s%n", "^2MATTR_APE^0 : ^8+255 ==> +0^0, ^1ItemMagicOpt : %s%n"},
+      {130, 0, 0x00200102, 0, "", "^2Unknown Magic Option(32)^0 : ^8+1 ==> +2^0, ^1ItemMagicOpt : "},
+      {148, 0, 0x000B0506, 0, "a", "^2MATTR_AVATAR_LUCK^0 : ^8+5 ==> +6^0, ^1ItemMagicOpt : a"},
+      {148, 0, 0x000C0506, 0, "a", "^2Unknown Avatar Option(12)^0 : ^8+5 ==> +6^0, ^1ItemMagicOpt : a"},
+      {148, 0, 0x00FF0000, 0, "a", "^2Unknown Avatar Option(255)^0 : ^8+0 ==> +0^0, ^1ItemMagicOpt : a"},
+      {90, 0, 0x0007FFFF, 0, "r", "^8+-1 ==> +7^0, ^1ItemMagicOpt : r"},
+      {90, 0, 0x80007FFF, 0, "", "^8+32767 ==> +-32768^0, ^1ItemMagicOpt : "},
+      {10, 0, 0x12345678, 0, "left alone", "left alone"},
+  });
 }
 
 TEST(ItemAttrChange, variance_from_data_or_text) {
   const std::string weapon4 = "^2IVS_WEAPON_PHY_DMG^0 : ^8+";
-  struct Case {
-    uint8_t operation;
-    uint32_t item;  // 0: no reference
-    uint8_t slotTo;
-    uint32_t data;
-    const char* text;
-    std::string description;  // empty: the line is abandoned
-  } cases[] = {
-      {133, kBow, 4, 0, "opt#65546#131075", weapon4 + "10 ~ +1 ==> +3 ~ +2^0, ^1ItemMagicOpt : opt#65546#131075"},
-      {135, kBow, 4, 0, "#-1# 65536x", weapon4 + "-1 ~ +-1 ==> +0 ~ +1^0, ^1ItemMagicOpt : #-1# 65536x"},
-      {133, kBow, 3, 0, "a#-5#+7", "^2IVS_WEAPON_HIT_RATIO^0 : ^8+-5 ==> +7^0, ^1ItemMagicOpt : a#-5#+7"},
-      {133, kBow, 3, 0, "##", "^2IVS_WEAPON_HIT_RATIO^0 : ^8+0 ==> +0^0, ^1ItemMagicOpt : ##"},
-      {133, kBow, 4, 0, "opt", ""},
-      {133, kBow, 4, 0, "opt#5", ""},
-      {135, 0, 4, 0, "", ""},
-      {133, kBow, 4, 0xFFFE0003, "t", weapon4 + "-2 ==> +3^0, ^1ItemMagicOpt : t"},
-      {133, kMail, 6, 1, "t", "^2Unknown Variance Stat(6)^0 : ^8+0 ==> +1^0, ^1ItemMagicOpt : t"},
-      {133, kShield, 5, 0x00020001, "t", "^2IVS_SHIELD_MAG_DEFENSE^0 : ^8+2 ==> +1^0, ^1ItemMagicOpt : t"},
-      {135, kRing, 2, 0, "x#1#2", "^2Unknown Variance Stat(2)^0 : ^8+1 ==> +2^0, ^1ItemMagicOpt : x#1#2"},
-      {135, kPetScroll, 0, 1, "t", "^2^0 : ^8+0 ==> +1^0, ^1ItemMagicOpt : t"},
-      {133, kBow, 255, 0x00050102, "t", "^2IVS_WEAPON_MAG_DMG^0 : ^8+1 ==> +2^0, ^1ItemMagicOpt : t"},
-      {133, kBow, 255, 0x00070102, "t", "^2Unknown Variance Stat(7)^0 : ^8+1 ==> +2^0, ^1ItemMagicOpt : t"},
-      {133, kBow, 255, 0, "no hash", "^2IVS_WEAPON_DURABILITY^0 : ^8+0 ==> +0^0, ^1ItemMagicOpt : no hash"},
-      {135, 0, 4, 0, "x#1#2", "^2Unregistered Item Stat(4)^0 : ^8+1 ==> +2^0, ^1ItemMagicOpt : x#1#2"},
-      {133, 0, 255, 0x00090102, "", "^2Unregistered Item Stat(9)^0 : ^8+1 ==> +2^0, ^1ItemMagicOpt : "},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << int(c.operation) << " " << c.item << " " << c.text);
-    const RefObjItem* item = c.item ? ItemTestRef().FindItem(c.item) : nullptr;
-    std::string description = "before";
-    bool kept = FormatAttrChange(ItemRecord(c.operation, c.item, c.data, 0, c.slotTo, c.text), item, &description);
-    EXPECT_EQ(kept, !c.description.empty());
-    if (kept) {
-      EXPECT_EQ(description, c.description);
-    }
-  }
+  ExpectAttrChanges({
+      {133, kBow, 0, 4, "opt#65546#131075", weapon4 + "10 ~ +1 ==> +3 ~ +2^0, ^1ItemMagicOpt : opt#65546#131075"},
+      {135, kBow, 0, 4, "#-1# 65536x", weapon4 + "-1 ~ +-1 ==> +0 ~ +1^0, ^1ItemMagicOpt : #-1# 65536x"},
+      {133, kBow, 0, 3, "a#-5#+7", "^2IVS_WEAPON_HIT_RATIO^0 : ^8+-5 ==> +7^0, ^1ItemMagicOpt : a#-5#+7"},
+      {133, kBow, 0, 3, "##", "^2IVS_WEAPON_HIT_RATIO^0 : ^8+0 ==> +0^0, ^1ItemMagicOpt : ##"},
+      {133, kBow, 0, 4, "opt", ""},
+      {133, kBow, 0, 4, "opt#5", ""},
+      {135, 0, 0, 4, "", ""},
+      {133, kBow, 0xFFFE0003, 4, "t", weapon4 + "-2 ==> +3^0, ^1ItemMagicOpt : t"},
+      {133, kMail, 1, 6, "t", "^2Unknown Variance Stat(6)^0 : ^8+0 ==> +1^0, ^1ItemMagicOpt : t"},
+      {133, kShield, 0x00020001, 5, "t", "^2IVS_SHIELD_MAG_DEFENSE^0 : ^8+2 ==> +1^0, ^1ItemMagicOpt : t"},
+      {135, kRing, 0, 2, "x#1#2", "^2Unknown Variance Stat(2)^0 : ^8+1 ==> +2^0, ^1ItemMagicOpt : x#1#2"},
+      {135, kPetScroll, 1, 0, "t", "^2^0 : ^8+0 ==> +1^0, ^1ItemMagicOpt : t"},
+      {133, kBow, 0x00050102, 255, "t", "^2IVS_WEAPON_MAG_DMG^0 : ^8+1 ==> +2^0, ^1ItemMagicOpt : t"},
+      {133, kBow, 0x00070102, 255, "t", "^2Unknown Variance Stat(7)^0 : ^8+1 ==> +2^0, ^1ItemMagicOpt : t"},
+      {133, kBow, 0, 255, "no hash", "^2IVS_WEAPON_DURABILITY^0 : ^8+0 ==> +0^0, ^1ItemMagicOpt : no hash"},
+      {135, 0, 0, 4, "x#1#2", "^2Unregistered Item Stat(4)^0 : ^8+1 ==> +2^0, ^1ItemMagicOpt : x#1#2"},
+      {133, 0, 0x00090102, 255, "", "^2Unregistered Item Stat(9)^0 : ^8+1 ==> +2^0, ^1ItemMagicOpt : "},
+  });
 }
 
 TEST(ItemAttrParamKeeper, fourcc_after_the_text) {
@@ -174,20 +172,11 @@ TEST(ItemAttrParamKeeper, fourcc_after_the_text) {
 }
 
 TEST(ItemTextPieces, splits_numbers_and_shop_marks) {
-  struct Split {
-    const char* text;
-    char separator;
-    const char* before;
-    const char* after;
-  } splits[] = {
-      {"1000,250", ',', "1000", "250"}, {"a,b,c", ',', "a", "b,c"}, {"1000", ',', "", ""},
-      {",", ',', "", ""},               {"a/b", '/', "a", "b"},     {"a,b", '/', "", ""},
-  };
-  for (const Split& s : splits) {
-    TextSplit got = SplitAtFirst(s.text, s.separator);
-    EXPECT_EQ(got.before, s.before) << s.text;
-    EXPECT_EQ(got.after, s.after) << s.text;
-  }
+  // At commas SplitAtFirst is checked beside CommaFields (ConsoleOpTextTest); another
+  // separator splits alike.
+  TextSplit slash = SplitAtFirst("a/b/c", '/'), none = SplitAtFirst("a,b", '/');
+  EXPECT_EQ(std::make_pair(slash.before, slash.after), std::make_pair(std::string("a"), std::string("b/c")));
+  EXPECT_EQ(std::make_pair(none.before, none.after), std::make_pair(std::string(), std::string()));
   struct Number {
     const char* text;
     int32_t value;

@@ -4,10 +4,12 @@
 #include <iterator>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "base/LocalTime.h"
 #include "gamelog/ItemEventText.h"
-#include "unit/gamelog/ItemTestRef.h"
+#include "unit/gamelog/GameLogRefData.h"
+#include "unit/gamelog/GameLogTestSupport.h"
 #include "unit/refdata/RefDataFiles.h"
 
 namespace {
@@ -36,9 +38,20 @@ class ItemEvent : public testing::Test {
   void SetUp() override { SetLocalTimeFunc(NineHoursEast); }
   void TearDown() override { SetLocalTimeFunc(nullptr); }
 
-  static ItemEventCells Format(const GameLogItemRecord& r) { return FormatItemEvent(r, ItemTestRef()); }
+  static ItemEventCells Format(const GameLogItemRecord& r) { return FormatItemEvent(r, GameLogRefData()); }
   static ItemEventCells Format(uint8_t op, uint32_t item, uint32_t data, uint8_t from, uint8_t to, const char* text) {
-    return Format(ItemRecord(op, item, data, from, to, text));
+    return Format(ItemOpRecord(op, item, data, from, to, text));
+  }
+  static void ExpectRows(const std::vector<ItemTextRow>& rows) {
+    for (const ItemTextRow& row : rows) {
+      SCOPED_TRACE(testing::Message() << int(row.op) << " " << row.item << " 0x" << std::hex << row.data << std::dec
+                                      << " " << int(row.from) << "->" << int(row.to) << " " << row.text);
+      ItemEventCells cells = Format(row.Record());
+      if (row.name) {
+        EXPECT_EQ(cells[kItemOperation], row.name);
+      }
+      EXPECT_EQ(cells[kItemDescription], row.description);
+    }
   }
   CLogCapture log;
 };
@@ -167,8 +180,8 @@ TEST_F(ItemEvent, every_operation_code_names_and_describes) {
 }
 
 TEST_F(ItemEvent, all_nine_cells_and_the_history_entry) {
-  GameLogItemRecord r = ItemRecord(20, kRareSword, 0x00640032, 20, 45, "%s%n text");
-  r.time = {2008, 3, 5, 7, 4, 9, 999};
+  GameLogItemRecord r = ItemOpRecord(20, kRareSword, 0x00640032, 20, 45, "%s%n text");
+  r.time = TestTime(2008, 3, 5, 7, 4, 9, 999);
   r.position = "(x:%d) 100%";
   struct Serial {
     int64_t value;
@@ -199,7 +212,7 @@ TEST_F(ItemEvent, all_nine_cells_and_the_history_entry) {
 }
 
 TEST_F(ItemEvent, texts_stop_at_a_zero_and_at_the_line_end) {
-  GameLogItemRecord r = ItemRecord(50, 0, 0, 0, 0, "");
+  GameLogItemRecord r = ItemOpRecord(50, 0, 0, 0, 0, "");
   r.text = std::string("Ann\0,hidden", 11);
   r.position = std::string("MII_A\0x", 7);
   EXPECT_EQ(Format(r)[kItemDescription], "Target: ^2Ann^0");
@@ -212,78 +225,58 @@ TEST_F(ItemEvent, texts_stop_at_a_zero_and_at_the_line_end) {
   const std::string longText(5000, 'x');
   for (uint8_t op : {50, 52, 91}) {
     SCOPED_TRACE(int(op));
-    r = ItemRecord(op, 0, op == 91 ? 0x1E : 0, 0, 0, longText.c_str());
+    r = ItemOpRecord(op, 0, op == 91 ? 0x1E : 0, 0, 0, longText.c_str());
     r.position = longText;
     ItemEventCells cells = Format(r);
     EXPECT_EQ(cells[kItemDescription].size(), 1023u);
     EXPECT_EQ(cells[kItemPosition], longText.substr(0, 1023));
   }
-  EXPECT_EQ(Format(ItemRecord(52, 0, 0, 0, 0, longText.substr(0, 1023).c_str()))[kItemDescription].size(), 1023u);
+  EXPECT_EQ(Format(ItemOpRecord(52, 0, 0, 0, 0, longText.substr(0, 1023).c_str()))[kItemDescription].size(), 1023u);
 }
 
 TEST_F(ItemEvent, moves_counts_and_chests) {
-  struct Case {
-    uint8_t op;
-    uint32_t item;
-    uint32_t data;
-    uint8_t from, to;
-    const char* name;
-    const char* description;
-  } cases[] = {
-      {10, kPotion, 7, 20, 6, "^2Wearing^0 Equipment", "count: ^47^0"},
-      {10, kRareSword, 7, 6, 20, "^2Removing^0 Equipment", "T"},
-      {10, 0, 7, 20, 30, "^2Moving^0 Item", "T"},
-      {10, 0, 7, 13, 12, "^2Wearing^0 Equipment", "T"},
-      {10, 0, 7, 111, 0, "^2Wearing^0 Equipment", "T"},
-      {10, 0, 7, 112, 0, "^2Moving^0 Item", "T"},
-      {10, 0, 7, 12, 111, "^2Removing^0 Equipment", "T"},
-      {10, 0, 7, 12, 112, "^2Moving^0 Item", "T"},
-      {10, 0, 7, 20, 13, "^2Moving^0 Item", "T"},
-      {10, 0, 7, 6, 6, "^2Moving^0 Item", "T"},
-      {15, kGold, 0xFFFFFFFF, 0, 0, "^2Overwriting^0 Item", "count: ^4-1^0"},
-      {11, 0, 0xFFFF0001, 0, 0, "^2Merging^0Item", "result: ^41^0 and ^465535^0 (^2T^0 merged)"},
-      {13, 0, 0x00028000, 0, 0, "^2Spliting^0 Item", "result: ^432768^0 and ^42^0"},
-      {16, kPotion, 3, 0, 0, "Item Used", "Remain: 3"},
-      {16, kRareSword, 3, 0, 0, "Item Used", "T"},
-      {21, kPotion, 0x00020001, 0, 0, "^2Withrawing^0 Item from Chest", "count: ^4131073^0"},
-      {119, kMail, 0xFFFF0000, 0, 0, "^2Depositing^0 Item to Guild Chest", "dur: ^20^0/^465535^0"},
-      {120, kPetScroll, 9, 0, 0, "^2Withrawing^0 Item from Guild Chest", "count: ^49^0"},
-      {120, kMissingItem, 9, 0, 0, "^2Withrawing^0 Item from Guild Chest", "T"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << int(c.op) << " " << c.item << " " << int(c.from) << "->" << int(c.to));
-    ItemEventCells cells = Format(c.op, c.item, c.data, c.from, c.to, "T");
-    EXPECT_EQ(cells[kItemOperation], c.name);
-    EXPECT_EQ(cells[kItemDescription], c.description);
-  }
+  ExpectRows({
+      {10, kPotion, 7, 20, 6, "T", "^2Wearing^0 Equipment", "count: ^47^0"},
+      {10, kRareSword, 7, 6, 20, "T", "^2Removing^0 Equipment", "T"},
+      {10, 0, 7, 20, 30, "T", "^2Moving^0 Item", "T"},
+      {10, 0, 7, 13, 12, "T", "^2Wearing^0 Equipment", "T"},
+      {10, 0, 7, 111, 0, "T", "^2Wearing^0 Equipment", "T"},
+      {10, 0, 7, 112, 0, "T", "^2Moving^0 Item", "T"},
+      {10, 0, 7, 12, 111, "T", "^2Removing^0 Equipment", "T"},
+      {10, 0, 7, 12, 112, "T", "^2Moving^0 Item", "T"},
+      {10, 0, 7, 20, 13, "T", "^2Moving^0 Item", "T"},
+      {10, 0, 7, 6, 6, "T", "^2Moving^0 Item", "T"},
+      {15, kGold, 0xFFFFFFFF, 0, 0, "T", "^2Overwriting^0 Item", "count: ^4-1^0"},
+      {11, 0, 0xFFFF0001, 0, 0, "T", "^2Merging^0Item", "result: ^41^0 and ^465535^0 (^2T^0 merged)"},
+      {13, 0, 0x00028000, 0, 0, "T", "^2Spliting^0 Item", "result: ^432768^0 and ^42^0"},
+      {16, kPotion, 3, 0, 0, "T", "Item Used", "Remain: 3"},
+      {16, kRareSword, 3, 0, 0, "T", "Item Used", "T"},
+      {21, kPotion, 0x00020001, 0, 0, "T", "^2Withrawing^0 Item from Chest", "count: ^4131073^0"},
+      {119, kMail, 0xFFFF0000, 0, 0, "T", "^2Depositing^0 Item to Guild Chest", "dur: ^20^0/^465535^0"},
+      {120, kPetScroll, 9, 0, 0, "T", "^2Withrawing^0 Item from Guild Chest", "count: ^49^0"},
+      {120, kMissingItem, 9, 0, 0, "T", "^2Withrawing^0 Item from Guild Chest", "T"},
+  });
 }
 
 TEST_F(ItemEvent, gold_amounts_and_results) {
-  struct Case {
-    uint8_t op;
-    int64_t amount;
-    const char* text;
-    const char* description;
-  } cases[] = {
-      {22, 500, "1000,250", "Deposit: ^4500^0 Gold (Result - Chest: ^21000^0, Inventory: ^2250^0)"},
-      {22, 500, "1000", "Deposit: ^4500^0 Gold (Result - Chest: ^2^0, Inventory: ^2^0)"},
-      {23, -1, "a,b,c", "Withdraw: ^4-1^0 Gold (Result - Chest: ^2a^0, Inventory: ^2b,c^0)"},
-      {117, std::numeric_limits<int64_t>::max(), "%s,%n",
-       "Deposit: ^49223372036854775807^0 Gold (Result - Guild Chest: ^2%s^0, Inventory: ^2%n^0)"},
-      {118, std::numeric_limits<int64_t>::min(), ",",
-       "Withdraw: ^4-9223372036854775808^0 Gold (Result - Guild Chest: ^2^0, Inventory: ^2^0)"},
-      {56, 5000000000, "7", "Registered Gold: ^45000000000^0, Remained Gold: ^27^0"},
-      {74, -5, "90", "[^490^0 Gold ==> ^4-5^0 Gold]"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.description);
-    GameLogItemRecord r = ItemRecord(c.op, kRareSword, 0, 0, 0, c.text);
-    r.amount = c.amount;
-    EXPECT_EQ(Format(r)[kItemDescription], c.description);
-  }
+  ExpectRows({
+      {22, kRareSword, 0, 0, 0, "1000,250", nullptr,
+       "Deposit: ^4500^0 Gold (Result - Chest: ^21000^0, Inventory: ^2250^0)", 500},
+      {22, kRareSword, 0, 0, 0, "1000", nullptr, "Deposit: ^4500^0 Gold (Result - Chest: ^2^0, Inventory: ^2^0)", 500},
+      {23, kRareSword, 0, 0, 0, "a,b,c", nullptr, "Withdraw: ^4-1^0 Gold (Result - Chest: ^2a^0, Inventory: ^2b,c^0)",
+       -1},
+      {117, kRareSword, 0, 0, 0, "%s,%n", nullptr,
+       "Deposit: ^49223372036854775807^0 Gold (Result - Guild Chest: ^2%s^0, Inventory: ^2%n^0)",
+       std::numeric_limits<int64_t>::max()},
+      {118, kRareSword, 0, 0, 0, ",", nullptr,
+       "Withdraw: ^4-9223372036854775808^0 Gold (Result - Guild Chest: ^2^0, Inventory: ^2^0)",
+       std::numeric_limits<int64_t>::min()},
+      {56, kRareSword, 0, 0, 0, "7", nullptr, "Registered Gold: ^45000000000^0, Remained Gold: ^27^0", 5000000000},
+      {74, kRareSword, 0, 0, 0, "90", nullptr, "[^490^0 Gold ==> ^4-5^0 Gold]", -5},
+  });
   // Operations 74 and 80 name no item, whatever refItemId holds.
-  EXPECT_EQ(Format(ItemRecord(74, kRareSword))[kItemName], "");
-  EXPECT_EQ(Format(ItemRecord(80, kMissingItem))[kItemName], "");
+  EXPECT_EQ(Format(ItemOpRecord(74, kRareSword))[kItemName], "");
+  EXPECT_EQ(Format(ItemOpRecord(80, kMissingItem))[kItemName], "");
   EXPECT_TRUE(CLogCapture::Lines().empty());
 }
 
@@ -301,7 +294,7 @@ TEST_F(ItemEvent, gold_reasons_whole_table) {
   for (uint32_t code = 1; code <= 41; ++code) EXPECT_STREQ(GoldReasonText(code), reasons[code - 1]) << code;
   for (uint32_t code : {0u, 42u, 0xFFFFFFFFu}) EXPECT_EQ(GoldReasonText(code), nullptr) << code;
 
-  GameLogItemRecord r = ItemRecord(80, 7, 0, 0, 0, "1,000%");
+  GameLogItemRecord r = ItemOpRecord(80, 7, 0, 0, 0, "1,000%");
   r.amount = -300;
   EXPECT_EQ(Format(r)[kItemDescription], "[Varied: ^4-300^0 Gold] [Reason: Teleport Used] [Remained Gold: ^41,000%^0]");
   r.refItemId = 42;
@@ -343,152 +336,107 @@ TEST_F(ItemEvent, pick_and_drop) {
 
 TEST_F(ItemEvent, npc_shops_and_item_mall) {
   const uint32_t npcHi = uint32_t(kShopNpc) << 16;
-  struct Case {
-    uint8_t op;
-    uint32_t item;
-    uint32_t data;
-    const char* name;
-    const char* description;
-  } cases[] = {
-      {32, kPotion, npcHi | 4, "Buying Item From NPC Shop[^4Grocer^0]", "Brought Amount: ^24^0, Remained Gold: ^2G^0"},
-      {32, kRareSword, npcHi, "Buying Item From NPC Shop[^4Grocer^0]", "Remained Gold: ^2G^0"},
-      {32, kMissingItem, 0x00090004, "Buying Item From NPC's Shop[^4589828^0]", "G"},
-      {32, kSilk, 0xFFFF0000, "Buying Item From NPC's Shop[^4-65536^0]", "Brought Amount: ^20^0, Remained Gold: ^2G^0"},
-      {32, kMail, 0xFFFF0000, "Buying Item From NPC's Shop[^4-65536^0]", "Remained Gold: ^2G^0"},
-      {33, kPotion, npcHi | 3, "Item Sold To NPC Shop[^4Grocer^0](Sold Partially)",
+  ExpectRows({
+      {32, kPotion, npcHi | 4, 0, 0, "G", "Buying Item From NPC Shop[^4Grocer^0]",
+       "Brought Amount: ^24^0, Remained Gold: ^2G^0"},
+      {32, kRareSword, npcHi, 0, 0, "G", "Buying Item From NPC Shop[^4Grocer^0]", "Remained Gold: ^2G^0"},
+      {32, kMissingItem, 0x00090004, 0, 0, "G", "Buying Item From NPC's Shop[^4589828^0]", "G"},
+      {32, kSilk, 0xFFFF0000, 0, 0, "G", "Buying Item From NPC's Shop[^4-65536^0]",
+       "Brought Amount: ^20^0, Remained Gold: ^2G^0"},
+      {32, kMail, 0xFFFF0000, 0, 0, "G", "Buying Item From NPC's Shop[^4-65536^0]", "Remained Gold: ^2G^0"},
+      {33, kPotion, npcHi | 3, 0, 0, "G", "Item Sold To NPC Shop[^4Grocer^0](Sold Partially)",
        "Remain: ^43^0, Remained Gold: ^2G^0"},
-      {33, kPotion, npcHi, "Item Sold To NPC Shop[^4Grocer^0]", "Remained Gold: ^2G^0"},
-      {33, kRareSword, npcHi | 3, "Item Sold To NPC Shop[^4Grocer^0](Sold Partially)", "Remained Gold: ^2G^0"},
-      {33, kMissingItem, 0x00090003, "Item Sold To NPC Shop[^4589827^0](Sold Partially)", "G"},
-      {34, 0, 0xFFFFFFFE, "Gold Drop", "DROP Gold: ^4-2^0, Remained Gold: ^2G^0"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    ItemEventCells cells = Format(c.op, c.item, c.data, 0, 0, "G");
-    EXPECT_EQ(cells[kItemOperation], c.name);
-    EXPECT_EQ(cells[kItemDescription], c.description);
-  }
-  EXPECT_EQ(Format(35, 0, 2, 0, 0, "10/20/30")[kItemDescription],
-            "[Brought Amount: ^22^0] [Remained Pell: ^210^0 / ^420/30^0]");
+      {33, kPotion, npcHi, 0, 0, "G", "Item Sold To NPC Shop[^4Grocer^0]", "Remained Gold: ^2G^0"},
+      {33, kRareSword, npcHi | 3, 0, 0, "G", "Item Sold To NPC Shop[^4Grocer^0](Sold Partially)",
+       "Remained Gold: ^2G^0"},
+      {33, kMissingItem, 0x00090003, 0, 0, "G", "Item Sold To NPC Shop[^4589827^0](Sold Partially)", "G"},
+      {34, 0, 0xFFFFFFFE, 0, 0, "G", "Gold Drop", "DROP Gold: ^4-2^0, Remained Gold: ^2G^0"},
+      {35, 0, 2, 0, 0, "10/20/30", nullptr, "[Brought Amount: ^22^0] [Remained Pell: ^210^0 / ^420/30^0]"},
+  });
 }
 
 TEST_F(ItemEvent, acquired_perished_and_exchange_reasons) {
-  struct Case {
-    uint8_t op;
-    uint32_t data;
-    const char* name;
-    const char* description;
-  } cases[] = {
-      {40, 0x00050001, "Item Acquired By ^4Event^0", "Count: ^45^0"},
-      {40, 0x00050006, "Item Acquired By ^4Siege^0", "Count: ^45^0"},
-      {40, 0xFFFF0002, "Item Acquired by Unknown Reason[^22^0]", "Count: ^465535^0"},
-      {41, 0x00070001, "Item Perished(^2By Event^0)", "Count Before Delete: ^47^0"},
-      {41, 0x00070002, "Item Perished(^2Drained^0)", "Count Before Delete: ^47^0"},
-      {41, 0x00070004, "Item Perished(^2Item Reinforcement^0)", "Count Before Delete: ^47^0"},
-      {41, 0x00000008, "Item Perished(^2Buy Item with Token^0)", "T"},
-      {41, 0x00010008, "Item Deducted(^2Buy Item with Token^0)", "T"},
-      {41, 0x00070003, "Item Perished(Unknown Reason - [^43^0])", "Count Before Delete: ^47^0"},
-      {53, 1, "^4Exchange Session Closed^0", "Exchange Succeeded"},
-      {53, 2, "^4Exchange Session Closed^0", "Exchange Failure (^2Internal Server Failure^0)"},
-      {53, 3, "^4Exchange Session Closed^0", "Exchange Failure (^2Sender Logged Out^0)"},
-      {53, 4, "^4Exchange Session Closed^0", "Exchange Failure (^2Receiver Logged Out^0)"},
-      {53, 5, "^4Exchange Session Closed^0", "Exchange Failure (^2Exchange Canceled^0)"},
-      {53, 6, "^4Exchange Session Closed^0", "Exchange Failure (^2Character Died^0)"},
-      {53, 7, "^4Exchange Session Closed^0", "Exchange Failure (^2Receiver Denied Exchange^0)"},
-      {53, 8, "^4Exchange Session Closed^0", "Exchange Failure (^2Exchange Request Denied^0)"},
-      {53, 9, "^4Exchange Session Closed^0", "Unknown Reason[^49^0]"},
-      {53, 0x00010001, "^4Exchange Session Closed^0", "Unknown Reason[^465537^0]"},
-      {71, 0x00090001, "^4FMarket Close^0", "Normal Close / All Item Sold out"},
-      {71, 2, "^4FMarket Close^0", "Char Logged Out / Teleport Used"},
-      {71, 3, "^4FMarket Close^0", "Unknown Server Error"},
-      {71, 4, "^4FMarket Close^0", "Unknown Server Error"},
-      {71, 5, "^4FMarket Close^0", "All Item Sold Out, Auto-Close."},
-      {71, 0x00010006, "^4FMarket Close^0", "Unknown Reason(6)"},
-      {159, 1, "Socket(^2Make a hole^0)", "T"},
-      {159, 2, "Socket(^2Insert Socket stone^0)", "T"},
-      {159, 3, "Socket(^2Erase socket stone^0)", "T"},
-      {159, 4, "", "T"},
-      {159, 0x00010001, "", "T"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << int(c.op) << " 0x" << std::hex << c.data);
-    ItemEventCells cells = Format(c.op, 0, c.data, 0, 0, "T");
-    EXPECT_EQ(cells[kItemOperation], c.name);
-    EXPECT_EQ(cells[kItemDescription], c.description);
-  }
+  ExpectRows({
+      {40, 0, 0x00050001, 0, 0, "T", "Item Acquired By ^4Event^0", "Count: ^45^0"},
+      {40, 0, 0x00050006, 0, 0, "T", "Item Acquired By ^4Siege^0", "Count: ^45^0"},
+      {40, 0, 0xFFFF0002, 0, 0, "T", "Item Acquired by Unknown Reason[^22^0]", "Count: ^465535^0"},
+      {41, 0, 0x00070001, 0, 0, "T", "Item Perished(^2By Event^0)", "Count Before Delete: ^47^0"},
+      {41, 0, 0x00070002, 0, 0, "T", "Item Perished(^2Drained^0)", "Count Before Delete: ^47^0"},
+      {41, 0, 0x00070004, 0, 0, "T", "Item Perished(^2Item Reinforcement^0)", "Count Before Delete: ^47^0"},
+      {41, 0, 0x00000008, 0, 0, "T", "Item Perished(^2Buy Item with Token^0)", "T"},
+      {41, 0, 0x00010008, 0, 0, "T", "Item Deducted(^2Buy Item with Token^0)", "T"},
+      {41, 0, 0x00070003, 0, 0, "T", "Item Perished(Unknown Reason - [^43^0])", "Count Before Delete: ^47^0"},
+      {53, 0, 1, 0, 0, "T", "^4Exchange Session Closed^0", "Exchange Succeeded"},
+      {53, 0, 2, 0, 0, "T", "^4Exchange Session Closed^0", "Exchange Failure (^2Internal Server Failure^0)"},
+      {53, 0, 3, 0, 0, "T", "^4Exchange Session Closed^0", "Exchange Failure (^2Sender Logged Out^0)"},
+      {53, 0, 4, 0, 0, "T", "^4Exchange Session Closed^0", "Exchange Failure (^2Receiver Logged Out^0)"},
+      {53, 0, 5, 0, 0, "T", "^4Exchange Session Closed^0", "Exchange Failure (^2Exchange Canceled^0)"},
+      {53, 0, 6, 0, 0, "T", "^4Exchange Session Closed^0", "Exchange Failure (^2Character Died^0)"},
+      {53, 0, 7, 0, 0, "T", "^4Exchange Session Closed^0", "Exchange Failure (^2Receiver Denied Exchange^0)"},
+      {53, 0, 8, 0, 0, "T", "^4Exchange Session Closed^0", "Exchange Failure (^2Exchange Request Denied^0)"},
+      {53, 0, 9, 0, 0, "T", "^4Exchange Session Closed^0", "Unknown Reason[^49^0]"},
+      {53, 0, 0x00010001, 0, 0, "T", "^4Exchange Session Closed^0", "Unknown Reason[^465537^0]"},
+      {71, 0, 0x00090001, 0, 0, "T", "^4FMarket Close^0", "Normal Close / All Item Sold out"},
+      {71, 0, 2, 0, 0, "T", "^4FMarket Close^0", "Char Logged Out / Teleport Used"},
+      {71, 0, 3, 0, 0, "T", "^4FMarket Close^0", "Unknown Server Error"},
+      {71, 0, 4, 0, 0, "T", "^4FMarket Close^0", "Unknown Server Error"},
+      {71, 0, 5, 0, 0, "T", "^4FMarket Close^0", "All Item Sold Out, Auto-Close."},
+      {71, 0, 0x00010006, 0, 0, "T", "^4FMarket Close^0", "Unknown Reason(6)"},
+      {159, 0, 1, 0, 0, "T", "Socket(^2Make a hole^0)", "T"},
+      {159, 0, 2, 0, 0, "T", "Socket(^2Insert Socket stone^0)", "T"},
+      {159, 0, 3, 0, 0, "T", "Socket(^2Erase socket stone^0)", "T"},
+      {159, 0, 4, 0, 0, "T", "", "T"},
+      {159, 0, 0x00010001, 0, 0, "T", "", "T"},
+  });
 }
 
 TEST_F(ItemEvent, exchange_and_market_items_by_kind) {
-  struct Case {
-    uint8_t op;
-    uint32_t item;
-    const char* text;
-    const char* name;  // null: not checked
-    const char* description;
-  } cases[] = {
-      {54, kRareSword, "v1", nullptr, "Durability: ^45^0 ^2v1[From Shop]^0"},
-      {54, kRareSword, "Var:1", nullptr, "Durability: ^45^0 ^2Var:1^0"},
-      {54, kPotion, "v1", nullptr, "count: ^45^0"},
-      {54, kMissingItem, "v1", nullptr, "v1"},
-      {57, kMail, "v1", nullptr, "Durability: ^45^0 ^4v1[^2From Shop^0]^0"},
-      {58, kShield, "Var:", nullptr, "Durability: ^45^0 ^4Var:^0"},
-      {58, kGold, "v1", nullptr, "count: ^45^0"},
-      {72, kRareSword, "v1", nullptr, "[Price: ^4-7^0] ^2v1[^2From Shop^0]^0"},
-      {72, kPotion, "3", nullptr, "[Price: ^4-7^0] [Amount: ^43^0]"},
-      {72, kMissingItem, "3", nullptr, "3"},
-      {75, 0, "900,Bob", "FMarket Item Sold To ^2Bob^0", "Price: ^4-7^0, Remained Gold: ^4900^0"},
-      {141, 0, "900,Bob,x", "FMarket Network Item Sold To ^2Bob,x^0", "Price: ^4-7^0, Remained Gold: ^4900^0"},
-      {77, kRareSword, "900,Ann,v1", "Item Brought From ^4Ann^0's FMarket",
-       "[Price: ^4-7^0, Remained Gold: ^4900^0] ^2v1^0"},
-      {143, kPotion, "900,Ann,2", "Item Brought From ^4Ann^0's FMarket Network",
-       "[Price: ^4-7^0, Remained Gold: ^4900^0] [Count: ^42^0]"},
-      {77, kPotion, "900,Ann", "Item Brought From ^4^0's FMarket",
-       "[Price: ^4-7^0, Remained Gold: ^4900^0] [Count: ^4^0]"},
-      {143, kMissingItem, "900,Ann,2", "Item Brought From ^4Ann^0's FMarket Network", "900,Ann,2"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << int(c.op) << " " << c.item << " " << c.text);
-    GameLogItemRecord r = ItemRecord(c.op, c.item, 5, 0, 0, c.text);
-    r.amount = -7;
-    ItemEventCells cells = Format(r);
-    if (c.name) {
-      EXPECT_EQ(cells[kItemOperation], c.name);
-    }
-    EXPECT_EQ(cells[kItemDescription], c.description);
-  }
+  ExpectRows({
+      {54, kRareSword, 5, 0, 0, "v1", nullptr, "Durability: ^45^0 ^2v1[From Shop]^0", -7},
+      {54, kRareSword, 5, 0, 0, "Var:1", nullptr, "Durability: ^45^0 ^2Var:1^0", -7},
+      {54, kPotion, 5, 0, 0, "v1", nullptr, "count: ^45^0", -7},
+      {54, kMissingItem, 5, 0, 0, "v1", nullptr, "v1", -7},
+      {57, kMail, 5, 0, 0, "v1", nullptr, "Durability: ^45^0 ^4v1[^2From Shop^0]^0", -7},
+      {58, kShield, 5, 0, 0, "Var:", nullptr, "Durability: ^45^0 ^4Var:^0", -7},
+      {58, kGold, 5, 0, 0, "v1", nullptr, "count: ^45^0", -7},
+      {72, kRareSword, 5, 0, 0, "v1", nullptr, "[Price: ^4-7^0] ^2v1[^2From Shop^0]^0", -7},
+      {72, kPotion, 5, 0, 0, "3", nullptr, "[Price: ^4-7^0] [Amount: ^43^0]", -7},
+      {72, kMissingItem, 5, 0, 0, "3", nullptr, "3", -7},
+      {75, 0, 5, 0, 0, "900,Bob", "FMarket Item Sold To ^2Bob^0", "Price: ^4-7^0, Remained Gold: ^4900^0", -7},
+      {141, 0, 5, 0, 0, "900,Bob,x", "FMarket Network Item Sold To ^2Bob,x^0", "Price: ^4-7^0, Remained Gold: ^4900^0",
+       -7},
+      {77, kRareSword, 5, 0, 0, "900,Ann,v1", "Item Brought From ^4Ann^0's FMarket",
+       "[Price: ^4-7^0, Remained Gold: ^4900^0] ^2v1^0", -7},
+      {143, kPotion, 5, 0, 0, "900,Ann,2", "Item Brought From ^4Ann^0's FMarket Network",
+       "[Price: ^4-7^0, Remained Gold: ^4900^0] [Count: ^42^0]", -7},
+      {77, kPotion, 5, 0, 0, "900,Ann", "Item Brought From ^4^0's FMarket",
+       "[Price: ^4-7^0, Remained Gold: ^4900^0] [Count: ^4^0]", -7},
+      {143, kMissingItem, 5, 0, 0, "900,Ann,2", "Item Brought From ^4Ann^0's FMarket Network", "900,Ann,2", -7},
+  });
 }
 
 TEST_F(ItemEvent, reinforcement_and_attribute_stones) {
-  struct Case {
-    uint8_t op;
-    uint32_t item;
-    uint32_t data;
-    uint8_t slotTo;
-    const char* text;
-    const char* description;
-  } cases[] = {
-      {91, 0, 0x1C, 0, "", "Option Level Down + Option Level Initialized + Item Vanished"},
-      {91, 0, 2, 0, "", "Durability Down"},
-      {91, 0, 0x1E, 0, "", "Durability Down + Option Level Down + Option Level Initialized + Item Vanished"},
-      {91, 0, 6, 0, "X", "XDurability Down + Option Level Down"},
-      {91, 0, 0x10, 0, "X", "X + Item Vanished"},
-      {91, 0, 0xFFFFFFE1, 0, "kept", "kept"},
-      {160, 0, 0xFFFF0009, 0, "T", "9 ==> 65535"},
-      {133, kBow, 0, 4, "opt#65546#131075",
+  ExpectRows({
+      {91, 0, 0x1C, 20, 0, "", nullptr, "Option Level Down + Option Level Initialized + Item Vanished"},
+      {91, 0, 2, 20, 0, "", nullptr, "Durability Down"},
+      {91, 0, 0x1E, 20, 0, "", nullptr,
+       "Durability Down + Option Level Down + Option Level Initialized + Item Vanished"},
+      {91, 0, 6, 20, 0, "X", nullptr, "XDurability Down + Option Level Down"},
+      {91, 0, 0x10, 20, 0, "X", nullptr, "X + Item Vanished"},
+      {91, 0, 0xFFFFFFE1, 20, 0, "kept", nullptr, "kept"},
+      {160, 0, 0xFFFF0009, 20, 0, "T", nullptr, "9 ==> 65535"},
+      {133, kBow, 0, 20, 4, "opt#65546#131075", nullptr,
        "^2IVS_WEAPON_PHY_DMG^0 : ^8+10 ~ +1 ==> +3 ~ +2^0, ^1ItemMagicOpt : opt#65546#131075"},
-      {135, kMissingItem, 0, 4, "a#1#2", "^2Unregistered Item Stat(4)^0 : ^8+1 ==> +2^0, ^1ItemMagicOpt : a#1#2"},
-      {131, 0, kPotion, 0, "T", "^2Delete Magic_Stone Name : ITEM_POTION^0"},
-      {134, 0, kSilk, 0, "T", "^2Delete Attr_Stone Name : ITEM_SILK^0"},
-      {136, 0, kRareSword, 0, "T", "^2Use Tablet : ITEM_SWORD^0"},
-      {137, 0, 0xFFFFFFFF, 0, "T", "^2Use Rondo2 : -1^0"},
-      {138, 0, 12, 0, "%d", "^2Resolve Count : 12, ^8%d^0"},
-      {139, 0, 0xFFFF8000, 0, "T", "^2Total Resolve Count : -1, Now Resolve Count:-32768^0"},
-      {139, 0, 0x7FFF0001, 0, "T", "^2Total Resolve Count : 32767, Now Resolve Count:1^0"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << int(c.op) << " 0x" << std::hex << c.data);
-    EXPECT_EQ(Format(c.op, c.item, c.data, 20, c.slotTo, c.text)[kItemDescription], c.description);
-  }
+      {135, kMissingItem, 0, 20, 4, "a#1#2", nullptr,
+       "^2Unregistered Item Stat(4)^0 : ^8+1 ==> +2^0, ^1ItemMagicOpt : a#1#2"},
+      {131, 0, kPotion, 20, 0, "T", nullptr, "^2Delete Magic_Stone Name : ITEM_POTION^0"},
+      {134, 0, kSilk, 20, 0, "T", nullptr, "^2Delete Attr_Stone Name : ITEM_SILK^0"},
+      {136, 0, kRareSword, 20, 0, "T", nullptr, "^2Use Tablet : ITEM_SWORD^0"},
+      {137, 0, 0xFFFFFFFF, 20, 0, "T", nullptr, "^2Use Rondo2 : -1^0"},
+      {138, 0, 12, 20, 0, "%d", nullptr, "^2Resolve Count : 12, ^8%d^0"},
+      {139, 0, 0xFFFF8000, 20, 0, "T", nullptr, "^2Total Resolve Count : -1, Now Resolve Count:-32768^0"},
+      {139, 0, 0x7FFF0001, 20, 0, "T", nullptr, "^2Total Resolve Count : 32767, Now Resolve Count:1^0"},
+  });
   // The abandoned line still names its unregistered item in the log, once.
   CLogCapture::Lines().clear();
   ItemEventCells abandoned = Format(133, kMissingItem, 0, 20, 4, "no separators");
@@ -534,65 +482,46 @@ TEST_F(ItemEvent, premium_dates_and_spans) {
 }
 
 TEST_F(ItemEvent, composite_items_by_fourcc) {
-  struct Case {
-    uint8_t op;
-    uint32_t fourcc;
-    uint8_t from, to;
-    const char* text;
-    const char* description;
-  } cases[] = {
-      {110, 0x55494C31, 0, 3, "5001", "FourCC : ^21430866993^0, SubObjectID : ^2Sword^0, Starting Count : ^23^0"},
-      {121, 0x55514C31, 0, 0, " 10",
+  ExpectRows({
+      {110, 0, 0x55494C31, 0, 3, "1001", nullptr,
+       "FourCC : ^21430866993^0, SubObjectID : ^2Sword^0, Starting Count : ^23^0"},
+      {121, 0, 0x55514C31, 0, 0, " 10", nullptr,
        "FourCC : ^21431391281^0, SubObjectID : ^2The first quest^0, Starting Count : ^20^0"},
-      {110, 0x55534C31, 0, 255, "3001x",
-       "FourCC : ^21431522353^0, SubObjectID : ^2Fire Ball^0, Starting Count : ^2255^0"},
-      {110, 0x42464931, 0, 3, "5001", "FourCC : ^21111902513^0, SubObjectID : ^2Sword^0"},
-      {121, 0x55495531, 0, 3, "5001", "FourCC : ^21430869297^0, SubObjectID : ^2Sword^0"},
-      {110, 0x55494C31, 0, 3, "9999", "FourCC : ^21430866993^0, SubObjectID : ^2^0, Starting Count : ^23^0"},
-      {122, 0x55535531, 1, 9, "3001",
-       "FourCC : ^21431524657^0, SubObjectID : ^2Fire Ball^0, UpdateType : UsingObject, UpdateData : 9"},
-      {122, 0x55535531, 2, 9, "3001",
-       "FourCC : ^21431524657^0, SubObjectID : ^2Fire Ball^0, UpdateType : ResetObject, UpdateData : 9"},
-      {122, 0x55535531, 3, 255, "3001",
-       "FourCC : ^21431524657^0, SubObjectID : ^2Fire Ball^0, UpdateType : , UpdateData : 255"},
-      {123, 0xFFFFFFFF, 0, 3, "5001", "FourCC : ^2-1^0, SubObjectID : ^2^0"},
-      {123, 0x55494C31, 0, 3, "5001", "FourCC : ^21430866993^0, SubObjectID : ^2Sword^0"},
-      {125, 0x55494C31, 0, 0, "", ", ParamKeeper FourCC[^21430866993, UIL1^0]"},
-      {127, 0x00000041, 0, 0, "pk%s", "pk%s, ParamKeeper FourCC[^265,    A^0]"},
-      {126, 0, 0, 0, "pk", "pk"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.description);
-    EXPECT_EQ(Format(c.op, 0, c.fourcc, c.from, c.to, c.text)[kItemDescription], c.description);
-  }
+      {110, 0, 0x55534C31, 0, 255, "3001x", nullptr,
+       "FourCC : ^21431522353^0, SubObjectID : ^2Blade Dance^0, Starting Count : ^2255^0"},
+      {110, 0, 0x42464931, 0, 3, "1001", nullptr, "FourCC : ^21111902513^0, SubObjectID : ^2Sword^0"},
+      {121, 0, 0x55495531, 0, 3, "1001", nullptr, "FourCC : ^21430869297^0, SubObjectID : ^2Sword^0"},
+      {110, 0, 0x55494C31, 0, 3, "9999", nullptr,
+       "FourCC : ^21430866993^0, SubObjectID : ^2^0, Starting Count : ^23^0"},
+      {122, 0, 0x55535531, 1, 9, "3001", nullptr,
+       "FourCC : ^21431524657^0, SubObjectID : ^2Blade Dance^0, UpdateType : UsingObject, UpdateData : 9"},
+      {122, 0, 0x55535531, 2, 9, "3001", nullptr,
+       "FourCC : ^21431524657^0, SubObjectID : ^2Blade Dance^0, UpdateType : ResetObject, UpdateData : 9"},
+      {122, 0, 0x55535531, 3, 255, "3001", nullptr,
+       "FourCC : ^21431524657^0, SubObjectID : ^2Blade Dance^0, UpdateType : , UpdateData : 255"},
+      {123, 0, 0xFFFFFFFF, 0, 3, "1001", nullptr, "FourCC : ^2-1^0, SubObjectID : ^2^0"},
+      {123, 0, 0x55494C31, 0, 3, "1001", nullptr, "FourCC : ^21430866993^0, SubObjectID : ^2Sword^0"},
+      {125, 0, 0x55494C31, 0, 0, "", nullptr, ", ParamKeeper FourCC[^21430866993, UIL1^0]"},
+      {127, 0, 0x00000041, 0, 0, "pk%s", nullptr, "pk%s, ParamKeeper FourCC[^265,    A^0]"},
+      {126, 0, 0, 0, 0, "pk", nullptr, "pk"},
+  });
 }
 
 TEST_F(ItemEvent, cards_skills_console_edits_and_pet_moves) {
-  struct Case {
-    uint8_t op;
-    uint32_t item;
-    uint32_t data;
-    uint8_t to;
-    const char* text;
-    const char* description;
-  } cases[] = {
-      {112, 0, 0, 1, "a^^5001^^b^^65543^^c",
+  ExpectRows({
+      {112, 0, 0, 0, 1, "a^^1001^^b^^65543^^c", nullptr,
        "Changing item name : ^2Sword^0, Changing item count : ^27^0, win a prize? : ^2Yes^0"},
-      {112, 0, 0, 0, "^^5001^^^^7^^",
+      {112, 0, 0, 0, 0, "^^1001^^^^7^^", nullptr,
        "Changing item name : ^2Sword^0, Changing item count : ^27^0, win a prize? : ^2No^0"},
-      {112, 0, 0, 1, "a^^5001^^b^^7", "a^^5001^^b^^7"},
-      {112, 0, 0, 1, "a^^5^^b^^7^^", "a^^5^^b^^7^^"},
-      {112, 0, 0, 1, "^^^", "^^^"},
-      {111, kFireBall, 60, 0, "T", "[Assoc. Skill: Fire Ball][RemainTime: 60 sec]"},
-      {111, 9, 0xFFFFFFFF, 0, "T", "[Assoc. Skill: Unknown Skill(9)][RemainTime: -1 sec]"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
-    EXPECT_EQ(Format(c.op, c.item, c.data, 0, c.to, c.text)[kItemDescription], c.description);
-  }
+      {112, 0, 0, 0, 1, "a^^1001^^b^^7", nullptr, "a^^1001^^b^^7"},
+      {112, 0, 0, 0, 1, "a^^5^^b^^7^^", nullptr, "a^^5^^b^^7^^"},
+      {112, 0, 0, 0, 1, "^^^", nullptr, "^^^"},
+      {111, kBladeDance, 60, 0, 0, "T", nullptr, "[Assoc. Skill: Blade Dance][RemainTime: 60 sec]"},
+      {111, 9, 0xFFFFFFFF, 0, 0, "T", nullptr, "[Assoc. Skill: Unknown Skill(9)][RemainTime: -1 sec]"},
+  });
   // The skill's identifier still goes to the item lookup.
   CLogCapture::Lines().clear();
-  EXPECT_EQ(Format(111, kFireBall, 60, 0, 0, "T")[kItemName], "^2??? Unknown Item RefID[3001]^0");
+  EXPECT_EQ(Format(111, kBladeDance, 60, 0, 0, "T")[kItemName], "^2??? Unknown Item RefID[3001]^0");
   EXPECT_EQ(CLogCapture::Lines().size(), 1u);
 
   struct Edit {
@@ -607,7 +536,7 @@ TEST_F(ItemEvent, cards_skills_console_edits_and_pet_moves) {
       {"MC", 0, "Invalid Operation Keyword", "0"},
   };
   for (const Edit& e : edits) {
-    GameLogItemRecord r = ItemRecord(99, 0, 0, 3, e.to, "T");
+    GameLogItemRecord r = ItemOpRecord(99, 0, 0, 3, e.to, "T");
     r.position = e.position;
     ItemEventCells cells = Format(r);
     EXPECT_EQ(cells[kItemOperation], e.name);

@@ -4,7 +4,8 @@
 #include <string>
 
 #include "gamelog/ItemLocationText.h"
-#include "unit/gamelog/ItemTestRef.h"
+#include "unit/gamelog/GameLogRefData.h"
+#include "unit/gamelog/GameLogTestSupport.h"
 
 namespace {
 
@@ -114,7 +115,7 @@ TEST(ItemLocation, every_operation_code) {
     SCOPED_TRACE(op);
     Texts want;
     if (next < std::size(rows) && rows[next].operation == op) want = rows[next++].texts;
-    ExpectTexts(FormatItemLocation(ItemRecord(static_cast<uint8_t>(op), 0, 0, 20, 40), ItemTestRef()), want);
+    ExpectTexts(FormatItemLocation(ItemOpRecord(static_cast<uint8_t>(op), 0, 0, 20, 40), GameLogRefData()), want);
   }
   EXPECT_EQ(next, std::size(rows));
 }
@@ -140,18 +141,18 @@ TEST(ItemLocation, same_storage_move_by_storage_kind_and_sides) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << int(c.storage) << " " << int(c.from) << " " << int(c.to));
-    GameLogItemRecord r = ItemRecord(10, 0, 0, c.from, c.to);
+    GameLogItemRecord r = ItemOpRecord(10, 0, 0, c.from, c.to);
     r.storage = c.storage;
     ExpectTexts(FormatSameStorageMove(r), c.texts);
     for (uint8_t op = 10; op <= 15; ++op) {
       r.operation = op;
-      ExpectTexts(FormatItemLocation(r, ItemTestRef()), c.texts);
+      ExpectTexts(FormatItemLocation(r, GameLogRefData()), c.texts);
     }
   }
   // Storage is read by the same-storage rule only.
-  GameLogItemRecord chest = ItemRecord(16, 0, 0, 20, 40);
+  GameLogItemRecord chest = ItemOpRecord(16, 0, 0, 20, 40);
   chest.storage = 3;
-  ExpectTexts(FormatItemLocation(chest, ItemTestRef()), {"^6Inventory^0", " 8", ""});
+  ExpectTexts(FormatItemLocation(chest, GameLogRefData()), {"^6Inventory^0", " 8", ""});
 }
 
 TEST(ItemLocation, drop_by_side_of_the_slot) {
@@ -168,7 +169,7 @@ TEST(ItemLocation, drop_by_side_of_the_slot) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(int(c.from));
-    ExpectTexts(FormatItemLocation(ItemRecord(31, 0, 0, c.from, 7), ItemTestRef()), c.texts);
+    ExpectTexts(FormatItemLocation(ItemOpRecord(31, 0, 0, c.from, 7), GameLogRefData()), c.texts);
   }
 }
 
@@ -184,8 +185,8 @@ TEST(ItemLocation, shop_side_by_trade_goods) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.item);
-    ExpectTexts(FormatItemLocation(ItemRecord(32, c.item, 0, 2, 4), ItemTestRef()), c.buy);
-    ExpectTexts(FormatItemLocation(ItemRecord(33, c.item, 0, 2, 4), ItemTestRef()), c.sell);
+    ExpectTexts(FormatItemLocation(ItemOpRecord(32, c.item, 0, 2, 4), GameLogRefData()), c.buy);
+    ExpectTexts(FormatItemLocation(ItemOpRecord(33, c.item, 0, 2, 4), GameLogRefData()), c.sell);
   }
 }
 
@@ -205,7 +206,7 @@ TEST(ItemLocation, slots_in_plain_numbers) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << int(c.operation) << " " << int(c.to));
-    ExpectTexts(FormatItemLocation(ItemRecord(c.operation, 0, 0, c.from, c.to), ItemTestRef()), c.texts);
+    ExpectTexts(FormatItemLocation(ItemOpRecord(c.operation, 0, 0, c.from, c.to), GameLogRefData()), c.texts);
   }
 }
 

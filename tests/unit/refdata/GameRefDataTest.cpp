@@ -38,8 +38,15 @@ class GameRefData : public testing::Test {
     SetAssertionUi(nullptr);
   }
 
+  // The text file written into the scratch folder, then loaded into the table.
+  bool LoadText(const std::string& name, const std::string& lines, CTextTable& table) {
+    dir.Write(name, lines);
+    return LoadTextFile(("KV_GameRefData\\" + name).c_str(), table, parser);
+  }
+
   CScratchDir dir;
   CLogCapture log;
+  CRefDataParser2 parser;
 };
 
 TEST_F(GameRefData, complete_set_loads_every_kind) {
@@ -109,10 +116,8 @@ TEST_F(GameRefData, long_text_file_keeps_line_order) {
     else if (i == 25) lines += "1\r\n";  // no key: the previous key and text again
     else lines += TextRow("KEY_" + std::to_string(i), "text " + std::to_string(i));
   }
-  dir.Write("Long.txt", lines);
   CTextTable table;
-  CRefDataParser2 parser;
-  ASSERT_TRUE(LoadTextFile("KV_GameRefData\\Long.txt", table, parser));
+  ASSERT_TRUE(LoadText("Long.txt", lines, table));
   EXPECT_EQ(table.Size(), 28u);
   EXPECT_STREQ(table.Find("KEY_3"), "text 3");
   EXPECT_STREQ(table.Find("KEY_SHORT"), "text 19");
@@ -148,10 +153,8 @@ TEST_F(GameRefData, text_file_of_many_pieces) {
     } else add(TextRow(k, t), k.c_str(), t.c_str());
   }
   lines.resize(lines.size() - 2);  // the last line without its CR LF
-  dir.Write("Many.txt", lines);
   CTextTable table;
-  CRefDataParser2 parser;
-  ASSERT_TRUE(LoadTextFile("KV_GameRefData\\Many.txt", table, parser));
+  ASSERT_TRUE(LoadText("Many.txt", lines, table));
   EXPECT_EQ(table.Size(), expected.size());
   for (const auto& entry : expected) ASSERT_STREQ(table.Find(entry.first.c_str()), entry.second.c_str()) << entry.first;
   EXPECT_TRUE(CLogCapture::Lines().empty());
@@ -163,10 +166,8 @@ TEST_F(GameRefData, key_only_lines_keep_an_early_text_across_pieces) {
   std::string lines = TextRow("KEY_FIRST", "first text");
   int keys = 0;
   for (; lines.size() < 3 * CRefText::kSliceBytes; ++keys) lines += "1\tKEY_" + std::to_string(keys) + "\r\n";
-  dir.Write("KeysOnly.txt", lines);
   CTextTable table;
-  CRefDataParser2 parser;
-  ASSERT_TRUE(LoadTextFile("KV_GameRefData\\KeysOnly.txt", table, parser));
+  ASSERT_TRUE(LoadText("KeysOnly.txt", lines, table));
   EXPECT_EQ(table.Size(), static_cast<size_t>(keys) + 1);
   EXPECT_STREQ(table.Find("KEY_FIRST"), "first text");
   for (int i = 0; i < keys; ++i) ASSERT_STREQ(table.Find(("KEY_" + std::to_string(i)).c_str()), "first text") << i;
@@ -180,18 +181,16 @@ TEST_F(GameRefData, lines_waiting_when_the_text_moves_on) {
   const size_t pieceEnd = (CRefText::kSliceBytes - 2) / 2;
   const std::string longLine = "1" + std::string(pieceEnd - 50 - 3, 'x') + "\r\n";
   const std::string keyed = TextRow("KEY_A", "text A") + TextRow("KEY_B", "text B") + TextRow("KEY_C", "text C");
-  dir.Write("Late.txt", longLine + keyed + keyed);
   CTextTable table;
-  CRefDataParser2 parser;
-  ASSERT_TRUE(LoadTextFile("KV_GameRefData\\Late.txt", table, parser));
+  ASSERT_TRUE(LoadText("Late.txt", longLine + keyed + keyed, table));
   EXPECT_EQ(table.Size(), 4u);
   EXPECT_STREQ(table.Find(""), "");
   EXPECT_STREQ(table.Find("KEY_A"), "text A");
   EXPECT_STREQ(table.Find("KEY_C"), "text C");
 
-  dir.Write("TooLong.txt", keyed + "1\t" + std::string(0x100000, 'y') + "\r\n" + TextRow("KEY_D", "text D"));
+  const std::string tooLong = "1\t" + std::string(0x100000, 'y') + "\r\n";
   CTextTable partial;
-  EXPECT_FALSE(LoadTextFile("KV_GameRefData\\TooLong.txt", partial, parser));
+  EXPECT_FALSE(LoadText("TooLong.txt", keyed + tooLong + TextRow("KEY_D", "text D"), partial));
   EXPECT_EQ(partial.Size(), 3u);
   EXPECT_STREQ(partial.Find("KEY_B"), "text B");
   EXPECT_STREQ(partial.Find("KEY_C"), "text C");

@@ -13,6 +13,13 @@
 
 namespace {
 
+// The file written into the scratch folder, then opened by the parser.
+template <class Parser>
+bool WriteAndOpen(const CScratchDir& dir, Parser& parser, const std::string& name, const std::string& text) {
+  dir.Write(name, text);
+  return parser.Open(("KV_GameRefData\\" + name).c_str());
+}
+
 // Every token of a record file, in order.
 std::vector<std::string> Tokens(const CScratchDir& dir, const std::string& utf8) {
   dir.Write("Tokens.txt", utf8);
@@ -258,26 +265,6 @@ TEST(RefDataParser, separators_around_a_piece_end) {
   }
 }
 
-TEST(RefDataParser, skipping_checks_token_length) {
-  CScratchDir dir;
-  CLogCapture log;
-  dir.Write("Fits.txt", "a\t" + std::string(0xFFFFF, 'y') + "\tb");
-  CRefDataParser fits;
-  ASSERT_TRUE(fits.Open("KV_GameRefData\\Fits.txt"));
-  bool ok = false;
-  fits.SkipTokens(2, ok);
-  EXPECT_TRUE(ok);
-  EXPECT_STREQ(fits.GetString(ok), "b");
-
-  dir.Write("Long.txt", "a\t" + std::string(0x100000, 'y') + "\tb");
-  CRefDataParser tooLong;
-  ASSERT_TRUE(tooLong.Open("KV_GameRefData\\Long.txt"));
-  tooLong.SkipTokens(2, ok);
-  EXPECT_FALSE(ok);
-  EXPECT_TRUE(tooLong.TokenTooLong());
-  EXPECT_EQ(CLogCapture::Lines().size(), 1u);
-}
-
 TEST(RefDataParser, numbers_read_as_atoi_and_atof) {
   CScratchDir dir;
   dir.Write("Numbers.txt", " -12abc\tabc\t+7\t99999999999\t-99999999999\t1.5x\r\n");
@@ -319,12 +306,14 @@ TEST(RefDataParser, files_too_short_count_as_missing) {
   }
 }
 
-TEST(RefDataParser, over_long_token_fails_with_a_message) {
+// A token of 0x100000 bytes is too long to read or to skip: reading it fails with a
+// message and reads nothing after it. One byte less fits the buffer with its terminating
+// zero.
+TEST(RefDataParser, over_long_token_fails_with_a_message_read_or_skipped) {
   CScratchDir dir;
   CLogCapture log;
-  dir.Write("Long.txt", "a\t" + std::string(0x100000, 'x') + "\tb\r\n");
-  CRefDataParser parser;
-  ASSERT_TRUE(parser.Open("KV_GameRefData\\Long.txt"));
+  CRefDataParser parser, skipping;
+  ASSERT_TRUE(WriteAndOpen(dir, parser, "Long.txt", "a\t" + std::string(0x100000, 'x') + "\tb\r\n"));
   bool ok = false;
   EXPECT_STREQ(parser.GetString(ok), "a");
   EXPECT_STREQ(parser.GetString(ok), "");
@@ -335,14 +324,23 @@ TEST(RefDataParser, over_long_token_fails_with_a_message) {
   EXPECT_EQ(CLogCapture::Lines()[0].first, 0x02000000u);
   EXPECT_EQ(CLogCapture::Lines()[0].second,
             "^2RefData file : KV_GameRefData\\Long.txt has a token longer than 1048575 bytes");
+  ASSERT_TRUE(skipping.Open("KV_GameRefData\\Long.txt"));
+  skipping.SkipTokens(2, ok);
+  EXPECT_FALSE(ok);
+  EXPECT_TRUE(skipping.TokenTooLong());
+  EXPECT_EQ(CLogCapture::Lines().size(), 2u);
 
-  // One byte less fits the buffer with its terminating zero.
-  dir.Write("Fits.txt", std::string(0xFFFFF, 'y') + "\tb");
-  CRefDataParser fits;
-  ASSERT_TRUE(fits.Open("KV_GameRefData\\Fits.txt"));
+  CRefDataParser fits, fitsSkipping;
+  ASSERT_TRUE(WriteAndOpen(dir, fits, "Fits.txt", "a\t" + std::string(0xFFFFF, 'y') + "\tb"));
+  EXPECT_STREQ(fits.GetString(ok), "a");
   EXPECT_EQ(std::string(fits.GetString(ok)).size(), 0xFFFFFu);
   EXPECT_STREQ(fits.GetString(ok), "b");
   EXPECT_TRUE(ok);
+  ASSERT_TRUE(fitsSkipping.Open("KV_GameRefData\\Fits.txt"));
+  fitsSkipping.SkipTokens(2, ok);
+  EXPECT_TRUE(ok);
+  EXPECT_STREQ(fitsSkipping.GetString(ok), "b");
+  EXPECT_EQ(CLogCapture::Lines().size(), 2u);
 }
 
 TEST(LineParser, columns_by_number) {

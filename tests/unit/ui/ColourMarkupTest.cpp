@@ -22,26 +22,26 @@ std::string RunsOf(const char* text, CharStepFunc step) {
 TEST(ColourMarkup, runs_and_stripped_text) {
   struct Case {
     const char* text;
-    CharStepFunc step;
     const char* runs;
     const char* stripped;
+    CharStepFunc step = SingleByteStep;
   } cases[] = {
-      {"a^4b^0c", SingleByteStep, "0:a|4:b|0:c", "abc"},
-      {"^2failed to load items.txt", SingleByteStep, "2:failed to load items.txt", "failed to load items.txt"},
-      {"^1^2x^3", SingleByteStep, "2:x", "x"},
-      {"", SingleByteStep, "", ""},
+      {"a^4b^0c", "0:a|4:b|0:c", "abc"},
+      {"^2failed to load items.txt", "2:failed to load items.txt", "failed to load items.txt"},
+      {"^1^2x^3", "2:x", "x"},
+      {"", "", ""},
       // A caret at the end or before a character below '0' is plain text; so is one
       // before a high byte, which is below '0' as a char.
-      {"100^", SingleByteStep, "0:100^", "100^"},
-      {"^4a^ b^-1", SingleByteStep, "4:a^ b^-1", "a^ b^-1"},
-      {"x^\xB0y", SingleByteStep, "0:x^\xB0y", "x^\xB0y"},
+      {"100^", "0:100^", "100^"},
+      {"^4a^ b^-1", "4:a^ b^-1", "a^ b^-1"},
+      {"x^\xB0y", "0:x^\xB0y", "x^\xB0y"},
       // Above '9' the index wraps; the clipboard keeps such pairs.
-      {"^Ax^zy", SingleByteStep, "7:x|4:y", "^Ax^zy"},
-      {"^^1x", SingleByteStep, "6:1x", "^x"},
+      {"^Ax^zy", "7:x|4:y", "^Ax^zy"},
+      {"^^1x", "6:1x", "^x"},
       // A caret that is the trail byte of a double-byte character is no mark.
-      {"^3\x81^4x^0", LeadByteStep, "3:\x81^4x", "\x81^4x"},
-      {"\x81^4x", SingleByteStep, "0:\x81|4:x", "\x81x"},
-      {"^8ab\x81", LeadByteStep, "8:ab\x81", "ab\x81"},
+      {"^3\x81^4x^0", "3:\x81^4x", "\x81^4x", LeadByteStep},
+      {"\x81^4x", "0:\x81|4:x", "\x81x"},
+      {"^8ab\x81", "8:ab\x81", "ab\x81", LeadByteStep},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);

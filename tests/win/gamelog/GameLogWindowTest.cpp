@@ -98,14 +98,6 @@ class GameLogPage : public ::testing::Test {
     Click(IDC_GAMELOG_NEW_QUERY);
   }
   LogLines& Lines() { return CLogCapture::Lines(); }
-  static std::vector<GameLogCharRecord> Chars(size_t n) {
-    return std::vector<GameLogCharRecord>(n, CharRecord(10, 1, 2, "Velmora", "text"));
-  }
-  static std::vector<GameLogItemRecord> Items(std::vector<int64_t> serials) {
-    std::vector<GameLogItemRecord> items;
-    for (int64_t s : serials) items.push_back(ItemRecord(s, 1001, 1, "moved"));
-    return items;
-  }
 
   // A right click on the list; the menu, if one comes up, closes at once, with the
   // command given chosen (0: dismissed), which then reaches the page.
@@ -133,7 +125,7 @@ class GameLogPage : public ::testing::Test {
   // Lists item rows with these serials under "Item".
   void ListItems(std::vector<int64_t> serials) {
     Query("Item", "All", "Varnel");
-    ASSERT_TRUE(Deliver(AnswerBytes(2, Items(serials), "c")));
+    ASSERT_TRUE(Deliver(AnswerBytes(2, ItemRecords(serials), "c")));
   }
   // Asks for the history of the first row's serial from the row menu.
   void AskHistory(int row = 0) {
@@ -311,12 +303,12 @@ TEST_F(GameLogPage, columns_follow_the_kind_and_rows_go_with_every_new_query) {
   const std::string character = "Event 200;Description 400;Position 200;Time 150;";
   Query("Item", "Inventory", "Varnel");
   EXPECT_EQ(Columns(), item);
-  ASSERT_TRUE(Deliver(AnswerBytes(2, Items({1, 2}), "c")));
+  ASSERT_TRUE(Deliver(AnswerBytes(2, ItemRecords({1, 2}), "c")));
   EXPECT_EQ(Rows(), 2);
   Click(IDC_GAMELOG_NEW_QUERY);
   EXPECT_EQ(Rows(), 0);
   EXPECT_EQ(Columns(), item);
-  ASSERT_TRUE(Deliver(AnswerBytes(2, Items({1}), "c")));
+  ASSERT_TRUE(Deliver(AnswerBytes(2, ItemRecords({1}), "c")));
   Query("Item by Serial", nullptr, "77");
   EXPECT_EQ(Rows(), 1) << "kind 4 keeps rows and columns";
   EXPECT_EQ(Columns(), item);
@@ -337,15 +329,15 @@ TEST_F(GameLogPage, answers_list_rows_count_and_set_query_more_at_fifty) {
     bool queryMore;
     LogLines lines;
   } cases[] = {
-      {"50 rows", AnswerBytes(1, Chars(50), "c"), 4090, 50, true,
+      {"50 rows", AnswerBytes(1, CharRecords(50), "c"), 4090, 50, true,
        {{0u, "^450^0 records are queried, current log : ^450"}}},
-      {"49 rows over small parts", AnswerBytes(3, Chars(49), "c"), 37, 99, false,
+      {"49 rows over small parts", AnswerBytes(3, CharRecords(49), "c"), 37, 99, false,
        {{0u, "^449^0 records are queried, current log : ^499"}}},
-      {"none", AnswerBytes(1, Chars(0), "c"), 4090, 99, false, {{0u, "^40^0 records are queried, current log : ^499"}}},
+      {"none", AnswerBytes(1, CharRecords(0), "c"), 4090, 99, false, {{0u, "^40^0 records are queried, current log : ^499"}}},
       {"cannot find character", FailedAnswerBytes(6), 4090, 99, true,
        {{0x02000000u, "query error : ^2cannot find character"}}},
       {"code without text", FailedAnswerBytes(12), 4090, 99, true, {}},
-      {"49 rows again", AnswerBytes(1, Chars(49), "c"), 4090, 148, false,
+      {"49 rows again", AnswerBytes(1, CharRecords(49), "c"), 4090, 148, false,
        {{0u, "^449^0 records are queried, current log : ^4148"}}},
   };
   for (const Case& c : cases) {
@@ -362,11 +354,11 @@ TEST_F(GameLogPage, answers_list_rows_count_and_set_query_more_at_fifty) {
 
 TEST_F(GameLogPage, cut_short_answer_keeps_its_rows_and_leaves_both_buttons_usable) {
   Query("Item", "All", "Varnel");
-  ASSERT_TRUE(Deliver(AnswerBytes(2, Items({1}), "c")));
+  ASSERT_TRUE(Deliver(AnswerBytes(2, ItemRecords({1}), "c")));
   Click(IDC_GAMELOG_QUERY_MORE);
   ASSERT_EQ(console.messenger.sent.size(), 2u);
   EXPECT_FALSE(Enabled(IDC_GAMELOG_NEW_QUERY));
-  std::vector<uint8_t> cut = AnswerBytes(2, Items({4, 5, 6}), "c");
+  std::vector<uint8_t> cut = AnswerBytes(2, ItemRecords({4, 5, 6}), "c");
   cut.resize(cut.size() - 30);
   Lines().clear();
   ASSERT_TRUE(Deliver(cut, 50));
@@ -398,7 +390,7 @@ TEST_F(GameLogPage, query_more_asks_from_the_cursor_and_holds_both_buttons_until
   Query("Character", "Guild", "Varnel");
   Click(IDC_GAMELOG_QUERY_MORE);
   EXPECT_EQ(console.messenger.sent.size(), 1u) << "an empty list asks for nothing";
-  ASSERT_TRUE(Deliver(AnswerBytes(1, Chars(50), "2026-11-2 07:05:09")));
+  ASSERT_TRUE(Deliver(AnswerBytes(1, CharRecords(50), "2026-11-2 07:05:09")));
   // The pickers are not read again.
   SetDateTimePickers(page.GetHwnd(), IDC_GAMELOG_END_DATE, IDC_GAMELOG_END_TIME, 0);
   std::string end = console.messenger.Payload(0).substr(console.messenger.Payload(0).find("Varnel") + 6);
@@ -462,7 +454,7 @@ TEST_F(GameLogPage, copy_takes_the_columns_and_rows_of_the_list) {
   Click(IDC_GAMELOG_COPY);
   EXPECT_EQ(ClipboardTextNow(), "Event\tDescription\tPosition\tTime\r\n");
   EXPECT_EQ(Lines(), (LogLines{{0u, "log data copy to clipboard"}}));
-  ASSERT_TRUE(Deliver(AnswerBytes(1, Chars(2), "c")));
+  ASSERT_TRUE(Deliver(AnswerBytes(1, CharRecords(2), "c")));
   ListView_SetItemText(List(), 1, 1, const_cast<char*>("^2red^0 text"));
   Click(IDC_GAMELOG_COPY);
   EXPECT_EQ(ClipboardTextNow(), "Event\tDescription\tPosition\tTime\r\n"
@@ -472,7 +464,7 @@ TEST_F(GameLogPage, copy_takes_the_columns_and_rows_of_the_list) {
 
 TEST_F(GameLogPage, clear_game_log_drops_serials_and_texts_and_keeps_the_rows) {
   Query("Item", "All", "Varnel");
-  ASSERT_TRUE(Deliver(AnswerBytes(2, Items({41, 42}), "c")));
+  ASSERT_TRUE(Deliver(AnswerBytes(2, ItemRecords({41, 42}), "c")));
   GameLogSession& session = const_cast<GameLogSession&>(page.Session());
   ASSERT_STRNE(session.RefData().GetText("SN_ITEM_WEAPON_SWORD_01"), "");
   SetRowData(List(), 1, 0x05000002);  // a row colour in the top byte
@@ -484,7 +476,7 @@ TEST_F(GameLogPage, clear_game_log_drops_serials_and_texts_and_keeps_the_rows) {
   // Rows listed after the clear number their serials from 1 again; the rows before it
   // keep their colour and name none, so their menu cannot reach the new rows' items.
   Click(IDC_GAMELOG_QUERY_MORE);
-  ASSERT_TRUE(Deliver(AnswerBytes(2, Items({51, 52}), "c")));
+  ASSERT_TRUE(Deliver(AnswerBytes(2, ItemRecords({51, 52}), "c")));
   EXPECT_EQ(GetRowData(List(), 0), 0u);
   EXPECT_EQ(GetRowData(List(), 1), 0x05000000u);
   EXPECT_EQ(GetRowData(List(), 3), 2u);
@@ -496,7 +488,7 @@ TEST_F(GameLogPage, clear_game_log_drops_serials_and_texts_and_keeps_the_rows) {
 
 TEST_F(GameLogPage, selected_rows_are_drawn_on_pale_yellow) {
   Query("Character", "All", "Varnel");
-  ASSERT_TRUE(Deliver(AnswerBytes(1, Chars(2), "c")));
+  ASSERT_TRUE(Deliver(AnswerBytes(1, CharRecords(2), "c")));
   ListView_SetItemText(List(), 0, 0, const_cast<char*>("W"));
   ListView_SetItemState(List(), 0, LVIS_SELECTED, LVIS_SELECTED);
   RECT row0, row1;
@@ -522,7 +514,7 @@ TEST_F(GameLogPage, row_menu_serves_only_a_selected_item_row_under_the_item_cate
   Select(IDC_GAMELOG_CATEGORY, "Character");
   EXPECT_EQ(MenuSerial(), "none") << "another Category";
   Select(IDC_GAMELOG_CATEGORY, "Item");
-  ASSERT_TRUE(Deliver(AnswerBytes(1, Chars(1), "c")));
+  ASSERT_TRUE(Deliver(AnswerBytes(1, CharRecords(1), "c")));
   SelectRow(3);
   EXPECT_EQ(MenuSerial(), "none") << "a character row names no serial";
   page.ClearGameLog();
@@ -564,7 +556,7 @@ TEST_F(GameLogPage, history_request_from_the_menu_and_its_refusals) {
 
   // While it is pending, answers leave "Query More" alone.
   EXPECT_FALSE(Enabled(IDC_GAMELOG_QUERY_MORE));
-  ASSERT_TRUE(Deliver(AnswerBytes(2, Items(std::vector<int64_t>(50, 9)), "c")));
+  ASSERT_TRUE(Deliver(AnswerBytes(2, ItemRecords(std::vector<int64_t>(50, 9)), "c")));
   EXPECT_FALSE(Enabled(IDC_GAMELOG_QUERY_MORE));
   ASSERT_TRUE(Deliver(FailedAnswerBytes(7)));
   EXPECT_FALSE(Enabled(IDC_GAMELOG_QUERY_MORE));
@@ -608,7 +600,7 @@ TEST_F(GameLogPage, kind_4_answer_without_rows_or_without_a_shard_opens_no_box_a
   ASSERT_TRUE(page.Session().HistoryPending());
   SendMessageA(Item(IDC_GAMELOG_SHARD), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
   Lines().clear();
-  ASSERT_TRUE(Deliver(AnswerBytes(4, Items({-5}), "")));
+  ASSERT_TRUE(Deliver(AnswerBytes(4, ItemRecords({-5}), "")));
   EXPECT_TRUE(Lines().empty());
   EXPECT_FALSE(page.Session().HistoryPending());
 }
@@ -619,7 +611,7 @@ TEST_F(GameLogPage, request_all_history_closes_the_box_and_its_answer_opens_a_fr
     CModalDriver driver([&](HWND box) {
       PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDC_HISTORY_REQUEST_ALL, BN_CLICKED), 0);
     });
-    ASSERT_TRUE(Deliver(AnswerBytes(4, Items({-5, -5}), "")));
+    ASSERT_TRUE(Deliver(AnswerBytes(4, ItemRecords({-5, -5}), "")));
   }
   ASSERT_EQ(console.messenger.sent.size(), 2u);
   EXPECT_EQ(console.messenger.Payload(1), RequestBytes(103, 4, 0, "KDC", "", "", "-5", 0));
@@ -629,7 +621,7 @@ TEST_F(GameLogPage, request_all_history_closes_the_box_and_its_answer_opens_a_fr
       lines = ListTexts(GetDlgItem(box, IDC_HISTORY_LIST), 9).size();
       PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
     });
-    ASSERT_TRUE(Deliver(AnswerBytes(4, Items({-5, -5, -5}), "")));
+    ASSERT_TRUE(Deliver(AnswerBytes(4, ItemRecords({-5, -5, -5}), "")));
     EXPECT_TRUE(driver.Ran());
   }
   EXPECT_EQ(lines, 3u);
@@ -643,19 +635,19 @@ TEST_F(GameLogPage, answers_delivered_while_the_box_is_open_are_handled_in_turn)
   {
     CModalDriver outer([&](HWND box) {
       // A late page of the item query and a second history answer, nested.
-      ASSERT_TRUE(Deliver(AnswerBytes(2, Items({8, 9}), "c")));
+      ASSERT_TRUE(Deliver(AnswerBytes(2, ItemRecords({8, 9}), "c")));
       {
         CModalDriver inner([&](HWND second) {
           rowsInBox = ListTexts(GetDlgItem(second, IDC_HISTORY_LIST), 9).size();
           PostMessageA(second, WM_COMMAND, IDOK, 0);
         });
-        ASSERT_TRUE(Deliver(AnswerBytes(4, Items({8, 8, 8, 8}), "")));
+        ASSERT_TRUE(Deliver(AnswerBytes(4, ItemRecords({8, 8, 8, 8}), "")));
         EXPECT_TRUE(inner.Ran());
       }
       EXPECT_TRUE(IsWindow(box)) << "the first box is still open";
       PostMessageA(box, WM_COMMAND, IDOK, 0);
     });
-    ASSERT_TRUE(Deliver(AnswerBytes(4, Items({-5, -5}), "")));
+    ASSERT_TRUE(Deliver(AnswerBytes(4, ItemRecords({-5, -5}), "")));
     EXPECT_TRUE(outer.Ran());
   }
   EXPECT_EQ(rowsInBox, 4u);

@@ -18,7 +18,7 @@
 #include "ui/DateTimePicker.h"
 #include "unit/opslog/RelayLogTestSupport.h"
 #include "unit/refdata/RefDataFiles.h"
-#include "win/opslog/PageControls.h"
+#include "win/opslog/RelayPageTest.h"
 #include "win/ui/ClipboardRead.h"
 
 namespace {
@@ -48,23 +48,11 @@ std::string Request(uint16_t service, uint32_t startLog, uint32_t event, uint8_t
          std::string(1, static_cast<char>(category)) + WireString(begin) + WireString(end);
 }
 
-class ServerEventPageBase : public ::testing::Test {
+class ServerEventPageBase : public RelayPageTest<CServerEventLogWindow> {
  protected:
-  void SetUp() override {
-    CGameRefData::DestroyInstance();
-    InitCommonControlClasses();
-    m_parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1100, 650, nullptr, nullptr, nullptr, nullptr);
-  }
-  void TearDown() override {
-    DestroyWindow(m_parent);
-    CGameRefData::DestroyInstance();
-  }
-  PageControls Controls() const { return PageControls(m_page.GetHwnd()); }
-
-  CScratchDir m_dir;
-  RelayLogConsole m_console;
-  CServerEventLogWindow m_page;
-  HWND m_parent = nullptr;
+  ServerEventPageBase()
+      : RelayPageTest({IDC_EVENT_SHARD, IDC_EVENT_CATEGORY, IDC_EVENT_QUERY, IDC_EVENT_QUERY_MORE, IDC_EVENT_LIST,
+                       0x8018, 200}) {}
 };
 
 class ServerEventPage : public ServerEventPageBase {
@@ -75,11 +63,7 @@ class ServerEventPage : public ServerEventPageBase {
     m_dir.Write("RefServerEventID.txt", "12\r\n7\r\n1000000000\r\n3\r\n");
     m_dir.Write("TextUISystem.txt", TextRow("SN_SERVER_EVENT_MISSION_7", "Monster Invasion") +
                                         TextRow("SN_SERVER_EVENT_MISSION_12", "Fishing Contest"));
-    ASSERT_TRUE(m_page.Create(GetModuleHandleA(nullptr), m_parent));
-    CLogCapture::Lines().clear();
-  }
-  std::string Span(int dateId, int timeId) const {
-    return GetDateTimeText(Controls().Item(dateId), Controls().Item(timeId));
+    CreatePage();
   }
   std::string Begin() const { return Span(IDC_EVENT_BEGIN_DATE, IDC_EVENT_BEGIN_TIME); }
   std::string End() const { return Span(IDC_EVENT_END_DATE, IDC_EVENT_END_TIME); }
@@ -91,10 +75,6 @@ class ServerEventPage : public ServerEventPageBase {
     t.tm_mon -= 1;
     t.tm_isdst = -1;
     return mktime(&t);
-  }
-  void Answer(const std::vector<uint8_t>& bytes) {
-    MassiveMsgBuilder b(0x8018);
-    EXPECT_TRUE(m_page.Dispatch(nullptr, AnswerMsg(b, bytes, 200)));
   }
 };
 
@@ -108,13 +88,7 @@ TEST_F(ServerEventPage, starts_with_sorted_choices_five_columns_and_query_more_d
   EXPECT_EQ(events[0].substr(0, 2), "*=");
   EXPECT_EQ(events[1].substr(0, 1), "=");
   EXPECT_EQ(c.Entries(IDC_EVENT_CATEGORY), (Lines{"*All=255", "Completion=1", "Reward=2", "Start And End=0"}));
-  EXPECT_EQ(c.Columns(IDC_EVENT_LIST), "ID 100;Time 200;ServerEventID 200;LogType 200;Description 400;");
-  EXPECT_EQ(ListView_GetExtendedListViewStyle(c.Item(IDC_EVENT_LIST)) & 0x31u, 0x31u);
-  EXPECT_TRUE(c.Visible(IDC_EVENT_QUERY_MORE));
-  EXPECT_FALSE(c.Enabled(IDC_EVENT_QUERY_MORE));
-  ASSERT_EQ(m_page.Layouts().size(), 1u);
-  EXPECT_EQ(m_page.Layouts()[0].child, c.Item(IDC_EVENT_LIST));
-  EXPECT_EQ(m_page.Layouts()[0].flags, 0x0F);
+  ExpectListAndQueryMoreAtStart("ID 100;Time 200;ServerEventID 200;LogType 200;Description 400;");
   // Both pickers keep the moment the page was made, which may span a second's turn.
   EXPECT_LE(Seconds(End()) - Seconds(Begin()), 1);
   EXPECT_GE(Seconds(End()) - Seconds(Begin()), 0);
@@ -150,22 +124,11 @@ TEST_F(ServerEventPage, fifty_rows_enable_query_more_from_the_last_log_id_and_fo
   c.Select(IDC_EVENT_NAME, "Fishing Contest");
   c.Click(IDC_EVENT_QUERY);
   Answer(AnswerBytes(kServerEventLog, 0, Page(50, 9001), "2026-11-2 08:00:00"));
-  EXPECT_EQ(c.RowCount(IDC_EVENT_LIST), 50);
-  EXPECT_EQ(c.Rows(IDC_EVENT_LIST, 5)[0],
+  EXPECT_EQ(c.Rows(IDC_EVENT_LIST, 5).at(0),
             (std::vector<std::string>{"9001", "2026-11-02 07:01:09", "7", "Completion", "player 0"}));
-  EXPECT_TRUE(c.Enabled(IDC_EVENT_QUERY_MORE));
-
   // "Query More" reads no control: it continues what "Query" kept.
-  c.Select(IDC_EVENT_SHARD, "Velmora-Gale");
-  c.Select(IDC_EVENT_CATEGORY, "Reward");
-  c.Click(IDC_EVENT_QUERY_MORE);
-  EXPECT_FALSE(c.Enabled(IDC_EVENT_QUERY_MORE));
-  ASSERT_EQ(m_console.messenger.sent.size(), 2u);
-  EXPECT_EQ(m_console.messenger.Payload(1), Request(102, 9050, 12, 255, "2026-11-2 08:00:00", End()));
-  Answer(AnswerBytes(kServerEventLog, 0, Page(49, 9051), "2026-11-2 09:00:00"));
-  EXPECT_EQ(c.RowCount(IDC_EVENT_LIST), 99);
-  EXPECT_FALSE(c.Enabled(IDC_EVENT_QUERY_MORE));
-  EXPECT_EQ(CLogCapture::Lines(), (LogLines{{0x00000000u, "^250^0 log found"}, {0x00000000u, "^249^0 log found"}}));
+  ExpectQueryMoreToTheEnd("Velmora-Gale", "Reward", Request(102, 9050, 12, 255, "2026-11-2 08:00:00", End()),
+                          AnswerBytes(kServerEventLog, 0, Page(49, 9051), "2026-11-2 09:00:00"));
 }
 
 TEST_F(ServerEventPage, refusals_a_failed_answer_and_copy_of_five_columns) {

@@ -17,7 +17,7 @@
 #include "ui/DateTimePicker.h"
 #include "unit/opslog/RelayLogTestSupport.h"
 #include "unit/refdata/RefDataFiles.h"
-#include "win/opslog/PageControls.h"
+#include "win/opslog/RelayPageTest.h"
 #include "win/ui/ClipboardRead.h"
 
 namespace {
@@ -46,39 +46,21 @@ std::string Request(uint16_t service, uint32_t fortress, uint8_t category, const
          WireString(begin) + WireString(end);
 }
 
-class SiegePage : public ::testing::Test {
+class SiegePage : public RelayPageTest<CSiegeLogWindow> {
  protected:
+  SiegePage()
+      : RelayPageTest({IDC_SIEGE_SHARD, IDC_SIEGE_CATEGORY, IDC_SIEGE_QUERY, IDC_SIEGE_QUERY_MORE, IDC_SIEGE_LIST,
+                       0x800E, 300}) {}
   void SetUp() override {
-    CGameRefData::DestroyInstance();
+    RelayPageTest::SetUp();
     WriteReferenceData();
-    InitCommonControlClasses();
-    m_parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1100, 650, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_TRUE(m_page.Create(GetModuleHandleA(nullptr), m_parent));
-    CLogCapture::Lines().clear();
-  }
-  void TearDown() override {
-    DestroyWindow(m_parent);
-    CGameRefData::DestroyInstance();
+    CreatePage();
   }
   virtual void WriteReferenceData() {
     m_dir.WriteCompleteSet();
     m_dir.Write("SiegeFortress.txt", FortressRow(1, 3, "FORTRESS_SALTMARSH") + FortressRow(0, 4, "FORTRESS_GREYTOWER") +
                                          FortressRow(1, 1, "FORTRESS_NORTHWATCH") + FortressRow(1, 2, "FORTRESS_REDCLIFF"));
   }
-
-  PageControls Controls() const { return PageControls(m_page.GetHwnd()); }
-  std::string Span(int dateId, int timeId) const {
-    return GetDateTimeText(Controls().Item(dateId), Controls().Item(timeId));
-  }
-  void Answer(const std::vector<uint8_t>& bytes) {
-    MassiveMsgBuilder b(0x800E);
-    EXPECT_TRUE(m_page.Dispatch(nullptr, AnswerMsg(b, bytes, 300)));
-  }
-
-  CScratchDir m_dir;
-  RelayLogConsole m_console;
-  CSiegeLogWindow m_page;
-  HWND m_parent = nullptr;
 };
 
 TEST_F(SiegePage, starts_with_sorted_choices_all_categories_a_thirty_day_span_and_query_more_disabled) {
@@ -89,13 +71,7 @@ TEST_F(SiegePage, starts_with_sorted_choices_all_categories_a_thirty_day_span_an
   EXPECT_EQ(c.Entries(IDC_SIEGE_CATEGORY),
             (Lines{"Start And End=0", "Result Defense And Offense=1", "Temporary Result Change Owner=2", "Struct=3",
                    "Request=4", "Forge Item=5", "Object=6", "Success And Failed Add Reward=7", "*All=250"}));
-  EXPECT_EQ(c.Columns(IDC_SIEGE_LIST), "Event 200;Description 400;Time 150;");
-  EXPECT_EQ(ListView_GetExtendedListViewStyle(c.Item(IDC_SIEGE_LIST)) & 0x31u, 0x31u);
-  EXPECT_TRUE(c.Visible(IDC_SIEGE_QUERY_MORE));
-  EXPECT_FALSE(c.Enabled(IDC_SIEGE_QUERY_MORE));
-  ASSERT_EQ(m_page.Layouts().size(), 1u);
-  EXPECT_EQ(m_page.Layouts()[0].child, c.Item(IDC_SIEGE_LIST));
-  EXPECT_EQ(m_page.Layouts()[0].flags, 0x0F);
+  ExpectListAndQueryMoreAtStart("Event 200;Description 400;Time 150;");
 
   auto day = [](time_t t) {
     struct tm local = *localtime(&t);
@@ -130,23 +106,12 @@ TEST_F(SiegePage, fifty_rows_enable_query_more_which_appends_from_the_cursor_unt
   c.Select(IDC_SIEGE_SHARD, "Aschfeld-Tide");
   c.Click(IDC_SIEGE_QUERY);
   Answer(AnswerBytes(kSiegeLog, 0, Page(50), "2026-4-12 21:00:00"));
-  EXPECT_EQ(c.RowCount(IDC_SIEGE_LIST), 50);
-  EXPECT_EQ(c.Rows(IDC_SIEGE_LIST, 3)[49],
+  EXPECT_EQ(c.Rows(IDC_SIEGE_LIST, 3).at(49),
             (std::vector<std::string>{"Add Struct", "Siege Struct Name : ^2Ram 49^0", "2026-04-12 20:49:05"}));
-  EXPECT_TRUE(c.Enabled(IDC_SIEGE_QUERY_MORE));
-
   // The next page goes to the shard selected now, with what "Query" kept.
-  c.Select(IDC_SIEGE_SHARD, "Velmora-Gale");
-  c.Select(IDC_SIEGE_CATEGORY, "Object");
-  c.Click(IDC_SIEGE_QUERY_MORE);
-  EXPECT_FALSE(c.Enabled(IDC_SIEGE_QUERY_MORE));
-  ASSERT_EQ(m_console.messenger.sent.size(), 2u);
-  EXPECT_EQ(m_console.messenger.Payload(1),
-            Request(107, 1, 250, "2026-4-12 21:00:00", Span(IDC_SIEGE_END_DATE, IDC_SIEGE_END_TIME)));
-  Answer(AnswerBytes(kSiegeLog, 0, Page(49), "2026-4-12 22:00:00"));
-  EXPECT_EQ(c.RowCount(IDC_SIEGE_LIST), 99);
-  EXPECT_FALSE(c.Enabled(IDC_SIEGE_QUERY_MORE));
-  EXPECT_EQ(CLogCapture::Lines(), (LogLines{{0x00000000u, "^250^0 log found"}, {0x00000000u, "^249^0 log found"}}));
+  ExpectQueryMoreToTheEnd("Velmora-Gale", "Object",
+                          Request(107, 1, 250, "2026-4-12 21:00:00", Span(IDC_SIEGE_END_DATE, IDC_SIEGE_END_TIME)),
+                          AnswerBytes(kSiegeLog, 0, Page(49), "2026-4-12 22:00:00"));
 
   // A new "Query" starts the list again.
   c.Click(IDC_SIEGE_QUERY);

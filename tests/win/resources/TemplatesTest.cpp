@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -16,8 +17,10 @@
 
 namespace {
 
-std::vector<std::string> Entries(HWND combo) {
-  std::vector<std::string> entries;
+using Lines = std::vector<std::string>;
+
+Lines Entries(HWND combo) {
+  Lines entries;
   int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
     char text[260] = "";
@@ -25,6 +28,19 @@ std::vector<std::string> Entries(HWND combo) {
     entries.push_back(text);
   }
   return entries;
+}
+
+void ExpectPageWindow(HWND hwnd, int width, int height) {
+  LONG style = GetWindowLongA(hwnd, GWL_STYLE);
+  EXPECT_TRUE(style & WS_CHILD);
+  EXPECT_TRUE(style & WS_BORDER);
+  EXPECT_FALSE((style & WS_CAPTION) == WS_CAPTION);
+  EXPECT_FALSE(style & WS_VISIBLE);
+  RECT client, expected = {0, 0, width, height};
+  GetClientRect(hwnd, &client);
+  MapDialogRect(hwnd, &expected);
+  EXPECT_EQ(expected.right, client.right);
+  EXPECT_EQ(expected.bottom, client.bottom);
 }
 
 class TemplatesTest : public ::testing::Test {
@@ -53,28 +69,25 @@ class TemplatesTest : public ::testing::Test {
     return (GetWindowLongA(item, GWL_STYLE) & WS_BORDER) || (GetWindowLongA(item, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
   }
   LONG Style(int id) { return GetWindowLongA(page.GetItem(id), GWL_STYLE); }
+  // The box's entries in the order it shows them, after these texts are added in turn.
+  Lines EntriesAfterAdding(int comboId, std::initializer_list<const char*> texts) {
+    HWND combo = page.GetItem(comboId);
+    for (const char* text : texts) ComboAdd(combo, 0, "%s", text);
+    return Entries(combo);
+  }
+  // Opens the page's template: a page window of this size in dialog units.
+  void OpenPage(int templateId, int width, int height) {
+    ASSERT_TRUE(page.CreateModeless(templateId, host, ModuleInstance()));
+    ExpectPageWindow(page.GetHwnd(), width, height);
+  }
   // Edits: child, visible, tab stop and horizontal auto-scroll, nothing else.
   static constexpr LONG kEditStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
 };
 
-void ExpectPageWindow(HWND hwnd, int width, int height) {
-  LONG style = GetWindowLongA(hwnd, GWL_STYLE);
-  EXPECT_TRUE(style & WS_CHILD);
-  EXPECT_TRUE(style & WS_BORDER);
-  EXPECT_FALSE((style & WS_CAPTION) == WS_CAPTION);
-  EXPECT_FALSE(style & WS_VISIBLE);
-  RECT client, expected = {0, 0, width, height};
-  GetClientRect(hwnd, &client);
-  MapDialogRect(hwnd, &expected);
-  EXPECT_EQ(expected.right, client.right);
-  EXPECT_EQ(expected.bottom, client.bottom);
-}
-
 TEST_F(TemplatesTest, console_log_page) {
-  ASSERT_TRUE(page.CreateModeless(IDD_KDLOG, host, ModuleInstance()));
+  ASSERT_NO_FATAL_FAILURE(OpenPage(IDD_KDLOG, 656, 349));
   EXPECT_NE(nullptr, FindResourceExA(ModuleInstance(), MAKEINTRESOURCEA(5), MAKEINTRESOURCEA(IDD_KDLOG),
                                      MAKELANGID(LANG_KOREAN, SUBLANG_DEFAULT)));
-  ExpectPageWindow(page.GetHwnd(), 656, 349);
   ExpectPlaced(IDC_KDLOG_LIST, 7, 61, 642, 281);
   EXPECT_TRUE(Bordered(IDC_KDLOG_LIST));
   EXPECT_EQ(LVS_REPORT, Style(IDC_KDLOG_LIST) & LVS_TYPEMASK);
@@ -84,19 +97,16 @@ TEST_F(TemplatesTest, console_log_page) {
   HWND queryBy = page.GetItem(IDC_KDLOG_QUERY_BY);
   ComboAdd(queryBy, 0, "%s", "User Name");
   ComboAdd(queryBy, 1, "%s", "Catagory");
-  EXPECT_EQ((std::vector<std::string>{"Catagory", "User Name"}), Entries(queryBy));
+  EXPECT_EQ((Lines{"Catagory", "User Name"}), Entries(queryBy));
   ComboSetCurSel(queryBy, 0);
   EXPECT_EQ(1u, ComboGetSelData(queryBy));
 
-  HWND category = page.GetItem(IDC_KDLOG_CATEGORY);
-  for (const char* text : {"GM Command", "All", "UserStatstics", "KV_Notice", "LoginLogout"}) ComboAdd(category, 0, "%s", text);
-  EXPECT_EQ((std::vector<std::string>{"All", "GM Command", "KV_Notice", "LoginLogout", "UserStatstics"}),
-            Entries(category));
+  EXPECT_EQ(EntriesAfterAdding(IDC_KDLOG_CATEGORY, {"GM Command", "All", "UserStatstics", "KV_Notice", "LoginLogout"}),
+            (Lines{"All", "GM Command", "KV_Notice", "LoginLogout", "UserStatstics"}));
 }
 
 TEST_F(TemplatesTest, game_log_page) {
-  ASSERT_TRUE(page.CreateModeless(IDD_GAMELOG, host, ModuleInstance()));
-  ExpectPageWindow(page.GetHwnd(), 626, 313);
+  ASSERT_NO_FATAL_FAILURE(OpenPage(IDD_GAMELOG, 626, 313));
   ExpectPlaced(IDC_GAMELOG_LIST, 7, 54, 612, 235);
   ExpectPlaced(IDC_GAMELOG_QUERY_MORE, 7, 292, 50, 14);
   EXPECT_FALSE(Bordered(IDC_GAMELOG_LIST));
@@ -104,10 +114,9 @@ TEST_F(TemplatesTest, game_log_page) {
   EXPECT_EQ(kEditStyle | ES_NUMBER, Style(IDC_GAMELOG_DAYS));
   EXPECT_EQ(kEditStyle, Style(IDC_GAMELOG_ITEM_CODENAME));
 
-  HWND kind = page.GetItem(IDC_GAMELOG_CATEGORY);
   EXPECT_EQ(CBS_DROPDOWNLIST, Style(IDC_GAMELOG_CATEGORY) & 3);
-  for (const char* text : {"Character", "Item", "Quest", "Item by Serial"}) ComboAdd(kind, 0, "%s", text);
-  EXPECT_EQ((std::vector<std::string>{"Character", "Item", "Quest", "Item by Serial"}), Entries(kind));
+  EXPECT_EQ(EntriesAfterAdding(IDC_GAMELOG_CATEGORY, {"Character", "Item", "Quest", "Item by Serial"}),
+            (Lines{"Character", "Item", "Quest", "Item by Serial"}));
 
   // Digits only: a letter typed into the days edit is refused.
   HWND days = page.GetItem(IDC_GAMELOG_DAYS);
@@ -139,26 +148,20 @@ TEST_F(TemplatesTest, serial_history_dialog) {
 }
 
 TEST_F(TemplatesTest, siege_log_page) {
-  ASSERT_TRUE(page.CreateModeless(IDD_SIEGELOG, host, ModuleInstance()));
-  ExpectPageWindow(page.GetHwnd(), 656, 350);
+  ASSERT_NO_FATAL_FAILURE(OpenPage(IDD_SIEGELOG, 656, 350));
   ExpectPlaced(IDC_SIEGE_LIST, 7, 45, 642, 297);
   EXPECT_FALSE(Bordered(IDC_SIEGE_LIST));
-  HWND shard = page.GetItem(IDC_SIEGE_SHARD);
-  for (const char* text : {"Viridan", "Aster", "Morrow"}) ComboAdd(shard, 0, "%s", text);
-  EXPECT_EQ((std::vector<std::string>{"Aster", "Morrow", "Viridan"}), Entries(shard));
-  HWND category = page.GetItem(IDC_SIEGE_CATEGORY);
-  for (const char* text : {"Start And End", "Result Defense And Offense", "All"}) ComboAdd(category, 0, "%s", text);
-  EXPECT_EQ((std::vector<std::string>{"Start And End", "Result Defense And Offense", "All"}), Entries(category));
+  EXPECT_EQ(EntriesAfterAdding(IDC_SIEGE_SHARD, {"Viridan", "Aster", "Morrow"}), (Lines{"Aster", "Morrow", "Viridan"}));
+  EXPECT_EQ(EntriesAfterAdding(IDC_SIEGE_CATEGORY, {"Start And End", "Result Defense And Offense", "All"}),
+            (Lines{"Start And End", "Result Defense And Offense", "All"}));
 }
 
 TEST_F(TemplatesTest, server_event_log_page) {
-  ASSERT_TRUE(page.CreateModeless(IDD_SERVEREVENTLOG, host, ModuleInstance()));
-  ExpectPageWindow(page.GetHwnd(), 559, 259);
+  ASSERT_NO_FATAL_FAILURE(OpenPage(IDD_SERVEREVENTLOG, 559, 259));
   ExpectPlaced(IDC_EVENT_LIST, 7, 45, 545, 207);
   EXPECT_FALSE(Bordered(IDC_EVENT_LIST));
-  HWND category = page.GetItem(IDC_EVENT_CATEGORY);
-  for (const char* text : {"Start And End", "Completion", "Reward", "All"}) ComboAdd(category, 0, "%s", text);
-  EXPECT_EQ((std::vector<std::string>{"All", "Completion", "Reward", "Start And End"}), Entries(category));
+  EXPECT_EQ(EntriesAfterAdding(IDC_EVENT_CATEGORY, {"Start And End", "Completion", "Reward", "All"}),
+            (Lines{"All", "Completion", "Reward", "Start And End"}));
   for (int id : {IDC_EVENT_SHARD, IDC_EVENT_NAME, IDC_EVENT_CATEGORY}) {
     SCOPED_TRACE(id);
     EXPECT_TRUE(Style(id) & CBS_SORT);

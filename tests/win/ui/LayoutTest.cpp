@@ -3,17 +3,11 @@
 
 #include <vector>
 
+#include "common/ExpectEdges.h"
 #include "support/WinTest.h"
 #include "ui/Layout.h"
 
 namespace {
-
-void ExpectRect(const RECT& rc, LONG left, LONG top, LONG right, LONG bottom) {
-  EXPECT_EQ(left, rc.left);
-  EXPECT_EQ(top, rc.top);
-  EXPECT_EQ(right, rc.right);
-  EXPECT_EQ(bottom, rc.bottom);
-}
 
 class LayoutTest : public ::testing::Test {
  protected:
@@ -49,15 +43,15 @@ class LayoutTest : public ::testing::Test {
 TEST_F(LayoutTest, stretched_child_keeps_all_four_distances) {
   HWND list = AddChild(10, 20, 390, 280, 0x0F);
   Resize(600, 500);
-  ExpectRect(ChildRect(list), 10, 20, 590, 480);
+  ExpectEdges(ChildRect(list), 10, 20, 590, 480);
   Resize(200, 100);
-  ExpectRect(ChildRect(list), 10, 20, 190, 80);
+  ExpectEdges(ChildRect(list), 10, 20, 190, 80);
 }
 
 TEST_F(LayoutTest, bottom_left_child_keeps_its_size_and_rides_the_bottom) {
   HWND button = AddChild(10, 250, 60, 270, 0x09);
   Resize(600, 500);
-  ExpectRect(ChildRect(button), 10, 450, 60, 470);
+  ExpectEdges(ChildRect(button), 10, 450, 60, 470);
 }
 
 TEST_F(LayoutTest, fractions_scale_with_the_page_and_truncate) {
@@ -65,7 +59,7 @@ TEST_F(LayoutTest, fractions_scale_with_the_page_and_truncate) {
   HWND child = AddChild(100, 30, 300, 150, 0x0F | 0x10 | 0x20 | 0x40 | 0x80);
   Resize(610, 450);
   // 0.25 * 610 = 152.5; 610 - 152.5 = 457.5; 0.1 * 450 = 45; 450 - 225 = 225.
-  ExpectRect(ChildRect(child), 152, 45, 457, 225);
+  ExpectEdges(ChildRect(child), 152, 45, 457, 225);
 }
 
 }  // namespace
