@@ -237,7 +237,7 @@ TEST_F(ItemEvent, texts_stop_at_a_zero_and_at_the_line_end) {
 TEST_F(ItemEvent, moves_counts_and_chests) {
   ExpectRows({
       {10, kPotion, 7, 20, 6, "T", "^2Wearing^0 Equipment", "count: ^47^0"},
-      {10, kRareSword, 7, 6, 20, "T", "^2Removing^0 Equipment", "T"},
+      {10, kRareSword, 7, 6, 13, "T", "^2Removing^0 Equipment", "T"},
       {10, 0, 7, 20, 30, "T", "^2Moving^0 Item", "T"},
       {10, 0, 7, 13, 12, "T", "^2Wearing^0 Equipment", "T"},
       {10, 0, 7, 111, 0, "T", "^2Wearing^0 Equipment", "T"},
@@ -347,7 +347,7 @@ TEST_F(ItemEvent, npc_shops_and_item_mall) {
       {33, kPotion, npcHi | 3, 0, 0, "G", "Item Sold To NPC Shop[^4Grocer^0](Sold Partially)",
        "Remain: ^43^0, Remained Gold: ^2G^0"},
       {33, kPotion, npcHi, 0, 0, "G", "Item Sold To NPC Shop[^4Grocer^0]", "Remained Gold: ^2G^0"},
-      {33, kRareSword, npcHi | 3, 0, 0, "G", "Item Sold To NPC Shop[^4Grocer^0](Sold Partially)",
+      {33, kRareSword, npcHi | 1, 0, 0, "G", "Item Sold To NPC Shop[^4Grocer^0](Sold Partially)",
        "Remained Gold: ^2G^0"},
       {33, kMissingItem, 0x00090003, 0, 0, "G", "Item Sold To NPC Shop[^4589827^0](Sold Partially)", "G"},
       {34, 0, 0xFFFFFFFE, 0, 0, "G", "Gold Drop", "DROP Gold: ^4-2^0, Remained Gold: ^2G^0"},
