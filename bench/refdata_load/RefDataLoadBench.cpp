@@ -97,25 +97,21 @@ int main(int argc, char** argv) {
   double bestFree = 1e30;
   uint64_t convertedBytes = 0, rawBytes = 0;
   std::unique_ptr<CGameRefData> kept;
+  // One timed pass of a way of reading every file; false when a file could not be read.
+  auto timed = [&paths](Best& best, bool (*pass)(const std::vector<std::string>&, uint64_t&), uint64_t& bytes) {
+    Stopwatch since;
+    if (!pass(paths, bytes)) {
+      fprintf(stderr, "bench_refdata_load: a reference file could not be read\n");
+      return false;
+    }
+    best.Take(since);
+    return true;
+  };
   for (int run = 0; run < runs; ++run) {
-    Stopwatch read;
-    if (!ReadRefInputs(paths, rawBytes)) {
-      fprintf(stderr, "bench_refdata_load: a reference file could not be read\n");
+    if (!timed(bestRead, ReadRefInputs, rawBytes) || !timed(bestBaseline, ReadAndConvertRefInputs, convertedBytes) ||
+        !timed(bestSliced, ReadAndConvertAsLoaderRefInputs, convertedBytes)) {
       return 1;
     }
-    bestRead.Take(read);
-    Stopwatch floor;
-    if (!ReadAndConvertRefInputs(paths, convertedBytes)) {
-      fprintf(stderr, "bench_refdata_load: a reference file could not be read\n");
-      return 1;
-    }
-    bestBaseline.Take(floor);
-    Stopwatch sliced;
-    if (!ReadAndConvertAsLoaderRefInputs(paths, convertedBytes)) {
-      fprintf(stderr, "bench_refdata_load: a reference file could not be read\n");
-      return 1;
-    }
-    bestSliced.Take(sliced);
     Stopwatch load;
     auto data = std::make_unique<CGameRefData>();
     bool loaded = data->Load();

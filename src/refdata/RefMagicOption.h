@@ -4,14 +4,14 @@
 #include <cstdint>
 
 #include "refdata/RefDataParser.h"
+#include "refdata/RefIdKey.h"
 #include "refdata/StringPool.h"
 
-class RefMagicOption {
+// id: column 1.
+class RefMagicOption : public RefIdKey {
  public:
-  int32_t id = 0;  // column 1, the key
   static constexpr size_t kKeptFieldBytes = sizeof(int32_t);
 
-  uint32_t Key() const { return static_cast<uint32_t>(id); }
   bool Read(CRefDataParser& parser, CStringPool& pool);
 };
 

@@ -22,9 +22,7 @@ void RefObjCommon::ReadCommon(CRecordReader& in) {
 }
 
 bool RefObjCommon::CopyTexts(CStringPool& pool) {
-  codeName = pool.Add(codeName);
-  nameKey = pool.Add(nameKey);
-  return codeName && nameKey;
+  return pool.Keep(codeName) && pool.Keep(nameKey);
 }
 
 bool RefObjChar::Read(CRefDataParser& parser, CStringPool& pool) {

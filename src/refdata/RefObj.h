@@ -6,13 +6,14 @@
 
 #include "refdata/ObjTypeWord.h"
 #include "refdata/RefDataParser.h"
+#include "refdata/RefIdKey.h"
 #include "refdata/StringPool.h"
 
 class CRecordReader;
 
-class RefObjCommon {
+// id: column 1.
+class RefObjCommon : public RefIdKey {
  public:
-  int32_t id = 0;                // column 1, the key
   const char* codeName = "";     // column 2
   const char* nameKey = "";      // column 5: text key of the display name
   int32_t rarity = 0;            // column 15: 2 marks a rare item
@@ -21,7 +22,6 @@ class RefObjCommon {
   // Bytes of the number fields kept (the texts are counted by their pool).
   static constexpr size_t kKeptFieldBytes = sizeof(int32_t) * 2 + sizeof(uint16_t);
 
-  uint32_t Key() const { return static_cast<uint32_t>(id); }
   // Points the texts at copies in the pool; false when memory runs out.
   bool CopyTexts(CStringPool& pool);
 

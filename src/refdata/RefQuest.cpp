@@ -12,8 +12,7 @@ bool RefQuest::Read(CRefDataParser& parser, CStringPool& pool) {
 }
 
 bool RefQuest::CopyTexts(CStringPool& pool) {
-  codeName = pool.Add(codeName);
-  return codeName != nullptr;
+  return pool.Keep(codeName);
 }
 
 std::string RefQuest::GetNameKey() const { return std::string("SN_") + codeName; }

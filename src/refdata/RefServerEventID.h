@@ -3,13 +3,13 @@
 #include <cstdint>
 
 #include "refdata/RefDataParser.h"
+#include "refdata/RefIdKey.h"
 #include "refdata/StringPool.h"
 
-class RefServerEventID {
+// id: column 0, also the server event identifier.
+class RefServerEventID : public RefIdKey {
  public:
-  int32_t id = 0;  // column 0, the key and the server event identifier
   static constexpr size_t kKeptFieldBytes = sizeof(int32_t);
 
-  uint32_t Key() const { return static_cast<uint32_t>(id); }
   bool Read(CRefDataParser& parser, CStringPool& pool);
 };

@@ -12,6 +12,5 @@ bool RefSiegeFortress::Read(CRefDataParser& parser, CStringPool& pool) {
 }
 
 bool RefSiegeFortress::CopyTexts(CStringPool& pool) {
-  codeName = pool.Add(codeName);
-  return codeName != nullptr;
+  return pool.Keep(codeName);
 }

@@ -19,9 +19,7 @@ bool RefSkill::Read(CRefDataParser& parser, CStringPool& pool) {
 }
 
 bool RefSkill::CopyTexts(CStringPool& pool) {
-  fallbackKey = pool.Add(fallbackKey);
-  nameKey62 = pool.Add(nameKey62);
-  return fallbackKey && nameKey62;
+  return pool.Keep(fallbackKey) && pool.Keep(nameKey62);
 }
 
 const char* RefSkill::GetNameKey() const { return strcmp(nameKey62, "xxx") == 0 ? fallbackKey : nameKey62; }
@@ -36,6 +34,5 @@ bool RefSkillMastery::Read(CRefDataParser& parser, CStringPool& pool) {
 }
 
 bool RefSkillMastery::CopyTexts(CStringPool& pool) {
-  nameKey = pool.Add(nameKey);
-  return nameKey != nullptr;
+  return pool.Keep(nameKey);
 }

@@ -15,6 +15,11 @@ class CStringPool {
   // as long as the pool. Null only when memory runs out.
   const char* Add(const char* text, size_t length);
   const char* Add(const char* text);
+  // Points text at a copy of itself in the pool; false (text null) when memory runs out.
+  bool Keep(const char*& text) {
+    text = Add(text);
+    return text != nullptr;
+  }
 
   enum : uint32_t { kNoRef = 0xFFFFFFFFu };
   // Stores first and second back to back, each with its terminating zero, and returns
