@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "gamelog/GameLogKinds.h"
 #include "gamelog/GameLogQuery.h"
 #include "gamelog/GameLogSession.h"
 #include "msg/RelayRequest.h"
@@ -201,41 +200,6 @@ TEST(GameLogDuration, days_back_within_the_pickers_reach) {
   EXPECT_FALSE(DurationBegin(-1, 1000, &begin));
   EXPECT_EQ(begin, 7);
   EXPECT_EQ(console.Lines(), (LogLines{{0x01000000u, "please type days"}, {0x01000000u, "please type days"}}));
-}
-
-TEST(GameLogKinds, tables_in_list_order) {
-  auto texts = [](GameLogChoices choices) {
-    std::string s;
-    for (const LogChoice& c : choices) s += std::string(c.text) + "=" + std::to_string(c.data) + ";";
-    return s;
-  };
-  EXPECT_EQ(texts(GameLogKinds()), "Character=1;Item=2;Quest=3;Item by Serial=4;");
-  EXPECT_EQ(texts(GameLogOptionsOf(1)),
-            "Create_n_Delete=0;Login_n_Out=1;Dead_or_Alive=2;Level_or_EXP=3;State Change=4;Triangle JOB=6;"
-            "Guild=7;Skill=8;TrainingCamp=13;SiegeFortress=14;KDC Operation=9;Event Skill Point=18;All=255;");
-  EXPECT_EQ(texts(GameLogOptionsOf(2)),
-            "Inventory=0;Avatar Inventory=23;Drop_n_Pick=1;Shop=2;FleaMarket=3;FleaMarket Network=13;Exchange=4;"
-            "Gold=5;Chest=6;Cos=7;Alchemy=8;Premium Exp=9;Query By Codename=16;KDC Operation=17;Guild Chest=12;"
-            "Gacha=18;CompositeItem=19;RestoredSoldItem=20;ParamKeeperItem=24;AvatarSpecialItem=25;Socket=26;"
-            "All=255;");
-  for (uint8_t kind : {0, 3, 4, 5}) EXPECT_EQ(GameLogOptionsOf(kind).count, 0u) << int(kind);
-
-  auto columns = [](GameLogColumns cols) {
-    std::string s;
-    for (const ListColumn& c : cols)
-      s += std::string(c.caption) + " " + std::to_string(c.width) + (c.rightAligned ? "R" : "") + ";";
-    return s;
-  };
-  const std::string character = "Event 200;Description 400;Position 200;Time 150;";
-  EXPECT_EQ(columns(GameLogColumnsOf(1)), character);
-  EXPECT_EQ(columns(GameLogColumnsOf(3)), character);
-  EXPECT_EQ(columns(GameLogColumnsOf(2)),
-            "Serial 110R;Operation 100;Storage 120;Slot From 80;Slot To 80;ItemName 250;Description 350;"
-            "Time 150;Position 200;");
-  EXPECT_EQ(columns(SerialHistoryColumns()),
-            "Serial 110R;Operation 100;Storage 80;Slot From 80;Slot To 80;ItemName 250;Description 350;"
-            "Time 150;Position 200;");
-  EXPECT_EQ(GameLogColumnsOf(4).count, 0u);
 }
 
 }  // namespace

@@ -46,61 +46,55 @@ TEST(ItemName, kinds_rarity_and_missing_references) {
   }
 }
 
-TEST(ItemAttrNames, magic_and_avatar_tables_whole_and_past_their_end) {
-  const char* const magic[] = {
-      "MATTR_STR", "MATTR_INT", "MATTR_ATHANASIA", "MATTR_SOLID", "MATTR_LUCK", "MATTR_RESIST_FROSTBITE",
-      "MATTR_RESIST_ESHOCK", "MATTR_RESIST_BURN", "MATTR_RESIST_POISON", "MATTR_RESIST_ZOMBIE", "MATTR_DEC_MAXDUR",
-      "MATTR_NOT_REPARABLE", "MATTR_REINFORCE_ITEM", "MATTR_DUR", "MATTR_HR", "MATTR_EVADE_BLOCK",
-      "MATTR_EVADE_CRITICAL", "MATTR_ER", "MATTR_HP", "MATTR_MP", "MATTR_ASTRAL", "MATTR_REPAIR", "MATTR_CRITICAL",
-      "MATTR_BLOCKRATE", "MATTR_REGENHPMP", "MATTR_RESIST_STUN", "MATTR_RESIST_CSMP", "MATTR_RESIST_DISEASE",
-      "MATTR_RESIST_SLEEP", "MATTR_RESIST_FEAR", "MATTR_UNIQUE_MONSTER_DAMAGE_UP", "MATTR_APE"};
-  const char* const avatar[] = {"MATTR_AVATAR_STR",  "MATTR_AVATAR_INT",  "MATTR_AVATAR_HR",   "MATTR_AVATAR_ER",
-                                "MATTR_AVATAR_HP",   "MATTR_AVATAR_MP",   "MATTR_AVATAR_DRUA", "MATTR_AVATAR_DARA",
-                                "MATTR_AVATAR_MDIA", "MATTR_AVATAR_HPRG", "MATTR_AVATAR_MPRG", "MATTR_AVATAR_LUCK"};
-  for (unsigned i = 0; i < 32; ++i) EXPECT_EQ(MagicAttrName(i), magic[i]) << i;
-  for (unsigned i = 0; i < 12; ++i) EXPECT_EQ(AvatarMagicAttrName(i), avatar[i]) << i;
+TEST(ItemAttrNames, magic_and_avatar_tables_at_their_ends_and_past_them) {
+  EXPECT_EQ(MagicAttrName(0), "MATTR_STR");
+  EXPECT_EQ(MagicAttrName(31), "MATTR_APE");
+  EXPECT_EQ(AvatarMagicAttrName(0), "MATTR_AVATAR_STR");
+  EXPECT_EQ(AvatarMagicAttrName(11), "MATTR_AVATAR_LUCK");
   EXPECT_EQ(MagicAttrName(32), "Unknown Magic Option(32)");
   EXPECT_EQ(MagicAttrName(255), "Unknown Magic Option(255)");
   EXPECT_EQ(AvatarMagicAttrName(12), "Unknown Avatar Option(12)");
   EXPECT_EQ(AvatarMagicAttrName(255), "Unknown Avatar Option(255)");
 }
 
-TEST(ItemAttrNames, variance_stats_by_kind_whole_and_past_their_end) {
+// The stat kind a type word selects, seen by its list's ends and length.
+TEST(ItemAttrNames, variance_stats_by_kind_and_past_their_end) {
   struct Kind {
     const char* what;
     std::vector<uint16_t> words;  // type words of this kind
-    std::vector<std::string> names;
+    const char* first;
+    const char* last;
+    unsigned count;
   } kinds[] = {
       {"armor",
        {MakeTypeWord(0, 0, 3, 1, 1, 0), MakeTypeWord(1, 0, 3, 1, 2, 0), MakeTypeWord(0, 0, 3, 1, 3, 0),
         MakeTypeWord(0, 0, 3, 1, 9, 0), MakeTypeWord(0, 0, 3, 1, 10, 0), MakeTypeWord(0, 0, 3, 1, 11, 31)},
-       {"IVS_ARMOR_DURABILITY", "IVS_ARMOR_PHY_SPECIALIZE", "IVS_ARMOR_MAG_SPECIALIZE", "IVS_ARMOR_PHY_DEFENSE",
-        "IVS_ARMOR_MAG_DEFENSE", "IVS_ARMOR_EVASION_RATIO"}},
+       "IVS_ARMOR_DURABILITY", "IVS_ARMOR_EVASION_RATIO", 6},
       {"weapon",
        {MakeTypeWord(0, 0, 3, 1, 6, 0), MakeTypeWord(0, 0, 3, 1, 6, 1)},
-       {"IVS_WEAPON_DURABILITY", "IVS_WEAPON_PHY_SPECIALIZE", "IVS_WEAPON_MAG_SPECIALIZE", "IVS_WEAPON_HIT_RATIO",
-        "IVS_WEAPON_PHY_DMG", "IVS_WEAPON_MAG_DMG", "IVS_WEAPON_CRITICAL_HITRATIO"}},
+       "IVS_WEAPON_DURABILITY", "IVS_WEAPON_CRITICAL_HITRATIO", 7},
       {"shield",
        {MakeTypeWord(0, 0, 3, 1, 4, 1), MakeTypeWord(0, 0, 3, 1, 4, 2)},
-       {"IVS_SHIELD_DURABILITY", "IVS_SHIELD_PHY_SPECIALIZE", "IVS_SHIELD_MAG_SPECIALIZE", "IVS_SHIELD_BLOCK_RATIO",
-        "IVS_SHIELD_PHY_DEFENSE", "IVS_SHIELD_MAG_DEFENSE"}},
+       "IVS_SHIELD_DURABILITY", "IVS_SHIELD_MAG_DEFENSE", 6},
       {"accessory",
        {MakeTypeWord(0, 0, 3, 1, 5, 0), MakeTypeWord(0, 0, 3, 1, 12, 3)},
-       {"IVS_ACCESSORY_PHY_ABSORB_RATIO", "IVS_ACCESSORY_MAG_ABSORB_RATIO"}},
+       "IVS_ACCESSORY_PHY_ABSORB_RATIO", "IVS_ACCESSORY_MAG_ABSORB_RATIO", 2},
       {"none",
        {MakeTypeWord(0, 0, 3, 1, 4, 3), MakeTypeWord(0, 0, 3, 1, 7, 0), MakeTypeWord(0, 0, 3, 1, 0, 0),
         MakeTypeWord(0, 1, 3, 1, 6, 0), MakeTypeWord(0, 0, 2, 1, 6, 0), MakeTypeWord(0, 0, 3, 3, 6, 0),
         MakeTypeWord(0, 0, 3, 2, 1, 0)},
-       {}},
+       "", "", 0},
   };
   for (const Kind& kind : kinds) {
     for (uint16_t word : kind.words) {
       SCOPED_TRACE(testing::Message() << kind.what << " 0x" << std::hex << word);
-      for (unsigned i = 0; i < kind.names.size(); ++i) EXPECT_EQ(ItemStatName(word, i), kind.names[i]) << i;
-      size_t size = kind.names.size();
-      std::string past = size ? "Unknown Variance Stat(" + std::to_string(size) + ")" : "";
-      EXPECT_EQ(ItemStatName(word, static_cast<unsigned>(size)), past);
-      EXPECT_EQ(ItemStatName(word, 255), size ? "Unknown Variance Stat(255)" : "");
+      const std::string past = kind.count ? "Unknown Variance Stat(" + std::to_string(kind.count) + ")" : "";
+      EXPECT_EQ(ItemStatName(word, 0), kind.count ? kind.first : past);
+      if (kind.count) {
+        EXPECT_EQ(ItemStatName(word, kind.count - 1), kind.last);
+      }
+      EXPECT_EQ(ItemStatName(word, kind.count), past);
+      EXPECT_EQ(ItemStatName(word, 255), kind.count ? "Unknown Variance Stat(255)" : "");
     }
   }
 }

@@ -215,9 +215,6 @@ TEST_F(GameLogPage, refusals_report_their_text_and_send_nothing) {
     const char* refusal;
   } cases[] = {
       {"no kind", nullptr, nullptr, "Varnel", "", "some input fields are wrong"},
-      {"no name", "Character", nullptr, "", "", "some input fields are wrong"},
-      {"33-byte name", "Quest", nullptr, std::string(33, 'n'), "", "character name is under 32 bytes"},
-      {"no code name", "Item", "Query By Codename", "Varnel", "", "invalid codename specified"},
       {"long code name", "Item", "Query By Codename", "Varnel", std::string(129, 'c'), "invalid codename specified"},
       {"serial with a letter", "Item by Serial", nullptr, "12a", "", "invalid serial number"},
   };
