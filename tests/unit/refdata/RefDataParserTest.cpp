@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,53 @@ void ExpectLines(const std::vector<Strings>& lines) {
     EXPECT_EQ(parser.ReadLine(most), nullptr);
     EXPECT_FALSE(parser.LineTooLong());
   }
+}
+
+// A text ending in CR LF split the plain way: lines at CR LF, tokens at TABs.
+std::vector<Strings> PlainLines(const std::string& text) {
+  std::vector<Strings> lines;
+  for (size_t from = 0; from < text.size();) {
+    const size_t crlf = text.find("\r\n", from);
+    Strings columns;
+    for (size_t c = from;;) {
+      const size_t tab = text.find('\t', c);
+      if (tab >= crlf) {
+        columns.push_back(text.substr(c, crlf - c));
+        break;
+      }
+      columns.push_back(text.substr(c, tab - c));
+      c = tab + 1;
+    }
+    lines.push_back(columns);
+    from = crlf + 2;
+  }
+  return lines;
+}
+
+// Reading, skipping and line splitting of the text see the plain split's tokens and
+// lines. Skips start at each of `starts` and end at `firstEnd` and every token after.
+void ExpectPlainSplit(const CScratchDir& dir, const std::string& text, std::initializer_list<size_t> starts,
+                      size_t firstEnd) {
+  const std::vector<Strings> lines = PlainLines(text);
+  Strings tokens;
+  for (const Strings& line : lines) tokens.insert(tokens.end(), line.begin(), line.end());
+  ASSERT_TRUE(Tokens(dir, text) == tokens);  // whole texts can be long
+  for (size_t from : starts) {
+    for (size_t to = firstEnd; to <= tokens.size(); ++to) {
+      CRefDataParser parser;
+      ASSERT_TRUE(parser.Open("KV_GameRefData\\Tokens.txt"));
+      bool ok = false;
+      parser.SkipTokens(static_cast<int>(from), ok);
+      parser.SkipTokens(static_cast<int>(to - from), ok);
+      ASSERT_TRUE(ok) << from << " to " << to;
+      const char* next = parser.GetString(ok);
+      ASSERT_EQ(ok, to < tokens.size()) << from << " to " << to;
+      if (ok) {
+        EXPECT_EQ(next, tokens[to]) << from << " to " << to;
+      }
+    }
+  }
+  ExpectLines(lines);
 }
 
 TEST(RefDataParser, token_syntax) {
@@ -145,49 +193,13 @@ TEST(RefDataParser, skipping_counts_an_unterminated_last_token) {
 
 // The scanners test 64 bytes at a time. Each separator (and a lone CR or LF, which is
 // none) is put at every offset across the first block boundaries, a CR LF among them
-// straddling two blocks; reading, skipping and line splitting must all see the
-// tokens and lines written.
+// straddling two blocks.
 TEST(RefDataParser, separators_at_every_offset) {
   CScratchDir dir;
-  struct Pattern {
-    const char* name;
-    const char* bytes;
-    bool split;      // the pattern separates the padding from "tail"
-    bool newLine;    // "tail" starts a new line
-    bool emptyToken; // an empty token between them
-  } patterns[] = {
-      {"tab", "\t", true, false, false},
-      {"cr lf", "\r\n", true, true, false},
-      {"tab cr lf", "\t\r\n", true, true, true},
-      {"lone cr", "\r", false, false, false},
-      {"lone lf", "\n", false, false, false},
-  };
-  for (const Pattern& pattern : patterns) {
+  for (const char* pattern : {"\t", "\r\n", "\t\r\n", "\r", "\n"}) {
     for (size_t offset = 0; offset <= 140; ++offset) {
-      SCOPED_TRACE(testing::Message() << pattern.name << " at " << offset);
-      const std::string pad(offset, 'x');
-      std::vector<Strings> lines;
-      if (!pattern.split) lines = {{pad + pattern.bytes + "tail", "end"}};
-      else if (!pattern.newLine) lines = {{pad, "tail", "end"}};
-      else if (pattern.emptyToken) lines = {{pad, ""}, {"tail", "end"}};
-      else lines = {{pad}, {"tail", "end"}};
-      Strings tokens;
-      for (const Strings& line : lines) tokens.insert(tokens.end(), line.begin(), line.end());
-
-      ASSERT_EQ(Tokens(dir, pad + pattern.bytes + "tail\tend\r\n"), tokens);
-      for (size_t skip = 0; skip <= tokens.size(); ++skip) {
-        CRefDataParser parser;
-        ASSERT_TRUE(parser.Open("KV_GameRefData\\Tokens.txt"));
-        bool ok = false;
-        parser.SkipTokens(static_cast<int>(skip), ok);
-        ASSERT_TRUE(ok) << skip;
-        const char* next = parser.GetString(ok);
-        ASSERT_EQ(ok, skip < tokens.size()) << skip;
-        if (ok) {
-          EXPECT_EQ(next, tokens[skip]) << skip;
-        }
-      }
-      ExpectLines(lines);
+      SCOPED_TRACE(testing::Message() << testing::PrintToString(std::string(pattern)) << " at " << offset);
+      ExpectPlainSplit(dir, std::string(offset, 'x') + pattern + "tail\tend\r\n", {0}, 0);
     }
   }
 }
@@ -195,71 +207,31 @@ TEST(RefDataParser, separators_at_every_offset) {
 // The parsers take the text a piece at a time, and whatever runs past a piece's end is
 // scanned again with the next. Each separator is put at every offset around the end of
 // the first piece, behind short tokens or one long one (which outgrows the room the
-// window keeps for unfinished text): reading, skipping and line splitting must see the
-// tokens and lines written, exactly as when the text arrives whole.
+// window keeps for unfinished text): all must read as when the text arrives whole.
 TEST(RefDataParser, separators_around_a_piece_end) {
   CScratchDir dir;
   // The first piece's text: a slice less the mark, one byte a unit.
   const size_t pieceEnd = (CRefText::kSliceBytes - 2) / 2;
-  const char* patterns[] = {"\t", "\r\n", "\t\r\n", "\r", "\n", "\t\t"};
   for (bool longToken : {false, true}) {
     std::string filler;
-    Strings fillerTokens;
+    size_t fillerTokens = 0;
     if (longToken) {
       filler = std::string(pieceEnd - 80, 'L') + '\t';
-      fillerTokens.push_back(filler.substr(0, filler.size() - 1));
+      fillerTokens = 1;
     } else {
-      for (int i = 0; filler.size() < pieceEnd - 80; ++i) {
-        fillerTokens.push_back(std::to_string(i));
-        filler += fillerTokens.back() + (i % 5 == 4 ? "\r\n" : "\t");
-      }
+      for (; filler.size() < pieceEnd - 80; ++fillerTokens)
+        filler += std::to_string(fillerTokens) + (fillerTokens % 5 == 4 ? "\r\n" : "\t");
       filler += "f\r\n";
-      fillerTokens.push_back("f");
+      ++fillerTokens;
     }
-    for (const char* pattern : patterns) {
+    for (const char* pattern : {"\t", "\r\n", "\t\r\n", "\r", "\n", "\t\t"}) {
       for (size_t at = pieceEnd - 6; at <= pieceEnd + 4; ++at) {
         SCOPED_TRACE(testing::Message() << (longToken ? "long" : "short") << " filler, pattern "
                                         << testing::PrintToString(std::string(pattern)) << " at " << at);
-        const std::string text = filler + std::string(at - filler.size(), 'x') + pattern + "tail\tend\r\n";
-        // The text split the plain way: lines at CR LF, tokens at TABs.
-        std::vector<Strings> lines;
-        for (size_t from = 0; from < text.size();) {
-          const size_t crlf = text.find("\r\n", from);
-          Strings columns;
-          for (size_t c = from;;) {
-            const size_t tab = text.find('\t', c);
-            if (tab >= crlf) {
-              columns.push_back(text.substr(c, crlf - c));
-              break;
-            }
-            columns.push_back(text.substr(c, tab - c));
-            c = tab + 1;
-          }
-          lines.push_back(columns);
-          from = crlf + 2;
-        }
-        Strings tokens;
-        for (const Strings& line : lines) tokens.insert(tokens.end(), line.begin(), line.end());
-
-        ASSERT_TRUE(Tokens(dir, text) == tokens);
         // Skips that end just before, at and past the pattern, from the start and from
         // the last filler token.
-        for (size_t from : {size_t(0), fillerTokens.size() - 1}) {
-          for (size_t skip = fillerTokens.size() - from; from + skip <= tokens.size(); ++skip) {
-            CRefDataParser parser;
-            ASSERT_TRUE(parser.Open("KV_GameRefData\\Tokens.txt"));
-            bool ok = false;
-            parser.SkipTokens(static_cast<int>(from), ok);
-            parser.SkipTokens(static_cast<int>(skip), ok);
-            ASSERT_TRUE(ok) << from << "+" << skip;
-            const char* next = parser.GetString(ok);
-            ASSERT_EQ(ok, from + skip < tokens.size()) << from << "+" << skip;
-            if (ok) {
-              EXPECT_EQ(next, tokens[from + skip]) << from << "+" << skip;
-            }
-          }
-        }
-        ExpectLines(lines);
+        ExpectPlainSplit(dir, filler + std::string(at - filler.size(), 'x') + pattern + "tail\tend\r\n",
+                         {0, fillerTokens - 1}, fillerTokens);
       }
     }
   }
@@ -286,24 +258,21 @@ TEST(RefDataParser, numbers_read_as_atoi_and_atof) {
   EXPECT_FALSE(ok);
 }
 
-TEST(RefDataParser, files_too_short_count_as_missing) {
+// A file that counts as missing (the kinds are RefText's) leaves either parser with
+// nothing to read, though the file before it had more.
+TEST(RefDataParser, failed_open_leaves_nothing_of_the_previous_file) {
   CScratchDir dir;
+  CRefDataParser parser;
+  CRefDataParser2 lines;
+  ASSERT_TRUE(WriteAndOpen(dir, parser, "Good.txt", "a\tb\r\n"));
+  ASSERT_TRUE(lines.Open("KV_GameRefData\\Good.txt"));
   dir.WriteBytes("Bom.txt", "\xFF\xFE");
-  dir.WriteBytes("One.txt", "\xFF");
-  dir.WriteBytes("Empty.txt", "");
-  dir.WriteBytes("Odd.txt", "\xFF\xFE" "A");  // a half code unit is no text
-  for (const char* path : {"KV_GameRefData\\Bom.txt", "KV_GameRefData\\One.txt", "KV_GameRefData\\Empty.txt",
-                           "KV_GameRefData\\Odd.txt", "KV_GameRefData\\Absent.txt"}) {
-    SCOPED_TRACE(path);
-    CRefDataParser parser;
-    EXPECT_FALSE(parser.Open(path));
-    bool ok = true;
-    EXPECT_STREQ(parser.GetString(ok), "");
-    EXPECT_FALSE(ok);
-    CRefDataParser2 lines;
-    EXPECT_FALSE(lines.Open(path));
-    EXPECT_EQ(lines.ReadLine(), nullptr);
-  }
+  EXPECT_FALSE(parser.Open("KV_GameRefData\\Bom.txt"));
+  bool ok = true;
+  EXPECT_STREQ(parser.GetString(ok), "");
+  EXPECT_FALSE(ok);
+  EXPECT_FALSE(lines.Open("KV_GameRefData\\Bom.txt"));
+  EXPECT_EQ(lines.ReadLine(), nullptr);
 }
 
 // A token of 0x100000 bytes is too long to read or to skip: reading it fails with a

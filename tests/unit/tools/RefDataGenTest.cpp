@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -147,14 +146,6 @@ std::map<std::string, std::string> TextTable(const fs::path& dir) {
   return texts;
 }
 
-const std::vector<std::string>* FindRow(const std::vector<std::vector<std::string>>& rows, const std::string& id,
-                                        size_t idColumn = 1) {
-  for (const auto& row : rows) {
-    if (row[idColumn] == id) return &row;
-  }
-  return nullptr;
-}
-
 std::vector<std::string> g_Messages;
 
 void KV_CDECL CollectMessage(uint32_t, const char* text) { g_Messages.push_back(text); }
@@ -199,23 +190,12 @@ TempDir* SampleData::s_Dir = nullptr;
 bool SampleData::s_Written = false;
 std::string SampleData::s_Error;
 
-TEST_F(SampleData, files_have_mark_line_ends_and_exact_column_counts) {
+// Files of the shape the loader reads (ReadFolder checks it), and a record whose key has
+// no text shows an empty name in every log line that names it.
+TEST_F(SampleData, files_are_well_formed_and_every_record_is_named_by_a_text) {
   auto byKind = ReadFolder(Folder());
   EXPECT_GE(byKind[RefKind::kObjItem].size(), 300u);
   EXPECT_EQ(byKind[RefKind::kLevelExpOffset].size(), 100u);
-  EXPECT_EQ(byKind[RefKind::kText].front().size(), 10u);
-}
-
-TEST_F(SampleData, korean_text_survives_in_utf16) {
-  auto texts = TextTable(Folder());
-  EXPECT_EQ(texts["SN_ITEM_WEAPON_SWORD_RARE_02"], u8"바람의 검");
-  EXPECT_EQ(texts["SN_QNO_SPIDER_QUEEN"], u8"거미 여왕의 둥지");
-  EXPECT_EQ(texts["SN_ITEM_WEAPON_SWORD_01"], "Rough Sword");
-}
-
-// A record whose key has no text shows an empty name in every log line that names it.
-TEST_F(SampleData, every_record_is_named_by_a_text) {
-  auto byKind = ReadFolder(Folder());
   auto texts = TextTable(Folder());
   auto named = [&](const std::string& key, const std::string& what) {
     EXPECT_FALSE(texts[key].empty()) << what << " key " << key;
@@ -226,38 +206,9 @@ TEST_F(SampleData, every_record_is_named_by_a_text) {
   for (const auto& row : byKind[RefKind::kSkillMastery]) named(row[2], "mastery " + row[0]);
   for (const auto& row : byKind[RefKind::kQuest]) named("SN_" + row[2], "quest " + row[1]);
   for (const auto& row : byKind[RefKind::kServerEventID]) named("SN_SERVER_EVENT_MISSION_" + row[0], "event");
-  EXPECT_NE(FindRow(byKind[RefKind::kSkill], "1701"), nullptr);
-  EXPECT_EQ((*FindRow(byKind[RefKind::kSkill], "1701"))[62], "xxx");
-}
-
-// Columns 7-12 as the kind tests read them: category, class, group, subgroup, detail.
-TEST_F(SampleData, type_columns_sort_items_and_pets_into_their_kinds) {
-  auto byKind = ReadFolder(Folder());
-  struct Case {
-    RefKind kind;
-    const char* id;
-    const char* type;  // category.class.group.subgroup.detail
-  } cases[] = {
-      {RefKind::kObjItem, "1001", "0.3.1.6.2"},   // weapon
-      {RefKind::kObjItem, "2203", "0.3.1.3.1"},   // heavy armour
-      {RefKind::kObjItem, "3011", "0.3.1.4.2"},   // tower shield
-      {RefKind::kObjItem, "4101", "0.3.1.12.1"},  // accessory
-      {RefKind::kObjItem, "1", "0.3.3.5.0"},      // gold
-      {RefKind::kObjItem, "6401", "0.3.3.5.1"},   // gold subgroup, not gold
-      {RefKind::kObjItem, "6001", "0.3.3.1.1"},   // potion
-      {RefKind::kObjItem, "7001", "0.3.3.8.1"},   // trade goods
-      {RefKind::kObjChar, "30004", "1.1.2.3.2"},  // the cargo pet
-      {RefKind::kObjChar, "30001", "1.1.2.3.1"},  // a mount, no cargo pet
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.id);
-    const auto* row = FindRow(byKind[c.kind], c.id);
-    ASSERT_NE(row, nullptr);
-    std::string type = (*row)[8] + "." + (*row)[9] + "." + (*row)[10] + "." + (*row)[11] + "." + (*row)[12];
-    EXPECT_EQ(type, c.type);
-  }
-  EXPECT_EQ((*FindRow(byKind[RefKind::kObjItem], "1102"))[15], "2") << "rare weapon";
-  EXPECT_EQ((*FindRow(byKind[RefKind::kSiegeFortress], "4"))[0], "0") << "disabled fortress";
+  bool fallback = false;  // a skill named through column 4
+  for (const auto& row : byKind[RefKind::kSkill]) fallback |= row[1] == "1701" && row[62] == "xxx";
+  EXPECT_TRUE(fallback);
 }
 
 TEST_F(SampleData, loads_without_a_message_and_names_the_right_things) {
@@ -270,8 +221,11 @@ TEST_F(SampleData, loads_without_a_message_and_names_the_right_things) {
   EXPECT_STREQ(rare->codeName, "ITEM_WEAPON_SWORD_RARE_02");
   EXPECT_STREQ(data.GetText(rare->nameKey), u8"바람의 검");
   EXPECT_TRUE(IsRare(*rare));
-  ASSERT_NE(data.FindItem(1001), nullptr);
-  EXPECT_TRUE(IsEquipment(data.FindItem(1001)->typeWord));
+  // Weapon, heavy armour, tower shield, accessory.
+  for (uint32_t id : {1001, 2203, 3011, 4101}) {
+    ASSERT_NE(data.FindItem(id), nullptr) << id;
+    EXPECT_TRUE(IsEquipment(data.FindItem(id)->typeWord)) << id;
+  }
   EXPECT_FALSE(IsRare(*data.FindItem(1001)));
   ASSERT_NE(data.FindItem(1), nullptr);
   EXPECT_TRUE(IsGold(data.FindItem(1)->typeWord));
