@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/ExpectEdges.h"
 #include "plugin/TabWindow.h"
 #include "support/WinTest.h"
 #include "ui/GdiScope.h"
@@ -54,11 +55,7 @@ TEST_F(TabStripTest, wide_strip_holds_one_row_with_pages_below_it) {
     EXPECT_EQ(strip.GetHwnd(), GetParent(pages[i]));
     EXPECT_FALSE(IsWindowVisible(pages[i]));
   }
-  RECT rc = PageRect(3);
-  EXPECT_EQ(0, rc.left);
-  EXPECT_EQ(17, rc.top);
-  EXPECT_EQ(1000, rc.right);
-  EXPECT_EQ(400, rc.bottom);
+  ExpectEdges(PageRect(3), 0, 17, 1000, 400);
 }
 
 TEST_F(TabStripTest, narrow_strip_wraps_and_moves_pages_down_a_row) {
@@ -69,10 +66,7 @@ TEST_F(TabStripTest, narrow_strip_wraps_and_moves_pages_down_a_row) {
   EXPECT_EQ(1, TabRect(2).left);
   EXPECT_EQ(22, TabRect(2).top);
   EXPECT_EQ(36, TabRect(2).bottom);
-  RECT rc = PageRect(0);
-  EXPECT_EQ(35, rc.top);
-  EXPECT_EQ(300, rc.bottom);
-  EXPECT_EQ(narrow, rc.right);
+  ExpectEdges(PageRect(0), 0, 35, narrow, 300);
 
   ResizeStrip(1000, 300);
   EXPECT_EQ(1, strip.Rows());

@@ -42,31 +42,4 @@ TEST(CopyListToClipboard, header_then_rows_marks_removed_cells_cut_at_259) {
   DestroyWindow(list);
 }
 
-DWORD WINAPI HoldClipboard(void* events) {
-  HANDLE* e = static_cast<HANDLE*>(events);
-  HWND owner = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-  BOOL opened = OpenClipboard(owner);
-  SetEvent(e[0]);
-  WaitForSingleObject(e[1], 10000);
-  if (opened) CloseClipboard();
-  DestroyWindow(owner);
-  return opened ? 0 : 1;
-}
-
-TEST(CopyToClipboard, copies_stripped_text_and_leaves_a_busy_clipboard_alone) {
-  ASSERT_TRUE(CopyToClipboard("^4%s^0 and ^x^"));
-  EXPECT_EQ(ClipboardTextNow(), "%s and ^x^");
-
-  HANDLE events[2] = {CreateEventA(nullptr, TRUE, FALSE, nullptr), CreateEventA(nullptr, TRUE, FALSE, nullptr)};
-  HANDLE thread = CreateThread(nullptr, 0, HoldClipboard, events, 0, nullptr);
-  WaitForSingleObject(events[0], 10000);
-  EXPECT_FALSE(CopyToClipboard("after"));
-  SetEvent(events[1]);
-  WaitForSingleObject(thread, 10000);
-  DWORD held = 1;
-  GetExitCodeThread(thread, &held);
-  EXPECT_EQ(held, 0u) << "the other thread held the clipboard";
-  EXPECT_EQ(ClipboardTextNow(), "%s and ^x^");
-}
-
 }  // namespace

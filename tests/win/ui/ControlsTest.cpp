@@ -46,22 +46,8 @@ TEST_F(ControlsTest, combo_with_no_selection_yields_zero_data) {
   ComboAdd(combo, 41, "%s", "first");
   ComboAdd(combo, 42, "%s", "second");
   EXPECT_EQ(0u, ComboGetSelData(combo));
-  EXPECT_EQ(-1, ComboGetCurSel(combo));
   ComboSetCurSel(combo, 1);
   EXPECT_EQ(42u, ComboGetSelData(combo));
-  ComboReset(combo);
-  EXPECT_EQ(0u, ComboGetSelData(combo));
-}
-
-TEST_F(ControlsTest, sorted_combo_keeps_data_with_its_entry) {
-  HWND combo = Make("COMBOBOX", CBS_DROPDOWN | CBS_SORT);
-  EXPECT_EQ(0, ComboAdd(combo, 7, "%s", "Zeta"));
-  EXPECT_EQ(0, ComboAdd(combo, 3, "%s", "Alpha"));
-  EXPECT_EQ(1, ComboAdd(combo, 5, "Mid %d", 9));
-  ComboSetCurSel(combo, 0);
-  EXPECT_EQ(3u, ComboGetSelData(combo));
-  ComboSetCurSel(combo, 2);
-  EXPECT_EQ(7u, ComboGetSelData(combo));
 }
 
 TEST_F(ControlsTest, date_and_time_pickers_give_the_query_text) {

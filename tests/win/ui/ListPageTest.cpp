@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/ExpectEdges.h"
 #include "common/LogCapture.h"
 #include "resources/resource.h"
 #include "support/WinTest.h"
@@ -92,14 +93,9 @@ TEST_F(ListPageTest, one_call_enters_every_handler_table_and_the_size_handler_fo
   RECT pageRc;
   ::GetWindowRect(page.GetHwnd(), &pageRc);
   MoveWindow(page.GetHwnd(), 0, 0, pageRc.right - pageRc.left + 100, pageRc.bottom - pageRc.top + 50, TRUE);
-  RECT listAfter = Place(IDC_SIEGE_LIST), moreAfter = Place(IDC_SIEGE_QUERY_MORE);
-  EXPECT_EQ(listAfter.left, listBefore.left);
-  EXPECT_EQ(listAfter.top, listBefore.top);
-  EXPECT_EQ(listAfter.right, listBefore.right + 100);
-  EXPECT_EQ(listAfter.bottom, listBefore.bottom + 50);
-  EXPECT_EQ(moreAfter.left, moreBefore.left);
-  EXPECT_EQ(moreAfter.top, moreBefore.top + 50);
-  EXPECT_EQ(moreAfter.right - moreAfter.left, moreBefore.right - moreBefore.left);
+  ExpectEdges(Place(IDC_SIEGE_LIST), listBefore.left, listBefore.top, listBefore.right + 100, listBefore.bottom + 50);
+  ExpectEdges(Place(IDC_SIEGE_QUERY_MORE), moreBefore.left, moreBefore.top + 50, moreBefore.right,
+              moreBefore.bottom + 50);
 }
 
 TEST_F(ListPageTest, rows_carry_their_item_data_and_texts_that_are_never_formats) {
