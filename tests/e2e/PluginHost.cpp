@@ -67,7 +67,8 @@ std::string TestGameLog() {
 }
 
 // The shards' siege log: Northwatch (fortress 1) on the first shard with a siege start,
-// 55 gate repairs for paging and a result; Redcliff (2) one reward.
+// 55 gate repairs for paging and a result; Redcliff (2) one reward, which Northwatch's
+// query leaves out.
 std::string TestSiegeLog() {
   std::string log = "1 | 1 | 2026-11-01 08:00:00 | 1 | 0 | \n";
   for (int i = 0; i < 55; ++i)
@@ -79,7 +80,8 @@ std::string TestSiegeLog() {
 }
 
 // The shards' server event log: Monster Invasion (7) on the first shard with a start,
-// 58 completions for paging and an end; the Harvest Festival (1) a start.
+// 58 completions for paging and an end; the Harvest Festival (1) a start, which Monster
+// Invasion's query leaves out.
 std::string TestServerEventLog() {
   std::string log = "1 | 900 | 2026-11-18 20:00:00 | 7 | 1 | ^2began^0 at the gate\n";
   for (int i = 0; i < 58; ++i)

@@ -62,24 +62,6 @@ const struct {
       {"959", "2026-11-18 23:00:00", "7", "End!", "ended"}}},
 };
 
-// Queries a page narrows by target and category, and the rows it lists: Northwatch's
-// result and Redcliff's rewards; the Harvest Festival's start.
-const struct {
-  PageIndex page;
-  const char* target;
-  const char* category;
-  uint32_t targetId;
-  uint8_t categoryCode;
-  Rows rows;
-} kNarrowed[] = {
-    {kSiegePage, "FORTRESS_NORTHWATCH", "Result Defense And Offense", 1, 1,
-     {{"Result Change Owner!", "Offense Success! Guild Name : ^2^6Ember^0 Wardens^0", "2026-11-03 00:00:00"}}},
-    {kSiegePage, "FORTRESS_REDCLIFF", "Success And Failed Add Reward", 2, 7,
-     {{"Failed to add reward", "reward failed: storage 100% full", "2026-11-03 01:00:00"}}},
-    {kServerEventPage, "Harvest Festival", "Start And End", 1, 0,
-     {{"960", "2026-11-19 10:00:00", "1", "Start!", "Harvest Festival opened"}}},
-};
-
 // The request's payload to the first shard's manager service; the start log goes out
 // only where the request has one.
 std::vector<uint8_t> Request(PageIndex page, uint32_t startLog, uint32_t target, uint8_t category,
@@ -136,22 +118,6 @@ TEST_P(RelayLogQuery, a_query_lists_fifty_rows_and_query_more_appends_the_rest) 
   EXPECT_EQ((Rows{rows[50], rows.back()}), c.secondPageEnds);
   EXPECT_FALSE(Enabled(c.queryMore));
   EXPECT_EQ(PluginLines(firstLine), (Lines{{kResult, "^2" + std::to_string(c.rows - 50) + "^0 log found"}}));
-}
-
-TEST_P(RelayLogQuery, a_category_and_another_target_narrow_the_rows) {
-  const PageIndex p = GetParam();
-  const auto& c = kPages[p];
-  for (const auto& q : kNarrowed) {
-    if (q.page != p) continue;
-    SCOPED_TRACE(q.category);
-    ASSERT_NO_FATAL_FAILURE(SetControls({{c.target, q.target}, {c.category, q.category}}));
-    Press(c.query);
-    ASSERT_EQ(Sent().size(), 1u);
-    EXPECT_EQ(Sent()[0].payload, Request(p, 0, q.targetId, q.categoryCode, kBegin, kEnd));
-    EXPECT_EQ(Listed(), q.rows);
-    EXPECT_FALSE(Enabled(c.queryMore));
-    EXPECT_EQ(PluginLines(firstLine), (Lines{{kResult, "^21^0 log found"}}));
-  }
 }
 
 std::string PageName(const ::testing::TestParamInfo<PageIndex>& info) { return kPages[info.param].name; }
