@@ -263,35 +263,28 @@ TEST_F(ItemEvent, npc_shops_and_item_mall) {
   });
 }
 
+// Reason texts at the ends of each switch, shared ones, and the fallbacks.
 TEST_F(ItemEvent, acquired_perished_and_exchange_reasons) {
   ExpectRows({
       {40, 0, 0x00050001, 0, 0, "T", "Item Acquired By ^4Event^0", "Count: ^45^0"},
       {40, 0, 0x00050006, 0, 0, "T", "Item Acquired By ^4Siege^0", "Count: ^45^0"},
       {40, 0, 0xFFFF0002, 0, 0, "T", "Item Acquired by Unknown Reason[^22^0]", "Count: ^465535^0"},
       {41, 0, 0x00070001, 0, 0, "T", "Item Perished(^2By Event^0)", "Count Before Delete: ^47^0"},
-      {41, 0, 0x00070002, 0, 0, "T", "Item Perished(^2Drained^0)", "Count Before Delete: ^47^0"},
       {41, 0, 0x00070004, 0, 0, "T", "Item Perished(^2Item Reinforcement^0)", "Count Before Delete: ^47^0"},
       {41, 0, 0x00000008, 0, 0, "T", "Item Perished(^2Buy Item with Token^0)", "T"},
       {41, 0, 0x00010008, 0, 0, "T", "Item Deducted(^2Buy Item with Token^0)", "T"},
       {41, 0, 0x00070003, 0, 0, "T", "Item Perished(Unknown Reason - [^43^0])", "Count Before Delete: ^47^0"},
       {53, 0, 1, 0, 0, "T", "^4Exchange Session Closed^0", "Exchange Succeeded"},
       {53, 0, 2, 0, 0, "T", "^4Exchange Session Closed^0", "Exchange Failure (^2Internal Server Failure^0)"},
-      {53, 0, 3, 0, 0, "T", "^4Exchange Session Closed^0", "Exchange Failure (^2Sender Logged Out^0)"},
-      {53, 0, 4, 0, 0, "T", "^4Exchange Session Closed^0", "Exchange Failure (^2Receiver Logged Out^0)"},
-      {53, 0, 5, 0, 0, "T", "^4Exchange Session Closed^0", "Exchange Failure (^2Exchange Canceled^0)"},
-      {53, 0, 6, 0, 0, "T", "^4Exchange Session Closed^0", "Exchange Failure (^2Character Died^0)"},
-      {53, 0, 7, 0, 0, "T", "^4Exchange Session Closed^0", "Exchange Failure (^2Receiver Denied Exchange^0)"},
       {53, 0, 8, 0, 0, "T", "^4Exchange Session Closed^0", "Exchange Failure (^2Exchange Request Denied^0)"},
       {53, 0, 9, 0, 0, "T", "^4Exchange Session Closed^0", "Unknown Reason[^49^0]"},
       {53, 0, 0x00010001, 0, 0, "T", "^4Exchange Session Closed^0", "Unknown Reason[^465537^0]"},
       {71, 0, 0x00090001, 0, 0, "T", "^4FMarket Close^0", "Normal Close / All Item Sold out"},
-      {71, 0, 2, 0, 0, "T", "^4FMarket Close^0", "Char Logged Out / Teleport Used"},
       {71, 0, 3, 0, 0, "T", "^4FMarket Close^0", "Unknown Server Error"},
       {71, 0, 4, 0, 0, "T", "^4FMarket Close^0", "Unknown Server Error"},
       {71, 0, 5, 0, 0, "T", "^4FMarket Close^0", "All Item Sold Out, Auto-Close."},
       {71, 0, 0x00010006, 0, 0, "T", "^4FMarket Close^0", "Unknown Reason(6)"},
       {159, 0, 1, 0, 0, "T", "Socket(^2Make a hole^0)", "T"},
-      {159, 0, 2, 0, 0, "T", "Socket(^2Insert Socket stone^0)", "T"},
       {159, 0, 3, 0, 0, "T", "Socket(^2Erase socket stone^0)", "T"},
       {159, 0, 4, 0, 0, "T", "", "T"},
       {159, 0, 0x00010001, 0, 0, "T", "", "T"},
