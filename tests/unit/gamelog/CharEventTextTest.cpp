@@ -87,6 +87,7 @@ TEST(CharEvent, golden_rows_of_each_rule) {
       {23, 45000, 46100, "", "Exp %Increased", "From 45.00 % To 46.10 %"},
       {23, 99, 100, "", "Exp %Increased", "From 0.00 % To 0.10 %"},
       {23, 99, 99, "", "Exp %Decreased", "From 99.00 % To 99.00 %"},
+      {23, 100, 50, "", "Exp %Decreased", "From 0.10 % To 0.00 %"},
       {23, 46, 46, "", "Exp %Decreased", "From 46.00 % To 46.00 %"},
       {23, 12345, 0, "", "Exp %Decreased", "From 12.30 % To 0.00 %"},
       {24, 800, 3, "", "SP Invest TO ^4HP^0", "HP: ^4800^0, Remained SP: ^43^0"},
