@@ -102,8 +102,12 @@ bool CSimConsole::Start(const SimConsoleArgs& args, std::string* error) {
   LARGE_INTEGER frequency, before, after;
   QueryPerformanceFrequency(&frequency);
   m_figures.privateBeforeEntry = PrivateBytes();
+  if (args.consoleCompilerCalls)
+    m_consoleCalls = std::make_unique<CConsoleSideCalls>(m_messenger.get(), m_directory.get(), &m_log);
   QueryPerformanceCounter(&before);
-  const bool started = m_module.Entry()(&info);
+  const bool started = m_consoleCalls ? m_consoleCalls->CreatePlugin(m_module.Entry(), info.hParent, info.hInstance,
+                                                                     info.pName, &info.pPlugin)
+                                      : m_module.Entry()(&info);
   QueryPerformanceCounter(&after);
   m_figures.privateAfterEntry = PrivateBytes();
   m_figures.entryBegin = before.QuadPart;
@@ -132,6 +136,7 @@ void CSimConsole::Stop() {
   m_hwnd = nullptr;
   m_plugin = nullptr;
   m_module.Unload();
+  m_consoleCalls.reset();
   m_messenger.reset();
   m_directory.reset();
   m_kdlog.reset();
@@ -141,7 +146,10 @@ void CSimConsole::Stop() {
   m_serverevent.reset();
 }
 
-HWND CSimConsole::PluginWindow() const { return m_plugin ? m_plugin->GetWindow() : nullptr; }
+HWND CSimConsole::PluginWindow() const {
+  if (!m_plugin) return nullptr;
+  return m_consoleCalls ? m_consoleCalls->GetWindow(m_plugin) : m_plugin->GetWindow();
+}
 
 LRESULT CALLBACK CSimConsole::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_NCCREATE) {
@@ -255,7 +263,7 @@ bool CSimConsole::Offer(CMsg* msg, CMassiveMsg* massive, bool* taken) {
   QueryPerformanceCounter(&before);
   bool thrown = false;
   try {
-    *taken = m_plugin->OnMessage(msg, massive);
+    *taken = m_consoleCalls ? m_consoleCalls->OnMessage(m_plugin, msg, massive) : m_plugin->OnMessage(msg, massive);
   } catch (...) {
     thrown = true;
   }

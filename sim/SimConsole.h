@@ -22,6 +22,7 @@
 #include "SimDirectory.h"
 #include "SimLog.h"
 #include "SimMessenger.h"
+#include "consoleside/ConsoleSideCalls.h"
 
 struct SimRequest {
   uint16_t id = 0;
@@ -58,6 +59,9 @@ struct SimConsoleArgs {
   int height = 860;
   bool show = true;
   bool quitOnClose = false;  // the program's main window ends the message loop
+  // Calls into the plug-in, and the console objects it is handed, come from the part
+  // built by the console's compiler (consoleside/) rather than from this one's.
+  bool consoleCompilerCalls = false;
 };
 
 class CSimConsole {
@@ -76,6 +80,8 @@ class CSimConsole {
   HWND Window() const { return m_hwnd; }
   HWND PluginWindow() const;
   IKDPlugin* Plugin() const { return m_plugin; }
+  // The console compiler's calls, when Start was asked for them; else null.
+  CConsoleSideCalls* ConsoleCompilerCalls() const { return m_consoleCalls.get(); }
   const char* PluginName() const { return m_name; }
   const SimStartFigures& StartFigures() const { return m_figures; }
   const SimDeliveryFigures& LastDelivery() const { return m_delivery; }
@@ -113,6 +119,7 @@ class CSimConsole {
   std::unique_ptr<CPagedLogService<SiegeLogRow>> m_siegelog;
   std::unique_ptr<CPagedLogService<ServerEventLogRow>> m_serverevent;
   CPluginModule m_module;
+  std::unique_ptr<CConsoleSideCalls> m_consoleCalls;
   IKDPlugin* m_plugin = nullptr;
   char m_name[260] = {};
   uint32_t m_third = 0;  // the third interface: only its address is handed out

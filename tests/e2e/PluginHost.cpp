@@ -110,6 +110,9 @@ HostedPlugin& Host() {
     SimConsoleArgs args;
     args.dllPath = KV_USERLOG_DLL;
     args.kdlog = TestLog();
+#ifdef KV_HOST_CONSOLE_COMPILER_CALLS
+    args.consoleCompilerCalls = true;
+#endif
     std::string error;
     h->refData = std::make_unique<CSampleRefDataDir>();
     if (!h->refData->Error().empty()) {
