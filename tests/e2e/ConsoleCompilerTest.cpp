@@ -95,6 +95,13 @@ TEST_F(ConsoleCompilerCalls, every_slot_and_every_page_then_both_deletions_and_a
              {IDC_EVENT_END_TIME, "23:59:59"}},
             IDC_EVENT_QUERY, IDC_EVENT_LIST, "^250^0 log found", 50);
 
+  // Slot 3's bool both ways: every answer above was taken (the console notes any that
+  // is not), a record no page waits for is not, and no record at all counts as taken.
+  CMsg unknown;
+  unknown.Init(0x1234);
+  EXPECT_FALSE(calls->OnMessage(plugin, &unknown, nullptr));
+  EXPECT_TRUE(calls->OnMessage(plugin, nullptr, nullptr));
+
   // Slot 1: the game log rows lose their serials.
   EXPECT_EQ(RowsWithSerial(gameLogList), 3);
   calls->ClearGameLog(plugin);
@@ -119,8 +126,10 @@ TEST_F(ConsoleCompilerCalls, every_slot_and_every_page_then_both_deletions_and_a
   PumpFor(50);
   h.console.Stop();
   EXPECT_EQ(GetModuleHandleA(KV_USERLOG_DLL), nullptr);
-  for (const SimLogLine& l : h.console.Log().Lines())
+  for (const SimLogLine& l : h.console.Log().Lines()) {
     EXPECT_EQ(l.text.find("must not use"), std::string::npos) << l.text;
+    EXPECT_EQ(l.text.find("did not take"), std::string::npos) << l.text;
+  }
 }
 
 }  // namespace
