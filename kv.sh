@@ -2,6 +2,7 @@
 # Set-up, demo and tests of KV_UserLog on Debian (bookworm), as root.
 #   ./kv.sh demo   build, then run KalderaSim with the plug-in and the sample data
 #   ./kv.sh demo --docs   the scripted demo, and its pictures refresh docs/img/
+#   ./kv.sh demo --lang ko|zh-TW   the demo as on Korean or Traditional Chinese Windows
 #   ./kv.sh package   build the release archive build/win32/package/KV_UserLog-<version>.zip
 #   ./kv.sh test   build every preset, run every test tier (native and under Wine),
 #                  each fuzz target for a short smoke run over its seeds, and build and
@@ -15,7 +16,8 @@ say() { printf '\n== %s\n' "$*"; }
 
 packages=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev
           g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386
-          xvfb xauth imagemagick locales clang libclang-rt-dev pandoc)
+          xvfb xauth imagemagick locales clang libclang-rt-dev pandoc
+          fonts-nanum fonts-arphic-uming)
 locales_needed=(ko_KR zh_TW en_GB)
 
 setup() {
@@ -30,7 +32,8 @@ setup() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
   fi
   # Wine takes the user's language and ANSI code page from the Unix locale; the font
-  # and code page tests need these.
+  # and code page tests and the demo's languages need these. Wine finds the Korean and
+  # Chinese fonts of the packages above through fontconfig.
   for l in "${locales_needed[@]}"; do
     locale -a | grep -qx "$l.utf8" || localedef -i "$l" -f UTF-8 "$l.UTF-8"
   done
@@ -112,6 +115,6 @@ case "${1:-}" in
     package
     say "release archive: $release" ;;
   *)
-    echo "usage: $0 demo [--docs]|package|test|setup" >&2
+    echo "usage: $0 demo [--docs] [--lang ko|zh-TW]|package|test|setup" >&2
     exit 2 ;;
 esac

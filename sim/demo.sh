@@ -18,6 +18,13 @@
 # --docs runs scripted whatever the display, and when every step succeeded it also
 # refreshes the operator's guide's copies of seven screenshots under <top>/docs/img/.
 #
+# --lang ko or --lang zh-TW runs the console as on Korean or Traditional Chinese Windows
+# (Wine takes the language and the code page from LANG: ko_KR.UTF-8, zh_TW.UTF-8). The
+# scripted run then writes its screenshots under <top>/build/demo/<lang>/ and adds a step:
+# the items of a character whose item names are in that language (Haneul: Korean, Meilin:
+# Traditional Chinese). With --docs and --lang ko it refreshes only the guide's picture of
+# that step (game_log_korean.png); the guide has no Traditional Chinese picture.
+#
 # The builds used are <top>/build/win32 and <top>/build/native (the presets' folders);
 # KV_DEMO_WIN32_BUILD and KV_DEMO_NATIVE_BUILD name others.
 #
@@ -25,20 +32,43 @@
 # WINEDEBUG=-all, and xvfb-run when DISPLAY is unset (cmake/wine-run.sh).
 set -euo pipefail
 
-top=$(cd "${1:?usage: demo.sh <repo top> [--docs]}" && pwd)
+usage="usage: demo.sh <repo top> [--docs] [--lang ko|zh-TW]"
+top=$(cd "${1:?$usage}" && pwd)
 docs=0
-for a in "${@:2}"; do
-  case $a in
+lang=
+shift
+while [ $# -gt 0 ]; do
+  case $1 in
     --docs) docs=1 ;;
-    *) echo "usage: demo.sh <repo top> [--docs]" >&2; exit 2 ;;
+    --lang) lang=${2:-}; shift ;;
+    *) echo "$usage" >&2; exit 2 ;;
   esac
+  shift
 done
+# The language's locale, and the character whose items carry its names.
+case $lang in
+  '') ;;
+  ko) locale=ko_KR.UTF-8 names_of=Haneul ;;
+  zh-TW) locale=zh_TW.UTF-8 names_of=Meilin ;;
+  *) echo "demo: no language \"$lang\"; $usage" >&2; exit 2 ;;
+esac
+if [ "$docs" = 1 ] && [ "$lang" = zh-TW ]; then
+  echo "demo: the guide has no Traditional Chinese picture; run --lang zh-TW without --docs" >&2
+  exit 2
+fi
+if [ -n "$lang" ]; then
+  if ! locale -a | grep -qix "${locale/UTF-8/utf8}"; then
+    echo "demo: the locale $locale is missing (./kv.sh setup makes it)" >&2
+    exit 1
+  fi
+  export LANG=$locale LC_ALL=$locale
+fi
 win32=${KV_DEMO_WIN32_BUILD:-$top/build/win32}
 native=${KV_DEMO_NATIVE_BUILD:-$top/build/native}
 sim_dir=$win32/sim
 exe=$sim_dir/KalderaSim.exe
-out=$top/build/demo
-work=$out/work
+work=$top/build/demo/work
+out=$top/build/demo${lang:+/$lang}
 refdatagen=$native/tools/refdatagen/refdatagen
 
 for f in KalderaSim.exe KV_UserLog.dll console.cfg console_log.txt game_log.txt siege_log.txt server_event_log.txt; do
@@ -48,7 +78,7 @@ for f in KalderaSim.exe KV_UserLog.dll console.cfg console_log.txt game_log.txt 
   fi
 done
 
-mkdir -p "$work"
+mkdir -p "$work" "$out"
 if [ -f "$refdatagen" ] && [ -x "$refdatagen" ]; then
   rm -rf "$work/KV_GameRefData"
   "$refdatagen" --sample "$top/data/refdata" "$work/KV_GameRefData"
@@ -123,7 +153,14 @@ steps+=(--tab 2 --set 1028=Velmora-Ember --set 1029=FORTRESS_NORTHWATCH --set 10
 steps+=(--tab 3 --set 1038=Velmora-Ember --set "1039=Monster Invasion" --set 1040=All --set 1002=2026-11-01
         --set 1003=00:00:00 --set 1004=2026-11-30 --set 1005=23:59:59 --query
         --screenshot "$(winpath "$out/${shots[11]}.bmp")"
-        --set 1038=Aschfeld-Gale --query --screenshot "$(winpath "$out/${shots[12]}.bmp")" --quit)
+        --set 1038=Aschfeld-Gale --query --screenshot "$(winpath "$out/${shots[12]}.bmp")")
+# In a language: the November items of the character whose item names are in it.
+if [ -n "$lang" ]; then
+  shots+=(game_log_names)
+  steps+=(--tab 1 --set 1009=Item --set 1012=All --set "1001=$names_of" --set 1002=2026-11-01 --set 1003=00:00:00
+          --set 1004=2026-11-30 --set 1005=23:59:59 --query --screenshot "$(winpath "$out/game_log_names.bmp")")
+fi
+steps+=(--quit)
 
 echo "demo: running KalderaSim scripted (headless)"
 rc=0
@@ -140,7 +177,9 @@ done
 # The guide shows a step at the full client area (the plug-in above, the log pane
 # below), except the refusal: there the tab's controls (the top 92 rows) and the log
 # pane (the bottom 168 rows, at KalderaSim's default size) are enough.
-if [ "$docs" = 1 ] && [ "$rc" = 0 ]; then
+if [ "$docs" = 1 ] && [ "$rc" = 0 ] && [ "$lang" = ko ]; then
+  bash "$top/sim/demo_docs.sh" "$out" "$top/docs/img" game_log_names:game_log_korean || rc=1
+elif [ "$docs" = 1 ] && [ "$rc" = 0 ]; then
   bash "$top/sim/demo_docs.sh" "$out" "$top/docs/img" \
     kaldera_query:kaldera game_log_character:game_log_character game_log_item:game_log_item \
     game_log_history:item_history siege_log_more:siege_log server_event_query:server_event_log \

@@ -47,7 +47,8 @@ std::vector<KDLogRecord> TestLog() {
 
 // The shards' game log the tests query: Varnel's creation, a quest, 60 logins for
 // paging, and a sword (serial 500) found in October, bought and worn in November and
-// handed to Brenna.
+// handed to Brenna. Haneul's items have Korean names (one bought from the jeweller, a
+// Korean name too), Meilin's Traditional Chinese ones.
 std::string TestGameLog() {
   std::string log =
       "1 | Varnel | 2026-11-01 08:00:00 | char | 1 | 40211 | 0x0A01A8C0 |  | Varnel\n"
@@ -59,7 +60,15 @@ std::string TestGameLog() {
       "1 | Brenna | 2026-11-03 12:00:00 | item | 500 | 1001 | ITEM_WEAPON_SWORD_01 | 80 | 0 | 58 | 0 | 14 | 0 | "
       "Velmora | Varnel\n"
       "1 | Varnel | 2026-10-15 12:00:00 | item | 500 | 1001 | ITEM_WEAPON_SWORD_01 | 0 | 0 | 30 | 255 | 13 | 0 | "
-      "Velmora | 1,2,found\n";
+      "Velmora | 1,2,found\n"
+      "1 | Haneul | 2026-11-20 09:00:00 | item | 600 | 1102 | ITEM_WEAPON_SWORD_RARE_02 | 0x271A0001 | 0 | 32 | 255 | "
+      "13 | -250000 | Velmora | 750,000\n"
+      "1 | Meilin | 2026-11-21 09:00:00 | item | 700 | 1103 | ITEM_WEAPON_SWORD_RARE_03 | 0 | 0 | 30 | 255 | 13 | 0 | "
+      "Velmora | \n"
+      "1 | Meilin | 2026-11-21 09:01:00 | item | 701 | 1123 | ITEM_WEAPON_SPEAR_RARE_03 | 0 | 0 | 30 | 255 | 14 | 0 | "
+      "Velmora | \n"
+      "1 | Meilin | 2026-11-21 09:02:00 | item | 702 | 4303 | ITEM_ACC_EAST_RING_RARE_02 | 0 | 0 | 30 | 255 | 15 | 0 | "
+      "Velmora | \n";
   for (int i = 0; i < 60; ++i)
     log += "1 | Varnel | 2026-11-02 10:" + std::string(i < 10 ? "0" : "") + std::to_string(i) +
            ":00 | char | 4 | 40211 | 0x0A01A8C0 | Velmora (1204, 330) | \n";
