@@ -16,7 +16,6 @@
 #include "ui/ComboBox.h"
 #include "ui/DateTimePicker.h"
 #include "ui/Layout.h"
-#include "ui/ListColourDraw_win.h"
 #include "ui/ListView.h"
 #include "ui/PopupMenu.h"
 
@@ -25,8 +24,6 @@ namespace {
 enum : WORD { kMenuShowHistory = 1, kMenuCopySerial = 2 };
 // The second Category entry is "Item": only its rows have a menu.
 const int kItemCategoryIndex = 1;
-// Extended list styles: grid lines, header drag-and-drop, full-row selection.
-const DWORD kListStyles = LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT;
 }  // namespace
 
 CGameLogWindow::CGameLogWindow() : m_session(m_refData) {}
@@ -44,8 +41,8 @@ bool CGameLogWindow::Create(HINSTANCE instance, HWND parent) {
       {kMenuShowHistory, 0, &CGameLogWindow::OnShowHistoryBySerial},
       {kMenuCopySerial, 0, &CGameLogWindow::OnCopySerial},
   };
-  static const PageMessage<CGameLogWindow> kMessages[] = {
-      {WM_NOTIFY, &CGameLogWindow::OnListNotify},
+  static const PageNotify<CGameLogWindow> kListNotifies[] = {
+      {static_cast<UINT>(NM_RCLICK), &CGameLogWindow::OnRowRightClick},
   };
   static const PageAnswer<CGameLogWindow> kAnswers[] = {
       {kMsgGameLogAnswer, &CGameLogWindow::OnGameLogResult},
@@ -56,20 +53,22 @@ bool CGameLogWindow::Create(HINSTANCE instance, HWND parent) {
       {IDC_GAMELOG_QUERY_MORE, kAnchorBottomLeft},
   };
 
-  if (!CreateModeless(IDD_GAMELOG, parent, instance)) return false;
-  // The columns come with the first query: they follow its kind.
-  Install({IDC_GAMELOG_LIST, kListStyles, kCommands, kMessages, kLayout, {}}, kAnswers);
+  ListPageOptions options;
+  options.listId = IDC_GAMELOG_LIST;
+  options.colourDrawn = true;
+  options.shardBox = IDC_GAMELOG_SHARD;
+  options.span = {IDC_GAMELOG_BEGIN_DATE, IDC_GAMELOG_BEGIN_TIME, IDC_GAMELOG_END_DATE, IDC_GAMELOG_END_TIME};
 
+  // The columns come with the first query: they follow its kind.
+  if (!CreatePage(instance, parent, IDD_GAMELOG, options, {kCommands, {}, kListNotifies, kLayout, {}}, kAnswers))
+    return false;
   m_hCategory = GetItem(IDC_GAMELOG_CATEGORY);
   m_hOption = GetItem(IDC_GAMELOG_QUERY_OPTION);
-  m_hShard = GetItem(IDC_GAMELOG_SHARD);
-
-  FillCategories();
+  ComboFill(m_hCategory, GameLogKinds());
+  SetItemInt(IDC_GAMELOG_DAYS, 1, true);
   EnableItem(IDC_GAMELOG_QUERY_OPTION, false);
-  FillShards();
   EnableItem(IDC_GAMELOG_QUERY_MORE, false);
   EnableItem(IDC_GAMELOG_ITEM_CODENAME, false);
-  SetItemInt(IDC_GAMELOG_DAYS, 1, true);
 
   // A page built again keeps the reference data it already holds.
   if (!m_refDataLoaded) m_refDataLoaded = m_refData.Load();
@@ -88,31 +87,19 @@ void CGameLogWindow::ClearGameLog() {
     SetRowData(m_hList, row, GameLogSession::RowDataWithoutSerial(GetRowData(m_hList, row)));
 }
 
-void CGameLogWindow::FillCategories() {
-  for (const LogChoice& kind : GameLogKinds()) ComboAdd(m_hCategory, kind.data, "%s", kind.text);
-}
-
-void CGameLogWindow::FillShards() {
-  for (const KDShardRecord* shard : ShardRecords()) {
-    // The name field holds at most 63 characters and its zero; read no further.
-    ComboAdd(m_hShard, shard->id, "%s", FieldText(shard->name, sizeof shard->name).c_str());
-  }
-  ComboSetCurSel(m_hShard, 0);
-}
-
 const KDShardRecord* CGameLogWindow::SelectedShard() {
-  uint16_t id = static_cast<uint16_t>(ComboGetSelData(m_hShard));
+  uint16_t id = static_cast<uint16_t>(SelectedShardData());
   return id ? FindShardRecord(id) : nullptr;
 }
 
 GameLogQueryInput CGameLogWindow::ReadInput() {
   GameLogQueryInput input;
-  input.shardId = static_cast<uint16_t>(ComboGetSelData(m_hShard));
+  input.shardId = static_cast<uint16_t>(SelectedShardData());
   input.kind = static_cast<uint8_t>(ComboGetSelData(m_hCategory));
   input.option = static_cast<uint8_t>(ComboGetSelData(m_hOption));
   input.charName = GetItemText(IDC_GAMELOG_CHARNAME);
-  input.beginText = GetDateTimeText(GetItem(IDC_GAMELOG_BEGIN_DATE), GetItem(IDC_GAMELOG_BEGIN_TIME));
-  input.endText = GetDateTimeText(GetItem(IDC_GAMELOG_END_DATE), GetItem(IDC_GAMELOG_END_TIME));
+  input.beginText = SpanBeginText();
+  input.endText = SpanEndText();
   input.shard = input.shardId ? FindShardRecord(input.shardId) : nullptr;
   input.codeName = GetItemText(IDC_GAMELOG_ITEM_CODENAME);
   return input;
@@ -122,7 +109,7 @@ LRESULT CGameLogWindow::OnCategoryChanged(WPARAM, LPARAM) {
   uint8_t kind = static_cast<uint8_t>(ComboGetSelData(m_hCategory));
   if (kind != kGameLogKindChar && kind != kGameLogKindItem && kind != kGameLogKindQuest) return 0;
   ::ComboReset(m_hOption);
-  for (const LogChoice& option : GameLogOptionsOf(kind)) ComboAdd(m_hOption, option.data, "%s", option.text);
+  ComboFill(m_hOption, GameLogOptionsOf(kind));
   // Selecting the first option here is no option change: the code name edit stays.
   if (kind != kGameLogKindQuest) ComboSetCurSel(m_hOption, 0);
   EnableItem(IDC_GAMELOG_QUERY_OPTION, kind != kGameLogKindQuest);
@@ -146,8 +133,7 @@ LRESULT CGameLogWindow::OnSetDuration(WPARAM, LPARAM) {
     LogOutput(kLogRefusal, "please type days");
     return 0;
   }
-  SetDateTimePickers(m_hWnd, IDC_GAMELOG_BEGIN_DATE, IDC_GAMELOG_BEGIN_TIME, beginTime);
-  SetDateTimePickers(m_hWnd, IDC_GAMELOG_END_DATE, IDC_GAMELOG_END_TIME, endTime);
+  SetSpan(beginTime, endTime);
   return 0;
 }
 
@@ -168,7 +154,7 @@ void CGameLogWindow::ApplyColumns(const GameLogColumnSteps& steps) {
   if (steps.deleteRows) DeleteAllRows(m_hList);
   if (!steps.replaceColumns) return;
   DeleteAllColumns(m_hList);
-  InsertColumns(m_hList, steps.columns.entries, steps.columns.count);
+  InsertColumns(m_hList, steps.columns);
 }
 
 void CGameLogWindow::OnRelayAnswer(CMsg* msg, CMassiveMsg*) {
@@ -213,18 +199,9 @@ LRESULT CGameLogWindow::OnCopyToClipboard(WPARAM, LPARAM) {
   return 0;
 }
 
-LRESULT CGameLogWindow::OnListNotify(WPARAM, LPARAM lParam) {
-  const NMHDR* hdr = reinterpret_cast<const NMHDR*>(lParam);
-  if (!hdr || hdr->hwndFrom != m_hList) return 0;
-  switch (hdr->code) {
-    case NM_CUSTOMDRAW:
-      return DrawColourListCell(m_hWnd, lParam);
-    case NM_RCLICK:
-      ShowRowMenu();
-      return 0;
-    default:
-      return 0;
-  }
+LRESULT CGameLogWindow::OnRowRightClick(WPARAM, LPARAM) {
+  ShowRowMenu();
+  return 0;
 }
 
 void CGameLogWindow::ShowRowMenu() {
@@ -251,8 +228,6 @@ LRESULT CGameLogWindow::OnCopySerial(WPARAM, LPARAM) {
 LRESULT CGameLogWindow::OnShowHistoryBySerial(WPARAM, LPARAM) {
   if (!m_menuShown) return 0;
   m_menuShown = false;
-  m_session.RequestHistory(m_menuSerial, SelectedShard(),
-                           GetDateTimeText(GetItem(IDC_GAMELOG_BEGIN_DATE), GetItem(IDC_GAMELOG_BEGIN_TIME)),
-                           GetDateTimeText(GetItem(IDC_GAMELOG_END_DATE), GetItem(IDC_GAMELOG_END_TIME)));
+  m_session.RequestHistory(m_menuSerial, SelectedShard(), SpanBeginText(), SpanEndText());
   return 0;
 }

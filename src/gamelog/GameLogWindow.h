@@ -27,7 +27,7 @@ class CGameLogWindow : public CListPage<CGameLogWindow> {
   const GameLogSession& Session() const { return m_session; }
 
  private:
-  LRESULT OnListNotify(WPARAM wParam, LPARAM lParam);
+  LRESULT OnRowRightClick(WPARAM wParam, LPARAM lParam);
   LRESULT OnNewQuery(WPARAM wParam, LPARAM lParam);
   LRESULT OnQueryMore(WPARAM wParam, LPARAM lParam);
   LRESULT OnSetDuration(WPARAM wParam, LPARAM lParam);
@@ -39,8 +39,6 @@ class CGameLogWindow : public CListPage<CGameLogWindow> {
   void OnGameLogResult(CMsg* msg, CMassiveMsg* massive);
   void OnRelayAnswer(CMsg* msg, CMassiveMsg* massive);
 
-  void FillCategories();
-  void FillShards();
   GameLogQueryInput ReadInput();
   const KDShardRecord* SelectedShard();
   void ApplyColumns(const GameLogColumnSteps& steps);
@@ -49,7 +47,6 @@ class CGameLogWindow : public CListPage<CGameLogWindow> {
 
   HWND m_hCategory = nullptr;
   HWND m_hOption = nullptr;
-  HWND m_hShard = nullptr;
   CGameRefData m_refData;
   bool m_refDataLoaded = false;
   GameLogSession m_session;

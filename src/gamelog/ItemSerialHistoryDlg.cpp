@@ -11,13 +11,9 @@
 #include "gamelog/GameLogQuery.h"
 #include "resources/resource.h"
 #include "ui/Layout.h"
-#include "ui/ListColourDraw_win.h"
 #include "ui/ListView.h"
 
 namespace {
-// Extended list styles: grid lines, header drag-and-drop, full-row selection.
-const DWORD kListStyles = LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT;
-
 // The serial in signed decimal, then the eight texts.
 std::vector<std::string> HistoryCells(const SerialHistoryEntry& entry) {
   std::vector<std::string> cells{FormatString(kCaptionChars, "%" PRId64, entry.serial)};
@@ -48,17 +44,18 @@ LRESULT CItemSerialHistoryDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
       {IDC_HISTORY_REQUEST_ALL, BN_CLICKED, &CItemSerialHistoryDlg::OnRequestAllHistory},
   };
   static const PageMessage<CItemSerialHistoryDlg> kMessages[] = {
-      {WM_NOTIFY, &CItemSerialHistoryDlg::OnListNotify},
       {WM_DESTROY, &CItemSerialHistoryDlg::OnDestroy},
   };
   static const PageAnchor kLayout[] = {
       {IDC_HISTORY_LIST, kAnchorAll},
   };
 
+  ListPageOptions options;
+  options.listId = IDC_HISTORY_LIST;
+  options.colourDrawn = true;
+
   CWin32Dialog::OnInitDialog(wParam, lParam);
-  GameLogColumns columns = SerialHistoryColumns();
-  Install(PageTables<CItemSerialHistoryDlg>{IDC_HISTORY_LIST, kListStyles, kCommands, kMessages, kLayout,
-                                            {columns.entries, columns.count}});
+  Install(options, PageTables<CItemSerialHistoryDlg>{kCommands, kMessages, {}, kLayout, SerialHistoryColumns()});
   DeleteAllRows(m_hList);
   AppendRows(ListRowsOf(m_entries, HistoryCells));
   return TRUE;
@@ -76,7 +73,7 @@ LRESULT CItemSerialHistoryDlg::OnDestroy(WPARAM, LPARAM) {
 }
 
 LRESULT CItemSerialHistoryDlg::OnCopyToClipboard(WPARAM, LPARAM) {
-  CopyListAndReport(static_cast<int>(SerialHistoryColumns().count));
+  CopyListAndReport(static_cast<int>(SerialHistoryColumns().size()));
   return 0;
 }
 
@@ -85,10 +82,4 @@ LRESULT CItemSerialHistoryDlg::OnRequestAllHistory(WPARAM wParam, LPARAM lParam)
   OnOK(wParam, lParam);
   SendGameLogQuery(SerialHistoryRequest(m_serviceId, m_serial, "", "", kSerialRowsAll));
   return 0;
-}
-
-LRESULT CItemSerialHistoryDlg::OnListNotify(WPARAM, LPARAM lParam) {
-  const NMHDR* hdr = reinterpret_cast<const NMHDR*>(lParam);
-  if (!hdr || hdr->hwndFrom != m_hList || hdr->code != static_cast<UINT>(NM_CUSTOMDRAW)) return 0;
-  return DrawColourListCell(m_hWnd, lParam);
 }

@@ -33,7 +33,6 @@ class CItemSerialHistoryDlg : public CListDialog {
  private:
   LRESULT OnCopyToClipboard(WPARAM wParam, LPARAM lParam);
   LRESULT OnRequestAllHistory(WPARAM wParam, LPARAM lParam);
-  LRESULT OnListNotify(WPARAM wParam, LPARAM lParam);
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
 
   // The shard's manager service is kept, not the console's record.

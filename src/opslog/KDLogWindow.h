@@ -23,14 +23,8 @@ class CKDLogWindow : public CListPage<CKDLogWindow> {
   LRESULT OnQueryByChange(WPARAM wParam, LPARAM lParam);
   void OnKDLogAnswer(CMsg* msg, CMassiveMsg* massive);
 
-  void FillCombos();
-  void SetUpPickers();
   KDLogQueryInput ReadInput();
 
-  HWND m_hBeginDate = nullptr;
-  HWND m_hBeginTime = nullptr;
-  HWND m_hEndDate = nullptr;
-  HWND m_hEndTime = nullptr;
   HWND m_hQueryBy = nullptr;
   HWND m_hCategory = nullptr;
   KDLogSession m_session;

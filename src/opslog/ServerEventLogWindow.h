@@ -9,7 +9,7 @@
 #include "opslog/RelayLogPage.h"
 #include "opslog/ServerEventLogRecord.h"
 
-class CServerEventLogWindow : public CRelayLogPage<CServerEventLogWindow, ServerEventLogRow, 5> {
+class CServerEventLogWindow : public CRelayLogPage {
  public:
   CServerEventLogWindow();
   ~CServerEventLogWindow() override;
@@ -19,10 +19,7 @@ class CServerEventLogWindow : public CRelayLogPage<CServerEventLogWindow, Server
   bool Create(HINSTANCE instance, HWND parent);
 
  private:
-  friend class CRelayLogPage<CServerEventLogWindow, ServerEventLogRow, 5>;
+  RelayListedAnswer ListAnswer(CMassiveMsg* massive) override;
 
-  // "Query More" repeats what "Query" kept.
-  RequestOutcome SendQueryMore();
-
-  void FillCategories();
+  RelayLogSessionOf<ServerEventLogRow> m_log;
 };

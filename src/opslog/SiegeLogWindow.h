@@ -8,7 +8,7 @@
 #include "opslog/RelayLogPage.h"
 #include "opslog/SiegeLogRecord.h"
 
-class CSiegeLogWindow : public CRelayLogPage<CSiegeLogWindow, SiegeLogRow, 3> {
+class CSiegeLogWindow : public CRelayLogPage {
  public:
   CSiegeLogWindow();
   ~CSiegeLogWindow() override;
@@ -18,12 +18,7 @@ class CSiegeLogWindow : public CRelayLogPage<CSiegeLogWindow, SiegeLogRow, 3> {
   bool Create(HINSTANCE instance, HWND parent);
 
  private:
-  friend class CRelayLogPage<CSiegeLogWindow, SiegeLogRow, 3>;
+  RelayListedAnswer ListAnswer(CMassiveMsg* massive) override;
 
-  LRESULT OnNotify(WPARAM wParam, LPARAM lParam);
-  // "Query More" takes the shard and fortress selected now.
-  RequestOutcome SendQueryMore();
-
-  void FillChoices();
-  void FillCategories();
+  RelayLogSessionOf<SiegeLogRow> m_log;
 };

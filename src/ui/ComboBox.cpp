@@ -16,6 +16,24 @@ int ComboAdd(HWND combo, uint32_t data, const char* format, ...) {
   return static_cast<int>(index);
 }
 
+void ComboFill(HWND combo, ConstSpan<LogChoice> choices) {
+  for (const LogChoice& choice : choices) ComboAdd(combo, choice.data, "%s", choice.text);
+}
+
+void ComboFill(HWND combo, const std::vector<ChoiceEntry>& entries) {
+  for (const ChoiceEntry& entry : entries) ComboAdd(combo, entry.data, "%s", entry.text.c_str());
+}
+
+void ComboSelectData(HWND combo, uint32_t data) {
+  int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    if (static_cast<uint32_t>(SendMessageA(combo, CB_GETITEMDATA, static_cast<WPARAM>(i), 0)) == data) {
+      ComboSetCurSel(combo, i);
+      return;
+    }
+  }
+}
+
 uint32_t ComboGetSelData(HWND combo) {
   LRESULT index = SendMessageA(combo, CB_GETCURSEL, 0, 0);
   if (index == CB_ERR) return 0;

@@ -1,15 +1,24 @@
 #pragma once
 // The skeleton of the tab pages and the serial history box: a dialog around one report
-// list. A page gives its tables to one call (handlers, anchors, columns, and for a tab
-// page its answer handlers); the size handler, the copy-and-report helper and the row
-// appender are the skeleton's. The page file keeps only what is its own.
+// list. A page gives its options and tables to one call (list styles, colour drawing,
+// shard box, time span; handlers, anchors, columns, and for a tab page its answer
+// handlers); the size handler, the list's custom drawing, the shard box, the span's
+// pickers, the copy-and-report helper and the row appender are the skeleton's. The page
+// file keeps only what is its own.
+//
+// Every page sets itself up in one order: a check of what it cannot be built without,
+// the skeleton's call, its own boxes, the state of its buttons, and last what it loads.
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "base/ConstSpan.h"
 #include "base/ListColumn.h"
 #include "base/ListRow.h"
 #include "msg/AnswerTable.h"
@@ -17,22 +26,26 @@
 #include "msg/Msg.h"
 #include "ui/Win32Dialog.h"
 
-// The rows of a static table: a whole array, or a pointer and a count.
-template <class Row>
-class TableRows {
- public:
-  TableRows() = default;
-  template <size_t N>
-  TableRows(const Row (&rows)[N]) : m_rows(rows), m_count(N) {}
-  TableRows(const Row* rows, size_t count) : m_rows(rows), m_count(count) {}
+// Extended list styles: full-row selection, and the grid lists' lines and header
+// drag-and-drop besides.
+enum : DWORD {
+  kListRowSelect = LVS_EX_FULLROWSELECT,
+  kListGrid = LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT,
+};
 
-  const Row* begin() const { return m_rows; }
-  const Row* end() const { return m_rows + m_count; }
-  size_t size() const { return m_count; }
+// The date and time pickers of a page's Begin and End; 0 for a page without them.
+struct SpanPickers {
+  int beginDate = 0, beginTime = 0, endDate = 0, endTime = 0;
+};
 
- private:
-  const Row* m_rows = nullptr;
-  size_t m_count = 0;
+struct ListPageOptions {
+  int listId = 0;
+  DWORD listStyles = kListGrid;
+  bool colourDrawn = false;  // cells drawn with their colour marks
+  int shardBox = 0;          // filled with the console's shards, the first selected; 0: none
+  SpanPickers span;
+  int spanDays = 0;  // the span starts this many days before now and ends now; 0: the
+                     // pickers keep the time the dialog was made
 };
 
 template <class Page>
@@ -44,6 +57,13 @@ struct PageCommand {
 template <class Page>
 struct PageMessage {
   UINT message;
+  LRESULT (Page::*handler)(WPARAM, LPARAM);
+};
+
+// A notification of the list (WM_NOTIFY from it, by code).
+template <class Page>
+struct PageNotify {
+  UINT code;
   LRESULT (Page::*handler)(WPARAM, LPARAM);
 };
 
@@ -61,28 +81,25 @@ struct PageAnchor {
 
 template <class Page>
 struct PageTables {
-  int listId;
-  DWORD listStyles;  // extended list view styles
-  TableRows<PageCommand<Page>> commands;
-  TableRows<PageMessage<Page>> messages;  // WM_SIZE is the skeleton's
-  TableRows<PageAnchor> layout;
-  TableRows<ListColumn> columns;  // none for a page that lays its columns out per query
+  ConstSpan<PageCommand<Page>> commands;
+  ConstSpan<PageMessage<Page>> messages;  // WM_SIZE and WM_NOTIFY are the skeleton's
+  ConstSpan<PageNotify<Page>> listNotifies;  // the colour drawing is the skeleton's
+  ConstSpan<PageAnchor> layout;
+  ConstSpan<ListColumn> columns;  // none for a page that lays its columns out per query
 };
 
 class CListDialog : public CWin32Dialog {
  protected:
-  // Enters the handlers and the size handler, takes the list, gives it its styles,
-  // anchors the controls as they stand now and inserts the columns. Called once the
-  // dialog's window stands.
+  // Enters the handlers, the size and notify handlers, takes the list, gives it its
+  // styles, anchors the controls as they stand now, inserts the columns, fills the shard
+  // box and sets the span. Called once the dialog's window stands.
   template <class Page>
-  void Install(const PageTables<Page>& tables) {
+  void Install(const ListPageOptions& options, const PageTables<Page>& tables) {
     for (const PageCommand<Page>& c : tables.commands) AddCommandHandler(c.id, c.code, c.handler);
     for (const PageMessage<Page>& m : tables.messages) AddMessageHandler(m.message, m.handler);
-    AddMessageHandler(WM_SIZE, &CListDialog::OnSize);
-    InstallList(tables.listId, tables.listStyles, tables.layout, tables.columns);
+    for (const PageNotify<Page>& n : tables.listNotifies) m_listNotifies[n.code] = static_cast<WindowHandler>(n.handler);
+    InstallSkeleton(options, tables.layout, tables.columns);
   }
-
-  LRESULT OnSize(WPARAM wParam, LPARAM lParam);
 
   // Puts the captions and rows of the list's first `columns` columns (or a text) on the
   // clipboard, its colour marks removed, and tells the console whether it went.
@@ -94,11 +111,25 @@ class CListDialog : public CWin32Dialog {
   // first row the list refuses.
   void AppendRows(const std::vector<ListRow>& rows);
 
+  // "%d-%d-%d %02d:%02d:%02d" of the Begin or the End pickers.
+  std::string SpanBeginText();
+  std::string SpanEndText();
+  void SetSpan(const SYSTEMTIME& begin, const SYSTEMTIME& end);
+  // The item data of the selected shard, 0 when none is selected.
+  uint32_t SelectedShardData();
+
   HWND m_hList = nullptr;
 
  private:
-  void InstallList(int listId, DWORD listStyles, TableRows<PageAnchor> layout, TableRows<ListColumn> columns);
+  void InstallSkeleton(const ListPageOptions& options, ConstSpan<PageAnchor> layout, ConstSpan<ListColumn> columns);
+  LRESULT OnSize(WPARAM wParam, LPARAM lParam);
+  LRESULT OnNotify(WPARAM wParam, LPARAM lParam);
   void ReportCopy(bool copied);
+
+  HWND m_hShard = nullptr;
+  bool m_colourDrawn = false;
+  SpanPickers m_span;
+  std::map<UINT, WindowHandler> m_listNotifies;
 };
 
 // A tab page: the skeleton with the page's table of answer handlers, which the main
@@ -112,9 +143,14 @@ class CListPage : public CListDialog {
   }
 
  protected:
-  void Install(const PageTables<Page>& tables, TableRows<PageAnswer<Page>> answers) {
+  // Builds the page from its template as a child of the tab strip and installs the
+  // skeleton with the answer handlers; false when the dialog cannot be made.
+  bool CreatePage(HINSTANCE instance, HWND parent, WORD templateId, const ListPageOptions& options,
+                  const PageTables<Page>& tables, ConstSpan<PageAnswer<Page>> answers) {
+    if (!CreateModeless(templateId, parent, instance)) return false;
     for (const PageAnswer<Page>& a : answers) m_answers.Set(a.id, a.handler);
-    CListDialog::Install(tables);
+    Install(options, tables);
+    return true;
   }
 
  private:

@@ -15,10 +15,9 @@ void InsertColumn(HWND list, int column, int width, const char* caption, bool ri
   SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&col));
 }
 
-void InsertColumns(HWND list, const ListColumn* columns, size_t count) {
-  for (size_t i = 0; i < count; ++i) {
-    InsertColumn(list, static_cast<int>(i), columns[i].width, columns[i].caption, columns[i].rightAligned);
-  }
+void InsertColumns(HWND list, ConstSpan<ListColumn> columns) {
+  int at = 0;
+  for (const ListColumn& column : columns) InsertColumn(list, at++, column.width, column.caption, column.rightAligned);
 }
 
 void DeleteAllColumns(HWND list) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "base/ConstSpan.h"
 #include "base/Format.h"
 #include "base/ListColumn.h"
 #include "base/Platform.h"
@@ -11,7 +12,7 @@
 // Left-aligned unless asked otherwise (number columns).
 void InsertColumn(HWND list, int column, int width, const char* caption, bool rightAligned = false);
 // Inserts the columns from the left, in order.
-void InsertColumns(HWND list, const ListColumn* columns, size_t count);
+void InsertColumns(HWND list, ConstSpan<ListColumn> columns);
 void DeleteAllColumns(HWND list);
 // Inserts a row at the end; returns its index, or -1.
 int AppendRow(HWND list, const char* text, uint32_t data);
