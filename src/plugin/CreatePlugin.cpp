@@ -12,8 +12,6 @@ namespace {
 CKV_UserLog g_plugin;
 }  // namespace
 
-CKV_UserLog& ThePlugin() { return g_plugin; }
-
 bool KV_CDECL CreatePlugin(sPluginCreateInfo* info) {
   if (!info || info->startMode == 1) return false;
   ConsoleLinks& links = Console();

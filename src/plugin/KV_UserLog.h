@@ -17,14 +17,9 @@ class CKV_UserLog : public IKDPlugin {
   bool OnMessage(CMsg* msg, CMassiveMsg* massive) override;
   void* DeletingDestructor(uint32_t flags) override;
 
-  CMainWindow& MainWindow() { return m_mainWindow; }
-
  private:
   CMainWindow m_mainWindow;
 };
-
-// The module's one plug-in object.
-CKV_UserLog& ThePlugin();
 
 // The exported entry (exported under the console's decorated name by the .def file).
 bool KV_CDECL CreatePlugin(sPluginCreateInfo* info);

@@ -59,8 +59,6 @@ bool CMainWindow::Route(CMsg* msg, CMassiveMsg* massive) {
   return RouteToPages(msg, massive, m_kdLog, m_gameLog, m_siegeLog, m_serverEventLog);
 }
 
-void CMainWindow::ClearGameLog() { m_gameLog.ClearGameLog(); }
-
 LRESULT CMainWindow::OnSize(WPARAM, LPARAM lParam) {
   if (m_tabs.GetHwnd()) MoveWindow(m_tabs.GetHwnd(), 0, 0, LOWORD(lParam), HIWORD(lParam), FALSE);
   return 0;

@@ -19,7 +19,6 @@ class CMainWindow : public CWindowBase {
   bool Create(HINSTANCE instance, HWND parent);
   // Offers the message to the pages in tab order; true when one took it.
   bool Route(CMsg* msg, CMassiveMsg* massive);
-  void ClearGameLog();
   // Destroys the window tree while every window object is whole.
   void DestroyWindows();
 

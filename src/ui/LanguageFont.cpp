@@ -6,10 +6,6 @@ namespace {
 
 enum : size_t { kFaceChars = 255 };
 
-void MessageFontFailure(const char* text) { MessageBoxA(nullptr, text, "Error", MB_ICONWARNING); }
-
-FontFailureBoxFunc g_failureBox = MessageFontFailure;
-
 struct LanguageFace {
   WORD langId;
   const char* face;
@@ -38,10 +34,8 @@ HFONT SetLanguageFont(HWND control, int height) {
     char text[kLineChars];
     FormatBounded(text, sizeof text, "Cannot find proper font (LangID : 0x%X, FontName : %s), please contact to Ostrel",
                   langId, face);
-    g_failureBox(text);
+    MessageBoxA(nullptr, text, "Error", MB_ICONWARNING);
   }
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return font;
 }
-
-void SetFontFailureBox(FontFailureBoxFunc box) { g_failureBox = box ? box : MessageFontFailure; }

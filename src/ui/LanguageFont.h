@@ -9,8 +9,3 @@ const char* FontForLanguage(WORD langId);
 // (without redrawing). Returns the font, or null after the failure box; the caller owns
 // the font.
 HFONT SetLanguageFont(HWND control, int height);
-
-// The box shown when the font cannot be created; tests replace it so that no modal box
-// blocks a run. Null restores the message box.
-typedef void (*FontFailureBoxFunc)(const char* text);
-void SetFontFailureBox(FontFailureBoxFunc box);

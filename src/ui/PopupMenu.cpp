@@ -5,14 +5,14 @@
 #include "base/Format.h"
 #include "ui/WindowBase.h"
 
-CWin32Control_PopupMenu::CWin32Control_PopupMenu() : m_hMenu(CreatePopupMenu()) {}
+CPopupMenu::CPopupMenu() : m_hMenu(CreatePopupMenu()) {}
 
 // DestroyMenu takes nested menus with it.
-CWin32Control_PopupMenu::~CWin32Control_PopupMenu() {
+CPopupMenu::~CPopupMenu() {
   if (m_hMenu) DestroyMenu(m_hMenu);
 }
 
-bool CWin32Control_PopupMenu::AppendItem(UINT flags, UINT_PTR commandId, const char* format, ...) {
+bool CPopupMenu::AppendItem(UINT flags, UINT_PTR commandId, const char* format, ...) {
   char caption[kCaptionChars];
   va_list args;
   va_start(args, format);
@@ -21,9 +21,9 @@ bool CWin32Control_PopupMenu::AppendItem(UINT flags, UINT_PTR commandId, const c
   return AppendMenuA(m_hMenu, flags, commandId, caption) != FALSE;
 }
 
-bool CWin32Control_PopupMenu::AppendSeparator() { return AppendMenuA(m_hMenu, MF_SEPARATOR, 0, nullptr) != FALSE; }
+bool CPopupMenu::AppendSeparator() { return AppendMenuA(m_hMenu, MF_SEPARATOR, 0, nullptr) != FALSE; }
 
-bool CWin32Control_PopupMenu::Track(CWindowBase* owner) {
+bool CPopupMenu::Track(CWindowBase* owner) {
   if (!owner || !owner->GetHwnd()) return false;
   POINT pt;
   GetCursorPos(&pt);

@@ -31,7 +31,7 @@ void CWindowBase::DetachAndDestroy() {
 }
 
 LRESULT CWindowBase::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_DESTROY && !m_bDialog) PostQuitMessage(0);
+  if (message == WM_DESTROY && !m_isDialog) PostQuitMessage(0);
 
   if (message == WM_COMMAND) {
     auto it = m_commandTable.find(static_cast<uint32_t>(wParam));
@@ -40,7 +40,7 @@ LRESULT CWindowBase::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
   auto it = m_messageTable.find(message);
   if (it != m_messageTable.end()) return (this->*(it->second))(wParam, lParam);
-  return m_bDialog ? 0 : DefWindowProcA(m_hWnd, message, wParam, lParam);
+  return m_isDialog ? 0 : DefWindowProcA(m_hWnd, message, wParam, lParam);
 }
 
 bool CWindowBase::RegisterWindowClass(HINSTANCE instance, const char* className, HCURSOR cursor) {

@@ -56,7 +56,7 @@ class CWindowBase {
   void Redraw();
 
   HWND GetHwnd() const { return m_hWnd; }
-  bool IsDialog() const { return m_bDialog; }
+  bool IsDialog() const { return m_isDialog; }
   std::vector<LayoutEntry>& Layouts() { return m_layouts; }
 
   // Called by the window procedure: the first message of a dialog binds it, the last
@@ -72,7 +72,7 @@ class CWindowBase {
   std::vector<LayoutEntry> m_layouts;
   HWND m_hWnd = nullptr;
   HINSTANCE m_hInstance = nullptr;  // the dialog keeps its instance here
-  uint8_t m_bDialog = 0;
+  bool m_isDialog = false;
   std::map<UINT, WindowHandler> m_messageTable;
   std::map<uint32_t, WindowHandler> m_commandTable;
 
