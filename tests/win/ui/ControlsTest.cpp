@@ -12,11 +12,11 @@
 
 #include "resources/resource.h"
 #include "support/WinTest.h"
-#include "ui/ComboBox.h"
-#include "ui/DateTimePicker.h"
-#include "ui/ListView.h"
-#include "ui/PopupMenu.h"
-#include "ui/Win32Dialog.h"
+#include "ui/ComboBox_win.h"
+#include "ui/DateTimePicker_win.h"
+#include "ui/ListView_win.h"
+#include "ui/PopupMenu_win.h"
+#include "ui/Win32Dialog_win.h"
 
 namespace {
 

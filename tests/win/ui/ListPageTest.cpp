@@ -13,9 +13,9 @@
 #include "common/LogCapture.h"
 #include "resources/resource.h"
 #include "support/WinTest.h"
-#include "ui/CommonControls.h"
-#include "ui/Layout.h"
-#include "ui/ListPage.h"
+#include "ui/CommonControls_win.h"
+#include "ui/Layout_win.h"
+#include "ui/ListPage_win.h"
 #include "win/ui/ClipboardRead.h"
 
 namespace {
