@@ -13,10 +13,21 @@ macro(kv_setup_googletest)
 endmacro()
 
 # kv_library(name [WIN32_ONLY] SOURCES ... [DEPS ...])
-# Portable libraries build everywhere; WIN32_ONLY ones only in the win32 build.
+# Which files are Win32-only is in their names: a source ending in _win.cpp builds only
+# in the win32 build, one ending in _posix.cpp only elsewhere, every other one
+# everywhere; a library left without sources is not made. WIN32_ONLY is for folders
+# that are Windows programs as a whole (the stand-in console).
 function(kv_library name)
   cmake_parse_arguments(A "WIN32_ONLY" "" "SOURCES;DEPS" ${ARGN})
   if(A_WIN32_ONLY AND NOT WIN32)
+    return()
+  endif()
+  if(WIN32)
+    list(FILTER A_SOURCES EXCLUDE REGEX "_posix\\.cpp$")
+  else()
+    list(FILTER A_SOURCES EXCLUDE REGEX "_win\\.cpp$")
+  endif()
+  if(NOT A_SOURCES)
     return()
   endif()
   add_library(${name} STATIC ${A_SOURCES})

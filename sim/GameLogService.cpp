@@ -72,7 +72,7 @@ CGameLogService::CGameLogService(std::vector<GameLogEntry> entries, const SimCon
 int CGameLogService::Answer(uint16_t serviceId, const GameLogRequest& q, MassiveMsgBuilder* out,
                             uint8_t* errorCode) const {
   auto fail = [&](uint8_t code) {
-    out->AppendU8(kGameLogResultFailed);
+    out->AppendU8(kLogAnswerFailed);
     out->AppendU8(code);
     *errorCode = code;
     return -1;
@@ -154,7 +154,7 @@ bool CGameLogService::Serve(CMsg* request, const RelayHead& head, MassiveMsgBuil
   if (!ReadGameLogRequest(request, &q)) {
     log->Note("^2game log request of manager service %u is malformed; answering error %u", head.serviceId,
               kGameLogErrorInvalidRequest);
-    out->AppendU8(kGameLogResultFailed);
+    out->AppendU8(kLogAnswerFailed);
     out->AppendU8(kGameLogErrorInvalidRequest);
     return true;
   }

@@ -23,7 +23,7 @@ size_t CKDLogService::Answer(const KDLogRequest& query, MassiveMsgBuilder* out) 
   ByteWriter writer = out->Writer();
   LogTime begin, end;
   if (!ParseLogTime(query.beginTime.c_str(), &begin) || !ParseLogTime(query.endTime.c_str(), &end)) {
-    WriteKDLogAnswer(writer, kKDLogResultFailed, {});
+    WriteKDLogAnswer(writer, kLogAnswerFailed, {});
     return 0;
   }
   const int64_t from = LogTimeKey(begin), to = LogTimeKey(end);

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "SimLog.h"
-#include "ui/GdiScope.h"
+#include "ui/GdiScope_win.h"
 
 class CLogPane {
  public:

@@ -61,7 +61,7 @@ int CPagedLogService<Row>::Answer(uint16_t serviceId, const RelayLogRequest& q, 
   auto shard = m_shards.find(serviceId);
   if (shard == m_shards.end() || !ReadLogBound(q.begin, INT64_MIN, &from, m_serving.placeCursor ? &place : nullptr) ||
       !ReadLogBound(q.end, INT64_MAX, &to, nullptr)) {
-    WriteRelayLogAnswer<Row>(w, *m_serving.kind, kRelayLogResultFailed, {}, "");
+    WriteRelayLogAnswer<Row>(w, *m_serving.kind, kLogAnswerFailed, {}, "");
     return -1;
   }
   std::vector<Row> rows;
@@ -96,7 +96,7 @@ bool CPagedLogService<Row>::Serve(CMsg* request, const RelayHead& head, MassiveM
   if (!ReadRelayLogRequest(request, *m_serving.kind, &q)) {
     log->Note("^2%s request of manager service %u is malformed; answering failure", m_serving.name, head.serviceId);
     ByteWriter w = out->Writer();
-    WriteRelayLogAnswer<Row>(w, *m_serving.kind, kRelayLogResultFailed, {}, "");
+    WriteRelayLogAnswer<Row>(w, *m_serving.kind, kLogAnswerFailed, {}, "");
     return true;
   }
   std::string asked = FormatString(kLineChars, "%s %u", m_serving.targetName, static_cast<unsigned>(q.target));

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "plugin/ConsoleInterfaces.h"
+#include "plugin/ConsoleInterfaces_win.h"
 
 class CPluginModule {
  public:

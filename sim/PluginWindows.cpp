@@ -6,7 +6,7 @@
 
 #include "base/Format.h"
 #include "plugin/TabLayout.h"
-#include "ui/GdiScope.h"
+#include "ui/GdiScope_win.h"
 
 namespace {
 

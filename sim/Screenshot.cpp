@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "base/Format.h"
-#include "ui/GdiScope.h"
+#include "ui/GdiScope_win.h"
 
 bool SaveWindowBmp(HWND hwnd, const char* path, std::string* error) {
   // The client area only: without a window manager (Xvfb) the frame is never drawn.

@@ -241,7 +241,7 @@ void CSimConsole::ServeKDLog(CMsg* request) {
   if (!ReadKDLogRequest(request, &query)) {
     m_log.Note("^2console log request 0x%04X is malformed; answering failure", kMsgKDLogQuery);
     ByteWriter writer = answer.Writer();
-    WriteKDLogAnswer(writer, kKDLogResultFailed, {});
+    WriteKDLogAnswer(writer, kLogAnswerFailed, {});
   } else {
     size_t n = m_kdlog->Answer(query, &answer);
     m_log.Note("console log service: user \"%s\", category %u, %s .. %s: %u records", query.userName.c_str(),

@@ -8,7 +8,7 @@
 
 #include "ConsoleSide.h"
 #include "SimLog.h"
-#include "plugin/ConsoleInterfaces.h"
+#include "plugin/ConsoleInterfaces_win.h"
 
 struct KvSimSide {
   IKDMessenger* messenger;

@@ -7,12 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-// A fixed text and the number it stands for: an entry of a choice list with the item
-// data its request takes, or the name of a code.
-struct LogChoice {
-  const char* text;
-  uint32_t data;
-};
+#include "base/LogChoice.h"
 
 // An event code, its name and the rule that describes a row of it: the row of the event
 // tables. A null name or rule means the page's default for that event.

@@ -19,20 +19,18 @@ constexpr LogChoice kErrorTexts[] = {
 };
 static_assert(CodesAscend(kErrorTexts), "error texts sorted by code, each once");
 
-void ReadRows(CMassiveMsg* massive, GameLogAnswer* answer) {
-  for (uint16_t i = 0; i < answer->rowCount; ++i) {
-    switch (answer->queryKind) {
-      case kGameLogKindChar:
-      case kGameLogKindQuest:
-        answer->charRows.push_back(ReadLogRow<GameLogCharRecord>(massive));
-        break;
-      case kGameLogKindItem:
-      case kGameLogKindSerial:
-        answer->itemRows.push_back(ReadLogRow<GameLogItemRecord>(massive));
-        break;
-      default:
-        break;
-    }
+void ReadRow(CMassiveMsg* massive, GameLogAnswer* answer) {
+  switch (answer->queryKind) {
+    case kGameLogKindChar:
+    case kGameLogKindQuest:
+      answer->charRows.push_back(ReadLogRow<GameLogCharRecord>(massive));
+      break;
+    case kGameLogKindItem:
+    case kGameLogKindSerial:
+      answer->itemRows.push_back(ReadLogRow<GameLogItemRecord>(massive));
+      break;
+    default:
+      break;
   }
 }
 
@@ -40,30 +38,16 @@ void ReadRows(CMassiveMsg* massive, GameLogAnswer* answer) {
 
 GameLogAnswer ReadGameLogAnswer(CMassiveMsg* massive) {
   GameLogAnswer answer;
-  // The answer always comes in parts; one handed over as a single record has no parts
-  // to read and counts as cut short.
-  if (!massive) {
-    answer.cutShort = true;
-    return answer;
-  }
-  try {
-    if (ReadU8(massive) == kGameLogResultFailed) {
-      answer.failed = true;
-      answer.errorCode = ReadU8(massive);
-      answer.hasErrorCode = true;
-      return answer;
-    }
+  auto failure = [&] {
+    answer.errorCode = ReadU8(massive);
+    answer.hasErrorCode = true;
+  };
+  ReadLogAnswer(massive, &answer, failure, [&] {
     answer.queryKind = ReadU8(massive);
     ReadU8(massive);
     answer.rowCount = ReadU16(massive);
-    ReadRows(massive, &answer);
-    if (answer.rowCount > 0) {
-      answer.nextBegin = ReadString(massive);
-      answer.hasNextBegin = true;
-    }
-  } catch (const CMsgException&) {
-    answer.cutShort = true;
-  }
+    ReadPagedRows(massive, &answer, [&] { ReadRow(massive, &answer); });
+  });
   return answer;
 }
 

@@ -10,22 +10,17 @@
 #include <vector>
 
 #include "gamelog/GameLogRecord.h"
+#include "msg/LogAnswer.h"
 #include "msg/MassiveMsg.h"
 
-enum : uint8_t { kGameLogResultFailed = 2 };
 enum : uint16_t { kGameLogPageRows = 50 };  // an answer this long may have a next page
 
-struct GameLogAnswer {
-  bool failed = false;     // result 2
+struct GameLogAnswer : LogAnswerHead {
   bool hasErrorCode = false;
   uint8_t errorCode = 0;
-  bool cutShort = false;   // the answer ended early; the rows before the break are kept
   uint8_t queryKind = 0;
-  uint16_t rowCount = 0;   // as the answer announced it
   std::vector<GameLogCharRecord> charRows;  // kinds 1 and 3
   std::vector<GameLogItemRecord> itemRows;  // kinds 2 and 4
-  bool hasNextBegin = false;
-  std::string nextBegin;
 };
 
 // Reads the whole answer; never throws. A null message reads as cut short.

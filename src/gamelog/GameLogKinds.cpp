@@ -2,15 +2,6 @@
 
 namespace {
 
-template <size_t N>
-GameLogChoices ChoicesOf(const LogChoice (&table)[N]) {
-  return {table, N};
-}
-template <size_t N>
-GameLogColumns ColumnsOf(const ListColumn (&table)[N]) {
-  return {table, N};
-}
-
 const LogChoice kKinds[] = {
     {"Character", kGameLogKindChar},
     {"Item", kGameLogKindItem},
@@ -55,29 +46,29 @@ const ListColumn kHistoryColumns[] = {
 
 }  // namespace
 
-GameLogChoices GameLogKinds() { return ChoicesOf(kKinds); }
+ConstSpan<LogChoice> GameLogKinds() { return kKinds; }
 
-GameLogChoices GameLogOptionsOf(uint8_t kind) {
+ConstSpan<LogChoice> GameLogOptionsOf(uint8_t kind) {
   switch (kind) {
     case kGameLogKindChar:
-      return ChoicesOf(kCharOptions);
+      return kCharOptions;
     case kGameLogKindItem:
-      return ChoicesOf(kItemOptions);
+      return kItemOptions;
     default:
-      return {nullptr, 0};
+      return {};
   }
 }
 
-GameLogColumns GameLogColumnsOf(uint8_t kind) {
+ConstSpan<ListColumn> GameLogColumnsOf(uint8_t kind) {
   switch (kind) {
     case kGameLogKindChar:
     case kGameLogKindQuest:
-      return ColumnsOf(kCharColumns);
+      return kCharColumns;
     case kGameLogKindItem:
-      return ColumnsOf(kItemColumns);
+      return kItemColumns;
     default:
-      return {nullptr, 0};
+      return {};
   }
 }
 
-GameLogColumns SerialHistoryColumns() { return ColumnsOf(kHistoryColumns); }
+ConstSpan<ListColumn> SerialHistoryColumns() { return kHistoryColumns; }

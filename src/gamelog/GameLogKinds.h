@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "base/CodeTable.h"
+#include "base/ConstSpan.h"
 #include "base/ListColumn.h"
 
 enum GameLogKind : uint8_t {
@@ -23,27 +24,13 @@ enum : uint8_t {
   kItemOptionConsoleOp = 17,    // kind 2 "KDC Operation"
 };
 
-struct GameLogChoices {
-  const LogChoice* entries;
-  size_t count;
-  const LogChoice* begin() const { return entries; }
-  const LogChoice* end() const { return entries + count; }
-};
-
 // The four kinds, in list order.
-GameLogChoices GameLogKinds();
+ConstSpan<LogChoice> GameLogKinds();
 // The options of kind 1 or 2; none for the other kinds.
-GameLogChoices GameLogOptionsOf(uint8_t kind);
-
-struct GameLogColumns {
-  const ListColumn* entries;
-  size_t count;
-  const ListColumn* begin() const { return entries; }
-  const ListColumn* end() const { return entries + count; }
-};
+ConstSpan<LogChoice> GameLogOptionsOf(uint8_t kind);
 
 // The list columns of an answer of kind 1 or 3 (character rows) or 2 (item rows); none
 // for the other kinds, which leave the columns as they are.
-GameLogColumns GameLogColumnsOf(uint8_t kind);
+ConstSpan<ListColumn> GameLogColumnsOf(uint8_t kind);
 // The columns of the serial history box ("Storage" is narrower there).
-GameLogColumns SerialHistoryColumns();
+ConstSpan<ListColumn> SerialHistoryColumns();

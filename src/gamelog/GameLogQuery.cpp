@@ -2,7 +2,6 @@
 
 #include <cinttypes>
 
-#include "base/ByteOrder.h"
 #include "base/Format.h"
 #include "base/LogOutput.h"
 #include "gamelog/GameLogKinds.h"
@@ -23,14 +22,6 @@ bool AllDigits(const std::string& text) {
 bool IsConsoleOperation(uint8_t kind, uint8_t option) {
   return (kind == kGameLogKindChar && option == kCharOptionConsoleOp) ||
          (kind == kGameLogKindItem && option == kItemOptionConsoleOp);
-}
-
-std::string ReadMsgString(CMsg* msg) {
-  uint8_t length[2];
-  ReadBytes(msg, length, 2);
-  std::string text(LoadLE16(length), '\0');
-  if (!text.empty()) ReadBytes(msg, &text[0], static_cast<uint16_t>(text.size()));
-  return text;
 }
 
 }  // namespace
@@ -111,23 +102,16 @@ void WriteGameLogRequest(CMsg* msg, const GameLogRequest& r) {
 }
 
 bool ReadGameLogRequest(CMsg* msg, GameLogRequest* r) {
-  try {
-    ReadBytes(msg, &r->kind, 1);
-    ReadBytes(msg, &r->option, 1);
-    r->charName = ReadMsgString(msg);
-    r->beginTime = ReadMsgString(msg);
-    r->endTime = ReadMsgString(msg);
-    r->itemCodeName = ReadMsgString(msg);
+  return ReadWholeRequest(msg, [&] {
+    r->kind = ReadU8(msg);
+    r->option = ReadU8(msg);
+    r->charName = ReadString(msg);
+    r->beginTime = ReadString(msg);
+    r->endTime = ReadString(msg);
+    r->itemCodeName = ReadString(msg);
     r->hasMaxRows = Remaining(msg) == 4;
-    if (r->hasMaxRows) {
-      uint8_t rows[4];
-      ReadBytes(msg, rows, 4);
-      r->maxRows = LoadLE32(rows);
-    }
-  } catch (const CMsgException&) {
-    return false;
-  }
-  return Remaining(msg) == 0;
+    if (r->hasMaxRows) r->maxRows = ReadU32(msg);
+  });
 }
 
 bool SendGameLogRequest(const GameLogRequest& request) {

@@ -41,7 +41,7 @@ GameLogAnswerSteps GameLogSession::OnAnswer(CMassiveMsg* massive) {
   } else {
     steps.rows = RowsOf(answer);
   }
-  if (answer.hasNextBegin) m_nextBegin = answer.nextBegin;
+  if (answer.hasCursor) m_nextBegin = answer.nextBegin;
 
   if (!m_historyPending)
     steps.queryMore = !steps.whole || answer.rowCount >= kGameLogPageRows ? ButtonChange::kEnable

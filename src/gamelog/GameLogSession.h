@@ -35,7 +35,7 @@ struct GameLogAnswerSteps {
 struct GameLogColumnSteps {
   bool deleteRows = false;
   bool replaceColumns = false;
-  GameLogColumns columns = {nullptr, 0};
+  ConstSpan<ListColumn> columns;
 };
 
 class GameLogSession {
@@ -54,7 +54,7 @@ class GameLogSession {
   // Kind 4 leaves rows and columns alone; another kind empties the list and, when the
   // layout is another kind's, replaces the columns.
   GameLogColumnSteps SetupColumns(uint8_t kind);
-  int ColumnCount() const { return static_cast<int>(m_columns.count); }
+  int ColumnCount() const { return static_cast<int>(m_columns.size()); }
 
   // The serial that an item row's item data names, or false when it names none.
   bool SerialOfRow(uint32_t itemData, int64_t* serial) const;
@@ -90,5 +90,5 @@ class GameLogSession {
   std::vector<int64_t> m_rowSerials;
   bool m_historyPending = false;
   uint8_t m_columnKind = kGameLogKindNone;
-  GameLogColumns m_columns = {nullptr, 0};
+  ConstSpan<ListColumn> m_columns;
 };

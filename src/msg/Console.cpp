@@ -1,15 +1,9 @@
 #include "msg/Console.h"
 
-ConsoleLinks& Console() {
-  static ConsoleLinks links;
-  return links;
-}
+#include "base/Format.h"
 
-KDShardRecord* FindShardRecord(uint16_t shardId) {
-  IKDDirectory* dir = Console().directory;
-  return dir ? dir->FindShard(shardId) : nullptr;
-}
-
+namespace {
+// The shard records of the directory's shard list, in the console's order.
 std::vector<const KDShardRecord*> ShardRecords() {
   // A farm has a few dozen shards; the bound keeps a broken list from running forever.
   const size_t kMostShards = 65536;
@@ -21,6 +15,24 @@ std::vector<const KDShardRecord*> ShardRecords() {
     if (n->element) shards.push_back(static_cast<const KDShardRecord*>(n->element));
   }
   return shards;
+}
+}  // namespace
+
+ConsoleLinks& Console() {
+  static ConsoleLinks links;
+  return links;
+}
+
+KDShardRecord* FindShardRecord(uint16_t shardId) {
+  IKDDirectory* dir = Console().directory;
+  return dir ? dir->FindShard(shardId) : nullptr;
+}
+
+std::vector<ChoiceEntry> ShardEntries() {
+  std::vector<ChoiceEntry> entries;
+  for (const KDShardRecord* shard : ShardRecords())
+    entries.push_back({FieldText(shard->name, sizeof shard->name), shard->id});
+  return entries;
 }
 
 const char* FirstWorldName() {

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/LogChoice.h"
 #include "msg/Msg.h"
 
 class IKDMessenger {
@@ -117,7 +118,8 @@ bool SendConsoleMsg(uint32_t id, void (*write)(CMsg*, const Request&), const Req
 
 // The shard record by identifier, or null (no directory, or no such shard).
 KDShardRecord* FindShardRecord(uint16_t shardId);
-// The shard records of the directory's shard list, in the console's order.
-std::vector<const KDShardRecord*> ShardRecords();
+// "Shard" entries: every shard of the shard list by name, with its identifier, in the
+// console's order (a sorted box shows them by name).
+std::vector<ChoiceEntry> ShardEntries();
 // The name of the first entry of the world list, or null when the list is empty.
 const char* FirstWorldName();

@@ -19,7 +19,6 @@ class MassiveMsgBuilder {
   void AppendU8(uint8_t v) { Writer().U8(v); }
   void AppendU16(uint16_t v) { Writer().U16(v); }
   void AppendU32(uint32_t v) { Writer().U32(v); }
-  void AppendString(const char* text) { Writer().String(text); }
   size_t Size() const { return m_payload.size(); }
 
   // Splits the payload into parts of at most partBytes payload bytes each (at most

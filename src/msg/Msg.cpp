@@ -75,6 +75,18 @@ void ReadBytes(CMsg* msg, void* target, uint16_t n) {
   msg->m_ReadPos = static_cast<uint16_t>(msg->m_ReadPos + n);
 }
 
+uint8_t ReadU8(CMsg* msg) {
+  uint8_t v;
+  ReadBytes(msg, &v, 1);
+  return v;
+}
+
+uint32_t ReadU32(CMsg* msg) {
+  uint8_t b[4];
+  ReadBytes(msg, b, 4);
+  return LoadLE32(b);
+}
+
 std::string ReadString(CMsg* msg) {
   uint8_t length[2];
   ReadBytes(msg, length, 2);
@@ -94,3 +106,12 @@ uint16_t GetID(const CMsg* msg) { return LoadLE16(IdWord(msg)); }
 uint16_t PayloadSize(const CMsg* msg) { return LoadLE16(SizeWord(msg)) & 0x7FFF; }
 
 int32_t Room(const CMsg* msg) { return msg->m_Capacity - msg->m_WritePos; }
+
+bool ReadWholeRequest(CMsg* msg, const std::function<void()>& readFields) {
+  try {
+    readFields();
+  } catch (const CMsgException&) {
+    return false;
+  }
+  return Remaining(msg) == 0;
+}

@@ -4,6 +4,7 @@
 // The console allocates and frees records; the module only writes and reads them.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "msg/MsgException.h"
@@ -52,6 +53,8 @@ CMsg* WriteString(CMsg* msg, const std::string& text);
 // Read side. A read past the data throws CMsgException (kMsgReadOverrun); the read
 // position then stays where it was.
 void ReadBytes(CMsg* msg, void* target, uint16_t n);
+uint8_t ReadU8(CMsg* msg);
+uint32_t ReadU32(CMsg* msg);
 // A wire string: 16-bit length, then the bytes (no terminator on the wire).
 std::string ReadString(CMsg* msg);
 uint16_t Remaining(const CMsg* msg);
@@ -59,6 +62,10 @@ void SkipRest(CMsg* msg);
 uint16_t GetID(const CMsg* msg);
 uint16_t PayloadSize(const CMsg* msg);
 int32_t Room(const CMsg* msg);
+
+// The server's side of a request, for the stand-in console and the tests: reads its
+// fields with readFields. False when the record is cut short or holds bytes after them.
+bool ReadWholeRequest(CMsg* msg, const std::function<void()>& readFields);
 
 // Payload bytes a wire string takes: its length word and its bytes.
 inline size_t WireStringBytes(const std::string& text) { return 2 + text.size(); }

@@ -5,25 +5,13 @@
 
 KDLogAnswer ReadKDLogAnswer(CMassiveMsg* massive) {
   KDLogAnswer answer;
-  // The answer always comes in parts; one handed over as a single record has no parts
-  // to read and counts as cut short.
-  if (!massive) {
-    answer.cutShort = true;
-    return answer;
-  }
-  try {
-    if (ReadU8(massive) == kKDLogResultFailed) {
-      answer.failed = true;
-      return answer;
-    }
+  ReadLogAnswer(massive, &answer, nullptr, [&] {
     uint8_t bytes[kKDLogRecordSize];
     while (ReadU8(massive) != 0) {
       ReadBytes(massive, bytes, kKDLogRecordSize);
       answer.records.push_back(DecodeKDLogRecord(bytes));
     }
-  } catch (const CMsgException&) {
-    answer.cutShort = true;
-  }
+  });
   return answer;
 }
 

@@ -6,15 +6,14 @@
 #include <vector>
 
 #include "base/ByteOrder.h"
+#include "msg/LogAnswer.h"
 #include "msg/MassiveMsg.h"
 #include "opslog/KDLogRecord.h"
 
-enum : uint8_t { kKDLogResultOk = 0, kKDLogResultFailed = 2 };
+enum : uint8_t { kKDLogResultOk = 0 };
 enum : size_t { kKDLogRecordLimit = 100 };
 
-struct KDLogAnswer {
-  bool failed = false;    // the service reported failure
-  bool cutShort = false;  // the answer ended inside; the records before the break are kept
+struct KDLogAnswer : LogAnswerStatus {
   std::vector<KDLogRecord> records;
 };
 

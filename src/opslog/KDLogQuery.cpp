@@ -31,15 +31,12 @@ void WriteKDLogRequest(CMsg* msg, const KDLogRequest& request) {
 }
 
 bool ReadKDLogRequest(CMsg* msg, KDLogRequest* request) {
-  try {
+  return ReadWholeRequest(msg, [&] {
     request->userName = ReadString(msg);
-    ReadBytes(msg, &request->category, 1);
+    request->category = ReadU8(msg);
     request->beginTime = ReadString(msg);
     request->endTime = ReadString(msg);
-  } catch (const CMsgException&) {
-    return false;
-  }
-  return Remaining(msg) == 0;
+  });
 }
 
 bool SendKDLogRequest(const KDLogRequest& request) {

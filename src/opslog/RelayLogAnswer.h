@@ -6,47 +6,40 @@
 //   rowCount > 0
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "base/ByteOrder.h"
+#include "msg/LogAnswer.h"
+#include "msg/LogRowFields.h"
 #include "msg/MassiveMsg.h"
 #include "opslog/RelayLogKind.h"
-#include "msg/LogRowFields.h"
 
-enum : uint8_t { kRelayLogResultFailed = 2 };
 // An answer with this many rows or more may have more: "Query More" asks for them.
 enum : uint16_t { kRelayLogPageRows = 50 };
 
 // Everything of an answer but its rows.
-struct RelayLogPage {
-  bool failed = false;    // the shard reported failure; nothing else was read
-  bool cutShort = false;  // the answer ended inside; the rows before the break are kept
-  uint16_t rowCount = 0;  // as the answer declared it
-  bool hasCursor = false;  // the whole answer was read, rows and nextBegin
-  std::string nextBegin;
-
+struct RelayLogHead : LogAnswerHead {
   // A whole answer that filled its page: the cursor continues it.
   bool MoreRows() const { return !failed && !cutShort && rowCount >= kRelayLogPageRows; }
 };
 
 template <class Row>
-struct RelayLogAnswer : RelayLogPage {
+struct RelayLogAnswer : RelayLogHead {
   std::vector<Row> rows;
 };
 
-// Reads the answer around its rows, calling readRow for each row the count declares;
-// never throws. A null message reads as cut short.
-void ReadRelayLogPage(CMassiveMsg* massive, const RelayLogKind& kind, RelayLogPage* page,
-                      const std::function<void()>& readRow);
-
+// Reads the whole answer; never throws (msg/LogAnswer.h).
 template <class Row>
 RelayLogAnswer<Row> ReadRelayLogAnswer(CMassiveMsg* massive, const RelayLogKind& kind) {
   RelayLogAnswer<Row> answer;
-  // Rows are kept as they are read, never reserved by the count: the count is the
-  // server's word, the bytes are what arrived.
-  ReadRelayLogPage(massive, kind, &answer, [&] { answer.rows.push_back(ReadLogRow<Row>(massive)); });
+  ReadLogAnswer(massive, &answer, nullptr, [&] {
+    ReadU8(massive);
+    answer.rowCount = kind.countBytes == 2 ? ReadU16(massive) : ReadU8(massive);
+    // Rows are kept as they are read, never reserved by the count: the count is the
+    // server's word, the bytes are what arrived.
+    ReadPagedRows(massive, &answer, [&] { answer.rows.push_back(ReadLogRow<Row>(massive)); });
+  });
   return answer;
 }
 
@@ -66,4 +59,4 @@ void WriteRelayLogAnswer(ByteWriter& out, const RelayLogKind& kind, uint8_t resu
 
 // The operator line for an answer: the failure, a data error naming the answer for one
 // cut short with the rows it kept, else the count.
-void ReportRelayLogAnswer(const RelayLogKind& kind, const RelayLogPage& page, size_t rowsKept);
+void ReportRelayLogAnswer(const RelayLogKind& kind, const RelayLogHead& head, size_t rowsKept);

@@ -16,7 +16,7 @@ const LogChoice kServerEventCategories[4] = {
     {"Start And End", 0},
     {"Completion", 1},
     {"Reward", 2},
-    {"All", 255},
+    {"All", kServerEventCategoryAll},
 };
 
 std::vector<ChoiceEntry> SiegeFortressEntries(const CGameRefData* data) {

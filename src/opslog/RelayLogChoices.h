@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "opslog/LogChoice.h"
+#include "base/LogChoice.h"
 #include "refdata/KV_GameRefData.h"
 
 // Siege "Category" entries in list order; "All" asks for every category.
@@ -13,7 +13,8 @@ enum : uint8_t { kSiegeLogCategoryAll = 250 };
 extern const LogChoice kSiegeLogCategories[9];
 
 // Server event "Category" entries in the order they are added (the box shows them
-// sorted); "All" (255) asks for every category.
+// sorted); "All" asks for every category.
+enum : uint8_t { kServerEventCategoryAll = 255 };
 extern const LogChoice kServerEventCategories[4];
 
 // "FortressName" entries: each enabled fortress by code name, with its id, in

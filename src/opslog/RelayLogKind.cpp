@@ -3,7 +3,7 @@
 #include "msg/MsgIds.h"
 
 const RelayLogKind kSiegeLog = {
-    kMsgSiegeLogQuery, 2, false, false, 0,
+    kMsgSiegeLogQuery, 2, false, false, true, 0,
     "please type siege fortress name or select shard",
     "query SiegeLog failed",
     "^2query SiegeLog not sent: too long for one request",
@@ -11,7 +11,7 @@ const RelayLogKind kSiegeLog = {
 };
 
 const RelayLogKind kServerEventLog = {
-    kMsgServerEventQuery, 1, true, true, 5000,
+    kMsgServerEventQuery, 1, true, true, false, 5000,
     "please type Server Event Name or select shard",
     "query ServerEventLog failed",
     "^2query ServerEventLog not sent: too long for one request",

@@ -9,6 +9,8 @@ struct RelayLogKind {
   uint8_t countBytes;  // width of the answer's row count: 2 or 1
   bool startLogField;  // the request carries the log id the page starts after
   bool checksService;  // the shard's manager service must be in the directory and running
+  bool queryMoreReselects;  // "Query More" takes the shard and target selected now, not
+                            // those "Query" kept
   uint32_t waitMs;     // a query unanswered this long stops blocking the next; 0: never
   // Operator lines: no shard or no target selected, the query failed, and the two
   // requests that cannot go out.
@@ -18,8 +20,9 @@ struct RelayLogKind {
   const char* noMessenger;
 };
 
-// Fortresses, by category of event; pages by a time cursor; waits for good.
+// Fortresses, by category of event; pages by a time cursor, for the shard and fortress
+// selected at "Query More"; waits for good.
 extern const RelayLogKind kSiegeLog;
-// Server events, by category of log type; pages by log id and a time cursor; checks the
-// manager service; a wait runs out after 5 seconds.
+// Server events, by category of log type; pages by log id and a time cursor, for what
+// "Query" kept; checks the manager service; a wait runs out after 5 seconds.
 extern const RelayLogKind kServerEventLog;

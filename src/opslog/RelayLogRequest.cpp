@@ -1,6 +1,5 @@
 #include "opslog/RelayLogRequest.h"
 
-#include "base/ByteOrder.h"
 #include "msg/Console.h"
 #include "msg/MsgIds.h"
 #include "msg/RelayRequest.h"
@@ -21,21 +20,13 @@ void WriteRelayLogRequest(CMsg* msg, const RelayLogRequest& request) {
 
 bool ReadRelayLogRequest(CMsg* msg, const RelayLogKind& kind, RelayLogRequest* r) {
   r->kind = &kind;
-  try {
-    uint8_t word[4];
-    if (kind.startLogField) {
-      ReadBytes(msg, word, 4);
-      r->startLog = LoadLE32(word);
-    }
-    ReadBytes(msg, word, 4);
-    r->target = LoadLE32(word);
-    ReadBytes(msg, &r->category, 1);
+  return ReadWholeRequest(msg, [&] {
+    if (kind.startLogField) r->startLog = ReadU32(msg);
+    r->target = ReadU32(msg);
+    r->category = ReadU8(msg);
     r->begin = ReadString(msg);
     r->end = ReadString(msg);
-  } catch (const CMsgException&) {
-    return false;
-  }
-  return Remaining(msg) == 0;
+  });
 }
 
 bool SendRelayLogRequest(const RelayLogRequest& request) {

@@ -44,14 +44,9 @@ void RelayLogSession::Query(const RelayLogQueryInput& input) {
   Send(0, input.beginText, input.endText);
 }
 
-RequestOutcome RelayLogSession::QueryMore() {
-  if (RefuseWhileWaiting()) return RequestOutcome::kRefused;
-  return Send(m_nextLogId, m_nextBegin, m_endText);
-}
-
 RequestOutcome RelayLogSession::QueryMore(uint32_t shardData, uint32_t targetData) {
   if (RefuseWhileWaiting()) return RequestOutcome::kRefused;
-  KeepTarget(shardData, targetData);
+  if (m_kind.queryMoreReselects) KeepTarget(shardData, targetData);
   return Send(m_nextLogId, m_nextBegin, m_endText);
 }
 
@@ -99,11 +94,11 @@ RequestOutcome RelayLogSession::Send(uint32_t startLog, const std::string& begin
   return RequestOutcome::kSent;
 }
 
-void RelayLogSession::TakeAnswer(const RelayLogPage& page, size_t rowsKept, uint32_t nextLogId) {
+void RelayLogSession::TakeAnswer(const RelayLogHead& head, size_t rowsKept, uint32_t nextLogId) {
   m_waiting = 0;
-  if (page.hasCursor) {
+  if (head.hasCursor) {
     m_nextLogId = nextLogId;
-    m_nextBegin = page.nextBegin;
+    m_nextBegin = head.nextBegin;
   }
-  ReportRelayLogAnswer(m_kind, page, rowsKept);
+  ReportRelayLogAnswer(m_kind, head, rowsKept);
 }

@@ -36,11 +36,11 @@ class RelayLogSession {
   // pickers' Begin (and from log 0).
   void Query(const RelayLogQueryInput& input);
   // The same wait test; then the next page of the last query from the cursor of the
-  // last answer, for the shard, target, category and End text "Query" kept...
-  RequestOutcome QueryMore();
-  // ...or for the shard and target selected now.
+  // last answer, for the category and End text "Query" kept, and the shard and target
+  // selected now or those "Query" kept, as the kind says.
   RequestOutcome QueryMore(uint32_t shardData, uint32_t targetData);
 
+  const RelayLogKind& Kind() const { return m_kind; }
   bool Waiting() const { return m_waiting != 0; }
   uint16_t ShardId() const { return m_shardId; }
   uint8_t Category() const { return m_category; }
@@ -49,10 +49,9 @@ class RelayLogSession {
   const std::string& NextBegin() const { return m_nextBegin; }
 
  protected:
-  const RelayLogKind& Kind() const { return m_kind; }
   // Ends the wait, keeps the cursor of an answer that has one (nextLogId: the last
   // row's) and reports the answer to the operator.
-  void TakeAnswer(const RelayLogPage& page, size_t rowsKept, uint32_t nextLogId);
+  void TakeAnswer(const RelayLogHead& head, size_t rowsKept, uint32_t nextLogId);
 
  private:
   // True when the page must refuse: a wait that has not run out. Clears one that has.

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "opslog/LogChoice.h"
+#include "base/LogChoice.h"
 #include "opslog/ServerEventLogRecord.h"
 #include "refdata/KV_GameRefData.h"
 

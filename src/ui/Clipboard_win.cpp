@@ -9,7 +9,7 @@
 #include "ui/ClipboardText.h"
 #include "ui/ColourMarkup.h"
 #include "ui/ColourText_win.h"
-#include "ui/ListView.h"
+#include "ui/ListView_win.h"
 
 bool CopyToClipboard(const char* text) {
   std::string plain = StripColourMarks(text, SystemCharStep);

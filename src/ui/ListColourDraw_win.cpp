@@ -4,8 +4,8 @@
 
 #include "base/Format.h"
 #include "ui/ColourText_win.h"
-#include "ui/GdiScope.h"
-#include "ui/ListView.h"
+#include "ui/GdiScope_win.h"
+#include "ui/ListView_win.h"
 
 namespace {
 constexpr int kDescriptionColumn = 1;

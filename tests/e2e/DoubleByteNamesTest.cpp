@@ -14,7 +14,7 @@
 #include "PluginPageTest.h"
 #include "PluginWindows.h"
 #include "resources/resource.h"
-#include "ui/GdiScope.h"
+#include "ui/GdiScope_win.h"
 
 namespace {
 

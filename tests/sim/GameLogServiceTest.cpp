@@ -172,7 +172,7 @@ TEST_F(GameLogServiceTest, query_more_goes_on_from_the_cursor) {
   EXPECT_EQ(second.charRows[0].time.minute, 50);
   GameLogAnswer last = Ask(101, 1, 1, "Varnel", second.nextBegin);
   EXPECT_EQ(last.rowCount, 0);
-  EXPECT_FALSE(last.hasNextBegin);
+  EXPECT_FALSE(last.hasCursor);
 }
 
 TEST_F(GameLogServiceTest, serial_history_honours_max_rows) {

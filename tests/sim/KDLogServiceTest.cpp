@@ -109,7 +109,7 @@ TEST(KDLogService, unreadable_time_fails_the_query) {
     MassiveMsgBuilder b(kMsgKDLogAnswer);
     EXPECT_EQ(service.Answer(Query("", 0, bad, "2026-12-31 00:00:00"), &b), 0u);
     Decoded d = Decode(&b);
-    EXPECT_EQ(d.result, kKDLogResultFailed);
+    EXPECT_EQ(d.result, kLogAnswerFailed);
     EXPECT_TRUE(d.records.empty());
   }
 }

@@ -58,7 +58,7 @@ TEST(GameLogAnswer, rows_of_every_kind_read_across_parts_split_anywhere) {
       ASSERT_EQ(a.itemRows.size(), c.items);
       for (size_t i = 0; i < c.chars; ++i) EXPECT_TRUE(Same(a.charRows[i], kChars[i])) << i;
       for (size_t i = 0; i < c.items; ++i) EXPECT_TRUE(Same(a.itemRows[i], kItems[i])) << i;
-      EXPECT_TRUE(a.hasNextBegin);
+      EXPECT_TRUE(a.hasCursor);
     }
   }
 }
@@ -81,7 +81,7 @@ TEST(GameLogAnswer, empty_answer_and_unknown_kinds_read_no_rows) {
     GameLogAnswer a = ReadGameLogAnswer(AnswerMsg(b, c.bytes));
     EXPECT_FALSE(a.cutShort);
     EXPECT_TRUE(a.charRows.empty() && a.itemRows.empty());
-    EXPECT_EQ(a.hasNextBegin, c.hasNext);
+    EXPECT_EQ(a.hasCursor, c.hasNext);
     EXPECT_EQ(a.nextBegin, c.next);
   }
 }
@@ -134,7 +134,7 @@ TEST(GameLogAnswer, cut_short_anywhere_keeps_the_whole_rows_before_the_break) {
     while (kept < rowEnds.size() && rowEnds[kept] <= length) ++kept;
     EXPECT_TRUE(a.cutShort);
     EXPECT_EQ(a.itemRows.size(), kept);
-    EXPECT_FALSE(a.hasNextBegin);
+    EXPECT_FALSE(a.hasCursor);
     ReportGameLogFailure(a);
     EXPECT_EQ(CLogCapture::Lines(),
               (LogLines{{0x02000000u, "^2answer 0x8001 ended early; " + std::to_string(kept) + " rows kept"}}));

@@ -192,7 +192,7 @@ TEST_F(GameLogSessionTest, columns_change_only_with_another_kind) {
     GameLogColumnSteps c = session.SetupColumns(s.kind);
     EXPECT_EQ(c.deleteRows, s.deleteRows);
     EXPECT_EQ(c.replaceColumns, s.replaceColumns);
-    EXPECT_EQ(c.columns.count, s.columns);
+    EXPECT_EQ(c.columns.size(), s.columns);
     EXPECT_EQ(session.ColumnCount(), s.count);
   }
 }

@@ -32,17 +32,13 @@ const PageFacts kServerEventFacts = {0x4018, 0x8018, true, 1, 24, "ServerEventLo
                                      "please type Server Event Name or select shard"};
 
 // Each use: its row type and kind, row n of a test page (a text with marks and a format
-// of its own must travel as sent), and how its page asks for the next page.
+// of its own must travel as sent).
 struct Siege {
   using Row = SiegeLogRow;
   static const RelayLogKind& Kind() { return kSiegeLog; }
   static const PageFacts& Facts() { return kSiegeFacts; }
   static Row MakeRow(uint32_t n, const std::string& text = "^1Iron %d Wolves%s^0") {
     return {n, TestTime(2026, 3, 5, 7, 4, 9, kRelayFraction), static_cast<uint8_t>(1 + n % 24), 11, n, 33, text};
-  }
-  // The page asks for the next page with the shard and fortress selected now.
-  static RequestOutcome QueryMore(RelayLogSession& s, uint32_t shard, uint32_t target) {
-    return s.QueryMore(shard, target);
   }
 };
 
@@ -53,8 +49,6 @@ struct ServerEvent {
   static Row MakeRow(uint32_t n, const std::string& text = "^3stage %s cleared^0") {
     return {n, TestTime(2026, 11, 2, 7, 5, 9, kRelayFraction), 7, static_cast<uint8_t>(n % 6), text};
   }
-  // The page asks for the next page of what "Query" kept.
-  static RequestOutcome QueryMore(RelayLogSession& s, uint32_t, uint32_t) { return s.QueryMore(); }
 };
 
 // The operator lines of a page, class word and text.
@@ -128,7 +122,7 @@ TYPED_TEST(RelayLog, query_sends_the_low_16_bits_of_its_choices_and_query_more_t
   this->Answer(s, 0, Rows<T>(50, 9001), "2026-3-1 10:00:00");
   EXPECT_FALSE(s.Waiting());
   // The category and End text "Query" kept, the cursor, and the last row's log id.
-  EXPECT_EQ(T::QueryMore(s, 1, 3), RequestOutcome::kSent);
+  EXPECT_EQ(s.QueryMore(1, 3), RequestOutcome::kSent);
   ASSERT_EQ(this->console.messenger.sent.size(), 2u);
   EXPECT_EQ(this->Payload(1), Request<T>(101, 9050, 3, 5, "2026-3-1 10:00:00", kEnd));
   EXPECT_EQ(CLogCapture::Lines(), (LogLines{{0x00000000u, "^250^0 log found"}}));
@@ -148,7 +142,7 @@ TYPED_TEST(RelayLog, cursor_sent_byte_for_byte_or_refused_whole) {
     const std::string cursor(length, 'c');
     this->Answer(s, 0, Rows<T>(50, 9001), cursor);
     const bool fits = length <= fitting;
-    EXPECT_EQ(T::QueryMore(s, 1, 3), fits ? RequestOutcome::kSent : RequestOutcome::kTooLong);
+    EXPECT_EQ(s.QueryMore(1, 3), fits ? RequestOutcome::kSent : RequestOutcome::kTooLong);
     ASSERT_EQ(this->console.messenger.sent.size(), fits ? 2u : 1u);
     if (fits) {
       EXPECT_EQ(this->Payload(1), Request<T>(101, 9050, 3, 5, cursor, kEnd));
@@ -226,7 +220,7 @@ TYPED_TEST(RelayLog, refusals_send_nothing_and_leave_the_page_idle) {
     EXPECT_EQ(s.Category(), 3);
     // "Query More" meets the same refusal.
     CLogCapture::Lines().clear();
-    EXPECT_EQ(T::QueryMore(s, c.shard, c.target), RequestOutcome::kRefused);
+    EXPECT_EQ(s.QueryMore(c.shard, c.target), RequestOutcome::kRefused);
     EXPECT_EQ(CLogCapture::Lines(), LogLines{c.log});
     EXPECT_FALSE(s.Waiting());
   }
@@ -401,7 +395,8 @@ TEST(ServerEventLogQuery, the_manager_service_must_be_listed_and_running) {
     RelayLogSessionOf<ServerEventLogRow> s(kServerEventLog);
     s.Query(Input(c.shard, 7, 1));
     CLogCapture::Lines().clear();
-    EXPECT_EQ(s.QueryMore(), RequestOutcome::kRefused);
+    // "Query More" goes to what "Query" kept, whatever is selected now.
+    EXPECT_EQ(s.QueryMore(0, 0), RequestOutcome::kRefused);
     EXPECT_EQ(CLogCapture::Lines(), LogLines{c.log});
     EXPECT_TRUE(console.messenger.sent.empty());
     EXPECT_FALSE(s.Waiting());
@@ -427,7 +422,7 @@ TEST(ServerEventLogQuery, a_wait_blocks_for_five_seconds_of_ticks_then_lets_the_
   TestNow() += 1200;
   s.Query(Input(2, 3, 0, "2026-12-1 00:00:00"));
   TestNow() += 3799;
-  s.QueryMore();
+  s.QueryMore(0, 0);
   EXPECT_EQ(CLogCapture::Lines(), (LogLines{{0x01000000u, "blocked. wait for response or timeout[3800]"},
                                             {0x01000000u, "blocked. wait for response or timeout[1]"}}));
   EXPECT_EQ(console.messenger.sent.size(), 1u);
@@ -445,7 +440,7 @@ TEST(ServerEventLogQuery, a_wait_blocks_for_five_seconds_of_ticks_then_lets_the_
   EXPECT_TRUE(s.Waiting());
   // The wait starts again at the new send; "Query More" clears an expired one itself.
   TestNow() += 5000;
-  s.QueryMore();
+  s.QueryMore(0, 0);
   EXPECT_EQ(console.messenger.sent.size(), 3u);
   EXPECT_TRUE(CLogCapture::Lines().empty());
 }

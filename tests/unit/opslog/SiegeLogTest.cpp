@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -114,16 +113,7 @@ TEST(SiegeLogChoices, categories_in_list_order) {
                                                    "All=250"}));
 }
 
-TEST(SiegeLogChoices, shards_in_the_console_s_order_and_enabled_fortresses_by_id) {
-  RelayLogConsole console;
-  EXPECT_EQ(EntryTexts(ShardEntries()),
-            (std::vector<std::string>{"Velmora-Ember=1", "Aschfeld-Tide=2", "Velmora-Gale=7", "Korrin-Deep=8"}));
-  // A name that fills its 64 bytes holds no zero: it is read within them.
-  memset(console.directory.FindShard(8)->name, 'N', sizeof(KDShardRecord::name));
-  EXPECT_EQ(EntryTexts(ShardEntries()).back(), std::string(64, 'N') + "=8");
-  Console().directory = nullptr;
-  EXPECT_TRUE(ShardEntries().empty());
-
+TEST(SiegeLogChoices, enabled_fortresses_by_id) {
   EXPECT_TRUE(SiegeFortressEntries(nullptr).empty());
   CScratchDir dir;
   dir.WriteCompleteSet();

@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "gamelog/ItemSerialHistoryDlg.h"
+#include "gamelog/ItemSerialHistoryDlg_win.h"
 #include "resources/resource.h"
 #include "support/WinTest.h"
 #include "unit/gamelog/GameLogTestSupport.h"
 #include "win/gamelog/ModalDriver.h"
 #include "win/ui/ClipboardRead.h"
 #include "ui/Clipboard_win.h"
-#include "ui/GdiScope.h"
+#include "ui/GdiScope_win.h"
 
 namespace {
 

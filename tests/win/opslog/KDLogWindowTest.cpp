@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "opslog/KDLogWindow.h"
+#include "opslog/KDLogWindow_win.h"
 #include "resources/resource.h"
-#include "ui/CommonControls.h"
-#include "ui/DateTimePicker.h"
+#include "ui/CommonControls_win.h"
+#include "ui/DateTimePicker_win.h"
 #include "unit/opslog/KDLogTestSupport.h"
 #include "win/ui/ClipboardRead.h"
 

@@ -13,8 +13,8 @@
 
 #include "msg/MassiveMsgBuilder.h"
 #include "refdata/KV_GameRefData.h"
-#include "ui/CommonControls.h"
-#include "ui/DateTimePicker.h"
+#include "ui/CommonControls_win.h"
+#include "ui/DateTimePicker_win.h"
 #include "unit/opslog/RelayLogTestSupport.h"
 #include "unit/refdata/RefDataFiles.h"
 #include "win/opslog/PageControls.h"

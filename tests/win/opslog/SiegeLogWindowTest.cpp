@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "opslog/SiegeLogWindow.h"
+#include "opslog/SiegeLogWindow_win.h"
 #include "refdata/KV_GameRefData.h"
 #include "resources/resource.h"
-#include "ui/CommonControls.h"
-#include "ui/DateTimePicker.h"
+#include "ui/CommonControls_win.h"
+#include "ui/DateTimePicker_win.h"
 #include "unit/opslog/RelayLogTestSupport.h"
 #include "unit/refdata/RefDataFiles.h"
 #include "win/opslog/RelayPageTest.h"

@@ -12,7 +12,7 @@
 #include "msg/AnswerTable.h"
 #include "msg/Console.h"
 #include "msg/MassiveMsgBuilder.h"
-#include "plugin/MainWindow.h"
+#include "plugin/MainWindow_win.h"
 #include "plugin/PageRouter.h"
 #include "support/WinTest.h"
 

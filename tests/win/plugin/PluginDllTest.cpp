@@ -9,7 +9,7 @@
 #include "common/LogCapture.h"
 #include "common/RecordingMessenger.h"
 #include "common/SampleRefData.h"
-#include "plugin/ConsoleInterfaces.h"
+#include "plugin/ConsoleInterfaces_win.h"
 #include "support/WinTest.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "common/ExpectEdges.h"
-#include "plugin/TabWindow.h"
+#include "plugin/TabWindow_win.h"
 #include "support/WinTest.h"
-#include "ui/GdiScope.h"
+#include "ui/GdiScope_win.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 
 #include "resources/resource.h"
 #include "support/WinTest.h"
-#include "ui/ComboBox.h"
-#include "ui/Win32Dialog.h"
+#include "ui/ComboBox_win.h"
+#include "ui/Win32Dialog_win.h"
 
 namespace {
 

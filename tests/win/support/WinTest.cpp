@@ -1,6 +1,6 @@
 #include "support/WinTest.h"
 
-#include "ui/CommonControls.h"
+#include "ui/CommonControls_win.h"
 
 HWND CreateHostWindow(int clientWidth, int clientHeight) {
   static HWND host = [] {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "ui/ColourText_win.h"
-#include "ui/GdiScope.h"
+#include "ui/GdiScope_win.h"
 #include "ui/ListColourDraw_win.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "ui/Clipboard_win.h"
 #include "ui/ColourText_win.h"
-#include "ui/GdiScope.h"
+#include "ui/GdiScope_win.h"
 #include "win/ui/ClipboardRead.h"
 
 namespace {

@@ -9,8 +9,8 @@
 
 #include "resources/resource.h"
 #include "support/WinTest.h"
-#include "ui/LanguageFont.h"
-#include "ui/Win32Dialog.h"
+#include "ui/LanguageFont_win.h"
+#include "ui/Win32Dialog_win.h"
 
 namespace {
 

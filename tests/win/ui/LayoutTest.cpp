@@ -5,7 +5,7 @@
 
 #include "common/ExpectEdges.h"
 #include "support/WinTest.h"
-#include "ui/Layout.h"
+#include "ui/Layout_win.h"
 
 namespace {
 

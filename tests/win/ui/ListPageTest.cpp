@@ -13,9 +13,9 @@
 #include "common/LogCapture.h"
 #include "resources/resource.h"
 #include "support/WinTest.h"
-#include "ui/CommonControls.h"
-#include "ui/Layout.h"
-#include "ui/ListPage.h"
+#include "ui/CommonControls_win.h"
+#include "ui/Layout_win.h"
+#include "ui/ListPage_win.h"
 #include "win/ui/ClipboardRead.h"
 
 namespace {
@@ -30,9 +30,11 @@ class CProbePage : public CListPage<CProbePage> {
     static const PageAnswer<CProbePage> kAnswers[] = {{0x800E, &CProbePage::OnAnswer}};
     static const PageAnchor kLayout[] = {{IDC_SIEGE_LIST, kAnchorAll}, {IDC_SIEGE_QUERY_MORE, kAnchorBottomLeft}};
     static const ListColumn kColumns[] = {{"Serial", 110}, {"Event", 200}};
-    if (!CreateModeless(IDD_SIEGELOG, parent, ModuleInstance())) return false;
-    Install({IDC_SIEGE_LIST, LVS_EX_FULLROWSELECT, kCommands, kMessages, kLayout, kColumns}, kAnswers);
-    return true;
+    ListPageOptions options;
+    options.listId = IDC_SIEGE_LIST;
+    options.listStyles = kListRowSelect;
+    return CreatePage(ModuleInstance(), parent, IDD_SIEGELOG, options, {kCommands, kMessages, {}, kLayout, kColumns},
+                      kAnswers);
   }
   using CListDialog::AppendRows;
   using CListDialog::CopyListAndReport;

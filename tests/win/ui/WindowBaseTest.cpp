@@ -5,11 +5,11 @@
 #include <string>
 
 #include "common/LogCapture.h"
-#include "opslog/KDLogWindow.h"
+#include "opslog/KDLogWindow_win.h"
 #include "resources/resource.h"
 #include "support/WinTest.h"
-#include "ui/LanguageFont.h"
-#include "ui/WindowMap.h"
+#include "ui/LanguageFont_win.h"
+#include "ui/WindowMap_win.h"
 
 namespace {
 
