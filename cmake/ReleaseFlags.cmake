@@ -1,0 +1,16 @@
+# Flags of every win32 build, so that the shipped DLL is hardened and anyone can rebuild
+# it byte for byte from the same commit with the same toolchain.
+
+# No path of the building machine in the objects (__FILE__, debug information): the
+# source and build folders both read as ".". The later map is tried first, so the build
+# folder, which may sit inside the source folder, comes last.
+add_compile_options("-ffile-prefix-map=${CMAKE_SOURCE_DIR}=." "-ffile-prefix-map=${CMAKE_BINARY_DIR}=.")
+
+# Return addresses guarded against stack buffer overruns. With -static the check's
+# runtime (libssp) links into the module; it imports only advapi32 for its random guard.
+add_compile_options(-fstack-protector-strong)
+add_link_options(-fstack-protector-strong)
+
+# No link time in the PE header; address space layout randomisation (which needs the
+# .reloc section ld writes for a DLL) and no execution from data pages.
+add_link_options(-Wl,--no-insert-timestamp -Wl,--dynamicbase -Wl,--nxcompat)
