@@ -5,8 +5,8 @@
 #   ./kv.sh demo --lang ko|zh-TW   the demo as on Korean or Traditional Chinese Windows
 #   ./kv.sh package   build the release archive build/win32/package/KV_UserLog-<version>.zip
 #   ./kv.sh test   build every preset, run every test tier (native and under Wine),
-#                  each fuzz target for a short smoke run over its seeds, and build and
-#                  check the release archive
+#                  each fuzz target for a short smoke run over its seeds, build and
+#                  check the release archive, and check that the DLL rebuilds the same
 #   ./kv.sh setup  only install what is missing
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -16,7 +16,7 @@ say() { printf '\n== %s\n' "$*"; }
 
 packages=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev
           g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386
-          xvfb xauth imagemagick locales clang libclang-rt-dev pandoc
+          xvfb xauth imagemagick locales clang libclang-rt-dev pandoc zip
           fonts-nanum fonts-arphic-uming)
 locales_needed=(ko_KR zh_TW en_GB)
 
@@ -67,6 +67,23 @@ package() {
   cmake --preset win32 >/dev/null
   cmake --build build/win32 --target release_zip
   release=$(ls build/win32/package/KV_UserLog-*.zip)
+  say "KV_UserLog.dll SHA-256: $(sha256sum build/win32/src/plugin/KV_UserLog.dll | cut -d' ' -f1)"
+}
+
+# The DLL built again in another folder must be the same byte for byte (with its debug
+# file): anyone can then check that a shipped DLL came from its commit. The rebuild
+# takes build/win32's compiler launcher: ccache with CCACHE_BASEDIR hands the compiler
+# relative source paths, which end up in the debug information.
+rebuild_check() {
+  local dir=build/win32-rebuild launcher f
+  say "rebuild check: KV_UserLog.dll in $dir"
+  launcher=$(sed -n 's/^CMAKE_CXX_COMPILER_LAUNCHER:[A-Z]*=//p' build/win32/CMakeCache.txt)
+  cmake --preset win32 -B "$dir" -DCMAKE_CXX_COMPILER_LAUNCHER="$launcher" -DCMAKE_C_COMPILER_LAUNCHER="$launcher" >/dev/null
+  cmake --build "$dir" --target KV_UserLog
+  for f in KV_UserLog.dll KV_UserLog.dll.debug; do
+    cmp "build/win32/src/plugin/$f" "$dir/src/plugin/$f" || { echo "FAIL: $f differs when rebuilt"; return 1; }
+  done
+  echo "the rebuilt KV_UserLog.dll and its debug file are the same"
 }
 
 run_tests() {
@@ -99,6 +116,7 @@ case "${1:-}" in
     package
     say "package check"
     bash tests/package/check_package.sh "$release" || rc=1
+    rebuild_check || rc=1
     fuzz_smoke || rc=1
     start_display
     run_tests || rc=1

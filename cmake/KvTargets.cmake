@@ -63,11 +63,14 @@ endfunction()
 # report's call stack still names functions and lines. --strip-unneeded rather than
 # --strip-all: the latter marks the file "debug stripped", and Wine's dbghelp then looks
 # only for a separate .dbg file, gives up on the module and ends the stack walk there.
+# objcopy stamps the PE header with the current time unless SOURCE_DATE_EPOCH says
+# otherwise; zero, as the linker leaves it, keeps a rebuild byte for byte the same.
 function(kv_split_debug_info target)
   set(file $<TARGET_FILE_NAME:${target}>)
+  set(objcopy ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=0 ${CMAKE_OBJCOPY})
   add_custom_command(TARGET ${target} POST_BUILD
-    COMMAND ${CMAKE_OBJCOPY} --only-keep-debug ${file} ${file}.debug
-    COMMAND ${CMAKE_OBJCOPY} --strip-unneeded --add-gnu-debuglink=${file}.debug ${file}
+    COMMAND ${objcopy} --only-keep-debug ${file} ${file}.debug
+    COMMAND ${objcopy} --strip-unneeded --add-gnu-debuglink=${file}.debug ${file}
     WORKING_DIRECTORY $<TARGET_FILE_DIR:${target}>
     VERBATIM)
 endfunction()

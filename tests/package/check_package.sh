@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Checks a release archive as an operator would receive it:
 # - one folder named like the archive, holding exactly the DLL, its debug file, the
-#   guide as Markdown and HTML, the guide's pictures, the install note and SHA256SUMS,
-#   whose sums hold for every other file;
+#   guide as Markdown and HTML, the guide's pictures, the install note, the third-party
+#   notices and SHA256SUMS, whose sums hold for every other file;
 # - the DLL exports one function, under the console's decorated name, carries no debug
 #   section but a debug link to its debug file (which holds the debug information), and
-#   no path of the machine that built it;
+#   neither file holds a path of the machine that built them;
+# - the DLL imports only system DLLs, asks for address space layout randomisation and
+#   no execution from data (with the relocations the former needs), has no section
+#   both writable and executable, and carries the stack protector's check;
 # - its version resource reads: the archive's version as file and product version, the
 #   product name;
 # - every file the guide names (pictures, links) is in the archive, in both forms, and
@@ -34,7 +37,8 @@ dir=$scratch/$name
 [ -d "$dir" ] || { echo "FAIL: the archive holds no folder $name"; exit 1; }
 
 # Contents, exactly.
-expected=$(printf '%s\n' KV_UserLog.dll KV_UserLog.dll.debug operator-guide.md operator-guide.html INSTALL.txt SHA256SUMS
+expected=$(printf '%s\n' KV_UserLog.dll KV_UserLog.dll.debug operator-guide.md operator-guide.html INSTALL.txt \
+                  THIRD-PARTY-NOTICES.txt SHA256SUMS
            grep -oE '!\[[^]]*\]\([^) ]+' "$dir/operator-guide.md" 2>/dev/null | sed -E 's/^!\[[^]]*\]\(//')
 actual=$(cd "$scratch" && find . -type f | sed "s|^\./$name/||; s|^\./||")
 diff <(sort -u <<< "$expected") <(sort <<< "$actual") > "$scratch/contents.diff" ||
@@ -63,7 +67,27 @@ if [ -f "$dll" ]; then
   $tools-objdump -h "$dir/KV_UserLog.dll.debug" 2>/dev/null | grep -q ' \.debug_info ' ||
     fail "KV_UserLog.dll.debug holds no debug information"
   top=$(cd "$(dirname "$0")/../.." && pwd)
-  ! grep -aqF "$top" "$dll" || fail "the DLL holds the build machine's path $top"
+  for f in "$dll" "$dll.debug"; do
+    ! grep -aqF "$top" "$f" || fail "$(basename "$f") holds the build machine's path $top"
+  done
+
+  # Hardening. The runtime libraries link in statically, so anything beyond these
+  # system DLLs would be a file the operator does not have.
+  headers=$($tools-objdump -p "$dll")
+  imports=$(sed -nE 's/^\s*DLL Name: //p' <<< "$headers" | tr '[:upper:]' '[:lower:]' |
+            grep -vxE '(kernel32|user32|gdi32|comctl32|advapi32|dbghelp|msvcrt)\.dll' | tr '\n' ' ')
+  [ -z "$imports" ] || fail "the DLL imports more than system DLLs: $imports"
+  for flag in DYNAMIC_BASE NX_COMPAT; do
+    grep -qE "^\s+$flag\$" <<< "$headers" || fail "the DLL's DllCharacteristics lack $flag"
+  done
+  grep -qx .reloc <<< "$sections" || fail "the DLL has no .reloc section, so it cannot move to a random base"
+  # objdump shows a section without IMAGE_SCN_MEM_WRITE as READONLY, an executable one as CODE.
+  wx=$($tools-objdump -h "$dll" | awk '$1 ~ /^[0-9]+$/ {name = $2; getline; if ($0 ~ /CODE/ && $0 !~ /READONLY/) print name}' |
+       tr '\n' ' ')
+  [ -z "$wx" ] || fail "the DLL has sections both writable and executable: $wx"
+  symbols=$($tools-nm "$dll.debug" 2>/dev/null)
+  grep -qE ' T _+stack_chk_fail$' <<< "$symbols" ||
+    fail "the DLL was built without the stack protector (no __stack_chk_fail)"
 
   rc=$($tools-windres -i "$dll" -O rc 2>&1)
   grep -qE "^ *FILEVERSION ${version//./, }, 0\$" <<< "$rc" || fail "the version resource has no FILEVERSION $version"
