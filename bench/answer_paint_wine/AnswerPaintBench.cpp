@@ -3,7 +3,11 @@
 // through the console's own messenger and simulated servers, and paints it. Per page,
 // the time the plug-in's OnMessage takes for the answer, and the time from the start of
 // that call until the page's list has painted (the loop paints once the answer is in),
-// each as median and worst of the runs.
+// each as median and worst of the runs. The floor of each page, measured in the same
+// run between its queries: a plain report list in the page list's place, with its
+// size, font, styles and columns, that takes the same rows' texts (marks removed) and
+// paints them without colour drawing; the page's median until painted is printed
+// against the floor's median.
 // Build: win32 preset; run under Wine by hand (on a display, or under Xvfb as below):
 //   cmake/wine-run.sh build/win32/wineprefix build/win32/bench/bench_answer_paint.exe
 //       [--dir <folder holding KV_GameRefData>] [--runs N]
@@ -12,6 +16,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,6 +28,7 @@
 #include "SimConsole.h"
 #include "plugin/TabCaptions.h"
 #include "resources/resource.h"
+#include "ui/ColourMarkup.h"
 
 namespace {
 
@@ -192,13 +199,8 @@ int64_t Ticks() {
   return t.QuadPart;
 }
 
-// Presses the page's button and runs the loop until the answer to the request it sent
-// is in and the list holds no part left to paint. False on time-out.
-bool QueryOnce(CSimConsole& console, HWND page, const PageQuery& query, double* onMessage, double* painted) {
-  HWND list = GetDlgItem(page, query.list);
-  const uint64_t before = console.LastDelivery().count;
-  SendMessageA(GetDlgItem(page, query.button), BM_CLICK, 0, 0);
-  auto done = [&] { return console.LastDelivery().count > before && !GetUpdateRect(list, nullptr, FALSE); };
+// Runs the loop one message at a time until done() holds; false on time-out.
+bool RunUntil(const std::function<bool()>& done) {
   const DWORD start = GetTickCount();
   while (!done()) {
     if (GetTickCount() - start > kAnswerTimeoutMs) return false;
@@ -212,11 +214,117 @@ bool QueryOnce(CSimConsole& console, HWND page, const PageQuery& query, double* 
       MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
   }
+  return true;
+}
+
+// Presses the page's button and runs the loop until the answer to the request it sent
+// is in and the list holds no part left to paint. False on time-out.
+bool QueryOnce(CSimConsole& console, HWND page, const PageQuery& query, double* onMessage, double* painted) {
+  HWND list = GetDlgItem(page, query.list);
+  const uint64_t before = console.LastDelivery().count;
+  SendMessageA(GetDlgItem(page, query.button), BM_CLICK, 0, 0);
+  if (!RunUntil([&] { return console.LastDelivery().count > before && !GetUpdateRect(list, nullptr, FALSE); }))
+    return false;
   const int64_t end = Ticks();
   *onMessage = console.LastDelivery().onMessageSeconds;
   *painted = Seconds(end - console.LastDelivery().begin);
   return true;
 }
+
+typedef std::vector<std::vector<std::string>> Rows;
+
+int ColumnCount(HWND list) {
+  return static_cast<int>(SendMessageA(ListView_GetHeader(list), HDM_GETITEMCOUNT, 0, 0));
+}
+
+// The list's texts, row by row, without their colour marks.
+Rows PlainTexts(HWND list) {
+  Rows rows;
+  const int columns = ColumnCount(list);
+  for (int row = 0, count = ListView_GetItemCount(list); row < count; ++row) {
+    rows.emplace_back();
+    for (int col = 0; col < columns; ++col) {
+      char text[4096] = {};
+      ListView_GetItemText(list, row, col, text, static_cast<int>(sizeof text));
+      rows.back().push_back(StripColourMarks(text));
+    }
+  }
+  return rows;
+}
+
+// A plain report list standing in for a page's list: in a window of its own at the
+// list's place (so the page sees none of its notifications), with the list's size,
+// font, extended styles and column widths.
+class CPlainList {
+ public:
+  explicit CPlainList(HWND pageList) : m_pageList(pageList) {
+    static const char kClass[] = "KVBenchPlainListFrame";
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = kClass;
+    RegisterClassA(&wc);
+    HWND page = GetParent(pageList);
+    RECT rect;
+    GetWindowRect(pageList, &rect);
+    MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&rect), 2);
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    m_frame = CreateWindowExA(0, kClass, "", WS_CHILD, rect.left, rect.top, width, height, page, nullptr,
+                              wc.hInstance, nullptr);
+    m_list = CreateWindowExA(GetWindowLongA(pageList, GWL_EXSTYLE), WC_LISTVIEWA, "",
+                             static_cast<DWORD>(GetWindowLongA(pageList, GWL_STYLE)) | WS_VISIBLE, 0, 0, width,
+                             height, m_frame, nullptr, wc.hInstance, nullptr);
+    if (!m_list) return;
+    SendMessageA(m_list, WM_SETFONT, static_cast<WPARAM>(SendMessageA(pageList, WM_GETFONT, 0, 0)), FALSE);
+    ListView_SetExtendedListViewStyle(m_list, ListView_GetExtendedListViewStyle(pageList));
+    for (int col = 0, columns = ColumnCount(pageList); col < columns; ++col) {
+      LVCOLUMNA column = {};
+      column.mask = LVCF_WIDTH;
+      column.cx = ListView_GetColumnWidth(pageList, col);
+      ListView_InsertColumn(m_list, col, &column);
+    }
+  }
+  ~CPlainList() {
+    if (m_frame) DestroyWindow(m_frame);
+  }
+  bool Made() const { return m_list != nullptr; }
+
+  // Shows the plain list in the page list's place, fills it with the rows and runs the
+  // loop until it has painted; then the page's list is back and painted. The seconds
+  // from the filling to the paint, or a negative number on time-out.
+  double Paint(const Rows& rows) {
+    ShowWindow(m_pageList, SW_HIDE);
+    ShowWindow(m_frame, SW_SHOW);
+    if (!RunUntil([&] { return !GetUpdateRect(m_frame, nullptr, FALSE) && !GetUpdateRect(m_list, nullptr, FALSE); }))
+      return -1;
+    // Filled as a plain list is best filled: drawing held back until every row is in.
+    const int64_t begin = Ticks();
+    SendMessageA(m_list, WM_SETREDRAW, FALSE, 0);
+    ListView_DeleteAllItems(m_list);
+    for (size_t row = 0; row < rows.size(); ++row) {
+      LVITEMA item = {};
+      item.mask = LVIF_TEXT;
+      item.iItem = static_cast<int>(row);
+      item.pszText = const_cast<char*>(rows[row].empty() ? "" : rows[row][0].c_str());
+      const int at = ListView_InsertItem(m_list, &item);
+      for (size_t col = 1; col < rows[row].size(); ++col)
+        ListView_SetItemText(m_list, at, static_cast<int>(col), const_cast<char*>(rows[row][col].c_str()));
+    }
+    SendMessageA(m_list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(m_list, nullptr, TRUE);
+    const bool painted = RunUntil([&] { return !GetUpdateRect(m_list, nullptr, FALSE); });
+    const int64_t end = Ticks();
+    ShowWindow(m_frame, SW_HIDE);
+    ShowWindow(m_pageList, SW_SHOW);
+    if (!painted || !RunUntil([&] { return !GetUpdateRect(m_pageList, nullptr, FALSE); })) return -1;
+    return Seconds(end - begin);
+  }
+
+ private:
+  HWND m_pageList;
+  HWND m_frame = nullptr;
+  HWND m_list = nullptr;
+};
 
 // Selects the combo box entry whose item data is the identifier, as the operator would.
 bool SelectEntryOf(HWND page, int id, LRESULT data) {
@@ -263,9 +371,10 @@ int main(int argc, char** argv) {
   HWND strip = FindTabStrip(console.PluginWindow());
   const std::vector<std::string> captions = TabCaptions(kWorld);
 
-  printf("%d-row answers through the console, %d per page after one untimed; median and worst\n", kRows,
-         bench.runs);
-  printf("  %-22s %21s %21s\n", "page", "OnMessage", "until painted");
+  printf("%d-row answers through the console, %d per page after one untimed; median and worst,\n"
+         "and the page's median until painted against a plain list painting the same texts\n",
+         kRows, bench.runs);
+  printf("  %-22s %21s %21s %12s %6s\n", "page", "OnMessage", "until painted", "plain list", "ratio");
   size_t shown = captions.size();  // no tab is selected after start-up
   for (const PageQuery& query : Queries()) {
     if (query.tab != shown) {
@@ -292,7 +401,9 @@ int main(int argc, char** argv) {
         return 1;
       }
     }
-    std::vector<double> onMessage, painted;
+    std::vector<double> onMessage, painted, plain;
+    std::unique_ptr<CPlainList> plainList;
+    Rows texts;
     for (int run = 0; run <= bench.runs; ++run) {
       double call = 0, paint = 0;
       if (!QueryOnce(console, page, query, &call, &paint)) {
@@ -305,13 +416,30 @@ int main(int argc, char** argv) {
         fprintf(stderr, "bench_answer_paint: %s: the answer listed %d rows, not %d\n", query.name, listed, kRows);
         return 1;
       }
+      if (run == 0) {
+        texts = PlainTexts(GetDlgItem(page, query.list));
+        plainList.reset(new CPlainList(GetDlgItem(page, query.list)));
+        if (!plainList->Made()) {
+          fprintf(stderr, "bench_answer_paint: %s: the plain list could not be made\n", query.name);
+          return 1;
+        }
+      }
+      const double plainPaint = plainList->Paint(texts);
+      if (plainPaint < 0) {
+        fprintf(stderr, "bench_answer_paint: %s: the plain list did not paint within %d ms\n", query.name,
+                kAnswerTimeoutMs);
+        return 1;
+      }
       if (run == 0) continue;
       onMessage.push_back(call);
       painted.push_back(paint);
+      plain.push_back(plainPaint);
     }
-    printf("  %-22s %8.1f / %8.1f ms %8.1f / %8.1f ms\n", query.name, Median(onMessage) * 1e3,
+    plainList.reset();
+    printf("  %-22s %8.1f / %8.1f ms %8.1f / %8.1f ms %9.1f ms %6.2f\n", query.name, Median(onMessage) * 1e3,
            *std::max_element(onMessage.begin(), onMessage.end()) * 1e3, Median(painted) * 1e3,
-           *std::max_element(painted.begin(), painted.end()) * 1e3);
+           *std::max_element(painted.begin(), painted.end()) * 1e3, Median(plain) * 1e3,
+           Median(painted) / Median(plain));
   }
   console.Stop();
   return 0;

@@ -76,7 +76,7 @@ bool CGameLogWindow::Create(HINSTANCE instance, HWND parent) {
     LogOutput(kLogDataError, "cannot load Game Ref Data!!");
     return false;
   }
-  // The siege and server event pages, built next, then share a copy of this set.
+  // The siege and server event pages, built next, then share this set.
   m_refData.OfferToInstance();
   return true;
 }

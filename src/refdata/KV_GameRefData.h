@@ -3,41 +3,37 @@
 // options, levels, siege fortresses and server events by identifier, and the display
 // texts by key, loaded from the thirteen UTF-16 files in "KV_GameRefData" under the
 // current directory.
+//
+// An instance holds a loaded set of those tables (RefDataSet) that never changes; the
+// game log page's instance and the shared one hold the same set, and clearing the texts
+// only changes what the cleared instance sees.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "refdata/ObjTypeWord.h"
-#include "refdata/RefLevelExpOffset.h"
-#include "refdata/RefMagicOption.h"
-#include "refdata/RefObj.h"
-#include "refdata/RefQuest.h"
-#include "refdata/RefServerEventID.h"
-#include "refdata/RefSiegeFortress.h"
-#include "refdata/RefSkill.h"
-#include "refdata/RefTable.h"
-#include "refdata/TextTable.h"
+#include "refdata/RefDataSet.h"
 
 class CGameRefData {
  public:
   CGameRefData() = default;
-  ~CGameRefData();
   CGameRefData(const CGameRefData&) = delete;
   CGameRefData& operator=(const CGameRefData&) = delete;
 
   // Runs the thirteen load steps in order, each whatever the others gave, and reports
   // every failed step. True only when all succeeded; what loaded stays either way.
-  // Call once per instance: records found earlier may move when more are loaded.
+  // Call once per instance: a second load reads a new set, and records found in the
+  // first go with it unless another instance holds it.
   bool Load();
 
   // The shared instance, loaded on first use; null when loading failed, and the next
   // call tries again with a new instance.
   static CGameRefData* GetInstance();
-  // Lets the shared instance, when first needed, be a deep copy of this set instead of
+  // Lets the shared instance, when first needed, hold this instance's set instead of
   // reading the files again: the game log page loads the same files just before. Only
-  // a set whose Load succeeded is taken, and it is withdrawn when it is destroyed or
-  // its texts are cleared. A successful load writes no message, so the console sees
-  // the same lines either way.
+  // a set whose Load succeeded is taken, and only while an instance still holds it.
+  // A successful load writes no message, so the console sees the same lines either way.
   void OfferToInstance() const;
   // Destroys the shared instance (module unload).
   static void DestroyInstance();
@@ -46,20 +42,23 @@ class CGameRefData {
   // unchanged.
   const char* GetText(const char* key) const;
 
-  const RefObjItem* FindItem(uint32_t id) const { return m_items.Find(id); }
-  const RefObjChar* FindChar(uint32_t id) const { return m_chars.Find(id); }
-  const RefSkill* FindSkill(uint32_t id) const { return m_skills.Find(id); }
-  const RefSkillMastery* FindSkillMastery(uint32_t id) const { return m_masteries.Find(id); }
-  const RefQuest* FindQuest(uint32_t id) const { return m_quests.Find(id); }
-  const RefSiegeFortress* FindSiegeFortress(uint32_t id) const { return m_fortresses.Find(id); }
+  const RefObjItem* FindItem(uint32_t id) const { return m_set ? m_set->items.Find(id) : nullptr; }
+  const RefObjChar* FindChar(uint32_t id) const { return m_set ? m_set->chars.Find(id) : nullptr; }
+  const RefSkill* FindSkill(uint32_t id) const { return m_set ? m_set->skills.Find(id) : nullptr; }
+  const RefSkillMastery* FindSkillMastery(uint32_t id) const { return m_set ? m_set->masteries.Find(id) : nullptr; }
+  const RefQuest* FindQuest(uint32_t id) const { return m_set ? m_set->quests.Find(id) : nullptr; }
+  const RefSiegeFortress* FindSiegeFortress(uint32_t id) const {
+    return m_set ? m_set->fortresses.Find(id) : nullptr;
+  }
 
   // Empties the list, then adds every enabled fortress in ascending identifier order.
   void GetSiegeFortressList(std::vector<const RefSiegeFortress*>& list) const;
   // Empties the list, then adds every server event in ascending identifier order.
   void GetServerEventList(std::vector<const RefServerEventID*>& list) const;
 
-  // Empties the text table for good; records stay.
-  void ClearTexts();
+  // From now on every text of this instance is the empty text; records stay. Other
+  // instances holding the same set still see its texts.
+  void ClearTexts() { m_textsCleared = true; }
 
   struct RefDataMemory {
     const char* kind;
@@ -70,22 +69,7 @@ class CGameRefData {
   std::vector<RefDataMemory> MemoryByKind() const;
 
  private:
-  void SealAll();
-  void CompactAll();
-  // A copy of every table; false (with this set in any state) when memory runs out.
-  bool CopyFrom(const CGameRefData& other);
-
+  std::shared_ptr<const RefDataSet> m_set;  // null until loaded
+  bool m_textsCleared = false;
   bool m_loaded = false;  // the last Load succeeded
-
-  CRefTable<RefObjItem> m_items;
-  CRefTable<RefObjChar> m_chars;
-  CRefTable<RefSkill> m_skills;
-  CRefTable<RefSkillMastery> m_masteries;
-  CRefTable<RefQuest> m_quests;
-  CRefTable<RefMagicOption> m_magicOptions;
-  CRefTable<RefMagicOptAssign> m_magicOptAssigns;
-  CRefTable<RefLevelExpOffset> m_levels;
-  CRefTable<RefSiegeFortress> m_fortresses;
-  CRefTable<RefServerEventID> m_serverEvents;
-  CTextTable m_texts;
 };

@@ -21,10 +21,6 @@ void RefObjCommon::ReadCommon(CRecordReader& in) {
   in.Skip(41);  // columns 16-56
 }
 
-bool RefObjCommon::CopyTexts(CStringPool& pool) {
-  return pool.Keep(codeName) && pool.Keep(nameKey);
-}
-
 bool RefObjChar::Read(CRefDataParser& parser, CStringPool& pool) {
   CRecordReader in(parser, pool);
   ReadCommon(in);

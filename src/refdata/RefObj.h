@@ -22,9 +22,6 @@ class RefObjCommon : public RefIdKey {
   // Bytes of the number fields kept (the texts are counted by their pool).
   static constexpr size_t kKeptFieldBytes = sizeof(int32_t) * 2 + sizeof(uint16_t);
 
-  // Points the texts at copies in the pool; false when memory runs out.
-  bool CopyTexts(CStringPool& pool);
-
  protected:
   // Columns 0-56; the caller's reader tells whether they were all there.
   void ReadCommon(CRecordReader& in);

@@ -11,8 +11,4 @@ bool RefQuest::Read(CRefDataParser& parser, CStringPool& pool) {
   return in.Ok();
 }
 
-bool RefQuest::CopyTexts(CStringPool& pool) {
-  return pool.Keep(codeName);
-}
-
 std::string RefQuest::GetNameKey() const { return std::string("SN_") + codeName; }

@@ -14,8 +14,6 @@ class RefQuest : public RefIdKey {
   static constexpr size_t kKeptFieldBytes = sizeof(int32_t);
 
   bool Read(CRefDataParser& parser, CStringPool& pool);
-  // Points the text at a copy in the pool; false when memory runs out.
-  bool CopyTexts(CStringPool& pool);
 
   // "SN_" followed by the code name.
   std::string GetNameKey() const;

@@ -10,7 +10,3 @@ bool RefSiegeFortress::Read(CRefDataParser& parser, CStringPool& pool) {
   in.Skip(11);  // columns 3-13
   return in.Ok();
 }
-
-bool RefSiegeFortress::CopyTexts(CStringPool& pool) {
-  return pool.Keep(codeName);
-}

@@ -14,6 +14,4 @@ class RefSiegeFortress : public RefIdKey {
   static constexpr size_t kKeptFieldBytes = sizeof(int8_t) + sizeof(int32_t);
 
   bool Read(CRefDataParser& parser, CStringPool& pool);
-  // Points the text at a copy in the pool; false when memory runs out.
-  bool CopyTexts(CStringPool& pool);
 };

@@ -18,10 +18,6 @@ bool RefSkill::Read(CRefDataParser& parser, CStringPool& pool) {
   return in.Ok();
 }
 
-bool RefSkill::CopyTexts(CStringPool& pool) {
-  return pool.Keep(fallbackKey) && pool.Keep(nameKey62);
-}
-
 const char* RefSkill::GetNameKey() const { return strcmp(nameKey62, "xxx") == 0 ? fallbackKey : nameKey62; }
 
 bool RefSkillMastery::Read(CRefDataParser& parser, CStringPool& pool) {
@@ -31,8 +27,4 @@ bool RefSkillMastery::Read(CRefDataParser& parser, CStringPool& pool) {
   nameKey = in.Text();
   in.Skip(10);  // columns 3-12
   return in.Ok();
-}
-
-bool RefSkillMastery::CopyTexts(CStringPool& pool) {
-  return pool.Keep(nameKey);
 }

@@ -16,8 +16,6 @@ class RefSkill : public RefIdKey {
   static constexpr size_t kKeptFieldBytes = sizeof(int32_t) + sizeof(int8_t);
 
   bool Read(CRefDataParser& parser, CStringPool& pool);
-  // Points the texts at copies in the pool; false when memory runs out.
-  bool CopyTexts(CStringPool& pool);
 
   // Column 62 names the skill unless it is exactly "xxx"; then column 4 does. The
   // result is the record's own text.
@@ -31,5 +29,4 @@ class RefSkillMastery : public RefIdKey {
   static constexpr size_t kKeptFieldBytes = sizeof(int32_t);
 
   bool Read(CRefDataParser& parser, CStringPool& pool);
-  bool CopyTexts(CStringPool& pool);
 };

@@ -6,18 +6,9 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <new>
-#include <type_traits>
 #include <vector>
 
 #include "refdata/StringPool.h"
-
-// A kind whose records keep texts says so with CopyTexts(pool), which points them at
-// copies in the pool.
-template <class T, class = void>
-struct HasTexts : std::false_type {};
-template <class T>
-struct HasTexts<T, std::void_t<decltype(&T::CopyTexts)>> : std::true_type {};
 
 template <class T>
 class CRefTable {
@@ -37,28 +28,6 @@ class CRefTable {
     std::stable_sort(m_records.begin(), m_records.end(), byKey);
     auto sameKey = [](const T& a, const T& b) { return a.Key() == b.Key(); };
     m_records.erase(std::unique(m_records.begin(), m_records.end(), sameKey), m_records.end());
-  }
-
-  // Replaces the records with copies of other's whose texts live in this table's own
-  // pool. False (and empty) when memory runs out.
-  bool CopyFrom(const CRefTable& other) {
-    m_records.clear();
-    m_pool.Clear();
-    try {
-      m_records = other.m_records;
-    } catch (const std::bad_alloc&) {
-      return false;
-    }
-    if constexpr (HasTexts<T>::value) {
-      for (T& record : m_records) {
-        if (!record.CopyTexts(m_pool)) {
-          std::vector<T>().swap(m_records);
-          m_pool.Clear();
-          return false;
-        }
-      }
-    }
-    return true;
   }
 
   // Gives back spare capacity once loading is over.

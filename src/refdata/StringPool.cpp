@@ -20,7 +20,7 @@ CStringPool::Space CStringPool::Take(size_t need) {
     if (size < need) size = need;
   }
   // Long texts get a block of their own so they do not waste the open block's rest.
-  Block block = {std::unique_ptr<char[]>(new (std::nothrow) char[size]), alone ? size : 0};
+  Block block = {std::unique_ptr<char[]>(new (std::nothrow) char[size])};
   if (!block.data) return none;
   try {
     m_blocks.push_back(std::move(block));
@@ -31,7 +31,6 @@ CStringPool::Space CStringPool::Take(size_t need) {
   const size_t index = m_blocks.size() - 1;
   Space space = {m_blocks[index].data.get(), static_cast<uint32_t>(index << 16)};
   if (!alone) {
-    if (m_free) m_blocks[m_openBlock].used = UsedBytes(m_openBlock);
     m_openBlock = index;
     m_free = space.at + need;
     m_freeBytes = size - need;
@@ -60,41 +59,6 @@ uint32_t CStringPool::AddPair(const char* first, size_t firstLength, const char*
   dst[firstLength + 1 + secondLength] = '\0';
   m_content += firstLength + secondLength + 2;
   return space.ref;
-}
-
-size_t CStringPool::UsedBytes(size_t index) const {
-  const Block& block = m_blocks[index];
-  return m_free && index == m_openBlock ? static_cast<size_t>(m_free - block.data.get()) : block.used;
-}
-
-bool CStringPool::CopyFrom(const CStringPool& other) {
-  Clear();
-  // Each block as long as what it holds: the copy is not added to, and a later Add
-  // opens a block of its own.
-  try {
-    m_blocks.reserve(other.m_blocks.size());
-    for (size_t i = 0; i < other.m_blocks.size(); ++i) {
-      const size_t used = other.UsedBytes(i);
-      Block block = {std::unique_ptr<char[]>(new char[used ? used : 1]), used};
-      memcpy(block.data.get(), other.m_blocks[i].data.get(), used);
-      m_blocks.push_back(std::move(block));
-      m_bytes += used;
-    }
-  } catch (const std::bad_alloc&) {
-    Clear();
-    return false;
-  }
-  m_content = other.m_content;
-  return true;
-}
-
-void CStringPool::Clear() {
-  std::vector<Block>().swap(m_blocks);
-  m_openBlock = 0;
-  m_free = nullptr;
-  m_freeBytes = 0;
-  m_bytes = 0;
-  m_content = 0;
 }
 
 size_t CStringPool::Bytes() const { return m_bytes + m_blocks.capacity() * sizeof(m_blocks[0]); }

@@ -15,11 +15,6 @@ class CStringPool {
   // as long as the pool. Null only when memory runs out.
   const char* Add(const char* text, size_t length);
   const char* Add(const char* text);
-  // Points text at a copy of itself in the pool; false (text null) when memory runs out.
-  bool Keep(const char*& text) {
-    text = Add(text);
-    return text != nullptr;
-  }
 
   enum : uint32_t { kNoRef = 0xFFFFFFFFu };
   // Stores first and second back to back, each with its terminating zero, and returns
@@ -28,11 +23,6 @@ class CStringPool {
   uint32_t AddPair(const char* first, size_t firstLength, const char* second, size_t secondLength);
   const char* At(uint32_t ref) const { return m_blocks[ref >> 16].data.get() + (ref & 0xFFFFu); }
 
-  // Replaces the contents with a copy of other's, block for block, so that other's
-  // references name the same texts here. False (and empty) when memory runs out.
-  bool CopyFrom(const CStringPool& other);
-
-  void Clear();
   // Heap bytes held: blocks and the block list.
   size_t Bytes() const;
   // Bytes of the texts stored, terminators included.
@@ -47,11 +37,7 @@ class CStringPool {
 
   struct Block {
     std::unique_ptr<char[]> data;
-    size_t used;  // bytes in use; the open block's count is only brought up to date when it is left
   };
-  // Bytes of the block in use, the open one included.
-  size_t UsedBytes(size_t index) const;
-
   // A block never exceeds 64 KiB unless it holds one long text alone at its start, so
   // every offset fits 16 bits.
   enum : size_t { kFirstBlockBytes = 1024, kBlockBytes = 64 * 1024, kMostBlocks = 0xFFFF };

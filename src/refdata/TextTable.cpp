@@ -141,33 +141,6 @@ void CTextTable::Reserve(size_t count) {
 
 void CTextTable::Compact() { std::vector<uint32_t>().swap(m_hashes); }
 
-void CTextTable::Clear() {
-  std::vector<uint8_t>().swap(m_tags);
-  std::vector<uint32_t>().swap(m_refs);
-  std::vector<uint32_t>().swap(m_hashes);
-  m_count = 0;
-  m_pool.Clear();
-}
-
-bool CTextTable::CopyFrom(const CTextTable& other) {
-  Clear();
-  // The pool is copied block for block, so the slots' references stay as they are.
-  try {
-    m_tags = other.m_tags;
-    m_refs = other.m_refs;
-    m_hashes = other.m_hashes;
-  } catch (const std::bad_alloc&) {
-    Clear();
-    return false;
-  }
-  if (!m_pool.CopyFrom(other.m_pool)) {
-    Clear();
-    return false;
-  }
-  m_count = other.m_count;
-  return true;
-}
-
 size_t CTextTable::Bytes() const {
   return m_tags.capacity() + (m_refs.capacity() + m_hashes.capacity()) * sizeof(uint32_t) + m_pool.Bytes();
 }

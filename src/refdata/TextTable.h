@@ -34,11 +34,6 @@ class CTextTable {
 
   // Filling is over: gives back what only inserting needs (a later insert still works).
   void Compact();
-  // Removes every entry and gives the memory back.
-  void Clear();
-  // Replaces the contents with a copy of other's that shares nothing with it. False
-  // (and empty) when memory runs out.
-  bool CopyFrom(const CTextTable& other);
 
   size_t Size() const { return m_count; }
   // Slots: 0 while empty, then a power of two; an insert that would fill more than
