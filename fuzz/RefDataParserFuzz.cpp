@@ -1,26 +1,28 @@
 // Reference file parsing over arbitrary text. The input becomes a UTF-16 file (each
-// byte one code unit, or the bytes taken as code units directly); the converted text
-// is then read token by token, by skips and reads mixed, line by line, as records and
+// byte one code unit, or the bytes taken as code units directly); the text it converts
+// to is then read token by token, by skips and reads mixed, line by line, as records and
 // as a text table. Every result is checked against a plain model of the token and line
 // syntax, so a fast path that counts or cuts differently shows up, not only crashes.
-// The fuzz build reads files in small slices, so that the parsers go on from one piece
-// of converted text to the next many times an input.
-#include <unistd.h>
-
+// The file is served from memory through the reader the parsers open files with, so
+// that no input touches the disk; the fuzz build reads it in small slices, so that the
+// parsers go on from one piece of converted text to the next many times an input.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "base/AnsiText.h"
 #include "base/AssertReport.h"
+#include "base/MemoryFileReader.h"
 #include "refdata/LineParser.h"
 #include "refdata/RefDataLoad.h"
 #include "refdata/RefDataParser.h"
 #include "refdata/RefDataParser2.h"
-#include "refdata/RefDataText.h"
 #include "refdata/RefLevelExpOffset.h"
 #include "refdata/RefMagicOption.h"
 #include "refdata/RefObj.h"
@@ -32,46 +34,68 @@
 
 namespace {
 
-typedef std::vector<std::string> Strings;
+// Tokens and columns as views into the converted text: the model makes no copies, and
+// its vectors keep their room from one input to the next.
+typedef std::vector<std::string_view> Strings;
 
-Strings ModelTokens(const char* p) {
-  Strings out;
-  if (!*p) return out;
-  for (;;) {
+// Appends the tokens of [p, end), at most `most`: TAB and CR LF end a token; a separator
+// at the very end starts no further one.
+void AppendTokens(const char* p, const char* end, size_t most, Strings* out) {
+  for (size_t n = 0; p < end && n < most; ++n) {
     const char* q = p;
-    while (*q && *q != '\t' && !(*q == '\r' && q[1] == '\n')) ++q;
-    out.emplace_back(p, q);
-    if (!*q) break;
+    while (q < end && *q != '\t' && !(*q == '\r' && q + 1 < end && q[1] == '\n')) ++q;
+    out->emplace_back(p, static_cast<size_t>(q - p));
+    if (q == end) break;
     p = q + (*q == '\t' ? 1 : 2);
-    if (!*p) break;
   }
-  return out;
 }
 
-std::vector<Strings> ModelLines(const char* p, size_t maxColumns) {
-  std::vector<Strings> lines;
-  while (*p) {
+// The text as the parsers see it: up to its first zero.
+const char* TextEnd(const std::string& text) { return text.c_str() + strlen(text.c_str()); }
+
+// Line i's columns are columns[ends[i - 1]] up to columns[ends[i]].
+struct Lines {
+  Strings columns;
+  std::vector<size_t> ends;
+
+  size_t Count() const { return ends.size(); }
+  size_t First(size_t i) const { return i ? ends[i - 1] : 0; }
+  size_t Columns(size_t i) const { return ends[i] - First(i); }
+  std::string_view Column(size_t i, size_t c) const { return columns[First(i) + c]; }
+};
+
+void ModelLines(const std::string& text, size_t maxColumns, Lines* lines) {
+  lines->columns.clear();
+  lines->ends.clear();
+  const char* end = TextEnd(text);
+  for (const char* p = text.c_str(); p < end;) {
     const char* q = p;
-    while (*q && !(*q == '\r' && q[1] == '\n')) ++q;
-    std::string line(p, q);
-    if (*q) line += "\r\n";
-    Strings columns = ModelTokens(line.c_str());
-    if (columns.size() > maxColumns) columns.resize(maxColumns);
-    lines.push_back(columns);
-    p = *q ? q + 2 : q;
+    while (q < end && !(*q == '\r' && q + 1 < end && q[1] == '\n')) ++q;
+    const char* next = q < end ? q + 2 : q;
+    AppendTokens(p, next, maxColumns, &lines->columns);
+    lines->ends.push_back(lines->columns.size());
+    p = next;
   }
-  return lines;
 }
 
-// The whole converted text, piece by piece as the parsers take it.
-bool WholeText(const char* path, std::string* text) {
-  CRefText window;
-  if (!window.Open(path)) return false;
-  for (;;) {
-    text->append(window.Data(), window.Size());
-    if (window.Complete()) return !window.ReadFailed();
-    window.Refill(window.Ready());
-  }
+bool Same(std::string_view model, const char* got) { return got && model == got; }
+
+// The loaders' own path form; the memory reader serves the input under it.
+const char kPath[] = "KV_GameRefData\\Fuzz.txt";
+
+CMemoryFileReader& Files() {
+  static CMemoryFileReader files;
+  return files;
+}
+
+// The whole text converted in one piece: the parsers' window, converting a slice at a
+// time, must give the same.
+void WholeText(const std::string& file, std::string* text) {
+  const size_t units = (file.size() - 2) / 2;
+  text->resize(units * AnsiBytesPerUnit());
+  size_t written = 0;
+  if (!ConvertUtf16ToAnsiInto(file.data() + 2, units, &(*text)[0], &written)) abort();
+  text->resize(written);
 }
 
 void Check(bool condition, const char* what) {
@@ -84,28 +108,12 @@ void Check(bool condition, const char* what) {
 bool OkBox(const char*) { return true; }
 bool NoDebugger() { return false; }
 
-char g_folder[] = "/tmp/kv_refdata_fuzz_XXXXXX";
-void RemoveFolder() { rmdir(g_folder); }
-
-const std::string& FilePath() {
-  static const std::string path = [] {
-    if (!mkdtemp(g_folder)) abort();
-    atexit(RemoveFolder);
-    AssertionUi ui;
-    ui.showBox = OkBox;
-    ui.debuggerAttached = NoDebugger;
-    SetAssertionUi(&ui);
-    // The backslash is the module's folder separator; the file reader maps it.
-    return std::string(g_folder) + "\\Fuzz.txt";
-  }();
-  return path;
-}
-
 template <class T>
-void LoadRecords(const char* path, const Strings& tokens, size_t columns) {
+void LoadRecords(const Strings& tokens, size_t columns) {
   CRefTable<T> table;
   CRefDataParser parser;
-  bool loaded = LoadRefDataFile(path, table, parser);
+  parser.ReadFrom(&Files());
+  bool loaded = LoadRefDataFile(kPath, table, parser);
   Check(loaded == (tokens.size() % columns == 0), "a file loads exactly when its tokens fill whole records");
   Check(table.Size() <= tokens.size() / columns, "no more records than complete ones");
   const std::vector<T>& records = table.Records();
@@ -115,46 +123,56 @@ void LoadRecords(const char* path, const Strings& tokens, size_t columns) {
 
 }  // namespace
 
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  AssertionUi ui;
+  ui.showBox = OkBox;
+  ui.debuggerAttached = NoDebugger;
+  SetAssertionUi(&ui);
+  return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 2) return 0;
-  const std::string& path = FilePath();
   const uint8_t mode = data[0];
   const uint8_t* body = data + 1;
   size_t bodySize = size - 1;
 
-  std::string file = "\xFF\xFE";
+  // Kept from input to input, with their room.
+  static std::string file, text;
+  static Strings tokens;
+  static Lines lines;
+
+  file.assign("\xFF\xFE");
   if (mode & 1) {
     file.append(reinterpret_cast<const char*>(body), bodySize);
   } else {
+    file.resize(2 + 2 * bodySize);
     for (size_t i = 0; i < bodySize; ++i) {
-      file += static_cast<char>(body[i]);
-      file += '\0';
+      file[2 + 2 * i] = static_cast<char>(body[i]);
+      file[3 + 2 * i] = '\0';
     }
   }
-  std::string posixPath = path;
-  posixPath[posixPath.rfind('\\')] = '/';
-  FILE* out = fopen(posixPath.c_str(), "wb");
-  if (!out) abort();
-  fwrite(file.data(), 1, file.size(), out);
-  fclose(out);
+  Files().Serve(kPath, file.data(), file.size());
 
-  std::string text;
-  if (!WholeText(path.c_str(), &text)) {
+  WholeText(file, &text);
+  if (text.empty()) {
     CRefDataParser parser;
-    Check(!parser.Open(path.c_str()), "a text that converts to nothing is missing");
-    remove(posixPath.c_str());
+    parser.ReadFrom(&Files());
+    Check(!parser.Open(kPath), "a text that converts to nothing is missing");
     return 0;
   }
-  const Strings tokens = ModelTokens(text.c_str());
+  tokens.clear();
+  AppendTokens(text.c_str(), TextEnd(text), ~size_t(0), &tokens);
 
   {
     CRefDataParser parser;
-    Check(parser.Open(path.c_str()), "open");
-    for (const std::string& token : tokens) {
+    parser.ReadFrom(&Files());
+    Check(parser.Open(kPath), "open");
+    for (std::string_view token : tokens) {
       Check(!parser.Exhausted(), "exhausted early");
       bool ok = false;
       const char* got = parser.GetString(ok);
-      Check(ok && token == got, "token by token");
+      Check(ok && Same(token, got), "token by token");
     }
     Check(parser.Exhausted(), "exhausted at the end");
     bool ok = true;
@@ -164,7 +182,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   {
     // Skips of input-chosen lengths between single reads.
     CRefDataParser parser;
-    Check(parser.Open(path.c_str()), "open");
+    parser.ReadFrom(&Files());
+    Check(parser.Open(kPath), "open");
     size_t at = 0;
     for (size_t i = 0; i < bodySize && at <= tokens.size(); ++i) {
       int count = body[i] % 24;
@@ -179,7 +198,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       Check(parser.Exhausted() == (at == tokens.size()), "skip leaves the cursor where reading would");
       const char* got = parser.GetString(ok);
       if (at < tokens.size()) {
-        Check(ok && tokens[at] == got, "read after a skip");
+        Check(ok && Same(tokens[at], got), "read after a skip");
         ++at;
       } else {
         Check(!ok, "read after the end");
@@ -191,43 +210,46 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   {
     size_t maxColumns = (mode >> 1) % 12;
     if (maxColumns == 11) maxColumns = ~size_t(0);
-    const std::vector<Strings> lines = ModelLines(text.c_str(), maxColumns);
+    ModelLines(text, maxColumns, &lines);
     CRefDataParser2 parser;
-    Check(parser.Open(path.c_str()), "open");
-    for (const Strings& columns : lines) {
+    parser.ReadFrom(&Files());
+    Check(parser.Open(kPath), "open");
+    for (size_t i = 0; i < lines.Count(); ++i) {
       const CLineParser* line = parser.ReadLine(maxColumns);
-      Check(line && line->Columns() == columns.size(), "line columns");
-      for (size_t c = 0; c < columns.size(); ++c) Check(columns[c] == line->Find(static_cast<uint32_t>(c)), "column");
-      Check(!line->Find(static_cast<uint32_t>(columns.size())), "no column past the line");
+      const size_t columns = lines.Columns(i);
+      Check(line && line->Columns() == columns, "line columns");
+      for (size_t c = 0; c < columns; ++c) Check(Same(lines.Column(i, c), line->Find(static_cast<uint32_t>(c))), "column");
+      Check(!line->Find(static_cast<uint32_t>(columns)), "no column past the line");
     }
     Check(!parser.ReadLine(maxColumns), "no line after the end");
   }
 
   switch ((mode >> 5) % 6) {
-    case 0: LoadRecords<RefServerEventID>(path.c_str(), tokens, 1); break;
-    case 1: LoadRecords<RefQuest>(path.c_str(), tokens, 11); break;
-    case 2: LoadRecords<RefSiegeFortress>(path.c_str(), tokens, 14); break;
-    case 3: LoadRecords<RefLevelExpOffset>(path.c_str(), tokens, 9); break;
-    case 4: LoadRecords<RefMagicOptAssign>(path.c_str(), tokens, 29); break;
+    case 0: LoadRecords<RefServerEventID>(tokens, 1); break;
+    case 1: LoadRecords<RefQuest>(tokens, 11); break;
+    case 2: LoadRecords<RefSiegeFortress>(tokens, 14); break;
+    case 3: LoadRecords<RefLevelExpOffset>(tokens, 9); break;
+    case 4: LoadRecords<RefMagicOptAssign>(tokens, 29); break;
     case 5: {
       std::map<std::string, std::string> model;
-      std::string key, value;
-      for (const Strings& columns : ModelLines(text.c_str(), 9)) {
-        if (columns.size() > 1) key = columns[1];
-        if (columns.size() > 8) value = columns[8];
-        model.emplace(key, value);
+      std::string_view key, value;
+      ModelLines(text, 9, &lines);
+      for (size_t i = 0; i < lines.Count(); ++i) {
+        if (lines.Columns(i) > 1) key = lines.Column(i, 1);
+        if (lines.Columns(i) > 8) value = lines.Column(i, 8);
+        model.emplace(std::string(key), std::string(value));
       }
       CTextTable table;
-      CRefDataParser2 lines;
-      Check(LoadTextFile(path.c_str(), table, lines), "text file loads");
+      CRefDataParser2 parser;
+      parser.ReadFrom(&Files());
+      Check(LoadTextFile(kPath, table, parser), "text file loads");
       Check(table.Size() == model.size(), "one entry per key");
       for (const auto& entry : model) {
         const char* found = table.Find(entry.first.c_str());
-        Check(found && entry.second == found, "first text of a key");
+        Check(Same(entry.second, found), "first text of a key");
       }
       break;
     }
   }
-  remove(posixPath.c_str());
   return 0;
 }

@@ -3,6 +3,7 @@
 # seeded from the sample data, and prints one line per target. Exits non-zero when any
 # target crashed, hung, leaked or made a sanitizer report.
 #   fuzz/run.sh SECONDS [target ...]      (build first: cmake --build build/fuzz --target fuzzers)
+# KV_FUZZ_RUNS=N also stops each target after N executions, whichever comes first.
 # The corpus each target grows is kept in build/fuzz/campaign/<target>/corpus for the
 # next campaign; inputs that failed are saved beside it with the target's log.
 set -uo pipefail
@@ -11,8 +12,9 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 build=${KV_FUZZ_BUILD:-$top/build/fuzz}
 seconds=${1:-}
 shift || true
-if ! [[ "$seconds" =~ ^[0-9]+$ ]] || [ "$seconds" -lt 1 ]; then
-  echo "usage: fuzz/run.sh SECONDS [target ...]" >&2
+runs=${KV_FUZZ_RUNS:--1}
+if ! [[ "$seconds" =~ ^[0-9]+$ ]] || [ "$seconds" -lt 1 ] || ! [[ "$runs" =~ ^-?[0-9]+$ ]]; then
+  echo "usage: [KV_FUZZ_RUNS=N] fuzz/run.sh SECONDS [target ...]" >&2
   exit 2
 fi
 
@@ -49,7 +51,7 @@ for target in "${targets[@]}"; do
   seed=$seeds/$target
   [ -d "$seed" ] || seed=$seeds/common
   log=$dir/log.txt
-  "$bin/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  "$bin/$target" -max_total_time="$seconds" -runs="$runs" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="$dir/" "$dir/corpus" "$seed" >"$log" 2>&1
   rc=$?
   execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)

@@ -7,21 +7,33 @@
 
 #include "base/HeapBuffer.h"
 
-// One regular file opened for reading front to back.
-class CFileReader {
+// A file opened by path and read front to back: from the disk (CFileReader), or from
+// memory where tests and fuzzers hand the reference parsers their text without a file.
+class IFileReader {
+ public:
+  virtual ~IFileReader() = default;
+  // False when the path names no file that can be read.
+  virtual bool Open(const char* path) = 0;
+  virtual void Close() = 0;
+  // The file's size when it was opened.
+  virtual uint64_t Size() const = 0;
+  // Reads up to `bytes` into buf: the number read, 0 at the end, -1 on an error.
+  virtual ptrdiff_t Read(char* buf, size_t bytes) = 0;
+};
+
+// One regular file on the disk.
+class CFileReader final : public IFileReader {
  public:
   CFileReader() = default;
-  ~CFileReader() { Close(); }
+  ~CFileReader() override { Close(); }
   CFileReader(const CFileReader&) = delete;
   CFileReader& operator=(const CFileReader&) = delete;
 
   // False when the path names no existing regular file or it cannot be opened.
-  bool Open(const char* path);
-  void Close();
-  // The file's size when it was opened.
-  uint64_t Size() const { return m_size; }
-  // Reads up to `bytes` into buf: the number read, 0 at the end, -1 on an error.
-  ptrdiff_t Read(char* buf, size_t bytes);
+  bool Open(const char* path) override;
+  void Close() override;
+  uint64_t Size() const override { return m_size; }
+  ptrdiff_t Read(char* buf, size_t bytes) override;
 
  private:
   intptr_t m_handle = -1;

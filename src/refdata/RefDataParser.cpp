@@ -16,7 +16,7 @@ bool CRefDataParser::Open(const char* path) {
 }
 
 char* CRefDataParser::Refill(char* keep) {
-  m_text.Refill(keep);
+  m_text.Refill(keep, static_cast<size_t>(m_text.Ready() - keep));
   m_scan.Start(m_text.Data(), m_text.Ready(), m_text.Complete());
   return m_text.Data();
 }

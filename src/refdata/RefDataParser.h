@@ -18,6 +18,8 @@ class CRefDataParser {
   // Loads and converts the file; the cursor starts at its first byte. False when the
   // file is missing.
   bool Open(const char* path);
+  // Files are opened through `reader` from the next Open on; null: from the disk.
+  void ReadFrom(IFileReader* reader) { m_text.ReadFrom(reader); }
 
   // The next token (valid until the next read), ok true; when no token is left, the
   // empty text and ok false.
@@ -44,6 +46,7 @@ class CRefDataParser {
   std::string m_path;
 
   void FailTooLong();
-  // Converts more text, keeping the text from keep on; returns where keep moved to.
+  // Converts more text, keeping the text from keep on, which is scanned again from
+  // there; returns where keep moved to.
   char* Refill(char* keep);
 };

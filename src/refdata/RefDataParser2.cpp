@@ -39,7 +39,8 @@ const CLineParser* CRefDataParser2::ReadLine(size_t maxColumns, size_t keep) {
   while (split.needsMore && !split.tooLong) {
     // The kept text lies before the line, or is nothing.
     const size_t line = static_cast<size_t>(m_readPos - m_text.Data());
-    const size_t dropped = m_text.Refill(m_text.Data() + (keep < line ? keep : line));
+    const size_t seen = static_cast<size_t>(m_text.Ready() - m_readPos);  // split again from the start
+    const size_t dropped = m_text.Refill(m_text.Data() + (keep < line ? keep : line), seen);
     m_dropped += dropped;
     keep = keep < line ? 0 : kKeepNothing;
     m_readPos = m_text.Data() + (line - dropped);

@@ -17,6 +17,8 @@ class CRefDataParser2 {
 
   // Loads and converts the file. False when the file is missing.
   bool Open(const char* path);
+  // Files are opened through `reader` from the next Open on; null: from the disk.
+  void ReadFrom(IFileReader* reader) { m_text.ReadFrom(reader); }
 
   static constexpr size_t kKeepNothing = ~size_t(0);
 

@@ -19,8 +19,8 @@ bool CRefText::Open(const char* path) {
   m_size = 0;
   m_reading = false;
   m_readFailed = false;
-  m_file.Close();
-  if (!m_file.Open(path) || m_file.Size() < 2) return false;
+  m_file->Close();
+  if (!m_file->Open(path) || m_file->Size() < 2) return false;
   // A slice keeps up to three bytes back for the next: half a code unit, or the first
   // half of a surrogate pair whose second half is not read yet.
   m_pieceMax = (kSliceBytes + 4) / 2 * AnsiBytesPerUnit();
@@ -30,7 +30,7 @@ bool CRefText::Open(const char* path) {
     if (!m_text.Allocate(window)) return false;
   }
   if (!m_slice.data && !m_slice.Allocate(kSliceBytes + 4)) return false;
-  m_fileBytes = m_file.Size();
+  m_fileBytes = m_file->Size();
   m_left = m_fileBytes;  // only the size the file had when opened is read
   m_held = 0;
   m_skip = 2;  // the mark, skipped unread
@@ -39,16 +39,20 @@ bool CRefText::Open(const char* path) {
   return !m_readFailed && m_size > 0;
 }
 
-size_t CRefText::Refill(const char* keep) {
+size_t CRefText::Refill(const char* keep, size_t more) {
+  if (more < 3) more = 3;
   const size_t dropped = static_cast<size_t>(keep - Data());
   m_size -= dropped;
   memmove(Data(), keep, m_size);
-  if (m_reading && m_text.size < m_size + m_pieceMax + 3 && !Grow(m_size + m_pieceMax + 3)) {
+  // Each piece starts with room for the most it can convert to, and pieces are converted
+  // until `more` bytes have come.
+  const size_t room = m_size + more + m_pieceMax;
+  if (m_reading && m_text.size < room && !Grow(room)) {
     m_readFailed = true;  // no memory for more: the text ends here
     Finish();
   }
   if (m_reading) {
-    ConvertAtLeast(3);
+    ConvertAtLeast(more);
   } else {
     Data()[m_size] = '\0';
   }
@@ -77,7 +81,7 @@ void CRefText::ConvertAtLeast(size_t bytes) {
 bool CRefText::ConvertPiece() {
   char* slice = m_slice.data.get();
   const size_t ask = m_left < kSliceBytes ? static_cast<size_t>(m_left) : kSliceBytes;
-  const ptrdiff_t got = m_file.Read(slice + m_held, ask);
+  const ptrdiff_t got = m_file->Read(slice + m_held, ask);
   if (got <= 0) return false;
   m_left -= static_cast<uint64_t>(got);
   const size_t have = m_held + static_cast<size_t>(got);
@@ -100,5 +104,5 @@ bool CRefText::ConvertPiece() {
 void CRefText::Finish() {
   Data()[m_size] = '\0';
   m_reading = false;
-  m_file.Close();
+  m_file->Close();
 }

@@ -29,12 +29,21 @@ class CRefText {
   // file counts as missing) when it cannot be read, is shorter than the mark, or
   // converts to no text.
   bool Open(const char* path);
+  // Files are opened through `reader` from the next Open on; null: from the disk.
+  void ReadFrom(IFileReader* reader) {
+    m_file->Close();
+    m_file = reader ? reader : &m_disk;
+  }
 
   // Keeps the text from `keep` (at most Ready()) on, moved to the window's start, and
-  // converts more behind it: at least three bytes unless the file ends first. Returns
-  // how far the kept text moved toward the start: an offset into the window lowers by
-  // that much; pointers into the window are void.
-  size_t Refill(const char* keep);
+  // converts more behind it: at least `more` bytes, and at least three, unless the file
+  // ends first. Returns how far the kept text moved toward the start: an offset into the
+  // window lowers by that much; pointers into the window are void.
+  //
+  // A parser that scans a token or line again from its start after each refill asks
+  // for as much again as it has seen of it, so that a long one costs a few scans, not
+  // one per slice.
+  size_t Refill(const char* keep, size_t more = 3);
 
   // The window: the text converted so far, writable in place, from its first byte kept.
   char* Data() { return m_text.data.get(); }
@@ -53,7 +62,8 @@ class CRefText {
   enum : size_t { kSliceBytes = KV_REF_SLICE_BYTES };
 
  private:
-  CFileReader m_file;
+  CFileReader m_disk;
+  IFileReader* m_file = &m_disk;
   HeapBuffer m_slice;
   HeapBuffer m_text;    // m_text.size is its capacity
   size_t m_size = 0;    // bytes of text in the window

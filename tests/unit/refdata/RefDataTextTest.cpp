@@ -4,8 +4,11 @@
 #include <string>
 
 #include "base/AnsiText.h"
-#include "refdata/RefDataText.h"
+#include "base/MemoryFileReader.h"
+#include "refdata/RefDataLoad.h"
 #include "refdata/RefDataParser.h"
+#include "refdata/RefDataText.h"
+#include "refdata/RefServerEventID.h"
 #include "unit/refdata/RefDataFiles.h"
 
 namespace {
@@ -145,6 +148,36 @@ TEST(RefText, file_cut_short_while_read_ends_the_text) {
   EXPECT_TRUE(std::string(window.Data(), window.Size() + 1) == std::string(CRefText::kSliceBytes / 2 - 1, 'a') + '\0');
 }
 #endif
+
+// A loader whose parser is given a reader takes the file from it, over several slices,
+// with the same paths in its messages; a path the reader does not serve is missing. Given
+// none again, the parser reads the disk.
+TEST(RefText, loader_reads_through_the_reader_it_is_given) {
+  CScratchDir dir;
+  CLogCapture log;
+  const char kEvents[] = "KV_GameRefData\\RefServerEventID.txt";
+  dir.Write("RefServerEventID.txt", "7\r\n");
+  std::string text;
+  uint32_t events = 0;
+  while (text.size() < CRefText::kSliceBytes) text += std::to_string(++events) + "\r\n";
+  const std::string bytes = Utf16Le(text);
+  CMemoryFileReader memory;
+  memory.Serve(kEvents, bytes.data(), bytes.size());
+  CRefDataParser parser;
+  parser.ReadFrom(&memory);
+  CRefTable<RefServerEventID> table;
+  EXPECT_TRUE(LoadRefDataFile(kEvents, table, parser));
+  EXPECT_EQ(table.Size(), events);
+  EXPECT_NE(table.Find(events), nullptr);
+  EXPECT_FALSE(LoadRefDataFile("KV_GameRefData\\Other.txt", table, parser));
+  EXPECT_EQ(log.Lines(), (LogLines{{0x01000000u, "RefData file : KV_GameRefData\\Other.txt missing!"}}));
+
+  parser.ReadFrom(nullptr);
+  CRefTable<RefServerEventID> fromDisk;
+  EXPECT_TRUE(LoadRefDataFile(kEvents, fromDisk, parser));
+  EXPECT_EQ(fromDisk.Size(), 1u);
+  EXPECT_NE(fromDisk.Find(7), nullptr);
+}
 
 // A parser opened on a second file sees only that file's tokens, though the text
 // before it filled more of the buffer.
