@@ -59,6 +59,7 @@ LRESULT CItemSerialHistoryDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   GameLogColumns columns = SerialHistoryColumns();
   Install(PageTables<CItemSerialHistoryDlg>{IDC_HISTORY_LIST, kListStyles, kCommands, kMessages, kLayout,
                                             {columns.entries, columns.count}});
+  SetListName(FormatString(kCaptionChars, "Serial %" PRId64, m_serial));
   DeleteAllRows(m_hList);
   AppendRows(ListRowsOf(m_entries, HistoryCells));
   return TRUE;

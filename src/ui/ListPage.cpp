@@ -13,7 +13,11 @@ void CListDialog::InstallList(int listId, DWORD listStyles, TableRows<PageAnchor
   ListView_SetExtendedListViewStyle(m_hList, listStyles);
   for (const PageAnchor& anchor : layout) AddLayout(&m_layouts, m_hWnd, GetItem(anchor.id), anchor.flags);
   InsertColumns(m_hList, columns.begin(), columns.size());
+  m_keys.Attach(m_hList);
+  AddMessageHandler(CListKeys::FindMessage(), &CListDialog::OnFindMessage);
 }
+
+LRESULT CListDialog::OnFindMessage(WPARAM, LPARAM lParam) { return m_keys.OnFindMessage(lParam); }
 
 LRESULT CListDialog::OnSize(WPARAM, LPARAM) {
   ApplyLayout(m_layouts, m_hWnd);
@@ -23,6 +27,10 @@ LRESULT CListDialog::OnSize(WPARAM, LPARAM) {
 void CListDialog::CopyListAndReport(int columns) { ReportCopy(CopyListToClipboard(m_hList, columns)); }
 
 void CListDialog::CopyTextAndReport(const std::string& text) { ReportCopy(CopyToClipboard(text.c_str())); }
+
+std::string CListDialog::RowsCopyText(const std::vector<int>& rows) {
+  return ListRowsClipboardText(m_hList, ColumnCount(m_hList), rows);
+}
 
 void CListDialog::ReportCopy(bool copied) {
   if (copied)

@@ -15,6 +15,7 @@
 #include "msg/AnswerTable.h"
 #include "msg/MassiveMsg.h"
 #include "msg/Msg.h"
+#include "ui/ListKeys_win.h"
 #include "ui/Win32Dialog.h"
 
 // The rows of a static table: a whole array, or a pointer and a count.
@@ -70,6 +71,10 @@ struct PageTables {
 };
 
 class CListDialog : public CWin32Dialog {
+ public:
+  // The name the Save As box of Ctrl+S starts from (with the date): the tab's caption.
+  void SetListName(const std::string& name) { m_keys.SetSaveName(name); }
+
  protected:
   // Enters the handlers and the size handler, takes the list, gives it its styles,
   // anchors the controls as they stand now and inserts the columns. Called once the
@@ -94,11 +99,20 @@ class CListDialog : public CWin32Dialog {
   // first row the list refuses.
   void AppendRows(const std::vector<ListRow>& rows);
 
+  // The clipboard lines of these rows for Ctrl+C, as the page's copy button writes rows:
+  // the list's cells, unless the page copies from what it holds.
+  virtual std::string RowsCopyText(const std::vector<int>& rows);
+
   HWND m_hList = nullptr;
 
  private:
+  friend class CListKeys;
+  LRESULT OnFindMessage(WPARAM wParam, LPARAM lParam);
+
   void InstallList(int listId, DWORD listStyles, TableRows<PageAnchor> layout, TableRows<ListColumn> columns);
   void ReportCopy(bool copied);
+
+  CListKeys m_keys{*this};
 };
 
 // A tab page: the skeleton with the page's table of answer handlers, which the main
