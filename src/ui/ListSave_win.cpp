@@ -98,9 +98,15 @@ std::string SystemErrorText(DWORD error) {
 }
 }  // namespace
 
-bool WriteListFile(HWND list, const char* path, DWORD* error) {
+bool SaveListTo(HWND list, const char* path) {
   std::string utf8;
-  return AnsiToUtf8(ListTsvText(list), &utf8, error) && WriteFileReplacing(path, kUtf8Bom + utf8, error);
+  DWORD error = 0;
+  if (!AnsiToUtf8(ListTsvText(list), &utf8, &error) || !WriteFileReplacing(path, kUtf8Bom + utf8, &error)) {
+    LogOutput(kLogRefusal, "log data not saved to %s: %s", path, SystemErrorText(error).c_str());
+    return false;
+  }
+  LogOutput(kLogResult, "log data saved to %s", path);
+  return true;
 }
 
 void SaveListAs(HWND owner, HWND list, const char* defaultName) {
@@ -114,16 +120,15 @@ void SaveListAs(HWND owner, HWND list, const char* defaultName) {
   box.nMaxFile = sizeof path;
   box.lpstrDefExt = "tsv";
   // The console's current folder holds the reference data: the box must not move it.
-  box.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  // The box does not try the file itself: whether it can be written is found by the
+  // write, which says so in the log.
+  box.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
+              OFN_NOTESTFILECREATE;
   if (!GetSaveFileNameA(&box)) {
     // Zero: the operator cancelled.
     if (DWORD failure = CommDlgExtendedError())
       LogOutput(kLogRefusal, "log data not saved: the Save As box failed (0x%lX)", static_cast<unsigned long>(failure));
     return;
   }
-  DWORD error = 0;
-  if (WriteListFile(list, path, &error))
-    LogOutput(kLogResult, "log data saved to %s", path);
-  else
-    LogOutput(kLogRefusal, "log data not saved to %s: %s", path, SystemErrorText(error).c_str());
+  SaveListTo(list, path);
 }

@@ -8,6 +8,6 @@
 // Asks for the file (the box offers `defaultName`) and saves the list's rows under it.
 void SaveListAs(HWND owner, HWND list, const char* defaultName);
 
-// Writes the list's header and rows to `path` as above; false with the system's error
-// code when it could not.
-bool WriteListFile(HWND list, const char* path, DWORD* error);
+// Writes the list's header and rows to `path` as above and says in the log whether it
+// went; true when it did.
+bool SaveListTo(HWND list, const char* path);
