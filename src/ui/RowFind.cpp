@@ -4,12 +4,20 @@
 #include <string>
 
 namespace {
+// The step, never past the end of the text (a lead byte may be the last one).
+size_t StepWithin(const char* p, CharStepFunc step) {
+  size_t length = step(p);
+  for (size_t i = 1; i < length; ++i)
+    if (!p[i]) return i;
+  return length;
+}
+
 char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool MatchesAt(const char* p, const char* needle, CharStepFunc step) {
   while (*needle) {
-    size_t length = step(needle);
-    if (step(p) != length) return false;
+    size_t length = StepWithin(needle, step);
+    if (StepWithin(p, step) != length) return false;
     if (length == 1 ? FoldAscii(*p) != FoldAscii(*needle) : memcmp(p, needle, length) != 0) return false;
     p += length;
     needle += length;
@@ -21,7 +29,7 @@ bool MatchesAt(const char* p, const char* needle, CharStepFunc step) {
 bool TextHoldsIgnoringCase(const char* text, const char* needle, CharStepFunc step) {
   if (!needle || !*needle) return false;
   std::string plain = StripColourMarks(text, step);
-  for (const char* p = plain.c_str(); *p; p += step(p))
+  for (const char* p = plain.c_str(); *p; p += StepWithin(p, step))
     if (MatchesAt(p, needle, step)) return true;
   return false;
 }
