@@ -35,7 +35,6 @@ bool TextHoldsIgnoringCase(const char* text, const char* needle, CharStepFunc st
 }
 
 int FindRow(int rows, int from, bool forward, const std::function<bool(int row)>& holds) {
-  if (rows <= 0) return -1;
   // Without a start the first step lands on the top row (backward: the bottom one).
   if (from < 0 || from >= rows) from = forward ? rows - 1 : 0;
   for (int i = 1; i <= rows; ++i) {

@@ -19,6 +19,8 @@ TEST(RowFind, text_is_found_in_the_cells_as_read_without_regard_to_case) {
     bool found;
   } cases[] = {
       {"Sword of Dawn", "dAWN", true},
+      {"Zone of Ash", "zONE OF aSH", true},
+      {"[at]", "{AT}", false},  // only letters have a case
       {"^2Red^0 one", "red one", true},   // marks are not part of what the operator reads
       {"^2Red^0 one", "^2Red", false},
       {"a^x", "^X", true},                // a caret before a letter is text
