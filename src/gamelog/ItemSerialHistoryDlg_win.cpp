@@ -56,6 +56,7 @@ LRESULT CItemSerialHistoryDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 
   CWin32Dialog::OnInitDialog(wParam, lParam);
   Install(options, PageTables<CItemSerialHistoryDlg>{kCommands, kMessages, {}, kLayout, SerialHistoryColumns()});
+  SetListName(FormatString(kCaptionChars, "Serial %" PRId64, m_serial));
   DeleteAllRows(m_hList);
   AppendRows(ListRowsOf(m_entries, HistoryCells));
   return TRUE;

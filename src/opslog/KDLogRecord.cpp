@@ -48,9 +48,11 @@ KDLogCells KDLogRowCells(const KDLogRecord& record) {
 
 std::string KDLogCopyText(const std::vector<KDLogRecord>& records) {
   std::string text = "UserName\tCatagory\tLog\tDateTime\r\n";
-  for (const KDLogRecord& record : records) {
-    KDLogCells cells = KDLogRowCells(record);
-    text += cells[0] + '\t' + cells[1] + '\t' + cells[2] + '\t' + cells[3] + "\r\n";
-  }
+  for (const KDLogRecord& record : records) text += KDLogCopyLine(record);
   return text;
+}
+
+std::string KDLogCopyLine(const KDLogRecord& record) {
+  KDLogCells cells = KDLogRowCells(record);
+  return cells[0] + '\t' + cells[1] + '\t' + cells[2] + '\t' + cells[3] + "\r\n";
 }

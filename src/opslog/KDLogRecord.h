@@ -47,3 +47,5 @@ KDLogCells KDLogRowCells(const KDLogRecord& record);
 // The clipboard text of the records: a header line and one line per record, fields
 // separated by tabs, every line ended by CR LF (colour marks are removed on copying).
 std::string KDLogCopyText(const std::vector<KDLogRecord>& records);
+// One record's line of that text.
+std::string KDLogCopyLine(const KDLogRecord& record);

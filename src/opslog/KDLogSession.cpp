@@ -31,3 +31,10 @@ bool KDLogSession::CopyText(std::string* text) const {
   *text = KDLogCopyText(m_records);
   return true;
 }
+
+std::string KDLogSession::RowsCopyText(const std::vector<int>& rows) const {
+  std::string text;
+  for (int row : rows)
+    if (row >= 0 && static_cast<size_t>(row) < m_records.size()) text += KDLogCopyLine(m_records[static_cast<size_t>(row)]);
+  return text;
+}

@@ -20,6 +20,9 @@ class KDLogSession {
 
   // Fills the text to copy, or reports that there is nothing and answers false.
   bool CopyText(std::string* text) const;
+  // The lines of the records listed in these rows (row i lists record i), in that order
+  // and in the form CopyText writes them; rows past the records add nothing.
+  std::string RowsCopyText(const std::vector<int>& rows) const;
 
   bool Waiting() const { return m_waiting != 0; }
   const std::vector<KDLogRecord>& Records() const { return m_records; }

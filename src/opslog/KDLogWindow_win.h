@@ -4,6 +4,9 @@
 // query state; building the request and reading the answer live in KDLogSession.
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 #include "msg/MassiveMsg.h"
 #include "msg/Msg.h"
 #include "opslog/KDLogQuery.h"
@@ -18,6 +21,8 @@ class CKDLogWindow : public CListPage<CKDLogWindow> {
   bool Create(HINSTANCE instance, HWND parent);
 
  private:
+  // Ctrl+C copies from the held records, as the copy button does.
+  std::string RowsCopyText(const std::vector<int>& rows) override { return m_session.RowsCopyText(rows); }
   LRESULT OnQuery(WPARAM wParam, LPARAM lParam);
   LRESULT OnCopyToClipboard(WPARAM wParam, LPARAM lParam);
   LRESULT OnQueryByChange(WPARAM wParam, LPARAM lParam);

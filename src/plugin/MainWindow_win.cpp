@@ -44,6 +44,11 @@ bool CMainWindow::Create(HINSTANCE instance, HWND parent) {
   const std::vector<std::string> captions = TabCaptions(FirstWorldName());
   m_tabs.AddTab(captions[0].c_str(), m_kdLog.GetHwnd());
   m_tabs.AddTab(captions[1].c_str(), m_gameLog.GetHwnd());
+  // Ctrl+S offers to save a list under its tab's caption.
+  m_kdLog.SetListName(captions[0]);
+  m_gameLog.SetListName(captions[1]);
+  m_siegeLog.SetListName(captions[2]);
+  m_serverEventLog.SetListName(captions[3]);
 
   if (!m_siegeLog.Create(instance, strip)) return false;
   m_tabs.AddTab(captions[2].c_str(), m_siegeLog.GetHwnd());

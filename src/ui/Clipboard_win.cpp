@@ -31,34 +31,31 @@ bool CopyToClipboard(const char* text) {
 }
 
 namespace {
-std::string ListClipboardText(HWND list, int columns) {
-  ClipboardText text;
-  // Captions are cut to 259 characters as cells are (GetCellText), and for the same
-  // reason read through a large buffer.
+void AddRow(ClipboardText& text, HWND list, int row, int columns) {
   char cell[kCellChars];
   for (int column = 0; column < columns; ++column) {
-    cell[0] = '\0';
-    LVCOLUMNA info = {};
-    info.mask = LVCF_TEXT;
-    info.pszText = cell;
-    info.cchTextMax = static_cast<int>(sizeof cell);
-    SendMessageA(list, LVM_GETCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info));
-    cell[kCaptionChars - 1] = '\0';
+    GetCellText(list, row, column, cell);
     text.AddCell(cell);
   }
   text.EndLine();
-  int rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-  for (int row = 0; row < rows; ++row) {
-    for (int column = 0; column < columns; ++column) {
-      GetCellText(list, row, column, cell);
-      text.AddCell(cell);
-    }
-    text.EndLine();
-  }
-  return text.Text();
 }
 }  // namespace
 
+std::string ListRowsClipboardText(HWND list, int columns, const std::vector<int>& rows) {
+  ClipboardText text;
+  for (int row : rows) AddRow(text, list, row, columns);
+  return text.Text();
+}
+
 bool CopyListToClipboard(HWND list, int columns) {
-  return CopyToClipboard(ListClipboardText(list, columns).c_str());
+  ClipboardText text;
+  char caption[kCellChars];
+  for (int column = 0; column < columns; ++column) {
+    GetColumnCaption(list, column, caption);
+    text.AddCell(caption);
+  }
+  text.EndLine();
+  int rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+  for (int row = 0; row < rows; ++row) AddRow(text, list, row, columns);
+  return CopyToClipboard(text.Text().c_str());
 }

@@ -20,6 +20,8 @@ void CListDialog::InstallSkeleton(const ListPageOptions& options, ConstSpan<Page
   ListView_SetExtendedListViewStyle(m_hList, options.listStyles);
   for (const PageAnchor& anchor : layout) AddLayout(&m_layouts, m_hWnd, GetItem(anchor.id), anchor.flags);
   InsertColumns(m_hList, columns);
+  m_keys.Attach(m_hList);
+  AddMessageHandler(CListKeys::FindMessage(), &CListDialog::OnFindMessage);
 
   if (options.shardBox) {
     // The box sorts its entries; each entry's item data travels with it.
@@ -34,6 +36,8 @@ void CListDialog::InstallSkeleton(const ListPageOptions& options, ConstSpan<Page
     SetDateTimePickers(m_hWnd, m_span.endDate, m_span.endTime, now);
   }
 }
+
+LRESULT CListDialog::OnFindMessage(WPARAM, LPARAM lParam) { return m_keys.OnFindMessage(lParam); }
 
 LRESULT CListDialog::OnSize(WPARAM, LPARAM) {
   ApplyLayout(m_layouts, m_hWnd);
@@ -62,6 +66,10 @@ uint32_t CListDialog::SelectedShardData() { return ComboGetSelData(m_hShard); }
 void CListDialog::CopyListAndReport(int columns) { ReportCopy(CopyListToClipboard(m_hList, columns)); }
 
 void CListDialog::CopyTextAndReport(const std::string& text) { ReportCopy(CopyToClipboard(text.c_str())); }
+
+std::string CListDialog::RowsCopyText(const std::vector<int>& rows) {
+  return ListRowsClipboardText(m_hList, ColumnCount(m_hList), rows);
+}
 
 void CListDialog::ReportCopy(bool copied) {
   if (copied)

@@ -24,6 +24,7 @@
 #include "msg/AnswerTable.h"
 #include "msg/MassiveMsg.h"
 #include "msg/Msg.h"
+#include "ui/ListKeys_win.h"
 #include "ui/Win32Dialog_win.h"
 
 // Extended list styles: full-row selection, and the grid lists' lines and header
@@ -89,6 +90,10 @@ struct PageTables {
 };
 
 class CListDialog : public CWin32Dialog {
+ public:
+  // The name the Save As box of Ctrl+S starts from (with the date): the tab's caption.
+  void SetListName(const std::string& name) { m_keys.SetSaveName(name); }
+
  protected:
   // Enters the handlers, the size and notify handlers, takes the list, gives it its
   // styles, anchors the controls as they stand now, inserts the columns, fills the shard
@@ -118,9 +123,15 @@ class CListDialog : public CWin32Dialog {
   // The item data of the selected shard, 0 when none is selected.
   uint32_t SelectedShardData();
 
+  // The clipboard lines of these rows for Ctrl+C, as the page's copy button writes rows:
+  // the list's cells, unless the page copies from what it holds.
+  virtual std::string RowsCopyText(const std::vector<int>& rows);
+
   HWND m_hList = nullptr;
 
  private:
+  friend class CListKeys;
+  LRESULT OnFindMessage(WPARAM wParam, LPARAM lParam);
   void InstallSkeleton(const ListPageOptions& options, ConstSpan<PageAnchor> layout, ConstSpan<ListColumn> columns);
   LRESULT OnSize(WPARAM wParam, LPARAM lParam);
   LRESULT OnNotify(WPARAM wParam, LPARAM lParam);
@@ -130,6 +141,7 @@ class CListDialog : public CWin32Dialog {
   bool m_colourDrawn = false;
   SpanPickers m_span;
   std::map<UINT, WindowHandler> m_listNotifies;
+  CListKeys m_keys{*this};
 };
 
 // A tab page: the skeleton with the page's table of answer handlers, which the main

@@ -20,11 +20,14 @@ void InsertColumns(HWND list, ConstSpan<ListColumn> columns) {
   for (const ListColumn& column : columns) InsertColumn(list, at++, column.width, column.caption, column.rightAligned);
 }
 
+int ColumnCount(HWND list) {
+  HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+  return header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+}
+
 void DeleteAllColumns(HWND list) {
   // From the right, so that column 0 goes last.
-  HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
-  int count = header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
-  for (int column = count - 1; column >= 0; --column)
+  for (int column = ColumnCount(list) - 1; column >= 0; --column)
     SendMessageA(list, LVM_DELETECOLUMN, static_cast<WPARAM>(column), 0);
 }
 
@@ -52,6 +55,23 @@ void SetCellText(HWND list, int row, int column, const char* format, ...) {
 void GetCellText(HWND list, int row, int column, char (&text)[kCellChars]) {
   text[0] = '\0';
   ListView_GetItemText(list, row, column, text, static_cast<int>(sizeof text));
+  text[kCaptionChars - 1] = '\0';
+}
+
+std::string CellText(HWND list, int row, int column) {
+  char text[kCellChars] = "";
+  ListView_GetItemText(list, row, column, text, static_cast<int>(sizeof text));
+  return text;
+}
+
+void GetColumnCaption(HWND list, int column, char (&text)[kCellChars]) {
+  // Read through a large buffer for the reason GetCellText gives.
+  text[0] = '\0';
+  LVCOLUMNA info = {};
+  info.mask = LVCF_TEXT;
+  info.pszText = text;
+  info.cchTextMax = static_cast<int>(sizeof text);
+  SendMessageA(list, LVM_GETCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info));
   text[kCaptionChars - 1] = '\0';
 }
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 #include "base/ConstSpan.h"
 #include "base/Format.h"
@@ -22,6 +23,12 @@ void SetCellText(HWND list, int row, int column, const char* format, ...) KV_PRI
 // garbles the last byte when the list view cuts a text to a small buffer, so the text is
 // read through one of 4096 bytes and cut here.
 void GetCellText(HWND list, int row, int column, char (&text)[kCellChars]);
+// The cell's whole text (up to 4095 characters, as SetCellText keeps it).
+std::string CellText(HWND list, int row, int column);
+// The column's caption, cut to 259 characters as cells are.
+void GetColumnCaption(HWND list, int column, char (&text)[kCellChars]);
+// The number of columns (those of the list's header).
+int ColumnCount(HWND list);
 uint32_t GetRowData(HWND list, int row);
 void SetRowData(HWND list, int row, uint32_t data);
 void DeleteAllRows(HWND list);

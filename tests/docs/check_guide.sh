@@ -2,10 +2,10 @@
 # Keeps the operator's guide true to the code:
 # - every picture the guide or the README shows exists, and every picture under
 #   docs/img/ is shown somewhere (a renamed demo step leaves no stale copy behind);
-# - every message the guide lists (the code spans between its messages markers) is
-#   written by the source: it occurs in a string literal under src/, compared with the
-#   colour marks ("^" and a digit) removed, since the guide shows messages as the
-#   operator reads them.
+# - every message the guide lists (the code spans between each pair of its messages
+#   markers: the keys' lines and the messages section) is written by the source: it
+#   occurs in a string literal under src/, compared with the colour marks ("^" and a
+#   digit) removed, since the guide shows messages as the operator reads them.
 #
 #   check_guide.sh <repo top> [guide]
 set -uo pipefail

@@ -252,6 +252,10 @@ TEST(KDLogCopy, header_and_tab_separated_records_or_a_refusal) {
             "UserName\tCatagory\tLog\tDateTime\r\n"
             "gm_orin\tModulePatch\tpatch %s applied to %n\t2008-3-6 23:00:01 500\r\n"
             "gm_rhea\tLogin/Logout\tlogin from 10.1.2.3\t2008-3-5 07:04:09 0\r\n");
+  // Some rows, in the order asked, as the same lines; a row past the records adds none.
+  EXPECT_EQ(StripColourMarks(s.RowsCopyText({1, 0, 2, -1}).c_str()),
+            "gm_rhea\tLogin/Logout\tlogin from 10.1.2.3\t2008-3-5 07:04:09 0\r\n"
+            "gm_orin\tModulePatch\tpatch %s applied to %n\t2008-3-6 23:00:01 500\r\n");
 }
 
 }  // namespace

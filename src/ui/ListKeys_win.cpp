@@ -1,0 +1,210 @@
+#include "ui/ListKeys_win.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <ctime>
+#include <vector>
+
+#include "base/ExceptionGuard.h"
+#include "base/LocalTime.h"
+#include "base/LogOutput.h"
+#include "ui/ColourText_win.h"
+#include "ui/ListPage_win.h"
+#include "ui/ListSave_win.h"
+#include "ui/ListView_win.h"
+#include "ui/RowFind.h"
+#include "ui/TsvText.h"
+
+namespace {
+const UINT_PTR kSubclassId = 0x4B56;  // "KV"
+
+// The find boxes are modeless, and their Enter, Tab and Escape need IsDialogMessage in
+// the thread's message loop, which is the console's (or a modal box's) and not ours. A
+// message hook of this thread does that step for them, and only while one is open.
+class CFindBoxHook {
+ public:
+  static void Add(HWND box) {
+    s_boxes.push_back(box);
+    if (!s_hook) s_hook = SetWindowsHookExA(WH_GETMESSAGE, &CFindBoxHook::Proc, nullptr, GetCurrentThreadId());
+  }
+  static void Remove(HWND box) {
+    s_boxes.erase(std::remove(s_boxes.begin(), s_boxes.end(), box), s_boxes.end());
+    if (s_boxes.empty() && s_hook) {
+      UnhookWindowsHookEx(s_hook);
+      s_hook = nullptr;
+    }
+  }
+
+ private:
+  static LRESULT CALLBACK Proc(int code, WPARAM removed, LPARAM lParam) {
+    MSG* msg = reinterpret_cast<MSG*>(lParam);
+    if (code == HC_ACTION && removed == PM_REMOVE && msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST) {
+      for (HWND box : s_boxes) {
+        if ((msg->hwnd == box || IsChild(box, msg->hwnd)) && IsDialogMessageA(box, msg)) {
+          // Handled: the loop that took it gets a message that does nothing.
+          msg->message = WM_NULL;
+          msg->wParam = 0;
+          msg->lParam = 0;
+          break;
+        }
+      }
+    }
+    return CallNextHookEx(s_hook, code, removed, lParam);
+  }
+
+  static inline std::vector<HWND> s_boxes;
+  static inline HHOOK s_hook = nullptr;
+};
+
+bool KeyDown(int key) { return GetKeyState(key) < 0; }
+}  // namespace
+
+CListKeys::~CListKeys() { Detach(); }
+
+void CListKeys::Attach(HWND list) {
+  Detach();
+  if (list && SetWindowSubclass(list, &CListKeys::ListProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
+    m_list = list;
+}
+
+void CListKeys::Detach() {
+  CloseFind();
+  if (m_list) RemoveWindowSubclass(m_list, &CListKeys::ListProc, kSubclassId);
+  m_list = nullptr;
+}
+
+UINT CListKeys::FindMessage() {
+  static const UINT message = RegisterWindowMessageA(FINDMSGSTRINGA);
+  return message;
+}
+
+LRESULT CALLBACK CListKeys::ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                     DWORD_PTR self) {
+  CListKeys* keys = reinterpret_cast<CListKeys*>(self);
+  if (message == WM_KEYDOWN) {
+    // No exception may cross the system's frames.
+    auto subject = [](char* out, size_t size) {
+      FormatBounded(out, size, "window message 0x%04X cut short", static_cast<unsigned>(WM_KEYDOWN));
+    };
+    if (Guarded(kLogDataError, subject, true, [&] { return keys->OnKeyDown(wParam); })) return 0;
+  } else if (message == WM_NCDESTROY) {
+    // The find box belongs to the page's list: it goes with it.
+    keys->Detach();
+  }
+  return DefSubclassProc(list, message, wParam, lParam);
+}
+
+bool CListKeys::OnKeyDown(WPARAM key) {
+  if (KeyDown(VK_MENU)) return false;
+  bool control = KeyDown(VK_CONTROL), shift = KeyDown(VK_SHIFT);
+  if (key == VK_F3 && !control) {
+    FindAgain(!shift);
+    return true;
+  }
+  if (!control || shift) return false;
+  switch (key) {
+    case 'A':
+      SelectAll();
+      return true;
+    case 'C':
+      CopySelected();
+      return true;
+    case 'F':
+      OpenFind();
+      return true;
+    case 'S':
+      Save();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CListKeys::SelectAll() { ListView_SetItemState(m_list, -1, LVIS_SELECTED, LVIS_SELECTED); }
+
+void CListKeys::CopySelected() {
+  std::vector<int> rows;
+  for (int row = -1; (row = ListView_GetNextItem(m_list, row, LVNI_SELECTED)) >= 0;) rows.push_back(row);
+  if (rows.empty()) {
+    LogOutput(kLogRefusal, "there is no selected row to copy to clipboard");
+    return;
+  }
+  m_page.CopyTextAndReport(m_page.RowsCopyText(rows));
+}
+
+void CListKeys::OpenFind() {
+  if (m_findBox) {
+    SetActiveWindow(m_findBox);
+    return;
+  }
+  m_find = {};
+  m_find.lStructSize = sizeof m_find;
+  m_find.hwndOwner = m_page.GetHwnd();
+  m_find.lpstrFindWhat = m_findText;
+  m_find.wFindWhatLen = sizeof m_findText;
+  // The search always ignores case and looks inside the cells' texts.
+  m_find.Flags = FR_DOWN | FR_HIDEMATCHCASE | FR_HIDEWHOLEWORD;
+  m_findBox = FindTextA(&m_find);
+  if (m_findBox) CFindBoxHook::Add(m_findBox);
+}
+
+void CListKeys::CloseFind() {
+  if (!m_findBox) return;
+  HWND box = m_findBox;
+  m_findBox = nullptr;
+  CFindBoxHook::Remove(box);
+  DestroyWindow(box);
+}
+
+LRESULT CListKeys::OnFindMessage(LPARAM lParam) {
+  const FINDREPLACEA* find = reinterpret_cast<const FINDREPLACEA*>(lParam);
+  if (find != &m_find) return 0;
+  if (find->Flags & FR_DIALOGTERM) {
+    // The box is closing itself: it only needs forgetting.
+    CFindBoxHook::Remove(m_findBox);
+    m_findBox = nullptr;
+  } else if (find->Flags & FR_FINDNEXT) {
+    FindNext((find->Flags & FR_DOWN) != 0);
+  }
+  return 0;
+}
+
+void CListKeys::FindAgain(bool forward) {
+  if (!m_findText[0]) {
+    MessageBeep(MB_OK);
+    return;
+  }
+  FindNext(forward);
+}
+
+bool CListKeys::RowHolds(int row, int columns) const {
+  char cell[kCellChars];
+  for (int column = 0; column < columns; ++column) {
+    GetCellText(m_list, row, column, cell);
+    if (TextHoldsIgnoringCase(cell, m_findText, SystemCharStep)) return true;
+  }
+  return false;
+}
+
+void CListKeys::FindNext(bool forward) {
+  int columns = ColumnCount(m_list);
+  int from = ListView_GetNextItem(m_list, -1, LVNI_FOCUSED);
+  int row = FindRow(ListView_GetItemCount(m_list), from, forward, [&](int r) { return RowHolds(r, columns); });
+  if (row < 0) {
+    MessageBeep(MB_OK);
+    return;
+  }
+  ListView_SetItemState(m_list, -1, 0, LVIS_SELECTED);
+  ListView_SetItemState(m_list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  ListView_SetSelectionMark(m_list, row);
+  ListView_EnsureVisible(m_list, row, FALSE);
+}
+
+void CListKeys::Save() {
+  CivilTime today;
+  if (!ToLocalTime(static_cast<int64_t>(time(nullptr)), &today)) today = CivilTime{};
+  std::string name = TsvFileName(m_saveName.empty() ? "log" : m_saveName.c_str(), today.year, today.month,
+                                 today.day, SystemCharStep);
+  SaveListAs(m_page.GetHwnd(), m_list, name.c_str());
+}
