@@ -8,8 +8,9 @@
 # comes last.
 add_compile_options("-ffile-prefix-map=${CMAKE_SOURCE_DIR}=/KV_UserLog" "-ffile-prefix-map=${CMAKE_BINARY_DIR}=/KV_UserLog")
 
-# Return addresses guarded against stack buffer overruns. With -static the check's
-# runtime (libssp) links into the module; it imports only advapi32 for its random guard.
+# Return addresses guarded against stack buffer overruns. The DLL links its own
+# runtime for the check (src/base/StackGuard_win.cpp), whose guard is seeded without
+# loading anything; the other win32 programs take the compiler's (libssp).
 add_compile_options(-fstack-protector-strong)
 add_link_options(-fstack-protector-strong)
 

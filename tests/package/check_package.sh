@@ -8,7 +8,7 @@
 #   neither file holds a path of the machine that built them;
 # - the DLL imports only system DLLs, asks for address space layout randomisation and
 #   no execution from data (with the relocations the former needs), has no section
-#   both writable and executable, and carries the stack protector's check;
+#   both writable and executable, and calls the stack protector's check;
 # - its version resource reads: the archive's version as file and product version, the
 #   product name;
 # - every file the guide names (pictures, links) is in the archive, in both forms, and
@@ -72,10 +72,11 @@ if [ -f "$dll" ]; then
   done
 
   # Hardening. The runtime libraries link in statically, so anything beyond these
-  # system DLLs would be a file the operator does not have.
+  # system DLLs would be a file the operator does not have. ADVAPI32 would mean the
+  # compiler's stack protector runtime is back, which loads libraries at load time.
   headers=$($tools-objdump -p "$dll")
   imports=$(sed -nE 's/^\s*DLL Name: //p' <<< "$headers" | tr '[:upper:]' '[:lower:]' |
-            grep -vxE '(kernel32|user32|gdi32|comctl32|advapi32|dbghelp|msvcrt)\.dll' | tr '\n' ' ')
+            grep -vxE '(kernel32|user32|gdi32|comctl32|dbghelp|msvcrt)\.dll' | tr '\n' ' ')
   [ -z "$imports" ] || fail "the DLL imports more than system DLLs: $imports"
   for flag in DYNAMIC_BASE NX_COMPAT; do
     grep -qE "^\s+$flag\$" <<< "$headers" || fail "the DLL's DllCharacteristics lack $flag"
@@ -85,9 +86,12 @@ if [ -f "$dll" ]; then
   wx=$($tools-objdump -h "$dll" | awk '$1 ~ /^[0-9]+$/ {name = $2; getline; if ($0 ~ /CODE/ && $0 !~ /READONLY/) print name}' |
        tr '\n' ' ')
   [ -z "$wx" ] || fail "the DLL has sections both writable and executable: $wx"
-  symbols=$($tools-nm "$dll.debug" 2>/dev/null)
-  grep -qE ' T _+stack_chk_fail$' <<< "$symbols" ||
-    fail "the DLL was built without the stack protector (no __stack_chk_fail)"
+  # The DLL defines __stack_chk_fail itself; only calls to it show that the compiler
+  # guarded the functions.
+  fail_at=$($tools-nm "$dll.debug" 2>/dev/null | sed -nE 's/^0*([0-9a-f]+) T _+stack_chk_fail$/\1/p')
+  checks=0
+  [ -z "$fail_at" ] || checks=$($tools-objdump -d "$dll" | grep -cE "call +(0x)?0*$fail_at( |$)")
+  [ "$checks" -gt 0 ] || fail "the DLL was built without the stack protector (no call to __stack_chk_fail)"
 
   rc=$($tools-windres -i "$dll" -O rc 2>&1)
   grep -qE "^ *FILEVERSION ${version//./, }, 0\$" <<< "$rc" || fail "the version resource has no FILEVERSION $version"
