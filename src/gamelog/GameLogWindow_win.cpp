@@ -17,7 +17,7 @@
 #include "ui/DateTimePicker_win.h"
 #include "ui/Layout_win.h"
 #include "ui/ListView_win.h"
-#include "ui/PopupMenu_win.h"
+#include "ui/Win32Control_PopupMenu_win.h"
 
 namespace {
 // Row menu commands.
@@ -211,7 +211,7 @@ void CGameLogWindow::ShowRowMenu() {
   if (row < 0 || !m_session.SerialOfRow(GetRowData(m_hList, row), &serial)) return;
   m_menuSerial = serial;
   m_menuShown = true;
-  CPopupMenu menu;
+  CWin32Control_PopupMenu menu;
   menu.AppendItem(MF_STRING, kMenuShowHistory, "%s", "Show History by Serial");
   menu.AppendItem(MF_STRING, kMenuCopySerial, "%s", "Copy Serial To Clipboard");
   // A dismissed menu leaves no serial for a later OK or Cancel (the same ids).

@@ -42,7 +42,7 @@ bool CKDLogWindow::Create(HINSTANCE instance, HWND parent) {
   m_hCategory = GetItem(IDC_KDLOG_CATEGORY);
   // Both boxes sort their entries; the item data travels with each entry.
   ComboFill(m_hQueryBy, kKDLogQueryByEntries);
-  ComboSelectData(m_hQueryBy, kKDLogByUserName);
+  ComboSelectUserName(m_hQueryBy);
   ComboFill(m_hCategory, kKDLogFilterEntries);
   ComboSetCurSel(m_hCategory, 0);
   ShowWindow(GetItem(IDC_KDLOG_QUERY_MORE), SW_HIDE);

@@ -24,7 +24,7 @@ bool CKV_UserLog::Initialize(sPluginCreateInfo* info) {
   return true;
 }
 
-void CKV_UserLog::ClearGameLog() { m_mainWindow.GameLog().ClearGameLog(); }
+void CKV_UserLog::ClearGameLog() { m_mainWindow.ClearGameLog(); }
 
 HWND CKV_UserLog::GetWindow() { return m_mainWindow.GetHwnd(); }
 

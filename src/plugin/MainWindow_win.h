@@ -19,6 +19,8 @@ class CMainWindow : public CWindowBase {
   bool Create(HINSTANCE instance, HWND parent);
   // Offers the message to the pages in tab order; true when one took it.
   bool Route(CMsg* msg, CMassiveMsg* massive);
+  // The console's clear reaches the game log page through here.
+  void ClearGameLog() { m_gameLog.ClearGameLog(); }
   // Destroys the window tree while every window object is whole.
   void DestroyWindows();
 

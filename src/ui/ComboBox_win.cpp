@@ -1,6 +1,7 @@
 #include "ui/ComboBox_win.h"
 
 #include <cstdarg>
+#include <cstring>
 
 #include "base/Format.h"
 
@@ -28,6 +29,22 @@ void ComboSelectData(HWND combo, uint32_t data) {
   int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
     if (static_cast<uint32_t>(SendMessageA(combo, CB_GETITEMDATA, static_cast<WPARAM>(i), 0)) == data) {
+      ComboSetCurSel(combo, i);
+      return;
+    }
+  }
+}
+
+void ComboSelectUserName(HWND combo) {
+  static const char kPrefix[] = "User Name";
+  int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    // Entries come from ComboAdd and fit 260 characters; a longer one cannot match.
+    LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+    if (length < 0 || length >= static_cast<LRESULT>(kCaptionChars)) continue;
+    char text[kCaptionChars] = "";
+    SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+    if (strncmp(text, kPrefix, sizeof kPrefix - 1) == 0) {
       ComboSetCurSel(combo, i);
       return;
     }

@@ -17,6 +17,9 @@ void ComboFill(HWND combo, ConstSpan<LogChoice> choices);
 void ComboFill(HWND combo, const std::vector<ChoiceEntry>& entries);
 // Selects the entry whose item data is `data`, wherever a sorted box put it.
 void ComboSelectData(HWND combo, uint32_t data);
+// Selects the first entry whose text begins with "User Name", wherever the sorted box
+// put it.
+void ComboSelectUserName(HWND combo);
 // The selected entry's item data, or 0 when nothing is selected.
 uint32_t ComboGetSelData(HWND combo);
 void ComboSetCurSel(HWND combo, int index);

@@ -14,7 +14,7 @@
 void CListDialog::InstallSkeleton(const ListPageOptions& options, ConstSpan<PageAnchor> layout,
                                   ConstSpan<ListColumn> columns) {
   AddMessageHandler(WM_SIZE, &CListDialog::OnSize);
-  AddMessageHandler(WM_NOTIFY, &CListDialog::OnNotify);
+  AddMessageHandler(WM_NOTIFY, &CListDialog::OnListNotify);
   m_hList = GetItem(options.listId);
   m_colourDrawn = options.colourDrawn;
   ListView_SetExtendedListViewStyle(m_hList, options.listStyles);
@@ -44,7 +44,7 @@ LRESULT CListDialog::OnSize(WPARAM, LPARAM) {
   return 0;
 }
 
-LRESULT CListDialog::OnNotify(WPARAM wParam, LPARAM lParam) {
+LRESULT CListDialog::OnListNotify(WPARAM wParam, LPARAM lParam) {
   const NMHDR* hdr = reinterpret_cast<const NMHDR*>(lParam);
   if (!hdr || hdr->hwndFrom != m_hList) return 0;
   if (hdr->code == static_cast<UINT>(NM_CUSTOMDRAW)) return m_colourDrawn ? DrawColourListCell(m_hWnd, lParam) : 0;

@@ -134,7 +134,7 @@ class CListDialog : public CWin32Dialog {
   LRESULT OnFindMessage(WPARAM wParam, LPARAM lParam);
   void InstallSkeleton(const ListPageOptions& options, ConstSpan<PageAnchor> layout, ConstSpan<ListColumn> columns);
   LRESULT OnSize(WPARAM wParam, LPARAM lParam);
-  LRESULT OnNotify(WPARAM wParam, LPARAM lParam);
+  LRESULT OnListNotify(WPARAM wParam, LPARAM lParam);
   void ReportCopy(bool copied);
 
   HWND m_hShard = nullptr;

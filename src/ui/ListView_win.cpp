@@ -93,6 +93,17 @@ void SetRowData(HWND list, int row, uint32_t data) {
 
 void DeleteAllRows(HWND list) { SendMessageA(list, LVM_DELETEALLITEMS, 0, 0); }
 
+void DeleteRow(HWND list, int row) { SendMessageA(list, LVM_DELETEITEM, static_cast<WPARAM>(row), 0); }
+
 int FirstSelectedRow(HWND list) {
   return static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_SELECTED, 0)));
+}
+
+int FirstRow(HWND list) {
+  return static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_ALL, 0)));
+}
+
+bool RowCheckState(HWND list, int row) {
+  UINT state = static_cast<UINT>(SendMessageA(list, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK));
+  return (state >> 12) - 1 == 1;
 }

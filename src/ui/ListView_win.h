@@ -32,5 +32,8 @@ int ColumnCount(HWND list);
 uint32_t GetRowData(HWND list, int row);
 void SetRowData(HWND list, int row, uint32_t data);
 void DeleteAllRows(HWND list);
+void DeleteRow(HWND list, int row);
 // -1 when there is none.
 int FirstSelectedRow(HWND list);
+int FirstRow(HWND list);
+bool RowCheckState(HWND list, int row);

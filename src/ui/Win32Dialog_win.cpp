@@ -3,6 +3,7 @@
 #include <new>
 
 #include "base/Format.h"
+#include "ui/ComboBox_win.h"
 #include "ui/LanguageFont_win.h"
 
 namespace {
@@ -72,6 +73,12 @@ bool CWin32Dialog::SetItemInt(int id, int value, bool isSigned) {
   return SetDlgItemInt(m_hWnd, id, static_cast<UINT>(value), isSigned ? TRUE : FALSE) != FALSE;
 }
 
+bool CWin32Dialog::SetItemFloat(int id, float value) {
+  char text[kCaptionChars];
+  if (FormatBounded(text, sizeof text, "%.2f", static_cast<double>(value)) == 0) return false;
+  return SetItemText(id, text);
+}
+
 int CWin32Dialog::GetItemInt(int id, bool isSigned) {
   return static_cast<int>(GetDlgItemInt(m_hWnd, id, nullptr, isSigned ? TRUE : FALSE));
 }
@@ -84,9 +91,23 @@ std::string CWin32Dialog::GetItemText(int id) {
   return text;
 }
 
+void CWin32Dialog::SetCheck(int id, bool on) { CheckDlgButton(m_hWnd, id, on ? BST_CHECKED : BST_UNCHECKED); }
+
+bool CWin32Dialog::GetCheck(int id) { return IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED; }
+
 void CWin32Dialog::ApplyFont(int height) {
   FontWalk walk{height, &m_fonts};
   EnumChildWindows(m_hWnd, ApplyFontToChild, reinterpret_cast<LPARAM>(&walk));
+}
+
+int CWin32Dialog::ComboAddString(int id, const char* text) { return ComboAdd(GetItem(id), 0, "%s", text); }
+
+void CWin32Dialog::ComboReset(int id) { ::ComboReset(GetItem(id)); }
+
+int CWin32Dialog::ComboGetCurSel(int id) { return ::ComboGetCurSel(GetItem(id)); }
+
+bool CWin32Dialog::CreateModeless(WORD templateId, CWindowBase* parent, HINSTANCE instance) {
+  return CreateModeless(templateId, parent ? parent->GetHwnd() : GetDesktopWindow(), instance);
 }
 
 bool CWin32Dialog::CreateModeless(WORD templateId, HWND parent, HINSTANCE instance) {

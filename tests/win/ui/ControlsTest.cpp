@@ -15,7 +15,7 @@
 #include "ui/ComboBox_win.h"
 #include "ui/DateTimePicker_win.h"
 #include "ui/ListView_win.h"
-#include "ui/PopupMenu_win.h"
+#include "ui/Win32Control_PopupMenu_win.h"
 #include "ui/Win32Dialog_win.h"
 
 namespace {
@@ -83,6 +83,7 @@ TEST_F(ControlsTest, list_rows_append_carry_data_and_delete) {
   HWND list = Make(WC_LISTVIEWA, LVS_REPORT);
   InsertColumn(list, 0, 100, "A");
   InsertColumn(list, 1, 100, "B");
+  EXPECT_EQ(-1, FirstRow(list));
   EXPECT_EQ(0, AppendRow(list, "zero", 0x04000010u));
   EXPECT_EQ(1, AppendRow(list, "one", 0x01000011u));
   EXPECT_EQ(2, AppendRow(list, "two", 12));
@@ -90,6 +91,7 @@ TEST_F(ControlsTest, list_rows_append_carry_data_and_delete) {
   EXPECT_EQ("5-x", CellText(list, 1, 1));
   EXPECT_EQ("one", CellText(list, 1, 0));
   EXPECT_EQ(0x01000011u, GetRowData(list, 1));
+  EXPECT_EQ(0, FirstRow(list));
   EXPECT_EQ(-1, FirstSelectedRow(list));
 
   LVITEMA state = {};
@@ -98,30 +100,35 @@ TEST_F(ControlsTest, list_rows_append_carry_data_and_delete) {
   SendMessageA(list, LVM_SETITEMSTATE, 2, reinterpret_cast<LPARAM>(&state));
   EXPECT_EQ(2, FirstSelectedRow(list));
 
+  DeleteRow(list, 0);
+  EXPECT_EQ("one", CellText(list, 0, 0));
+  EXPECT_EQ(0x01000011u, GetRowData(list, 0));
   std::string longText(5000, 'q');
   SetCellText(list, 0, 0, "%s", longText.c_str());
   EXPECT_EQ(std::string(4095, 'q'), CellText(list, 0, 0));
   DeleteAllRows(list);
-  EXPECT_EQ(0, ListView_GetItemCount(list));
+  EXPECT_EQ(-1, FirstRow(list));
 }
 
 TEST_F(ControlsTest, dialog_slots_reach_their_controls) {
   CWin32Dialog page;
   ASSERT_TRUE(page.CreateModeless(IDD_KDLOG, host, ModuleInstance()));
-  HWND combo = page.GetItem(IDC_KDLOG_QUERY_BY);  // a sorted box
-  EXPECT_EQ(0, ComboAdd(combo, 0, "%s", "beta"));
-  EXPECT_EQ(0, ComboAdd(combo, 0, "%s", "alpha"));
-  EXPECT_EQ(-1, ComboGetCurSel(combo));
-  ComboSetCurSel(combo, 1);
-  EXPECT_EQ(1, ComboGetCurSel(combo));
-  ComboReset(combo);
-  EXPECT_EQ(0, SendMessageA(combo, CB_GETCOUNT, 0, 0));
-  EXPECT_EQ(-1, ComboGetCurSel(combo));
+  const int combo = IDC_KDLOG_QUERY_BY;  // a sorted box
+  EXPECT_EQ(0, page.ComboAddString(combo, "beta"));
+  EXPECT_EQ(0, page.ComboAddString(combo, "alpha"));
+  EXPECT_EQ(-1, page.ComboGetCurSel(combo));
+  ComboSetCurSel(page.GetItem(combo), 1);
+  EXPECT_EQ(1, page.ComboGetCurSel(combo));
+  page.ComboReset(combo);
+  EXPECT_EQ(0, SendMessageA(page.GetItem(combo), CB_GETCOUNT, 0, 0));
+  EXPECT_EQ(-1, page.ComboGetCurSel(combo));
 
   const int edit = IDC_KDLOG_USERNAME;
   EXPECT_TRUE(page.SetItemInt(edit, -42, true));
   EXPECT_EQ("-42", page.GetItemText(edit));
   EXPECT_EQ(-42, page.GetItemInt(edit, true));
+  EXPECT_TRUE(page.SetItemFloat(edit, 1.5f));
+  EXPECT_EQ("1.50", page.GetItemText(edit));
   EXPECT_TRUE(page.SetItemText(edit, std::string(4096, 'n').c_str()));
   EXPECT_EQ(std::string(4095, 'n'), page.GetItemText(edit)) << "read through 4096 bytes";
   page.EnableItem(edit, false);
@@ -170,7 +177,7 @@ class CMenuOwner : public CWindowBase {
 TEST_F(ControlsTest, popup_menu_items_and_the_chosen_command_reach_the_owner) {
   CMenuOwner owner;
   ASSERT_TRUE(owner.Create(host));
-  CPopupMenu menu;
+  CWin32Control_PopupMenu menu;
   ASSERT_NE(nullptr, menu.GetHandle());
   EXPECT_TRUE(menu.AppendItem(MF_STRING, 4001, "history of %d", 7));
   EXPECT_TRUE(menu.AppendSeparator());

@@ -6,12 +6,12 @@
 
 class CWindowBase;
 
-class CPopupMenu {
+class CWin32Control_PopupMenu {
  public:
-  CPopupMenu();
-  ~CPopupMenu();
-  CPopupMenu(const CPopupMenu&) = delete;
-  CPopupMenu& operator=(const CPopupMenu&) = delete;
+  CWin32Control_PopupMenu();
+  ~CWin32Control_PopupMenu();
+  CWin32Control_PopupMenu(const CWin32Control_PopupMenu&) = delete;
+  CWin32Control_PopupMenu& operator=(const CWin32Control_PopupMenu&) = delete;
 
   // Formats the caption into 260 characters.
   bool AppendItem(UINT flags, UINT_PTR commandId, const char* format, ...) KV_PRINTF(4, 5);

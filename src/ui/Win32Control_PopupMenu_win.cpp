@@ -1,18 +1,18 @@
-#include "ui/PopupMenu_win.h"
+#include "ui/Win32Control_PopupMenu_win.h"
 
 #include <cstdarg>
 
 #include "base/Format.h"
 #include "ui/WindowBase_win.h"
 
-CPopupMenu::CPopupMenu() : m_hMenu(CreatePopupMenu()) {}
+CWin32Control_PopupMenu::CWin32Control_PopupMenu() : m_hMenu(CreatePopupMenu()) {}
 
 // DestroyMenu takes nested menus with it.
-CPopupMenu::~CPopupMenu() {
+CWin32Control_PopupMenu::~CWin32Control_PopupMenu() {
   if (m_hMenu) DestroyMenu(m_hMenu);
 }
 
-bool CPopupMenu::AppendItem(UINT flags, UINT_PTR commandId, const char* format, ...) {
+bool CWin32Control_PopupMenu::AppendItem(UINT flags, UINT_PTR commandId, const char* format, ...) {
   char caption[kCaptionChars];
   va_list args;
   va_start(args, format);
@@ -21,9 +21,9 @@ bool CPopupMenu::AppendItem(UINT flags, UINT_PTR commandId, const char* format, 
   return AppendMenuA(m_hMenu, flags, commandId, caption) != FALSE;
 }
 
-bool CPopupMenu::AppendSeparator() { return AppendMenuA(m_hMenu, MF_SEPARATOR, 0, nullptr) != FALSE; }
+bool CWin32Control_PopupMenu::AppendSeparator() { return AppendMenuA(m_hMenu, MF_SEPARATOR, 0, nullptr) != FALSE; }
 
-bool CPopupMenu::Track(CWindowBase* owner) {
+bool CWin32Control_PopupMenu::Track(CWindowBase* owner) {
   if (!owner || !owner->GetHwnd()) return false;
   POINT pt;
   GetCursorPos(&pt);
