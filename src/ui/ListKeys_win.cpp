@@ -10,6 +10,7 @@
 #include "base/LocalTime.h"
 #include "base/LogOutput.h"
 #include "ui/ColourText_win.h"
+#include "ui/CommonDialogs_win.h"
 #include "ui/ListPage_win.h"
 #include "ui/ListSave_win.h"
 #include "ui/ListView_win.h"
@@ -145,7 +146,7 @@ void CListKeys::OpenFind() {
   m_find.wFindWhatLen = sizeof m_findText;
   // The search always ignores case and looks inside the cells' texts.
   m_find.Flags = FR_DOWN | FR_HIDEMATCHCASE | FR_HIDEWHOLEWORD;
-  m_findBox = FindTextA(&m_find);
+  m_findBox = FindTextBox(&m_find);
   if (m_findBox) CFindBoxHook::Add(m_findBox);
 }
 

@@ -1,7 +1,6 @@
 #include "ui/ListSave_win.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include <algorithm>
 #include <string>
@@ -10,6 +9,7 @@
 #include "base/Format.h"
 #include "base/LogOutput.h"
 #include "ui/ColourText_win.h"
+#include "ui/CommonDialogs_win.h"
 #include "ui/ListView_win.h"
 #include "ui/TsvText.h"
 
@@ -124,9 +124,10 @@ void SaveListAs(HWND owner, HWND list, const char* defaultName) {
   // write, which says so in the log.
   box.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
               OFN_NOTESTFILECREATE;
-  if (!GetSaveFileNameA(&box)) {
+  DWORD failure = 0;
+  if (!SaveFileBox(&box, &failure)) {
     // Zero: the operator cancelled.
-    if (DWORD failure = CommDlgExtendedError())
+    if (failure)
       LogOutput(kLogRefusal, "log data not saved: the Save As box failed (0x%lX)", static_cast<unsigned long>(failure));
     return;
   }

@@ -76,7 +76,7 @@ if [ -f "$dll" ]; then
   # compiler's stack protector runtime is back, which loads libraries at load time.
   headers=$($tools-objdump -p "$dll")
   imports=$(sed -nE 's/^\s*DLL Name: //p' <<< "$headers" | tr '[:upper:]' '[:lower:]' |
-            grep -vxE '(kernel32|user32|gdi32|comctl32|comdlg32|dbghelp|msvcrt)\.dll' | tr '\n' ' ')
+            grep -vxE '(kernel32|user32|gdi32|comctl32|dbghelp|msvcrt)\.dll' | tr '\n' ' ')
   [ -z "$imports" ] || fail "the DLL imports more than system DLLs: $imports"
   for flag in DYNAMIC_BASE NX_COMPAT; do
     grep -qE "^\s+$flag\$" <<< "$headers" || fail "the DLL's DllCharacteristics lack $flag"
