@@ -5,7 +5,13 @@
 // item data.
 #include <windows.h>
 
-// Handles a list view's custom-draw notification (lParam of WM_NOTIFY / NM_CUSTOMDRAW)
-// for a dialog: answers the stage and also stores the answer as the dialog's message
-// result, as a dialog procedure must.
-LRESULT DrawColourListCell(HWND dialog, LPARAM lParam);
+// What the cells of the row being drawn share, taken once when the row starts.
+struct ColourListRow {
+  DWORD_PTR row = static_cast<DWORD_PTR>(-1);
+  LPARAM itemData = 0;
+  bool selected = false;
+};
+
+// Answers a list view's custom-draw notification (lParam of WM_NOTIFY / NM_CUSTOMDRAW),
+// drawing the cells. `shared` is the list's own, kept between calls.
+LRESULT AnswerColourListDraw(LPARAM lParam, ColourListRow* shared);

@@ -8,15 +8,18 @@
 #include "ui/ComboBox_win.h"
 #include "ui/DateTimePicker_win.h"
 #include "ui/Layout_win.h"
-#include "ui/ListColourDraw_win.h"
 #include "ui/ListView_win.h"
+#include "ui/WindowMap_win.h"
 
 void CListDialog::InstallSkeleton(const ListPageOptions& options, ConstSpan<PageAnchor> layout,
                                   ConstSpan<ListColumn> columns) {
   AddMessageHandler(WM_SIZE, &CListDialog::OnSize);
   AddMessageHandler(WM_NOTIFY, &CListDialog::OnListNotify);
   m_hList = GetItem(options.listId);
-  m_colourDrawn = options.colourDrawn;
+  if (options.colourDrawn) {
+    m_dialogProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CListDialog::ColourDrawDoor)));
+  }
   ListView_SetExtendedListViewStyle(m_hList, options.listStyles);
   for (const PageAnchor& anchor : layout) AddLayout(&m_layouts, m_hWnd, GetItem(anchor.id), anchor.flags);
   InsertColumns(m_hList, columns);
@@ -37,6 +40,16 @@ void CListDialog::InstallSkeleton(const ListPageOptions& options, ConstSpan<Page
   }
 }
 
+LRESULT CALLBACK CListDialog::ColourDrawDoor(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  // Only a list dialog puts this door in front of its own window.
+  CListDialog* page = static_cast<CListDialog*>(WindowMapFind(hwnd));
+  if (!page) return CallWindowProcA(DefDlgProcA, hwnd, message, wParam, lParam);
+  const NMHDR* hdr = reinterpret_cast<const NMHDR*>(lParam);
+  if (message == WM_NOTIFY && hdr && hdr->hwndFrom == page->m_hList && hdr->code == static_cast<UINT>(NM_CUSTOMDRAW))
+    return AnswerColourListDraw(lParam, &page->m_colourRow);
+  return CallWindowProcA(page->m_dialogProc, hwnd, message, wParam, lParam);
+}
+
 LRESULT CListDialog::OnFindMessage(WPARAM, LPARAM lParam) { return m_keys.OnFindMessage(lParam); }
 
 LRESULT CListDialog::OnSize(WPARAM, LPARAM) {
@@ -47,7 +60,6 @@ LRESULT CListDialog::OnSize(WPARAM, LPARAM) {
 LRESULT CListDialog::OnListNotify(WPARAM wParam, LPARAM lParam) {
   const NMHDR* hdr = reinterpret_cast<const NMHDR*>(lParam);
   if (!hdr || hdr->hwndFrom != m_hList) return 0;
-  if (hdr->code == static_cast<UINT>(NM_CUSTOMDRAW)) return m_colourDrawn ? DrawColourListCell(m_hWnd, lParam) : 0;
   auto it = m_listNotifies.find(hdr->code);
   return it == m_listNotifies.end() ? 0 : (this->*(it->second))(wParam, lParam);
 }

@@ -24,6 +24,7 @@
 #include "msg/AnswerTable.h"
 #include "msg/MassiveMsg.h"
 #include "msg/Msg.h"
+#include "ui/ListColourDraw_win.h"
 #include "ui/ListKeys_win.h"
 #include "ui/Win32Dialog_win.h"
 
@@ -138,7 +139,12 @@ class CListDialog : public CWin32Dialog {
   void ReportCopy(bool copied);
 
   HWND m_hShard = nullptr;
-  bool m_colourDrawn = false;
+  // The colour list's drawing is answered here, ahead of the dialog manager, which
+  // would store each answer in the dialog's window data: under Wine a round trip to the
+  // window server for every cell drawn, and a reset before each.
+  static LRESULT CALLBACK ColourDrawDoor(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  WNDPROC m_dialogProc = nullptr;
+  ColourListRow m_colourRow;
   SpanPickers m_span;
   std::map<UINT, WindowHandler> m_listNotifies;
   CListKeys m_keys{*this};

@@ -71,7 +71,8 @@ TEST(DrawColourText, runs_in_their_colours_each_after_the_previous) {
 
 INT_PTR CALLBACK ListHostProc(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
   if (message != WM_NOTIFY || reinterpret_cast<NMHDR*>(lParam)->code != static_cast<UINT>(NM_CUSTOMDRAW)) return FALSE;
-  DrawColourListCell(dialog, lParam);
+  static ColourListRow shared;
+  SetWindowLongPtrA(dialog, DWLP_MSGRESULT, AnswerColourListDraw(lParam, &shared));
   return TRUE;
 }
 
@@ -133,6 +134,15 @@ TEST(ColourListCells, selected_row_filled_pale_yellow_cells_in_row_colour_descri
   EXPECT_FALSE(whole.Ink({description2.right, description2.top, Surface::kWidth, description2.bottom}).empty());
   EXPECT_TRUE(s.Ink({description2.right, description2.top, Surface::kWidth, description2.bottom}).empty());
   EXPECT_EQ(GetWindowLongPtrA(dialog, DWLP_MSGRESULT), CDRF_SKIPDEFAULT);
+
+  // Moved selection: each row's cells take the row's state as it is now.
+  ListView_SetItemState(list, 0, 0, LVIS_SELECTED);
+  ListView_SetItemState(list, 1, LVIS_SELECTED, LVIS_SELECTED);
+  Surface again;
+  SendMessageA(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(again.dc), PRF_CLIENT | PRF_ERASEBKGND);
+  EXPECT_EQ(again.At(description0.right - 2, description0.top + 1), RGB(255, 255, 255));
+  EXPECT_EQ(again.At(description1.right - 2, description1.top + 1), pale);
+  EXPECT_EQ(again.Ink(time1, pale), std::set<COLORREF>{RGB(0, 0, 255)});
   DestroyWindow(dialog);
 }
 
