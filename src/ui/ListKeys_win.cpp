@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <map>
 #include <vector>
 
 #include "base/ExceptionGuard.h"
@@ -18,7 +19,19 @@
 #include "ui/TsvText.h"
 
 namespace {
-const UINT_PTR kSubclassId = 0x4B56;  // "KV"
+// The lists whose procedure is CListKeys::ListProc, with the procedure each had before. A
+// list keeps its entry until it goes, also when its keys let go of it while a later
+// procedure still calls through this one. Under Wine the system's subclass helpers ask
+// the window server for a window property on every message a list gets, which made
+// filling a 50-row answer take several times as long as the fill itself.
+struct KeyedList {
+  CListKeys* keys;
+  WNDPROC previous;
+};
+std::map<HWND, KeyedList>& KeyedLists() {
+  static std::map<HWND, KeyedList> lists;
+  return lists;
+}
 
 // The find boxes are modeless, and their Enter, Tab and Escape need IsDialogMessage in
 // the thread's message loop, which is the console's (or a modal box's) and not ours. A
@@ -65,13 +78,33 @@ CListKeys::~CListKeys() { Detach(); }
 
 void CListKeys::Attach(HWND list) {
   Detach();
-  if (list && SetWindowSubclass(list, &CListKeys::ListProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
+  if (!list) return;
+  auto it = KeyedLists().find(list);
+  if (it != KeyedLists().end()) {
+    // Let go of earlier but still called through: its procedure is this one.
+    if (it->second.keys) return;
+    it->second.keys = this;
     m_list = list;
+    return;
+  }
+  LONG_PTR previous = SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CListKeys::ListProc));
+  if (!previous) return;
+  KeyedLists()[list] = {this, reinterpret_cast<WNDPROC>(previous)};
+  m_list = list;
 }
 
 void CListKeys::Detach() {
   CloseFind();
-  if (m_list) RemoveWindowSubclass(m_list, &CListKeys::ListProc, kSubclassId);
+  if (!m_list) return;
+  auto it = KeyedLists().find(m_list);
+  if (it != KeyedLists().end()) {
+    if (GetWindowLongPtrW(m_list, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&CListKeys::ListProc)) {
+      SetWindowLongPtrW(m_list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(it->second.previous));
+      KeyedLists().erase(it);
+    } else {
+      it->second.keys = nullptr;
+    }
+  }
   m_list = nullptr;
 }
 
@@ -80,10 +113,12 @@ UINT CListKeys::FindMessage() {
   return message;
 }
 
-LRESULT CALLBACK CListKeys::ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                     DWORD_PTR self) {
-  CListKeys* keys = reinterpret_cast<CListKeys*>(self);
-  if (message == WM_KEYDOWN) {
+LRESULT CALLBACK CListKeys::ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto it = KeyedLists().find(list);
+  if (it == KeyedLists().end()) return DefWindowProcW(list, message, wParam, lParam);
+  CListKeys* keys = it->second.keys;
+  const WNDPROC previous = it->second.previous;
+  if (message == WM_KEYDOWN && keys) {
     // No exception may cross the system's frames.
     auto subject = [](char* out, size_t size) {
       FormatBounded(out, size, "window message 0x%04X cut short", static_cast<unsigned>(WM_KEYDOWN));
@@ -91,9 +126,10 @@ LRESULT CALLBACK CListKeys::ListProc(HWND list, UINT message, WPARAM wParam, LPA
     if (Guarded(kLogDataError, subject, true, [&] { return keys->OnKeyDown(wParam); })) return 0;
   } else if (message == WM_NCDESTROY) {
     // The find box belongs to the page's list: it goes with it.
-    keys->Detach();
+    if (keys) keys->Detach();
+    KeyedLists().erase(list);
   }
-  return DefSubclassProc(list, message, wParam, lParam);
+  return CallWindowProcW(previous, list, message, wParam, lParam);
 }
 
 bool CListKeys::OnKeyDown(WPARAM key) {

@@ -2,7 +2,7 @@
 // The keys of a list page and of the serial history box, while the list has the
 // keyboard focus: Ctrl+A selects every row, Ctrl+C copies the selected rows, Ctrl+F opens
 // the find box, F3 and Shift+F3 find the next and the previous row with the last text,
-// Ctrl+S saves every row to a file. They come from a subclass of the list; no window is
+// Ctrl+S saves every row to a file. They come from a window procedure put in front of the list's; no window is
 // made until Ctrl+F opens the find box.
 #include <windows.h>
 #include <commdlg.h>
@@ -30,8 +30,7 @@ class CListKeys {
   LRESULT OnFindMessage(LPARAM lParam);
 
  private:
-  static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                   DWORD_PTR self);
+  static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
   void Detach();
   bool OnKeyDown(WPARAM key);
   void SelectAll();

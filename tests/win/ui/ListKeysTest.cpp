@@ -23,6 +23,7 @@
 #include "resources/resource.h"
 #include "support/WinTest.h"
 #include "ui/Clipboard_win.h"
+#include "ui/ListKeys_win.h"
 #include "ui/ListSave_win.h"
 #include "ui/ListView_win.h"
 #include "unit/opslog/KDLogTestSupport.h"
@@ -408,6 +409,51 @@ TEST_F(ListKeysTest, a_save_that_fails_or_is_cancelled_leaves_no_file_and_the_ol
   HANDLE search = FindFirstFileA(Path("kv*.tmp").c_str(), &found);
   EXPECT_EQ(search, INVALID_HANDLE_VALUE) << found.cFileName;
   if (search != INVALID_HANDLE_VALUE) FindClose(search);
+}
+
+// Keys that let go of a list leave it its own procedure, or, with another procedure put
+// in front since, still pass every message on until the list goes.
+TEST_F(ListKeysTest, a_list_whose_keys_let_go_keeps_working) {
+  auto makeList = [&] {
+    HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT, 0, 0, 100, 100, host, nullptr,
+                                ModuleInstance(), nullptr);
+    InsertColumn(list, 0, 50, "Column", false);
+    return list;
+  };
+  HWND list = makeList();
+  const LONG_PTR own = GetWindowLongPtrW(list, GWLP_WNDPROC);
+  {
+    CListKeys keys(main.KDLog());
+    keys.Attach(list);
+    EXPECT_NE(GetWindowLongPtrW(list, GWLP_WNDPROC), own);
+  }
+  EXPECT_EQ(GetWindowLongPtrW(list, GWLP_WNDPROC), own);
+
+  static WNDPROC s_next = nullptr;
+  {
+    CListKeys keys(main.KDLog());
+    keys.Attach(list);
+    s_next = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+        list, GWLP_WNDPROC,
+        reinterpret_cast<LONG_PTR>(+[](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT CALLBACK {
+          return CallWindowProcW(s_next, w, m, wp, lp);
+        })));
+  }
+  EXPECT_EQ(AppendRow(list, "row", 0), 0);
+  EXPECT_EQ(CellText(list, 0, 0), "row");
+  // Ctrl+A is the list's own again: nothing selects every row.
+  PressKey(list, 'A', true);
+  EXPECT_TRUE(SelectedRows(list).empty());
+  DestroyWindow(list);
+
+  // The next list made, whatever handle it gets, takes its keys afresh.
+  list = makeList();
+  AppendRow(list, "row", 0);
+  CListKeys keys(main.KDLog());
+  keys.Attach(list);
+  PressKey(list, 'A', true);
+  EXPECT_EQ(SelectedRows(list), std::vector<int>{0});
+  DestroyWindow(list);
 }
 
 TEST_F(ListKeysTest, a_double_byte_name_is_saved_in_utf8) {
