@@ -24,6 +24,13 @@ uint64_t PrivateBytes() {
   return counters.PagefileUsage;
 }
 
+double SecondsSince(const LARGE_INTEGER& before) {
+  LARGE_INTEGER frequency, now;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&now);
+  return static_cast<double>(now.QuadPart - before.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
 bool RegisterConsoleClass(WNDPROC proc) {
   WNDCLASSA wc{};
   HINSTANCE instance = GetModuleHandleA(nullptr);
@@ -80,7 +87,12 @@ bool CSimConsole::Start(const SimConsoleArgs& args, std::string* error) {
     Stop();
     return false;
   }
-  m_log.SetListener([this] { m_pane.Refresh(); });
+  m_log.SetListener([this] {
+    LARGE_INTEGER before;
+    QueryPerformanceCounter(&before);
+    m_pane.Refresh();
+    if (m_delivery.begin) m_delivery.logPaneSeconds += SecondsSince(before);
+  });
 
   m_figures = SimStartFigures();
   m_figures.privateBeforeModule = PrivateBytes();
@@ -212,6 +224,7 @@ void CSimConsole::DeliverOne() {
   m_requests.push_back(seen);
   m_delivery.begin = 0;
   m_delivery.onMessageSeconds = 0;
+  m_delivery.logPaneSeconds = 0;
   Serve(request.get());
   ++m_delivery.count;
 }
@@ -258,19 +271,16 @@ void CSimConsole::ServeRelay(CMsg* request) {
 }
 
 bool CSimConsole::Offer(CMsg* msg, CMassiveMsg* massive, bool* taken) {
-  LARGE_INTEGER frequency, before, after;
-  QueryPerformanceFrequency(&frequency);
+  LARGE_INTEGER before;
   QueryPerformanceCounter(&before);
+  if (!m_delivery.begin) m_delivery.begin = before.QuadPart;
   bool thrown = false;
   try {
     *taken = m_consoleCalls ? m_consoleCalls->OnMessage(m_plugin, msg, massive) : m_plugin->OnMessage(msg, massive);
   } catch (...) {
     thrown = true;
   }
-  QueryPerformanceCounter(&after);
-  if (!m_delivery.begin) m_delivery.begin = before.QuadPart;
-  m_delivery.onMessageSeconds +=
-      static_cast<double>(after.QuadPart - before.QuadPart) / static_cast<double>(frequency.QuadPart);
+  m_delivery.onMessageSeconds += SecondsSince(before);
   return !thrown;
 }
 

@@ -45,6 +45,9 @@ struct SimStartFigures {
 struct SimDeliveryFigures {
   int64_t begin = 0;
   double onMessageSeconds = 0;
+  // The console's own share from the first answer on: showing the new log lines in
+  // its pane (under Wine each line that scrolls the pane waits on the X server).
+  double logPaneSeconds = 0;
   uint64_t count = 0;
 };
 
