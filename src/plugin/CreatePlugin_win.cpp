@@ -6,8 +6,9 @@ namespace {
 // Teardown at unload runs in the reverse order of construction:
 // 1. g_plugin: its main window destroys the window tree while every window object is
 //    whole, then the objects go;
-// 2. the window map and the hook map: function-local statics completed while g_plugin
-//    was being built (by its first window object), so they outlive it;
+// 2. the window map, the hook map and what the list keys share: function-local statics
+//    completed while g_plugin was being built (by its first window object and its first
+//    page's keys), so they outlive it;
 // 3. the console links and the log function: plain pointers, nothing to release.
 CKV_UserLog g_plugin;
 }  // namespace

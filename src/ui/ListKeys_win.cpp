@@ -19,19 +19,26 @@
 #include "ui/TsvText.h"
 
 namespace {
-// The lists whose procedure is CListKeys::ListProc, with the procedure each had before. A
-// list keeps its entry until it goes, also when its keys let go of it while a later
-// procedure still calls through this one. Under Wine the system's subclass helpers ask
-// the window server for a window property on every message a list gets, which made
-// filling a 50-row answer take several times as long as the fill itself.
+// What the keys of every list share. A list whose procedure is CListKeys::ListProc has
+// an entry with the procedure it had before, until the list goes, also when its keys
+// let go of it while a later procedure still calls through this one. (Under Wine the
+// system's subclass helpers ask the window server for a window property on every
+// message a list gets, which made filling a 50-row answer take several times as long as
+// the fill itself.) The open find boxes and the hook that serves them are below.
 struct KeyedList {
   CListKeys* keys;
   WNDPROC previous;
 };
-std::map<HWND, KeyedList>& KeyedLists() {
-  static std::map<HWND, KeyedList> lists;
-  return lists;
+struct SharedKeys {
+  std::map<HWND, KeyedList> lists;
+  std::vector<HWND> findBoxes;
+  HHOOK findHook = nullptr;
+};
+SharedKeys& Shared() {
+  static SharedKeys shared;
+  return shared;
 }
+std::map<HWND, KeyedList>& KeyedLists() { return Shared().lists; }
 
 // The find boxes are modeless, and their Enter, Tab and Escape need IsDialogMessage in
 // the thread's message loop, which is the console's (or a modal box's) and not ours. A
@@ -39,14 +46,18 @@ std::map<HWND, KeyedList>& KeyedLists() {
 class CFindBoxHook {
  public:
   static void Add(HWND box) {
-    s_boxes.push_back(box);
-    if (!s_hook) s_hook = SetWindowsHookExA(WH_GETMESSAGE, &CFindBoxHook::Proc, nullptr, GetCurrentThreadId());
+    SharedKeys& shared = Shared();
+    shared.findBoxes.push_back(box);
+    if (!shared.findHook)
+      shared.findHook = SetWindowsHookExA(WH_GETMESSAGE, &CFindBoxHook::Proc, nullptr, GetCurrentThreadId());
   }
   static void Remove(HWND box) {
-    s_boxes.erase(std::remove(s_boxes.begin(), s_boxes.end(), box), s_boxes.end());
-    if (s_boxes.empty() && s_hook) {
-      UnhookWindowsHookEx(s_hook);
-      s_hook = nullptr;
+    SharedKeys& shared = Shared();
+    std::vector<HWND>& boxes = shared.findBoxes;
+    boxes.erase(std::remove(boxes.begin(), boxes.end(), box), boxes.end());
+    if (boxes.empty() && shared.findHook) {
+      UnhookWindowsHookEx(shared.findHook);
+      shared.findHook = nullptr;
     }
   }
 
@@ -54,7 +65,7 @@ class CFindBoxHook {
   static LRESULT CALLBACK Proc(int code, WPARAM removed, LPARAM lParam) {
     MSG* msg = reinterpret_cast<MSG*>(lParam);
     if (code == HC_ACTION && removed == PM_REMOVE && msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST) {
-      for (HWND box : s_boxes) {
+      for (HWND box : Shared().findBoxes) {
         if ((msg->hwnd == box || IsChild(box, msg->hwnd)) && IsDialogMessageA(box, msg)) {
           // Handled: the loop that took it gets a message that does nothing.
           msg->message = WM_NULL;
@@ -64,15 +75,16 @@ class CFindBoxHook {
         }
       }
     }
-    return CallNextHookEx(s_hook, code, removed, lParam);
+    return CallNextHookEx(Shared().findHook, code, removed, lParam);
   }
-
-  static inline std::vector<HWND> s_boxes;
-  static inline HHOOK s_hook = nullptr;
 };
 
 bool KeyDown(int key) { return GetKeyState(key) < 0; }
 }  // namespace
+
+// What the keys share is completed here, with the first page, so that it outlives the
+// plug-in, whose windows and find boxes still reach it when they go at unload.
+CListKeys::CListKeys(CListDialog& page) : m_page(page) { Shared(); }
 
 CListKeys::~CListKeys() { Detach(); }
 

@@ -15,7 +15,7 @@ class CListDialog;
 
 class CListKeys {
  public:
-  explicit CListKeys(CListDialog& page) : m_page(page) {}
+  explicit CListKeys(CListDialog& page);
   ~CListKeys();
   CListKeys(const CListKeys&) = delete;
   CListKeys& operator=(const CListKeys&) = delete;
