@@ -90,12 +90,6 @@ run_tests() {
   local rc=0
   for preset in native-asan win32; do
     say "tests: $preset"
-    if [ "$preset" = win32 ]; then
-      # The Wine prefix is made once before the parallel tests: a test that ran while
-      # another was making it was seen to end only with the last Wine process.
-      cmake/wine-run.sh "$top/build/win32/wineprefix" cmd /c exit >/dev/null 2>&1 || true
-      WINEPREFIX="$top/build/win32/wineprefix" wineserver -w || true
-    fi
     ctest --test-dir "build/$preset" --output-on-failure -j2 || rc=1
   done
   return $rc

@@ -9,9 +9,20 @@ if [ ! -f "$prefix/system.reg" ]; then
   # Parallel tests share the prefix; only one may create it.
   flock "$prefix.lock" bash -c '[ -f "$WINEPREFIX/system.reg" ] || { wineboot -i >/dev/null 2>&1; wineserver -w; }'
 fi
+run=(wine "$@")
 if [ -z "${DISPLAY:-}" ]; then
   # Parallel tests each start a server: begin the search for a free display at a random
   # number so that two of them rarely race for the same one.
-  exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x1024x24" wine "$@"
+  run=(xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x1024x24" wine "$@")
 fi
-exec wine "$@"
+[ -t 1 ] && exec "${run[@]}"
+# Wine's server and the system processes it starts keep the error output of the program
+# that started them open until the last Windows program ends, so ctest took that test
+# for running until every other had run. Through a file, followed while the program
+# runs, the error output ends with the program.
+err=$(mktemp)
+trap 'rm -f "$err"' EXIT
+"${run[@]}" 2>"$err" &
+pid=$!
+tail -s 0.1 -n +1 -f --pid=$pid "$err" >&2
+wait $pid
