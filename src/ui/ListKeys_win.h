@@ -2,8 +2,8 @@
 // The keys of a list page and of the serial history box, while the list has the
 // keyboard focus: Ctrl+A selects every row, Ctrl+C copies the selected rows, Ctrl+F opens
 // the find box, F3 and Shift+F3 find the next and the previous row with the last text,
-// Ctrl+S saves every row to a file. They come from a window procedure put in front of the list's; no window is
-// made until Ctrl+F opens the find box.
+// Ctrl+S saves every row to a file. They come from a window procedure put in front of
+// the list's; no window is made until Ctrl+F opens the find box.
 #include <windows.h>
 #include <commdlg.h>
 
